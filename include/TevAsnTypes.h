@@ -1,0 +1,53 @@
+// Type tags, error codes and the export macro shared by every public header.
+#ifndef TEVASNVALUE_TEVASNTYPES_H
+#define TEVASNVALUE_TEVASNTYPES_H
+
+#include <cstdint>
+
+#if defined(_WIN32)
+#if defined(TEVASNVALUE_BUILDING)
+#define TEV_ASN_API __declspec(dllexport)
+#elif defined(TEVASNVALUE_STATIC)
+#define TEV_ASN_API
+#else
+#define TEV_ASN_API __declspec(dllimport)
+#endif
+#else
+#define TEV_ASN_API __attribute__((visibility("default")))
+#endif
+
+namespace NTevAsnValue {
+
+/// The type tag of a value: the ASN.1 / SMI tag numbers, plus two address
+/// types of the library's own. No other value is a valid type.
+enum EAsnType : std::uint32_t {
+  ASN_INTEGER = 0x02,            ///< INTEGER (Integer32)
+  ASN_OCTET_STRING = 0x04,       ///< OCTET STRING
+  ASN_NULL = 0x05,               ///< NULL
+  ASN_OBJECT_ID = 0x06,          ///< OBJECT IDENTIFIER
+  ASN_IP_ADDRESS = 0x40,         ///< IpAddress (4 octets)
+  ASN_COUNTER = 0x41,            ///< Counter32
+  ASN_GAUGE = 0x42,              ///< Gauge32 / Unsigned32
+  ASN_TIME_TICKS = 0x43,         ///< TimeTicks
+  ASN_OPAQUE = 0x44,             ///< Opaque
+  ASN_COUNTER_64 = 0x46,         ///< Counter64
+  ASN_IPV6_ADDRESS = 0x48,       ///< 16-octet IPv6 address
+  ASN_NO_SUCH_OBJECT = 0x80,     ///< noSuchObject exception
+  ASN_NO_SUCH_INSTANCE = 0x81,   ///< noSuchInstance exception
+  ASN_END_OF_MIB_VIEW = 0x82,    ///< endOfMibView exception
+  ASN_IP_PORT_ADDRESS = 0xFF02,  ///< IPv4 address with 16-bit port (6 octets)
+  ASN_IPX_ADDRESS = 0xFF03       ///< IPX network, node and socket (12 octets)
+};
+
+/// Error codes. Every failure is one of these negative numbers; 0 is success.
+constexpr long ASN_OK = 0;
+constexpr long ASN_E_INVALID_ARGUMENT = -2;  ///< null argument, wrong type, bad text or position
+constexpr long ASN_E_OUT_OF_MEMORY = -3;     ///< an allocation failed
+constexpr long ASN_E_NOT_SUPPORTED = -5;     ///< the operation has no meaning for this type
+constexpr long ASN_E_OUT_OF_RANGE = -7;      ///< object identifiers: position past the end
+constexpr long ASN_E_EMPTY = -8;             ///< object identifiers: no sub-identifiers to read
+constexpr long ASN_E_SUBID_RANGE = -401;     ///< index decoding: a sub-identifier does not fit
+
+}  // namespace NTevAsnValue
+
+#endif  // TEVASNVALUE_TEVASNTYPES_H

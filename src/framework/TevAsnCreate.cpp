@@ -1,0 +1,76 @@
+// The seven exported creation functions: the only entry points of the library.
+#include "CTevAsnNull.h"
+#include "TevAsnValue.h"
+
+using namespace NTevAsnValue;
+
+namespace {
+
+// The concrete class of every type tag, constructed and initialized; null with
+// `*code` set (-2 for an unknown tag, -3 when memory runs out).
+CTevAsnValueBase* construct(EAsnType type, long* code) {
+  switch (type) {
+    case ASN_NULL:
+      return CTevAsnValueBase::create<CTevAsnNull>(code);
+    default:
+      *code = ASN_E_INVALID_ARGUMENT;
+      return nullptr;
+  }
+}
+
+// Runs `set` on a new value of `type`; releases the value when it fails.
+template <class Setter>
+ITevAsnValue* create_and_set(EAsnType type, long* err, Setter set) {
+  long code = ASN_OK;
+  ITevAsnValue* value = construct(type, &code);
+  if (value != nullptr) {
+    code = set(value);
+    if (code != ASN_OK) {
+      value->release();
+      value = nullptr;
+    }
+  }
+  tev::set_error(err, code);
+  return value;
+}
+
+}  // namespace
+
+ITevAsnValue* tev_create_asn_value(EAsnType type, long* err) {
+  return create_and_set(type, err, [](ITevAsnValue*) { return ASN_OK; });
+}
+
+ITevAsnValue* tev_create_asn_value(long value, EAsnType type, long* err) {
+  return create_and_set(type, err, [value](ITevAsnValue* v) { return v->set_long(value); });
+}
+
+ITevAsnValue* tev_create_asn_value(unsigned long value, EAsnType type, long* err) {
+  return create_and_set(type, err, [value](ITevAsnValue* v) { return v->set_ulong(value); });
+}
+
+ITevAsnValue* tev_create_asn_value(const char* text, EAsnType type, long* err) {
+  if (text == nullptr) {
+    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
+    return nullptr;
+  }
+  return create_and_set(type, err, [text](ITevAsnValue* v) {
+    const long code = v->set_text(text);
+    if (code != ASN_OK) return code;
+    return v->is_valid() ? ASN_OK : ASN_E_INVALID_ARGUMENT;
+  });
+}
+
+ITevAsnObjectID* tev_create_asn_object_id(long* err) {
+  tev::set_error(err, ASN_E_NOT_SUPPORTED);
+  return nullptr;
+}
+
+ITevAsnObjectID* tev_create_asn_object_id(const char* /*text*/, long* err) {
+  tev::set_error(err, ASN_E_NOT_SUPPORTED);
+  return nullptr;
+}
+
+ITevAsnValue* tev_create_asn_counter_64(unsigned long /*high*/, unsigned long /*low*/, long* err) {
+  tev::set_error(err, ASN_E_NOT_SUPPORTED);
+  return nullptr;
+}

@@ -1,0 +1,23 @@
+# Compares the dynamic symbols a shared library defines with a checked-in list.
+execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY}
+                OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REPLACE "\n" ";" lines "${out}")
+set(actual "")
+foreach(line IN LISTS lines)
+  # "<address> <kind> <name>"; keep the name of every defined code or data symbol.
+  if(line MATCHES "^[0-9a-fA-F]+ [TtDdBbRrVvWw] (.+)$")
+    list(APPEND actual "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+list(SORT actual)
+file(STRINGS ${EXPECTED} expected)
+list(SORT expected)
+if(NOT actual STREQUAL expected)
+  string(REPLACE ";" "\n  " a "${actual}")
+  string(REPLACE ";" "\n  " e "${expected}")
+  message(FATAL_ERROR "exported symbols differ\nactual:\n  ${a}\nexpected:\n  ${e}")
+endif()
+message(STATUS "exported symbols match (${EXPECTED})")
