@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds and runs every test suite: g++ with warnings as errors, g++ with
+# AddressSanitizer and UndefinedBehaviorSanitizer, clang++, and the format check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+step() { printf '\n=== %s ===\n' "$*"; }
+
+step "format"
+git ls-files -z -- '*.h' '*.cpp' | xargs -0 clang-format --dry-run --Werror
+
+for preset in dev asan clang; do
+  step "build and test: $preset"
+  cmake --workflow --preset "$preset"
+done
+
+step "all suites passed"
