@@ -1,5 +1,11 @@
 // The seven exported creation functions: the only entry points of the library.
+#include "CTevAsnCounter.h"
+#include "CTevAsnCounter64.h"
+#include "CTevAsnException.h"
+#include "CTevAsnGauge.h"
+#include "CTevAsnInteger.h"
 #include "CTevAsnNull.h"
+#include "CTevAsnTimeTicks.h"
 #include "TevAsnValue.h"
 
 using namespace NTevAsnValue;
@@ -10,8 +16,22 @@ namespace {
 // `*code` set (-2 for an unknown tag, -3 when memory runs out).
 CTevAsnValueBase* construct(EAsnType type, long* code) {
   switch (type) {
+    case ASN_INTEGER:
+      return CTevAsnValueBase::create<CTevAsnInteger>(code);
     case ASN_NULL:
       return CTevAsnValueBase::create<CTevAsnNull>(code);
+    case ASN_COUNTER:
+      return CTevAsnValueBase::create<CTevAsnCounter>(code);
+    case ASN_GAUGE:
+      return CTevAsnValueBase::create<CTevAsnGauge>(code);
+    case ASN_TIME_TICKS:
+      return CTevAsnValueBase::create<CTevAsnTimeTicks>(code);
+    case ASN_COUNTER_64:
+      return CTevAsnValueBase::create<CTevAsnCounter64>(code);
+    case ASN_NO_SUCH_OBJECT:
+    case ASN_NO_SUCH_INSTANCE:
+    case ASN_END_OF_MIB_VIEW:
+      return CTevAsnValueBase::create<CTevAsnException>(code, type);
     default:
       *code = ASN_E_INVALID_ARGUMENT;
       return nullptr;
@@ -70,7 +90,17 @@ ITevAsnObjectID* tev_create_asn_object_id(const char* /*text*/, long* err) {
   return nullptr;
 }
 
-ITevAsnValue* tev_create_asn_counter_64(unsigned long /*high*/, unsigned long /*low*/, long* err) {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return nullptr;
+ITevAsnValue* tev_create_asn_counter_64(unsigned long high, unsigned long low, long* err) {
+  long code = ASN_OK;
+  CTevAsnCounter64* value = CTevAsnValueBase::create<CTevAsnCounter64>(&code);
+  if (value != nullptr) {
+    code = value->set_high(high);
+    if (code == ASN_OK) code = value->set_low(low);
+    if (code != ASN_OK) {
+      value->release();
+      value = nullptr;
+    }
+  }
+  tev::set_error(err, code);
+  return value;
 }
