@@ -17,7 +17,9 @@
 
 class CTevAsnBuffer final {
  public:
+  /// An empty buffer: length 0, null data.
   CTevAsnBuffer() = default;
+  /// Not copyable: copy the content with clone() or assign().
   CTevAsnBuffer(const CTevAsnBuffer&) = delete;
   CTevAsnBuffer& operator=(const CTevAsnBuffer&) = delete;
   /// Frees the content; not virtual: buffers from the library end with release().

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+/// Marks the seven exported creation functions. Clients that link a static
+/// build on Windows define TEVASNVALUE_STATIC.
 #if defined(_WIN32)
 #if defined(TEVASNVALUE_BUILDING)
 #define TEV_ASN_API __declspec(dllexport)
@@ -40,7 +42,7 @@ enum EAsnType : std::uint32_t {
 };
 
 /// Error codes. Every failure is one of these negative numbers; 0 is success.
-constexpr long ASN_OK = 0;
+constexpr long ASN_OK = 0;                   ///< success
 constexpr long ASN_E_INVALID_ARGUMENT = -2;  ///< null argument, wrong type, bad text or position
 constexpr long ASN_E_OUT_OF_MEMORY = -3;     ///< an allocation failed
 constexpr long ASN_E_NOT_SUPPORTED = -5;     ///< the operation has no meaning for this type

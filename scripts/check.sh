@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test suite: g++ with warnings as errors, g++ with
-# AddressSanitizer and UndefinedBehaviorSanitizer, clang++, and the format check.
+# AddressSanitizer and UndefinedBehaviorSanitizer, clang++, and the format check;
+# then builds the Debian package and checks its contents.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,5 +14,8 @@ for preset in dev asan clang; do
   step "build and test: $preset"
   cmake --workflow --preset "$preset"
 done
+
+step "Debian package"
+./scripts/check-package.sh
 
 step "all suites passed"

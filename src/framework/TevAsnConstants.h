@@ -47,12 +47,11 @@ constexpr bool is_all(unsigned long n) {
 }
 
 // Whether an unsigned long fits a 32-bit field (always true where long is 32 bits).
-constexpr bool fits_u32(unsigned long n) { return static_cast<std::uint64_t>(n) <= 0xFFFFFFFFULL; }
+// (Written without a comparison that is always true there, which -Wtype-limits reports.)
+constexpr bool fits_u32(unsigned long n) { return (n >> 16 >> 16) == 0; }
 
 // Whether a long fits a signed 32-bit field.
-constexpr bool fits_i32(long n) {
-  return static_cast<std::int64_t>(n) >= INT32_MIN && static_cast<std::int64_t>(n) <= INT32_MAX;
-}
+constexpr bool fits_i32(long n) { return n == static_cast<std::int32_t>(n); }
 
 // Writes `code` through `err` when the caller gave one.
 inline void set_error(long* err, long code) {

@@ -4,7 +4,14 @@
 #include "CTevAsnException.h"
 #include "CTevAsnGauge.h"
 #include "CTevAsnInteger.h"
+#include "CTevAsnIpAddress.h"
+#include "CTevAsnIpPortAddress.h"
+#include "CTevAsnIpv6Address.h"
+#include "CTevAsnIpxAddress.h"
 #include "CTevAsnNull.h"
+#include "CTevAsnObjectId.h"
+#include "CTevAsnOctetString.h"
+#include "CTevAsnOpaque.h"
 #include "CTevAsnTimeTicks.h"
 #include "TevAsnValue.h"
 
@@ -18,8 +25,22 @@ CTevAsnValueBase* construct(EAsnType type, long* code) {
   switch (type) {
     case ASN_INTEGER:
       return CTevAsnValueBase::create<CTevAsnInteger>(code);
+    case ASN_OCTET_STRING:
+      return CTevAsnValueBase::create<CTevAsnOctetString>(code);
     case ASN_NULL:
       return CTevAsnValueBase::create<CTevAsnNull>(code);
+    case ASN_OBJECT_ID:
+      return CTevAsnValueBase::create<CTevAsnObjectId>(code);
+    case ASN_IP_ADDRESS:
+      return CTevAsnValueBase::create<CTevAsnIpAddress>(code);
+    case ASN_OPAQUE:
+      return CTevAsnValueBase::create<CTevAsnOpaque>(code);
+    case ASN_IPV6_ADDRESS:
+      return CTevAsnValueBase::create<CTevAsnIpv6Address>(code);
+    case ASN_IP_PORT_ADDRESS:
+      return CTevAsnValueBase::create<CTevAsnIpPortAddress>(code);
+    case ASN_IPX_ADDRESS:
+      return CTevAsnValueBase::create<CTevAsnIpxAddress>(code);
     case ASN_COUNTER:
       return CTevAsnValueBase::create<CTevAsnCounter>(code);
     case ASN_GAUGE:
@@ -81,13 +102,27 @@ ITevAsnValue* tev_create_asn_value(const char* text, EAsnType type, long* err) {
 }
 
 ITevAsnObjectID* tev_create_asn_object_id(long* err) {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return nullptr;
+  long code = ASN_OK;
+  ITevAsnObjectID* oid = CTevAsnValueBase::create<CTevAsnObjectId>(&code);
+  tev::set_error(err, code);
+  return oid;
 }
 
-ITevAsnObjectID* tev_create_asn_object_id(const char* /*text*/, long* err) {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return nullptr;
+// Unlike the text overload of tev_create_asn_value, a null text is accepted and
+// gives the empty object identifier.
+ITevAsnObjectID* tev_create_asn_object_id(const char* text, long* err) {
+  long code = ASN_OK;
+  CTevAsnObjectId* oid = CTevAsnValueBase::create<CTevAsnObjectId>(&code);
+  if (oid != nullptr) {
+    code = oid->set_text(text);
+    if (code == ASN_OK && !oid->is_valid()) code = ASN_E_INVALID_ARGUMENT;
+    if (code != ASN_OK) {
+      oid->release();
+      oid = nullptr;
+    }
+  }
+  tev::set_error(err, code);
+  return oid;
 }
 
 ITevAsnValue* tev_create_asn_counter_64(unsigned long high, unsigned long low, long* err) {

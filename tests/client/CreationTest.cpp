@@ -82,9 +82,11 @@ TEST(Creation, Counter64FromHalves) {
   ASSERT_NE(v, nullptr);
   v->release();
   if (sizeof(unsigned long) > 4) {
-    EXPECT_EQ(tev_create_asn_counter_64(0x100000000UL, 0, &err), nullptr);
+    EXPECT_EQ(tev_create_asn_counter_64(static_cast<unsigned long>(0x100000000ULL), 0, &err),
+              nullptr);
     EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
-    EXPECT_EQ(tev_create_asn_counter_64(0, 0x100000000UL, &err), nullptr);
+    EXPECT_EQ(tev_create_asn_counter_64(0, static_cast<unsigned long>(0x100000000ULL), &err),
+              nullptr);
     EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
   }
 }

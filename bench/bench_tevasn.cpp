@@ -1,0 +1,346 @@
+// This library's side of the benchmark: every case through the public API of
+// the shared library, exactly as a client module calls it.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BenchCases.h"
+#include "TevAsnValue.h"
+
+using namespace NTevAsnValue;
+
+namespace bench {
+namespace {
+
+struct Releaser {
+  void operator()(ITevAsnValue* value) const { value->release(); }
+  void operator()(ITevAsnObjectID* oid) const { oid->release(); }
+  void operator()(CTevAsnBuffer* buffer) const { buffer->release(); }
+};
+using OidPtr = std::unique_ptr<ITevAsnObjectID, Releaser>;
+using ValuePtr = std::unique_ptr<ITevAsnValue, Releaser>;
+
+OidPtr make_oid(const char* text) {
+  long err = 0;
+  OidPtr oid(tev_create_asn_object_id(text, &err));
+  if (!oid || err != ASN_OK) std::abort();
+  return oid;
+}
+
+ValuePtr make_value(EAsnType type) {
+  long err = 0;
+  ValuePtr value(tev_create_asn_value(type, &err));
+  if (!value || err != ASN_OK) std::abort();
+  return value;
+}
+
+std::vector<std::uint64_t> sub_ids(const ITevAsnObjectID* oid) {
+  std::vector<std::uint64_t> out;
+  const unsigned long n = oid->get_count();
+  for (unsigned long i = 0; i < n; ++i) out.push_back(oid->get_at(i, nullptr));
+  return out;
+}
+
+std::vector<std::uint64_t> octets(const ITevAsnValue* value) {
+  unsigned long length = 0;
+  const unsigned char* data = value->get_octets(&length, nullptr);
+  return std::vector<std::uint64_t>(data, data + length);
+}
+
+// --- The operations, shared by the check and the timed loops. ---
+
+// Parsing into an existing object: store the text and check its syntax.
+inline bool parse_into(ITevAsnObjectID* oid, const char* text) {
+  oid->set_text(text);
+  return oid->is_valid();
+}
+
+// Parsing into a new object, which the caller then releases.
+inline ITevAsnObjectID* parse_new(const char* text) {
+  long err = 0;
+  return tev_create_asn_object_id(text, &err);
+}
+
+inline long format(const ITevAsnObjectID* oid, CTevAsnBuffer* buffer) {
+  return oid->to_text_into(buffer);
+}
+
+// Relation folded to -1/0/1 (the order) and prefix test folded to 0/1.
+inline long order(const ITevAsnObjectID* a, const ITevAsnObjectID* b) {
+  const long r = a->compare(b, nullptr);
+  return r == 0 ? 0 : (r == 1 || r == 3) ? -1 : 1;
+}
+inline bool lies_below(const ITevAsnObjectID* oid, const ITevAsnObjectID* prefix) {
+  return oid->compare(prefix, nullptr) == 2;
+}
+
+struct IndexValues {
+  ValuePtr integer = make_value(ASN_INTEGER);
+  ValuePtr ip = make_value(ASN_IP_ADDRESS);
+  ValuePtr octets = make_value(ASN_OCTET_STRING);
+  IndexValues() {
+    integer->set_long(kIndexInteger);
+    ip->set_ulong(kIndexIpAddress);
+    octets->set_octets(kIndexOctets, sizeof kIndexOctets);
+  }
+};
+
+enum class Index { kInteger, kIpAddress, kOctets, kPair };
+constexpr const char* kIndexNames[] = {"integer", "ipaddress", "octets16", "integer_ipaddress"};
+constexpr Index kIndexes[] = {Index::kInteger, Index::kIpAddress, Index::kOctets, Index::kPair};
+
+inline long encode(ITevAsnObjectID* out, const ITevAsnObjectID* base, const IndexValues& v,
+                   Index which) {
+  long rc = out->assign(base);
+  switch (which) {
+    case Index::kInteger:
+      rc |= v.integer->append_to_oid(out, 0);
+      break;
+    case Index::kIpAddress:
+      rc |= v.ip->append_to_oid(out, 1);
+      break;
+    case Index::kOctets:
+      rc |= v.octets->append_to_oid(out, 0);
+      break;
+    case Index::kPair:
+      rc |= v.integer->append_to_oid(out, 0);
+      rc |= v.ip->append_to_oid(out, 1);
+      break;
+  }
+  return rc;
+}
+
+const char* index_text(Index which) {
+  switch (which) {
+    case Index::kInteger:
+      return kIndexIntegerText;
+    case Index::kIpAddress:
+      return kIndexIpAddressText;
+    case Index::kOctets:
+      return kIndexOctetsText;
+    case Index::kPair:
+      return kIndexPairText;
+  }
+  return "";
+}
+
+// Decodes the index held by `index` into `v`; the pair needs a working copy,
+// since the second value follows the first.
+inline long decode(const ITevAsnObjectID* index, ITevAsnObjectID* work, IndexValues& v,
+                   Index which) {
+  switch (which) {
+    case Index::kInteger:
+      return index->read_value_into(v.integer.get(), 0);
+    case Index::kIpAddress:
+      return index->read_value_into(v.ip.get(), 1);
+    case Index::kOctets:
+      return index->read_value_into(v.octets.get(), 0);
+    case Index::kPair: {
+      long rc = work->assign(index);
+      rc |= work->take_value_into(v.integer.get(), 0, 0xFFFFFFFFUL);
+      rc |= work->read_value_into(v.ip.get(), 1);
+      return rc;
+    }
+  }
+  return ASN_E_INVALID_ARGUMENT;
+}
+
+std::vector<std::uint64_t> decoded(const IndexValues& v, Index which) {
+  std::vector<std::uint64_t> out;
+  if (which == Index::kInteger || which == Index::kPair) {
+    out.push_back(static_cast<std::uint64_t>(v.integer->get_long(nullptr)));
+  }
+  if (which == Index::kIpAddress || which == Index::kPair) {
+    for (std::uint64_t o : octets(v.ip.get())) out.push_back(o);
+  }
+  if (which == Index::kOctets) out = octets(v.octets.get());
+  return out;
+}
+
+inline unsigned long walk(const ITevAsnObjectID* oid) {
+  unsigned long sum = 0;
+  long err = 0;
+  const unsigned long n = oid->get_count();
+  for (unsigned long i = 0; i < n; ++i) sum += oid->get_at(i, &err);
+  return sum + static_cast<unsigned long>(err);
+}
+
+enum class Kind { kInteger, kOctets, kIpAddress, kCounter64 };
+constexpr const char* kKindNames[] = {"integer", "octets16", "ipaddress", "counter64_text"};
+constexpr Kind kKinds[] = {Kind::kInteger, Kind::kOctets, Kind::kIpAddress, Kind::kCounter64};
+
+inline ITevAsnValue* create(Kind kind) {
+  long err = 0;
+  switch (kind) {
+    case Kind::kInteger:
+      return tev_create_asn_value(kIndexInteger, ASN_INTEGER, &err);
+    case Kind::kOctets: {
+      ITevAsnValue* value = tev_create_asn_value(ASN_OCTET_STRING, &err);
+      if (value != nullptr) value->set_octets(kIndexOctets, sizeof kIndexOctets);
+      return value;
+    }
+    case Kind::kIpAddress:
+      return tev_create_asn_value(static_cast<unsigned long>(kIndexIpAddress), ASN_IP_ADDRESS,
+                                  &err);
+    case Kind::kCounter64:
+      return tev_create_asn_value(kCounter64Text, ASN_COUNTER_64, &err);
+  }
+  return nullptr;
+}
+
+std::vector<std::uint64_t> created(const ITevAsnValue* value, Kind kind) {
+  switch (kind) {
+    case Kind::kInteger:
+      return {static_cast<std::uint64_t>(value->get_long(nullptr))};
+    case Kind::kOctets:
+    case Kind::kIpAddress:
+      return octets(value);
+    case Kind::kCounter64:
+      return {(static_cast<std::uint64_t>(value->get_high(nullptr)) << 32) |
+              value->get_low(nullptr)};
+  }
+  return {};
+}
+
+struct TextCase {
+  const char* name;
+  const char* text;
+};
+constexpr TextCase kTextCases[] = {{"short", kShortOid}, {"long30", kLongOid}};
+
+}  // namespace
+
+bool tevasn_check(CheckResults* out, std::string* error) {
+  CheckResults& r = *out;
+  OidPtr oid = make_oid(nullptr);
+  OidPtr work = make_oid(nullptr);
+  for (const TextCase& c : kTextCases) {
+    if (!parse_into(oid.get(), c.text)) {
+      *error = std::string("parse rejected ") + c.text;
+      return false;
+    }
+    r[std::string("parse/") + c.name] = sub_ids(oid.get());
+    OidPtr fresh(parse_new(c.text));
+    if (!fresh) {
+      *error = std::string("creation rejected ") + c.text;
+      return false;
+    }
+    r[std::string("parse_new/") + c.name] = sub_ids(fresh.get());
+    CTevAsnBuffer buffer;
+    format(fresh.get(), &buffer);
+    r[std::string("format/") + c.name] = text_numbers(buffer.data(), buffer.length());
+  }
+  OidPtr a = make_oid(kShortOid), b = make_oid(kShortOidNext), column = make_oid(kShortOidColumn);
+  r["compare/last"] = {static_cast<std::uint64_t>(order(a.get(), b.get()) + 1),
+                       static_cast<std::uint64_t>(order(b.get(), a.get()) + 1),
+                       static_cast<std::uint64_t>(order(a.get(), a.get()) + 1)};
+  r["compare/prefix"] = {lies_below(a.get(), column.get()), lies_below(column.get(), a.get()),
+                         lies_below(b.get(), column.get())};
+  OidPtr base = make_oid(kIndexBase);
+  for (Index which : kIndexes) {
+    const std::string name = kIndexNames[static_cast<int>(which)];
+    IndexValues v;
+    if (encode(work.get(), base.get(), v, which) != ASN_OK) {
+      *error = "encode failed: " + name;
+      return false;
+    }
+    r["encode/" + name] = sub_ids(work.get());
+    IndexValues target;
+    target.integer->set_long(0);
+    target.ip->set_ulong(0);
+    target.octets->set_octets(nullptr, 0);
+    OidPtr index = make_oid(index_text(which));
+    if (decode(index.get(), work.get(), target, which) != ASN_OK) {
+      *error = "decode failed: " + name;
+      return false;
+    }
+    r["decode/" + name] = decoded(target, which);
+  }
+  for (int n : kWalkSizes) {
+    OidPtr long_oid = make_oid(walk_text(n).c_str());
+    std::vector<std::uint64_t> ids = sub_ids(long_oid.get());
+    ids.push_back(walk(long_oid.get()));
+    r["walk/" + std::to_string(n)] = ids;
+  }
+  for (Kind kind : kKinds) {
+    ValuePtr value(create(kind));
+    if (!value) {
+      *error = std::string("create failed: ") + kKindNames[static_cast<int>(kind)];
+      return false;
+    }
+    r[std::string("create/") + kKindNames[static_cast<int>(kind)]] = created(value.get(), kind);
+  }
+  return true;
+}
+
+void tevasn_register() {
+  for (const TextCase& c : kTextCases) {
+    add(std::string("tevasn/parse/") + c.name, [c](benchmark::State& state) {
+      OidPtr oid = make_oid(nullptr);
+      for (auto _ : state) {
+        benchmark::DoNotOptimize(parse_into(oid.get(), c.text));
+      }
+    });
+    add(std::string("tevasn/parse_new/") + c.name, [c](benchmark::State& state) {
+      for (auto _ : state) {
+        ITevAsnObjectID* oid = parse_new(c.text);
+        benchmark::DoNotOptimize(oid);
+        oid->release();
+      }
+    });
+    add(std::string("tevasn/format/") + c.name, [c](benchmark::State& state) {
+      OidPtr oid = make_oid(c.text);
+      CTevAsnBuffer buffer;
+      for (auto _ : state) {
+        benchmark::DoNotOptimize(format(oid.get(), &buffer));
+      }
+    });
+  }
+  add("tevasn/compare/last", [](benchmark::State& state) {
+    OidPtr a = make_oid(kShortOid), b = make_oid(kShortOidNext);
+    for (auto _ : state) benchmark::DoNotOptimize(order(a.get(), b.get()));
+  });
+  add("tevasn/compare/prefix", [](benchmark::State& state) {
+    OidPtr a = make_oid(kShortOid), column = make_oid(kShortOidColumn);
+    for (auto _ : state) benchmark::DoNotOptimize(lies_below(a.get(), column.get()));
+  });
+  for (Index which : kIndexes) {
+    const std::string name = kIndexNames[static_cast<int>(which)];
+    add("tevasn/encode/" + name, [which](benchmark::State& state) {
+      OidPtr base = make_oid(kIndexBase), out = make_oid(nullptr);
+      IndexValues v;
+      for (auto _ : state) {
+        benchmark::DoNotOptimize(encode(out.get(), base.get(), v, which));
+      }
+    });
+    add("tevasn/decode/" + name, [which](benchmark::State& state) {
+      OidPtr index = make_oid(index_text(which)), work = make_oid(nullptr);
+      IndexValues v;
+      for (auto _ : state) {
+        benchmark::DoNotOptimize(decode(index.get(), work.get(), v, which));
+      }
+    });
+  }
+  for (int n : kWalkSizes) {
+    add("tevasn/walk/" + std::to_string(n), [n](benchmark::State& state) {
+      OidPtr oid = make_oid(walk_text(n).c_str());
+      for (auto _ : state) benchmark::DoNotOptimize(walk(oid.get()));
+      state.SetItemsProcessed(state.iterations() * n);
+    });
+  }
+  for (Kind kind : kKinds) {
+    add((std::string("tevasn/create/") + kKindNames[static_cast<int>(kind)]).c_str(),
+        [kind](benchmark::State& state) {
+          for (auto _ : state) {
+            ITevAsnValue* value = create(kind);
+            benchmark::DoNotOptimize(value);
+            value->release();
+          }
+        });
+  }
+}
+
+}  // namespace bench

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Decodes the instance identifiers of a few tables in walk.txt (the output of
+# `snmpwalk -On`) into their index values, one table column at a time.
+# usage: examples/run.sh [PATH-TO-TEVASN]
+set -eu
+here=$(dirname "$0")
+tevasn=${1:-$here/../build/release/tools/tevasn}
+walk=$here/walk.txt
+
+# table TITLE COLUMN TYPE...: the lines of COLUMN, decoded with the TYPEs.
+table() {
+  title=$1
+  column=$2
+  shift 2
+  printf '\n%s\n' "$title"
+  awk -v column="$column." 'index($1, column) == 1' "$walk" |
+    "$tevasn" decode --prefix "$column" "$@"
+}
+
+table "ifTable (INDEX ifIndex), from ifDescr:" \
+  .1.3.6.1.2.1.2.2.1.2 integer
+table "ipAddrTable (INDEX ipAdEntAddr), from ipAdEntIfIndex:" \
+  .1.3.6.1.2.1.4.20.1.2 ipaddress
+table "ipCidrRouteTable (INDEX dest, mask, tos, next hop), from ipCidrRouteIfIndex:" \
+  .1.3.6.1.2.1.4.24.4.1.7 ipaddress ipaddress integer ipaddress
+table "dot1dTpFdbTable (INDEX dot1dTpFdbAddress, a 6-octet MacAddress):" \
+  .1.3.6.1.2.1.17.4.3.1.2 fixed:6
+table "snmpTargetAddrTable (INDEX IMPLIED snmpTargetAddrName):" \
+  .1.3.6.1.6.3.12.1.2.1.3 octets/implied
+table "vacmSecurityToGroupTable (INDEX securityModel, securityName):" \
+  .1.3.6.1.6.3.16.1.2.1.3 integer octets
+table "vacmViewTreeFamilyTable (INDEX viewName, subtree):" \
+  .1.3.6.1.6.3.16.1.5.2.1.4 octets oid

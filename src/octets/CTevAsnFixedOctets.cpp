@@ -1,0 +1,93 @@
+#include "CTevAsnFixedOctets.h"
+
+#include <cstring>
+
+#include "ITevAsnObjectID.h"
+
+using namespace NTevAsnValue;
+
+void CTevAsnFixedOctets::clear() {
+  if (octets_.length != 0) std::memset(octets_.data, 0, octets_.length);
+}
+
+long CTevAsnFixedOctets::set_octets(const unsigned char* data, unsigned long length) {
+  // A null pointer would empty the store while get_count still reports the
+  // fixed size, so it is refused like any other wrong length.
+  if (data == nullptr || length != size_) return ASN_E_INVALID_ARGUMENT;
+  return CTevAsnOctetString::set_octets(data, length);
+}
+
+unsigned long CTevAsnFixedOctets::get_count() const { return size_; }
+
+unsigned long CTevAsnFixedOctets::get_oid_length(long implied) const {
+  const unsigned long octets = CTevAsnOctetString::get_oid_length(implied);
+  return domain_ == kNoDomain ? octets : octets + 1;
+}
+
+long CTevAsnFixedOctets::append_to_oid(ITevAsnObjectID* oid, long implied) const {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  if (domain_ != kNoDomain) {
+    const long code = oid->append_sub_id(domain_);
+    if (code != ASN_OK) return code;
+  }
+  return CTevAsnOctetString::append_to_oid(oid, implied);
+}
+
+long CTevAsnFixedOctets::set_from_oid(const ITevAsnObjectID* oid, long implied,
+                                      unsigned long /*length*/) {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  clear();
+  unsigned long next = 0;
+  long code = ASN_OK;
+  if (domain_ != kNoDomain) {
+    // A missing domain is reported as the object identifier reports it.
+    const unsigned long domain = oid->get_at(next++, &code);
+    if (code != ASN_OK) return code;
+    if (domain != domain_) return ASN_E_SUBID_RANGE;
+  }
+  if (implied == 0) {
+    // A missing or different length prefix means the index is not of this type.
+    const unsigned long prefix = oid->get_at(next++, &code);
+    if (code != ASN_OK || prefix != size_) return ASN_E_SUBID_RANGE;
+  }
+  code = reset();
+  if (code != ASN_OK) return code;
+  return read_octets(oid, next, size_, 0);
+}
+
+long CTevAsnFixedOctets::initialize() { return reset(); }
+
+long CTevAsnFixedOctets::reset() {
+  clear();
+  if (octets_.length == size_) return ASN_OK;
+  if (!octets_.reserve(size_)) return ASN_E_OUT_OF_MEMORY;
+  std::memset(octets_.data, 0, size_);
+  octets_.length = size_;
+  return ASN_OK;
+}
+
+long CTevAsnFixedOctets::store_octet_fields(const tev::ScannedField* fields, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!tev::field_within(fields[i], 0xFF)) return ASN_E_INVALID_ARGUMENT;
+    octets_.data[i] = static_cast<unsigned char>(fields[i].magnitude);
+  }
+  return ASN_OK;
+}
+
+long CTevAsnFixedOctets::store_port_field(const tev::ScannedField& field) {
+  if (!tev::field_within(field, 0xFFFF)) return ASN_E_INVALID_ARGUMENT;
+  return set_port(static_cast<unsigned short>(field.magnitude));
+}
+
+unsigned short CTevAsnFixedOctets::trailing_port(long* err) const {
+  tev::set_error(err, ASN_OK);
+  const unsigned char* end = octets_.data + size_;
+  return static_cast<unsigned short>((end[-2] << 8) | end[-1]);
+}
+
+long CTevAsnFixedOctets::set_trailing_port(unsigned short port) {
+  unsigned char* end = octets_.data + size_;
+  end[-2] = static_cast<unsigned char>(port >> 8);
+  end[-1] = static_cast<unsigned char>(port & 0xFF);
+  return ASN_OK;
+}

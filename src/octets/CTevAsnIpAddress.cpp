@@ -1,0 +1,55 @@
+#include "CTevAsnIpAddress.h"
+
+using namespace NTevAsnValue;
+
+long CTevAsnIpAddress::accept(ITevAsnValueVisitor* visitor) {
+  return visitor->visit_ip_address(this);
+}
+
+ITevAsnValue* CTevAsnIpAddress::clone(long* err) const { return clone_as<CTevAsnIpAddress>(err); }
+
+EAsnType CTevAsnIpAddress::get_type() const { return ASN_IP_ADDRESS; }
+
+void CTevAsnIpAddress::query_class(unsigned long class_id, void** out) const {
+  if (!answer_class(class_id, tev::kClassIdIpAddress, this, out)) {
+    CTevAsnOctetString::query_class(class_id, out);
+  }
+}
+
+unsigned long CTevAsnIpAddress::get_ulong(long* err) const {
+  tev::set_error(err, ASN_OK);
+  const unsigned char* o = octets_.data;
+  return (static_cast<unsigned long>(o[0]) << 24) | (static_cast<unsigned long>(o[1]) << 16) |
+         (static_cast<unsigned long>(o[2]) << 8) | o[3];
+}
+
+long CTevAsnIpAddress::to_text_into(CTevAsnBuffer* buffer) const {
+  if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
+  char text[16];
+  return buffer->assign(text, static_cast<unsigned long>(put_dotted(text) - text));
+}
+
+long CTevAsnIpAddress::set_ulong(unsigned long value) {
+  if (!tev::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
+  for (int i = 3; i >= 0; --i, value >>= 8) {
+    octets_.data[i] = static_cast<unsigned char>(value & 0xFF);
+  }
+  return ASN_OK;
+}
+
+long CTevAsnIpAddress::set_text(const char* text) {
+  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
+  long code = reset();
+  if (code != ASN_OK) return code;
+  tev::ScannedField fields[4];
+  if (tev::scan_fields(text, "d.d.d.d", fields) < 4) return ASN_E_INVALID_ARGUMENT;
+  return store_octet_fields(fields, 4);
+}
+
+char* CTevAsnIpAddress::put_dotted(char* out) const {
+  for (int i = 0; i < 4; ++i) {
+    if (i != 0) *out++ = '.';
+    out = tev::put_decimal(out, octets_.data[i]);
+  }
+  return out;
+}

@@ -1,0 +1,44 @@
+#include "CTevAsnIpPortAddress.h"
+
+using namespace NTevAsnValue;
+
+long CTevAsnIpPortAddress::accept(ITevAsnValueVisitor* visitor) {
+  return visitor->visit_ip_port_address(this);
+}
+
+ITevAsnValue* CTevAsnIpPortAddress::clone(long* err) const {
+  return clone_as<CTevAsnIpPortAddress>(err);
+}
+
+EAsnType CTevAsnIpPortAddress::get_type() const { return ASN_IP_PORT_ADDRESS; }
+
+void CTevAsnIpPortAddress::query_class(unsigned long class_id, void** out) const {
+  // Skips the IpAddress id: a value with a port is not an IpAddress.
+  if (!answer_class(class_id, tev::kClassIdIpPort, this, out)) {
+    CTevAsnOctetString::query_class(class_id, out);
+  }
+}
+
+long CTevAsnIpPortAddress::to_text_into(CTevAsnBuffer* buffer) const {
+  if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
+  char text[24];
+  char* end = put_dotted(text);
+  *end++ = '/';
+  end = tev::put_decimal(end, get_port(nullptr));
+  return buffer->assign(text, static_cast<unsigned long>(end - text));
+}
+
+unsigned short CTevAsnIpPortAddress::get_port(long* err) const { return trailing_port(err); }
+
+long CTevAsnIpPortAddress::set_text(const char* text) {
+  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
+  long code = reset();
+  if (code != ASN_OK) return code;
+  tev::ScannedField fields[5];
+  if (tev::scan_fields(text, "d.d.d.d/d", fields) < 5) return ASN_E_INVALID_ARGUMENT;
+  code = store_octet_fields(fields, 4);
+  if (code != ASN_OK) return code;
+  return store_port_field(fields[4]);
+}
+
+long CTevAsnIpPortAddress::set_port(unsigned short port) { return set_trailing_port(port); }

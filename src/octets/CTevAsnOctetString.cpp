@@ -1,0 +1,146 @@
+#include "CTevAsnOctetString.h"
+
+#include <cstring>
+
+#include "ITevAsnObjectID.h"
+
+using namespace NTevAsnValue;
+
+long CTevAsnOctetString::accept(ITevAsnValueVisitor* visitor) {
+  return visitor->visit_octet_string(this);
+}
+
+ITevAsnValue* CTevAsnOctetString::clone(long* err) const {
+  return clone_as<CTevAsnOctetString>(err);
+}
+
+long CTevAsnOctetString::assign(const ITevAsnValue* src) {
+  if (!same_type(src)) return ASN_E_INVALID_ARGUMENT;
+  const auto* source = cast_to<CTevAsnOctetString>(src, tev::kClassIdOctetString);
+  if (source == nullptr) return ASN_E_INVALID_ARGUMENT;
+  const CTevOctetArray& from = source->octets_;
+  return octets_.assign(from.data, from.length) ? ASN_OK : ASN_E_OUT_OF_MEMORY;
+}
+
+void CTevAsnOctetString::clear() { octets_.length = 0; }
+
+EAsnType CTevAsnOctetString::get_type() const { return ASN_OCTET_STRING; }
+
+bool CTevAsnOctetString::is_equal(const ITevAsnValue* other) const {
+  if (!same_type(other)) return false;
+  const auto* that = cast_to<CTevAsnOctetString>(other, tev::kClassIdOctetString);
+  if (that == nullptr) return false;
+  const unsigned long count = get_count();
+  if (that->get_count() != count) return false;
+  return count == 0 || std::memcmp(octets_.data, that->octets_.data, count) == 0;
+}
+
+void CTevAsnOctetString::query_class(unsigned long class_id, void** out) const {
+  if (!answer_class(class_id, tev::kClassIdOctetString, this, out)) {
+    CTevAsnValueBase::query_class(class_id, out);
+  }
+}
+
+long CTevAsnOctetString::to_text_into(CTevAsnBuffer* buffer) const {
+  if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
+  return buffer->assign(octets_.data, octets_.length);
+}
+
+const unsigned char* CTevAsnOctetString::get_octets(unsigned long* length, long* err) const {
+  if (length == nullptr) {
+    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
+    return nullptr;
+  }
+  *length = octets_.length;
+  tev::set_error(err, ASN_OK);
+  return octets_.data;
+}
+
+long CTevAsnOctetString::set_text(const char* text) {
+  if (text == nullptr) {
+    octets_.length = 0;
+    return ASN_OK;
+  }
+  return set_octets(reinterpret_cast<const unsigned char*>(text), std::strlen(text));
+}
+
+long CTevAsnOctetString::set_octets(const unsigned char* data, unsigned long length) {
+  if (data == nullptr) {
+    octets_.length = 0;
+    return ASN_OK;
+  }
+  if (!tev::fits_u32(length)) return ASN_E_OUT_OF_MEMORY;
+  return octets_.assign(data, length) ? ASN_OK : ASN_E_OUT_OF_MEMORY;
+}
+
+unsigned long CTevAsnOctetString::get_count() const { return octets_.length; }
+
+unsigned long CTevAsnOctetString::get_oid_length(long implied) const {
+  return implied == 1 ? get_count() : get_count() + 1;
+}
+
+unsigned long CTevAsnOctetString::get_at(unsigned long index, long* err) const {
+  if (index >= get_count()) {
+    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
+    return tev::kFail32;
+  }
+  tev::set_error(err, ASN_OK);
+  return octets_.data[index];
+}
+
+long CTevAsnOctetString::append_to_oid(ITevAsnObjectID* oid, long implied) const {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  const unsigned long count = get_count();
+  if (implied == 0) {
+    const long code = oid->append_sub_id(count);
+    if (code != ASN_OK) return code;
+  }
+  for (unsigned long i = 0; i < count; ++i) {
+    const long code = oid->append_sub_id(octets_.data[i]);
+    if (code != ASN_OK) return code;
+  }
+  return ASN_OK;
+}
+
+long CTevAsnOctetString::assign_to_oid(ITevAsnObjectID* oid, long implied) const {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  oid->clear();
+  return append_to_oid(oid, implied);
+}
+
+long CTevAsnOctetString::set_from_oid(const ITevAsnObjectID* oid, long implied,
+                                      unsigned long length) {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  clear();
+  const unsigned long available = oid->get_count();
+  unsigned long n = 0;
+  unsigned long first = 0;
+  if (implied == 0) {
+    long code = ASN_OK;
+    n = oid->get_at(0, &code);
+    if (code != ASN_OK) return code;
+    if (n > available) return ASN_E_SUBID_RANGE;
+    first = 1;
+  } else {
+    n = tev::is_all(length) || length > available ? available : length;
+  }
+  if (n != 0 && !octets_.reserve(n)) return ASN_E_OUT_OF_MEMORY;
+  return read_octets(oid, first, n, 0);
+}
+
+long CTevAsnOctetString::read_octets(const ITevAsnObjectID* oid, unsigned long first,
+                                     unsigned long n, unsigned long at) {
+  for (unsigned long i = 0; i < n; ++i) {
+    long code = ASN_OK;
+    const unsigned long sub_id = oid->get_at(first + i, &code);
+    if (code != ASN_OK) return code;
+    if (sub_id > 0xFF) return ASN_E_SUBID_RANGE;
+    const auto octet = static_cast<unsigned char>(sub_id);
+    if (at + i < octets_.length) {
+      octets_.data[at + i] = octet;
+    } else if (octets_.push_back(octet) == 0) {
+      return ASN_E_OUT_OF_MEMORY;
+    }
+  }
+  return ASN_OK;
+}

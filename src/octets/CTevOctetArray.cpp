@@ -1,0 +1,45 @@
+#include "CTevOctetArray.h"
+
+#include <cstdlib>
+#include <cstring>
+
+bool CTevOctetArray::round_capacity(unsigned long n, std::uint32_t* rounded) {
+  // Computed in 64 bits so that a request near 2^32 cannot wrap to a small block.
+  const std::uint64_t wanted = ((static_cast<std::uint64_t>(n) >> 7) + 1) << 7;
+  if (wanted > UINT32_MAX) return false;
+  *rounded = static_cast<std::uint32_t>(wanted);
+  return true;
+}
+
+bool CTevOctetArray::reserve(unsigned long n) {
+  if (n <= capacity) return true;
+  std::uint32_t rounded = 0;
+  if (!round_capacity(n, &rounded)) return false;
+  void* block = std::realloc(data, rounded);
+  if (block == nullptr) return false;
+  data = static_cast<unsigned char*>(block);
+  capacity = rounded;
+  return true;
+}
+
+unsigned long CTevOctetArray::push_back(unsigned char octet) {
+  if (length == capacity && !reserve(static_cast<unsigned long>(capacity) + 1)) return 0;
+  data[length++] = octet;
+  return length;
+}
+
+bool CTevOctetArray::assign(const unsigned char* src, unsigned long n) {
+  if (n != 0) {
+    if (!reserve(n)) return false;
+    std::memmove(data, src, n);
+  }
+  length = static_cast<std::uint32_t>(n);
+  return true;
+}
+
+void CTevOctetArray::free_storage() {
+  std::free(data);
+  data = nullptr;
+  length = 0;
+  capacity = 0;
+}

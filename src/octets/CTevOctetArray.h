@@ -1,0 +1,38 @@
+// CTevOctetArray: the growable octet store behind every octet-string value.
+// The block comes from realloc, grows in whole blocks of 128 octets and is
+// never shrunk; emptying a value only resets `length`. The block is freed when
+// the store is destroyed.
+#ifndef TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H
+#define TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H
+
+#include <cstdint>
+
+struct CTevOctetArray {
+  unsigned char* data = nullptr;  ///< null until the first reservation
+  std::uint32_t length = 0;       ///< octets in use
+  std::uint32_t capacity = 0;     ///< size of the block; 0 or a multiple of 128
+
+  CTevOctetArray() = default;
+  CTevOctetArray(const CTevOctetArray&) = delete;
+  CTevOctetArray& operator=(const CTevOctetArray&) = delete;
+  ~CTevOctetArray() { free_storage(); }
+
+  /// The capacity a request of `n` octets grows the block to: the smallest
+  /// multiple of 128 strictly above `n`. False when that does not fit 32 bits.
+  static bool round_capacity(unsigned long n, std::uint32_t* rounded);
+
+  /// Makes room for at least `n` octets. False when the capacity would not fit
+  /// 32 bits or realloc fails; the store is then unchanged.
+  bool reserve(unsigned long n);
+  /// Appends one octet; returns the new length, or 0 when the block could not
+  /// grow (nothing appended).
+  unsigned long push_back(unsigned char octet);
+  /// Replaces the content by `n` octets from `src` (which may point into the
+  /// block). n = 0 empties the store without allocating. False when the block
+  /// could not grow; the store is then unchanged.
+  bool assign(const unsigned char* src, unsigned long n);
+  /// Frees the block; length and capacity become 0.
+  void free_storage();
+};
+
+#endif  // TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H

@@ -1,0 +1,116 @@
+#include "TevAddressText.h"
+
+namespace tev {
+
+namespace {
+
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The value of `c` as a digit of `base` (10 or 16), or -1.
+int digit_value(char c, unsigned base) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (base == 16 && c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Reads one number at `*p` in `base`, taking at most `width` characters after
+// the white space (0: no limit). Advances `*p` past what it read; false when
+// no digit was found.
+bool scan_number(const char** p, unsigned base, std::size_t width, ScannedField* field) {
+  const char* s = *p;
+  while (is_space(*s)) ++s;
+  const char* const limit = width == 0 ? nullptr : s + width;
+  auto room = [&]() { return limit == nullptr || s < limit; };
+  *field = ScannedField{};
+  if (room() && (*s == '+' || *s == '-')) {
+    field->negative = *s == '-';
+    ++s;
+  }
+  bool any_digit = false;
+  if (base == 16 && room() && *s == '0') {
+    // A leading 0 is a digit; an x after it is the prefix, even when no digit
+    // follows ("0x" reads as 0, as sscanf reads it).
+    any_digit = true;
+    ++s;
+    if (room() && (*s == 'x' || *s == 'X')) ++s;
+  }
+  std::uint64_t value = 0;
+  for (int d; room() && (d = digit_value(*s, base)) >= 0; ++s) {
+    any_digit = true;
+    if (!field->overflow) {
+      value = value * base + static_cast<unsigned>(d);
+      field->overflow = value > UINT32_MAX;
+    }
+  }
+  if (!any_digit) return false;
+  field->magnitude = field->overflow ? 0 : static_cast<std::uint32_t>(value);
+  *p = s;
+  return true;
+}
+
+}  // namespace
+
+std::size_t scan_fields(const char* text, const char* pattern, ScannedField* fields) {
+  std::size_t count = 0;
+  const char* p = text;
+  for (const char* f = pattern; *f != '\0'; ++f) {
+    bool read = true;
+    switch (*f) {
+      case 'd':
+        read = scan_number(&p, 10, 0, &fields[count]);
+        break;
+      case 'x':
+        read = scan_number(&p, 16, 0, &fields[count]);
+        break;
+      case 'h':
+        read = scan_number(&p, 16, 2, &fields[count]);
+        break;
+      default:
+        if (*p != *f) return count;
+        ++p;
+        continue;
+    }
+    if (!read) return count;
+    ++count;
+  }
+  return count;
+}
+
+bool field_within(const ScannedField& field, std::uint32_t limit) {
+  if (field.overflow) return false;
+  if (field.negative && field.magnitude != 0) return false;
+  return field.magnitude <= limit;
+}
+
+bool field_bits(const ScannedField& field, std::uint32_t* bits) {
+  if (field.overflow) return false;
+  *bits = field.negative ? 0U - field.magnitude : field.magnitude;
+  return true;
+}
+
+char* put_decimal(char* out, std::uint32_t value) {
+  char digits[10];
+  std::size_t n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  while (n != 0) *out++ = digits[--n];
+  return out;
+}
+
+char* put_hex(char* out, std::uint32_t value, unsigned min_digits) {
+  static const char kHex[] = "0123456789abcdef";
+  char digits[8];
+  unsigned n = 0;
+  do {
+    digits[n++] = kHex[value & 0xF];
+    value >>= 4;
+  } while (value != 0);
+  for (unsigned pad = n; pad < min_digits; ++pad) *out++ = '0';
+  while (n != 0) *out++ = digits[--n];
+  return out;
+}
+
+}  // namespace tev

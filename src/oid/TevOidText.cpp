@@ -1,0 +1,69 @@
+#include "TevOidText.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "TevAsnConstants.h"
+#include "TevNumberText.h"
+
+namespace tev {
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+bool oid_text_is_valid(const char* text, std::size_t length) {
+  std::size_t i = 0;
+  while (i < length) {
+    // One component: "0", or a non-zero digit followed by any digits.
+    if (!is_digit(text[i])) return false;
+    if (text[i] == '0') {
+      ++i;
+    } else {
+      while (i < length && is_digit(text[i])) ++i;
+    }
+    if (i == length) return true;
+    if (text[i] != '.' || i + 1 == length) return false;  // bad character, or a trailing dot
+    ++i;
+  }
+  return true;  // only the empty text gets here
+}
+
+std::size_t oid_text_count(const char* text, std::size_t length) {
+  if (length == 0) return 0;
+  std::size_t count = 1;
+  const char* end = text + length;
+  for (const char* p = text; (p = static_cast<const char*>(std::memchr(p, '.', end - p))); ++p) {
+    ++count;
+  }
+  return count;
+}
+
+long oid_text_relation(const char* a, std::size_t a_length, const char* b, std::size_t b_length) {
+  const std::size_t common = a_length < b_length ? a_length : b_length;
+  for (std::size_t i = 0; i < common; ++i) {
+    const auto ca = static_cast<signed char>(a[i]);
+    const auto cb = static_cast<signed char>(b[i]);
+    if (ca != cb) return ca < cb ? kRelationSortsFirst : kRelationSortsLast;
+  }
+  if (a_length == b_length) return kRelationEqual;
+  if (a_length == common) return b[common] == '.' ? kRelationAbove : kRelationSortsFirst;
+  return a[common] == '.' ? kRelationBelow : kRelationSortsLast;
+}
+
+long oid_read_sub_id(const char* p, unsigned long* value) {
+  const ScannedDecimal scanned = scan_decimal(p);
+  if (scanned.overflow || scanned.value > static_cast<std::int64_t>(kMax32) ||
+      scanned.value < INT32_MIN) {
+    *value = kFail32;
+    return NTevAsnValue::ASN_E_SUBID_RANGE;
+  }
+  // Negative numbers keep their 32-bit pattern, so what INTEGER values write
+  // through append_sub_id reads back unchanged.
+  *value = static_cast<std::uint32_t>(scanned.value);
+  return NTevAsnValue::ASN_OK;
+}
+
+}  // namespace tev

@@ -1,0 +1,35 @@
+#include "TevNumber32.h"
+
+#include "TevAsnConstants.h"
+#include "TevNumberText.h"
+
+using namespace NTevAsnValue;
+
+namespace tev {
+
+long write_number_text(CTevAsnBuffer* buffer, std::int64_t number) {
+  if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
+  char text[kDecimalTextSize];
+  format_decimal(number, text);
+  return buffer->assign_text(text);
+}
+
+long append_number_index(ITevAsnObjectID* oid, std::uint32_t pattern) {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  return oid->append_sub_id(pattern);
+}
+
+long assign_number_index(ITevAsnObjectID* oid, std::uint32_t pattern) {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  return oid->set_ulong(pattern);
+}
+
+long read_number_index(const ITevAsnObjectID* oid, std::uint32_t* pattern) {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  long code = ASN_OK;
+  // A foreign identifier might hand back more than 32 bits; keep the low ones.
+  *pattern = static_cast<std::uint32_t>(oid->get_at(0, &code) & kMax32);
+  return code;
+}
+
+}  // namespace tev

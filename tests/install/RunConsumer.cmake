@@ -1,0 +1,45 @@
+# Configures, builds and runs the client project in SOURCE_DIR against the
+# tree installed in PREFIX, finding the library through MODE: "cmake"
+# (find_package with CMAKE_PREFIX_PATH) or "pkg-config" (PKG_CONFIG_PATH).
+# Fails unless the client prints the expected instance identifier.
+set(expected "1.3.6.1.2.1.4.20.1.1.4.192.168.1.10")
+
+function(run what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${rc}):\n${out}")
+  endif()
+  set(output "${out}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${BINARY_DIR})
+set(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -G ${GENERATOR}
+    -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_BUILD_TYPE=${CONFIG} -DTEVASN_CONSUMER_MODE=${MODE}
+    "-DCMAKE_CXX_FLAGS=${FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${FLAGS}")
+if(MODE STREQUAL "cmake")
+  # Only the temporary prefix may provide the package: not the build tree,
+  # not the user package registry.
+  run("configure" ${configure} -DCMAKE_PREFIX_PATH=${PREFIX}
+      -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
+elseif(MODE STREQUAL "pkg-config")
+  if(NOT PKG_CONFIG)
+    message(FATAL_ERROR "pkg-config is not installed")
+  endif()
+  run("configure" ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${PREFIX}/${LIBDIR}/pkgconfig
+      ${configure} -DPKG_CONFIG_EXECUTABLE=${PKG_CONFIG})
+else()
+  message(FATAL_ERROR "unknown MODE '${MODE}'")
+endif()
+run("build" ${CMAKE_COMMAND} --build ${BINARY_DIR} --config ${CONFIG})
+
+find_program(client tevasn_consumer PATHS ${BINARY_DIR} ${BINARY_DIR}/${CONFIG} NO_DEFAULT_PATH
+             NO_CACHE)
+if(NOT client)
+  message(FATAL_ERROR "the client was not built in ${BINARY_DIR}")
+endif()
+run("the client" ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${PREFIX}/${LIBDIR} ${client})
+string(STRIP "${output}" output)
+if(NOT output STREQUAL expected)
+  message(FATAL_ERROR "the client printed\n  ${output}\ninstead of\n  ${expected}")
+endif()
+message(STATUS "${MODE}: ${output}")

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "CTevAsnOctetString.h"
+#include "OctetTestUtil.h"
+#include "RecordingVisitor.h"
+
+using namespace NTevAsnValue;
+using namespace octet_test;
+
+namespace {
+
+const unsigned char kAbc[] = {'a', 'b', 'c'};
+
+// Reports the OCTET STRING type but is none of the library's classes: it
+// answers no class id and refuses everything else.
+class ForeignOctetString final : public ITevAsnValue {
+ public:
+  EAsnType get_type() const override { return ASN_OCTET_STRING; }
+  void query_class(unsigned long, void** out) const override {
+    if (out != nullptr) *out = nullptr;
+  }
+  unsigned long get_count() const override { return 3; }
+  const unsigned char* get_octets(unsigned long* length, long* err) const override {
+    *length = 3;
+    *err = ASN_OK;
+    return kAbc;
+  }
+  long accept(ITevAsnValueVisitor*) override { return kNo; }
+  void release() override {}
+  ITevAsnValue* clone(long*) const override { return nullptr; }
+  long assign(const ITevAsnValue*) override { return kNo; }
+  void clear() override {}
+  bool is_equal(const ITevAsnValue*) const override { return false; }
+  ITevAsnObjectID* query_object_id() override { return nullptr; }
+  bool is_valid() const override { return true; }
+  long get_long(long*) const override { return kNo; }
+  unsigned long get_ulong(long*) const override { return 0; }
+  CTevAsnBuffer* to_text(long*) const override { return nullptr; }
+  long to_text_into(CTevAsnBuffer*) const override { return kNo; }
+  CTevAsnBuffer* to_octets(long*) const override { return nullptr; }
+  long to_octets_into(CTevAsnBuffer*) const override { return kNo; }
+  unsigned short get_port(long*) const override { return 0; }
+  unsigned long get_high(long*) const override { return 0; }
+  unsigned long get_low(long*) const override { return 0; }
+  long set_long(long) override { return kNo; }
+  long set_ulong(unsigned long) override { return kNo; }
+  long set_text(const char*) override { return kNo; }
+  long set_text_from(const CTevAsnBuffer*) override { return kNo; }
+  long set_octets(const unsigned char*, unsigned long) override { return kNo; }
+  long set_octets_from(const CTevAsnBuffer*) override { return kNo; }
+  long set_port(unsigned short) override { return kNo; }
+  long set_high(unsigned long) override { return kNo; }
+  long set_low(unsigned long) override { return kNo; }
+  unsigned long get_oid_length(long) const override { return 0; }
+  unsigned long get_at(unsigned long, long*) const override { return 0; }
+  long append_to_oid(ITevAsnObjectID*, long) const override { return kNo; }
+  long assign_to_oid(ITevAsnObjectID*, long) const override { return kNo; }
+  long set_from_oid(const ITevAsnObjectID*, long, unsigned long) override { return kNo; }
+
+ private:
+  static constexpr long kNo = ASN_E_NOT_SUPPORTED;
+};
+
+}  // namespace
+
+TEST(CTevAsnOctetString, NullOrEmptyInputEmptiesTheValue) {
+  ValuePtr value = make(ASN_OCTET_STRING);
+  unsigned long length = 9;
+  long err = 1;
+  EXPECT_EQ(value->get_octets(&length, &err), nullptr);
+  EXPECT_EQ(length, 0UL);
+  EXPECT_EQ(err, ASN_OK);
+  EXPECT_EQ(value->get_octets(nullptr, &err), nullptr);
+  EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
+
+  const struct {
+    const char* name;
+    long (*set)(ITevAsnValue&);
+  } setters[] = {
+      {"set_text(\"\")", [](ITevAsnValue& v) { return v.set_text(""); }},
+      {"set_text(null)", [](ITevAsnValue& v) { return v.set_text(nullptr); }},
+      {"set_octets(null, 5)", [](ITevAsnValue& v) { return v.set_octets(nullptr, 5); }},
+      {"set_octets(p, 0)", [](ITevAsnValue& v) { return v.set_octets(kAbc, 0); }},
+  };
+  for (const auto& s : setters) {
+    SCOPED_TRACE(s.name);
+    ASSERT_EQ(value->set_octets(kAbc, 3), ASN_OK);
+    EXPECT_EQ(s.set(*value), ASN_OK);
+    EXPECT_EQ(value->get_count(), 0UL);
+  }
+}
+
+TEST(CTevAsnOctetString, TextIsTheRawOctets) {
+  ValuePtr value = make(ASN_OCTET_STRING);
+  const unsigned char with_zero[] = {'a', 0, 0xFF};
+  ASSERT_EQ(value->set_octets(with_zero, 3), ASN_OK);
+  EXPECT_EQ(text_of(*value), std::string("a\0\xff", 3));
+  EXPECT_EQ(value->get_at(2, nullptr), 255UL);
+  long err = 0;
+  EXPECT_EQ(value->get_at(3, &err), 0xFFFFFFFFUL);
+  EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
+}
+
+TEST(CTevAsnOctetString, OversizedSetOctetsIsOutOfMemoryAndKeepsTheValue) {
+  ValuePtr value = make(ASN_OCTET_STRING);
+  ASSERT_EQ(value->set_octets(kAbc, 3), ASN_OK);
+  // The rounded capacity of these lengths does not fit 32 bits: refused before
+  // any octet is read.
+  EXPECT_EQ(value->set_octets(kAbc, 0xFFFFFF80UL), ASN_E_OUT_OF_MEMORY);
+  EXPECT_EQ(value->set_octets(kAbc, 0xFFFFFFFFUL), ASN_E_OUT_OF_MEMORY);
+  if (kWideLong) {
+    EXPECT_EQ(value->set_octets(kAbc, static_cast<unsigned long>(0x100000003ULL)),
+              ASN_E_OUT_OF_MEMORY);
+  }
+  EXPECT_EQ(hex_of(*value), "616263");
+}
+
+TEST(CTevAsnOctetString, GrowthFollowsTheBlockRule) {
+  const std::vector<unsigned char> octets(128, 1);
+  for (unsigned long n : {127UL, 128UL}) {
+    CTevAsnOctetString value;
+    ASSERT_EQ(value.set_octets(octets.data(), n), ASN_OK);
+    EXPECT_EQ(value.octets().capacity, n < 128 ? 128U : 256U) << n;
+    value.clear();
+    EXPECT_EQ(value.octets().capacity, n < 128 ? 128U : 256U) << "clear keeps the block";
+  }
+}
+
+TEST(CTevAsnOctetString, OctetStringAndOpaqueNeverMix) {
+  ValuePtr octets = make(ASN_OCTET_STRING);
+  ValuePtr opaque = make(ASN_OPAQUE);
+  ASSERT_EQ(octets->set_octets(kAbc, 3), ASN_OK);
+  ASSERT_EQ(opaque->set_octets(kAbc, 2), ASN_OK);
+  EXPECT_EQ(opaque->assign(octets.get()), ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(octets->assign(opaque.get()), ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(hex_of(*opaque), "6162");
+  ASSERT_EQ(opaque->set_octets(kAbc, 3), ASN_OK);
+  EXPECT_FALSE(octets->is_equal(opaque.get()));
+  EXPECT_FALSE(opaque->is_equal(octets.get()));
+
+  ValuePtr copy(opaque->clone(nullptr));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->get_type(), ASN_OPAQUE);
+  EXPECT_TRUE(copy->is_equal(opaque.get()));
+  ValuePtr other = make(ASN_OPAQUE);
+  EXPECT_EQ(other->assign(opaque.get()), ASN_OK);
+  EXPECT_EQ(hex_of(*other), "616263");
+
+  RecordingVisitor visitor;
+  opaque->accept(&visitor);
+  EXPECT_EQ(visitor.slot, "octet_string");
+  void* cast = nullptr;
+  opaque->query_class(0xF0000004, &cast);
+  EXPECT_NE(cast, nullptr);
+}
+
+TEST(CTevAsnOctetString, ForeignSourceOfTheSameTypeIsRefused) {
+  ForeignOctetString foreign;
+  ValuePtr value = make(ASN_OCTET_STRING);
+  ASSERT_EQ(value->set_octets(kAbc, 3), ASN_OK);
+  EXPECT_EQ(value->assign(&foreign), ASN_E_INVALID_ARGUMENT);
+  EXPECT_FALSE(value->is_equal(&foreign));
+  EXPECT_EQ(hex_of(*value), "616263");
+}
+
+TEST(CTevAsnOctetString, IndexEncodingWithAndWithoutLength) {
+  ValuePtr value = make(ASN_OCTET_STRING);
+  ASSERT_EQ(value->set_octets(kAbc, 3), ASN_OK);
+  const struct {
+    long implied;
+    const char* sub_ids;
+    unsigned long oid_length;
+  } rows[] = {{0, "3.97.98.99", 4}, {1, "97.98.99", 3}, {2, "97.98.99", 4}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.implied);
+    OidPtr oid = make_oid("9.9");
+    ASSERT_NE(oid, nullptr);
+    EXPECT_EQ(value->assign_to_oid(oid.get(), row.implied), ASN_OK);
+    EXPECT_EQ(oid_text(*oid), row.sub_ids);
+    EXPECT_EQ(value->get_oid_length(row.implied), row.oid_length);
+  }
+  ValuePtr empty = make(ASN_OCTET_STRING);
+  OidPtr oid = make_oid("1.3");
+  EXPECT_EQ(empty->append_to_oid(oid.get(), 1), ASN_OK);
+  EXPECT_EQ(oid_text(*oid), "1.3");
+}
+
+TEST(CTevAsnOctetString, IndexDecodingKeepsWhatWasReadBeforeAFailure) {
+  const struct {
+    const char* oid;
+    long implied;
+    unsigned long count;
+    long code;
+    const char* octets;
+  } rows[] = {
+      {"3.97.98.99", 0, 0, ASN_OK, "616263"},
+      {"5.97.98.99", 0, 0, ASN_E_SUBID_RANGE, ""},
+      {"4.97.98.99", 0, 0, ASN_E_OUT_OF_RANGE, "616263"},
+      {"2.97.300", 0, 0, ASN_E_SUBID_RANGE, "61"},
+      {"", 0, 0, ASN_E_EMPTY, ""},
+      {"0", 0, 0, ASN_OK, ""},
+      {"97.98.99", 1, 2, ASN_OK, "6162"},
+      {"97.98.99", 2, 0xFFFFFFFF, ASN_OK, "616263"},
+      {"97.98.99", 1, 7, ASN_OK, "616263"},
+      {"97.98.99", 1, 0, ASN_OK, ""},
+      {"97.256.99", 1, 3, ASN_E_SUBID_RANGE, "61"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.oid) + " implied " + std::to_string(row.implied));
+    OidPtr oid = make_oid(row.oid);
+    ASSERT_NE(oid, nullptr);
+    ValuePtr value = make(ASN_OCTET_STRING);
+    ASSERT_EQ(value->set_text("zz"), ASN_OK);
+    EXPECT_EQ(value->set_from_oid(oid.get(), row.implied, row.count), row.code);
+    EXPECT_EQ(hex_of(*value), row.octets);
+  }
+}

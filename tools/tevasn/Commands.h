@@ -1,0 +1,50 @@
+// The commands of tevasn. Each takes the arguments after its name, writes its
+// results to standard output and its complaints to standard error, and
+// returns the exit status.
+#ifndef TEVASN_TOOL_COMMANDS_H
+#define TEVASN_TOOL_COMMANDS_H
+
+#include <string>
+#include <vector>
+
+namespace tevasn {
+
+constexpr int kExitOk = 0;        ///< everything worked
+constexpr int kExitBadInput = 1;  ///< some value or identifier was bad
+constexpr int kExitUsage = 2;     ///< the command line itself was wrong
+
+using Args = std::vector<std::string>;
+
+int run_encode(const Args& args);
+int run_decode(const Args& args);
+int run_show(const Args& args);
+
+/// Prints the help of `command` ("" for the tool) to standard output; false
+/// when there is no such command.
+bool print_help(const std::string& command);
+
+/// Prints "tevasn COMMAND: message" and a hint to standard error; returns kExitUsage.
+int usage_error(const std::string& command, const std::string& message);
+
+/// Prints "tevasn COMMAND: message" to standard error.
+void report(const std::string& command, const std::string& message);
+
+/// The options and positional arguments of one command line.
+struct CommandLine {
+  bool help = false;
+  bool hex = false;
+  bool has_prefix = false;
+  std::string prefix;
+  Args positional;
+};
+
+/// Splits `args` into options and positional arguments. `decode_options`
+/// allows --hex and --prefix. An argument starting with "-" and a letter, or
+/// with "--", is an option; "--" ends the options. False with a reason for an
+/// unknown or incomplete option.
+bool parse_command_line(const Args& args, bool decode_options, CommandLine* out,
+                        std::string* reason);
+
+}  // namespace tevasn
+
+#endif  // TEVASN_TOOL_COMMANDS_H

@@ -1,0 +1,70 @@
+// tevasn show TYPE VALUE
+#include <cstdio>
+
+#include "Commands.h"
+#include "Owned.h"
+#include "Text.h"
+#include "Types.h"
+#include "Values.h"
+
+using namespace NTevAsnValue;
+
+namespace tevasn {
+
+namespace {
+
+const char kCommand[] = "show";
+
+void print_field(const char* name, const std::string& text) {
+  std::printf("%-10s %s\n", name, text.c_str());
+}
+
+// The value's index encoding with the given flag, or why there is none.
+std::string encoding(const ITevAsnValue& value, long implied) {
+  long err = ASN_OK;
+  OidPtr oid(tev_create_asn_object_id(&err));
+  if (oid == nullptr) return std::string("none: ") + error_words(err);
+  err = value.append_to_oid(oid.get(), implied);
+  if (err != ASN_OK) return std::string("none: ") + error_words(err);
+  std::string text;
+  std::string reason;
+  if (!text_form(*oid, &text, &reason)) return "none: " + reason;
+  return text + (text.empty() ? "(empty)" : "");
+}
+
+}  // namespace
+
+int run_show(const Args& args) {
+  CommandLine line;
+  std::string reason;
+  if (!parse_command_line(args, false, &line, &reason)) return usage_error(kCommand, reason);
+  if (line.help) return print_help(kCommand) ? kExitOk : kExitUsage;
+  if (line.positional.size() != 2) return usage_error(kCommand, "needs TYPE and VALUE");
+  TypeSpec spec;
+  if (!parse_type(line.positional[0], &spec, &reason)) return usage_error(kCommand, reason);
+  if (spec.implied_suffix) {
+    return usage_error(kCommand, "show prints both index encodings; leave out /implied");
+  }
+  ValuePtr value = make_value(spec, line.positional[1], &reason);
+  if (value == nullptr) {
+    report(kCommand, spec.written + " " + quoted(line.positional[1]) + ": " + reason);
+    return kExitBadInput;
+  }
+  std::string text;
+  if (!text_form(*value, &text, &reason)) {
+    report(kCommand, reason);
+    return kExitBadInput;
+  }
+  std::string octets;
+  const bool has_octets = octets_of(*value, &octets);
+  print_field("type", spec.written);
+  print_field("text", escaped(text));
+  print_field("octets", has_octets ? (octets.empty() ? "(empty)" : hex_pairs(octets))
+                                   : "none: " + std::string(error_words(ASN_E_NOT_SUPPORTED)));
+  print_field("count", std::to_string(value->get_count()));
+  print_field("implied 0", encoding(*value, 0));
+  print_field("implied 1", encoding(*value, 1));
+  return kExitOk;
+}
+
+}  // namespace tevasn

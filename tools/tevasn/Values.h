@@ -1,0 +1,32 @@
+// Making library values from command-line text, and writing them back out.
+#ifndef TEVASN_TOOL_VALUES_H
+#define TEVASN_TOOL_VALUES_H
+
+#include <string>
+#include <string_view>
+
+#include "Owned.h"
+#include "Types.h"
+
+namespace tevasn {
+
+/// A new value of `spec`'s type from `text`, checked strictly (the whole text
+/// must be a value of the type's form). Null with a reason in words.
+ValuePtr make_value(const TypeSpec& spec, std::string_view text, std::string* reason);
+
+/// The value's text form from the library, without a terminating zero that
+/// some types keep in it. False with a reason when the library refuses.
+bool text_form(const ITevAsnValue& value, std::string* text, std::string* reason);
+
+/// The value's octets; false when its type has none.
+bool octets_of(const ITevAsnValue& value, std::string* octets);
+
+/// A decoded index value as `decode` prints it: numbers and addresses in their
+/// text form, octet strings as text when printable and otherwise (or always
+/// with `hex_octets`, or for the hex type) as hex pairs.
+bool index_field(const ITevAsnValue& value, const TypeSpec& spec, bool hex_octets,
+                 std::string* field, std::string* reason);
+
+}  // namespace tevasn
+
+#endif  // TEVASN_TOOL_VALUES_H
