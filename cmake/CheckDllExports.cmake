@@ -33,7 +33,8 @@ endforeach()
 
 set(actual "")
 foreach(name IN LISTS mangled)
-  execute_process(COMMAND ${CXXFILT} ${name} OUTPUT_VARIABLE demangled
+  # -n: the names carry no extra leading underscore, also on 32-bit x86.
+  execute_process(COMMAND ${CXXFILT} -n ${name} OUTPUT_VARIABLE demangled
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
   list(APPEND actual "${demangled}")
 endforeach()

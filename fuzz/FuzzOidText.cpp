@@ -20,13 +20,25 @@ std::string text_of(const ITevAsnObjectID* oid) {
   return text->length() == 0 ? std::string() : std::string(text->data(), text->length());
 }
 
-// The count, get_at and the text must tell the same story.
-void check_consistent(const ITevAsnObjectID* oid) {
+// Every index below the count reads (memory-safe, a documented code). While
+// the text has been well-formed since the identifier was last set, the count,
+// get_at and the text must tell the same story (edits of a malformed text such
+// as "2." keep the count by the edit rules, not by the text).
+void check_consistent(const ITevAsnObjectID* oid, bool* well_formed) {
+  const unsigned long count = oid->get_count();
+  for (unsigned long i = 0; i < count && i < 8192; ++i) {
+    long code = 1;
+    oid->get_at(i, &code);
+    require(code == ASN_OK || code == ASN_E_SUBID_RANGE || code == ASN_E_OUT_OF_RANGE ||
+                code == ASN_E_EMPTY,
+            "get_at gave an undocumented code");
+  }
+  *well_formed = *well_formed && oid->is_valid();
+  if (!*well_formed) return;
   const std::string text = text_of(oid);
   unsigned long dots = 0;
   for (const char c : text) dots += c == '.' ? 1 : 0;
-  const unsigned long count = text.empty() ? 0 : dots + 1;
-  require(oid->get_count() == count, "get_count disagrees with the text");
+  require(count == (text.empty() ? 0 : dots + 1), "get_count disagrees with the text");
   require(oid->get_oid_length(1) == count && oid->get_oid_length(0) == count + 1,
           "get_oid_length disagrees with get_count");
   for (unsigned long i = 0; i < count; ++i) {
@@ -37,6 +49,15 @@ void check_consistent(const ITevAsnObjectID* oid) {
   long code = 0;
   require(oid->get_at(count, &code) == 0xFFFFFFFFUL, "get_at past the end gave a number");
   require(code == (count == 0 ? ASN_E_EMPTY : ASN_E_OUT_OF_RANGE), "get_at past the end: code");
+}
+
+// Set TEV_FUZZ_TRACE to see each step when replaying a finding.
+void trace(int op, unsigned long n, const ITevAsnObjectID* oid) {
+  static const bool enabled = std::getenv("TEV_FUZZ_TRACE") != nullptr;
+  if (enabled) {
+    std::fprintf(stderr, "op %d n %lu -> \"%s\" count %lu\n", op, n, text_of(oid).c_str(),
+                 oid->get_count());
+  }
 }
 
 // Relation codes of a to b and of b to a must mirror each other.
@@ -66,19 +87,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(code == ASN_OK && forward >= 0 && forward <= 4, "compare_text gave no relation");
   require(other->compare(oid.get(), &code) == mirrored(forward), "relations do not mirror");
   require((forward == 0) == oid->is_equal(other.get()), "relation 0 and is_equal disagree");
-  check_consistent(oid.get());
+  bool well_formed = true;
+  check_consistent(oid.get(), &well_formed);
 
   while (provider.remaining_bytes() > 0) {
     const unsigned long count = oid->get_count();
     const auto n = provider.ConsumeIntegralInRange<unsigned long>(0, count + 2);
-    switch (provider.ConsumeIntegralInRange<int>(0, 11)) {
+    const int op = provider.ConsumeIntegralInRange<int>(0, 11);
+    switch (op) {
       case 0: {
         Oid prefix(oid->take_prefix(n, &code));
         require(prefix != nullptr && code == ASN_OK, "take_prefix failed");
         const unsigned long taken = n < count ? n : count;
-        require(prefix->get_count() == taken, "take_prefix took the wrong number");
-        require(oid->get_count() == count - (n == 0 ? 0 : taken), "take_prefix left the wrong rest");
-        check_consistent(prefix.get());
+        if (well_formed) {
+          require(prefix->get_count() == taken, "take_prefix took the wrong number");
+          require(oid->get_count() == count - (n == 0 ? 0 : taken),
+                  "take_prefix left the wrong rest");
+        }
+        bool prefix_well_formed = well_formed;
+        check_consistent(prefix.get(), &prefix_well_formed);
         break;
       }
       case 1: {
@@ -88,8 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
       case 2: {
         const unsigned long first = oid->take_first(&code);
-        if (count == 0) require(code == ASN_E_EMPTY, "take_first of nothing");
-        require(code == ASN_OK ? oid->get_count() == count - 1
+        if (well_formed && count == 0) require(code == ASN_E_EMPTY, "take_first of nothing");
+        require(code == ASN_OK ? !well_formed || oid->get_count() == count - 1
                                : first == 0xFFFFFFFFUL && oid->get_count() == count,
                 "take_first");
         break;
@@ -97,7 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 3: {
         const auto index = provider.ConsumeIntegralInRange<unsigned long>(0, count + 1);
         const long erased = oid->erase_sub_ids(index, provider.ConsumeBool() ? 0xFFFFFFFFUL : n);
-        require(erased == (index < count ? ASN_OK : ASN_E_INVALID_ARGUMENT), "erase_sub_ids code");
+        require(erased == ASN_OK || erased == ASN_E_INVALID_ARGUMENT, "erase_sub_ids code");
+        require(!well_formed || erased == (index < count ? ASN_OK : ASN_E_INVALID_ARGUMENT),
+                "erase_sub_ids code for an index");
         break;
       }
       case 4: {
@@ -141,8 +170,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
     }
-    check_consistent(oid.get());
-    if (oid->get_count() > 4096) oid->clear();  // keep inputs cheap
+    trace(op, n, oid.get());
+    check_consistent(oid.get(), &well_formed);
+    if (oid->get_count() > 4096) {
+      oid->clear();  // keep inputs cheap
+      well_formed = true;
+    }
   }
   return 0;
 }

@@ -11,15 +11,22 @@
 
 namespace tev_fuzz {
 
-inline constexpr NTevAsnValue::EAsnType kTypes[] = {
-    NTevAsnValue::ASN_INTEGER,        NTevAsnValue::ASN_OCTET_STRING,
-    NTevAsnValue::ASN_NULL,           NTevAsnValue::ASN_OBJECT_ID,
-    NTevAsnValue::ASN_IP_ADDRESS,     NTevAsnValue::ASN_COUNTER,
-    NTevAsnValue::ASN_GAUGE,          NTevAsnValue::ASN_TIME_TICKS,
-    NTevAsnValue::ASN_OPAQUE,         NTevAsnValue::ASN_COUNTER_64,
-    NTevAsnValue::ASN_IPV6_ADDRESS,   NTevAsnValue::ASN_NO_SUCH_OBJECT,
-    NTevAsnValue::ASN_NO_SUCH_INSTANCE, NTevAsnValue::ASN_END_OF_MIB_VIEW,
-    NTevAsnValue::ASN_IP_PORT_ADDRESS, NTevAsnValue::ASN_IPX_ADDRESS};
+inline constexpr NTevAsnValue::EAsnType kTypes[] = {NTevAsnValue::ASN_INTEGER,
+                                                    NTevAsnValue::ASN_OCTET_STRING,
+                                                    NTevAsnValue::ASN_NULL,
+                                                    NTevAsnValue::ASN_OBJECT_ID,
+                                                    NTevAsnValue::ASN_IP_ADDRESS,
+                                                    NTevAsnValue::ASN_COUNTER,
+                                                    NTevAsnValue::ASN_GAUGE,
+                                                    NTevAsnValue::ASN_TIME_TICKS,
+                                                    NTevAsnValue::ASN_OPAQUE,
+                                                    NTevAsnValue::ASN_COUNTER_64,
+                                                    NTevAsnValue::ASN_IPV6_ADDRESS,
+                                                    NTevAsnValue::ASN_NO_SUCH_OBJECT,
+                                                    NTevAsnValue::ASN_NO_SUCH_INSTANCE,
+                                                    NTevAsnValue::ASN_END_OF_MIB_VIEW,
+                                                    NTevAsnValue::ASN_IP_PORT_ADDRESS,
+                                                    NTevAsnValue::ASN_IPX_ADDRESS};
 inline constexpr std::size_t kTypeCount = sizeof kTypes / sizeof kTypes[0];
 
 struct Releaser {

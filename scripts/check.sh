@@ -15,6 +15,13 @@ for preset in dev asan clang; do
   cmake --workflow --preset "$preset"
 done
 
+# The other hosts of the library: 32-bit Linux (tests through qemu-i386), the
+# 64-bit Windows DLL (tests under wine) and the 32-bit Windows DLL (exports).
+for preset in linux32 windows windows-i686; do
+  step "build and test: $preset"
+  cmake --workflow --preset "$preset"
+done
+
 step "Debian package"
 ./scripts/check-package.sh
 

@@ -9,6 +9,16 @@
 
 using namespace NTevAsnValue;
 
+// Keeps a rarely taken path out of line, so that the common path stays a leaf
+// without register saves.
+#if defined(__GNUC__)
+#define TEV_NOINLINE __attribute__((noinline))
+#elif defined(_MSC_VER)
+#define TEV_NOINLINE __declspec(noinline)
+#else
+#define TEV_NOINLINE
+#endif
+
 // ---------------------------------------------------------------------------
 // ITevAsnValue
 
@@ -23,7 +33,21 @@ long CTevAsnObjectId::assign(const ITevAsnValue* src) {
   const CTevAsnObjectId* other = from(src);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
   if (other == this) return ASN_OK;
-  return replace_text(other->text_.data(), other->text_.size());
+  const long code = replace_text(other->text_.data(), other->text_.size());
+  if (code != ASN_OK) return code;
+  // The same text has the same count and index; copying the index is only a
+  // speed-up, so running out of memory for it is no failure.
+  count_ = other->count_;
+  count_known_ = other->count_known_;
+  if (other->starts_known_) {
+    try {
+      starts_ = other->starts_;
+      starts_known_ = true;
+    } catch (const std::bad_alloc&) {
+      starts_known_ = false;
+    }
+  }
+  return ASN_OK;
 }
 
 void CTevAsnObjectId::clear() {
@@ -120,6 +144,18 @@ unsigned long CTevAsnObjectId::get_oid_length(long implied) const {
 }
 
 unsigned long CTevAsnObjectId::get_at(unsigned long index, long* err) const {
+  // The common case, an array read: the index is known and holds the value.
+  if (starts_known_ && index < starts_.size()) {
+    const std::uint32_t value = starts_[index].value;
+    if (value != kUnread) {
+      if (err != nullptr) *err = ASN_OK;
+      return value;
+    }
+  }
+  return get_at_from_text(index, err);
+}
+
+TEV_NOINLINE unsigned long CTevAsnObjectId::get_at_from_text(unsigned long index, long* err) const {
   if (text_.empty()) {
     tev::set_error(err, ASN_E_EMPTY);
     return tev::kFail32;
@@ -375,8 +411,11 @@ long CTevAsnObjectId::take_value_into(ITevAsnValue* value, long implied, unsigne
   if (value == nullptr || is_self(value)) return ASN_E_INVALID_ARGUMENT;
   const long code = value->set_from_oid(this, implied, length);
   if (code != ASN_OK) return code;
-  if (implied == 1 && !tev::is_all(length)) return erase_sub_ids(0, length);
-  return erase_sub_ids(0, value->get_oid_length(implied));
+  // Remove exactly the sub-identifiers the value was decoded from: every
+  // non-zero flag decoded it as implied, and a value that took none (an empty
+  // implied string) leaves the identifier as it is.
+  const unsigned long used = value->get_oid_length(implied != 0 ? 1 : 0);
+  return used == 0 ? ASN_OK : erase_sub_ids(0, used);
 }
 
 long CTevAsnObjectId::erase_sub_ids(unsigned long index, unsigned long n) {
@@ -400,7 +439,16 @@ long CTevAsnObjectId::erase_sub_ids(unsigned long index, unsigned long n) {
     text_.erase(start - 1, next - start);  // the separator before the run and the run
   }
   count_ = count - n;
-  starts_known_ = false;
+  if (starts_known_) {
+    // Drop the entries of the run; those after it move back by what was cut.
+    const std::size_t cut = index == 0 ? next : next - start;
+    starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(index),
+                  starts_.begin() + static_cast<std::ptrdiff_t>(index + n));
+    for (auto it = starts_.begin() + static_cast<std::ptrdiff_t>(index); it != starts_.end();
+         ++it) {
+      it->start -= static_cast<std::uint32_t>(cut);
+    }
+  }
   return ASN_OK;
 }
 
@@ -466,19 +514,8 @@ long CTevAsnObjectId::append_piece(const char* data, std::size_t length, bool co
     return ASN_OK;
   }
   if (count_known_) count_ += sub_ids;
-  if (starts_known_) {
-    // Extend the start index with the appended piece; drop it if that fails.
-    try {
-      const std::size_t first = old_length + separator;
-      starts_.push_back(static_cast<std::uint32_t>(first));
-      for (std::size_t dot = text_.find('.', first); dot != std::string::npos;
-           dot = text_.find('.', dot + 1)) {
-        starts_.push_back(static_cast<std::uint32_t>(dot + 1));
-      }
-    } catch (const std::bad_alloc&) {
-      starts_known_ = false;
-    }
-  }
+  // Extend the index with the appended piece; it is dropped if that fails.
+  if (starts_known_ && !index_from(old_length + separator)) starts_known_ = false;
   return ASN_OK;
 }
 
@@ -494,7 +531,7 @@ long CTevAsnObjectId::copy_into(CTevAsnObjectId* copy) const {
 
 std::size_t CTevAsnObjectId::start_of(unsigned long index, bool build_index) const {
   if (index == 0) return 0;
-  if (starts_known_ || (build_index && build_starts())) return starts_[index];
+  if (starts_known_ || (build_index && build_starts())) return starts_[index].start;
   // Scan for the index-th separator.
   std::size_t position = 0;
   for (unsigned long i = 0; i < index; ++i) position = text_.find('.', position) + 1;
@@ -505,15 +542,12 @@ bool CTevAsnObjectId::build_starts() const {
   if (starts_known_) return true;
   try {
     starts_.clear();
-    if (!text_.empty()) {
-      starts_.reserve(get_count());
-      starts_.push_back(0);
-      for (std::size_t dot = text_.find('.'); dot != std::string::npos;
-           dot = text_.find('.', dot + 1)) {
-        starts_.push_back(static_cast<std::uint32_t>(dot + 1));
-      }
-    }
+    starts_.reserve(get_count());
   } catch (const std::bad_alloc&) {
+    starts_.clear();
+    return false;
+  }
+  if (!text_.empty() && !index_from(0)) {
     starts_.clear();
     return false;
   }
@@ -521,6 +555,36 @@ bool CTevAsnObjectId::build_starts() const {
   count_ = starts_.size();
   count_known_ = true;
   return true;
+}
+
+bool CTevAsnObjectId::index_from(std::size_t first) const {
+  const char* const text = text_.data();
+  const std::size_t length = text_.size();
+  try {
+    for (std::size_t at = first;;) {
+      // Plain digits up to a separator or the end, at most ten of them, are
+      // read here; anything else is left to the reading of get_at.
+      std::uint64_t value = 0;
+      std::size_t end = at;
+      while (end < length && end - at <= 10 && text[end] >= '0' && text[end] <= '9') {
+        value = value * 10 + static_cast<std::uint64_t>(text[end] - '0');
+        ++end;
+      }
+      const bool plain =
+          end != at && end - at <= 10 && value < kUnread && (end == length || text[end] == '.');
+      starts_.push_back(
+          {static_cast<std::uint32_t>(at), plain ? static_cast<std::uint32_t>(value) : kUnread});
+      if (!plain) {
+        const void* dot = end < length ? std::memchr(text + end, '.', length - end) : nullptr;
+        end = dot == nullptr ? length
+                             : static_cast<std::size_t>(static_cast<const char*>(dot) - text);
+      }
+      if (end == length) return true;
+      at = end + 1;
+    }
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
 }
 
 std::size_t CTevAsnObjectId::prefix_length(unsigned long n) const {

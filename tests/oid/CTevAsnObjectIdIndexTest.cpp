@@ -242,6 +242,46 @@ TEST(ObjectIdIndex, TakeValueIntoRemovesWhatWasDecoded) {
   EXPECT_EQ(text_of(index), "5.1.2.1.3");
 }
 
+// take_value removes exactly the sub-identifiers the value was decoded from,
+// whatever the flag and length, so the rest of the index is never lost.
+TEST(ObjectIdIndex, TakeValueRemovesOnlyWhatTheValueUsed) {
+  struct Case {
+    const char* index;
+    EAsnType type;
+    long implied;
+    unsigned long length;
+    const char* value;
+    const char* rest;
+  };
+  const Case cases[] = {
+      {"7.8.9", ASN_INTEGER, 1, 5, "7", "8.9"},
+      {"7.8.9", ASN_GAUGE, 0, kAll, "7", "8.9"},
+      {"1.2.3.4.9", ASN_IP_ADDRESS, 1, 2, "1.2.3.4", "9"},
+      {"4.1.2.3.4.9", ASN_IP_ADDRESS, 0, kAll, "1.2.3.4", "9"},
+      {"97.98.9", ASN_OCTET_STRING, 2, 2, "ab", "9"},
+      {"97.98.9", ASN_OCTET_STRING, 1, 2, "ab", "9"},
+      {"2.97.98.9", ASN_OCTET_STRING, 0, kAll, "ab", "9"},
+      {"1.3.9", ASN_OBJECT_ID, 2, 2, "1.3", "9"},
+      {"9", ASN_OCTET_STRING, 1, 0, "", "9"},
+      {"", ASN_OCTET_STRING, 1, kAll, "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.index) + " as type " + std::to_string(c.type) + " implied " +
+                 std::to_string(c.implied));
+    CTevAsnObjectId index;
+    index.set_text(c.index);
+    long err = 1;
+    ITevAsnValue* value = index.take_value(c.type, &err, c.implied, c.length);
+    ASSERT_NE(value, nullptr) << err;
+    EXPECT_EQ(err, ASN_OK);
+    CTevAsnBuffer text;
+    EXPECT_EQ(value->to_text_into(&text), ASN_OK);
+    EXPECT_TRUE(text.is_equal_text(c.value)) << (text.data() ? text.data() : "");
+    EXPECT_EQ(text_of(index), c.rest);
+    value->release();
+  }
+}
+
 // No operation loses data when its argument is the object itself.
 TEST(ObjectIdIndex, SelfAliasing) {
   CTevAsnObjectId oid;
