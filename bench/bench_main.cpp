@@ -3,9 +3,9 @@
 //
 //   tev_bench [--check-only] [--iterations=N] [google benchmark options]
 //
-// --check-only stops after the cross-check and prints what was compared; --iterations=N runs every case
-// exactly N times (scripts/bench.sh counts instructions per operation under
-// callgrind from two such runs).
+// --check-only stops after the cross-check and prints what was compared; --iterations=N runs every
+// case exactly N times (scripts/bench.sh counts instructions per operation under callgrind from two
+// such runs).
 //
 // Names are "<side>/<case>" with side tevasn, netsnmp or floor, so that
 // scripts/bench.sh can pair the sides by case.

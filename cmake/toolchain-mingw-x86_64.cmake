@@ -8,4 +8,6 @@ find_program(TEVASN_WINE NAMES wine wine64 wine-stable)
 if(TEVASN_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh
                                     ${CMAKE_BINARY_DIR}/wineprefix)
+else()
+  message(WARNING "wine not found: the test programs cannot run (Debian: wine wine64)")
 endif()

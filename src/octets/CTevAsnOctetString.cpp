@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "CTevAsnObjectId.h"
 #include "ITevAsnObjectID.h"
 
 using namespace NTevAsnValue;
@@ -91,6 +92,10 @@ unsigned long CTevAsnOctetString::get_at(unsigned long index, long* err) const {
 long CTevAsnOctetString::append_to_oid(ITevAsnObjectID* oid, long implied) const {
   if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
   const unsigned long count = get_count();
+  // Our own object identifiers take the whole encoding in one step.
+  if (CTevAsnObjectId* ours = CTevAsnObjectId::from(oid)) {
+    return ours->append_octets(implied == 0, count, octets_.data, count);
+  }
   if (implied == 0) {
     const long code = oid->append_sub_id(count);
     if (code != ASN_OK) return code;

@@ -1,5 +1,6 @@
 #include "CTevAsnObjectId.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -18,6 +19,53 @@ using namespace NTevAsnValue;
 #else
 #define TEV_NOINLINE
 #endif
+
+namespace {
+
+// Writes `value` in decimal so that it ends just before `end`, two digits at a
+// time; returns where it starts.
+char* write_decimal(char* end, std::uint32_t value) {
+  static const char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  while (value >= 100) {
+    const std::uint32_t pair = value % 100;
+    value /= 100;
+    end -= 2;
+    std::memcpy(end, kPairs + 2 * pair, 2);
+  }
+  if (value >= 10) {
+    end -= 2;
+    std::memcpy(end, kPairs + 2 * value, 2);
+  } else {
+    *--end = static_cast<char>('0' + value);
+  }
+  return end;
+}
+
+// The decimal text of every octet value, for index encoding.
+struct OctetText {
+  char digits[4];
+  std::size_t length;
+};
+struct OctetTexts {
+  OctetText entry[256];
+  OctetTexts() : entry() {
+    for (unsigned v = 0; v < 256; ++v) {
+      OctetText& t = entry[v];
+      std::size_t n = 0;
+      if (v >= 100) t.digits[n++] = static_cast<char>('0' + v / 100);
+      if (v >= 10) t.digits[n++] = static_cast<char>('0' + v / 10 % 10);
+      t.digits[n++] = static_cast<char>('0' + v % 10);
+      t.length = n;
+    }
+  }
+  const OctetText& operator[](unsigned v) const { return entry[v]; }
+};
+const OctetTexts kOctetTexts;  // filled when the library loads
+
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // ITevAsnValue
@@ -295,9 +343,69 @@ long CTevAsnObjectId::append_text(const char* text) {
 
 long CTevAsnObjectId::append_sub_id(unsigned long value) {
   if (!tev::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
-  char digits[tev::kDecimalTextSize];
-  const std::size_t length = tev::format_decimal(static_cast<std::uint64_t>(value), digits);
-  return append_piece(digits, length, true, 1);
+  // The separator and the digits, built in place: this is the hot path of
+  // every index encoding.
+  char piece[16];
+  char* const end = piece + sizeof piece;
+  char* begin = write_decimal(end, static_cast<std::uint32_t>(value));
+  const std::size_t old_length = text_.size();
+  if (old_length != 0) *--begin = '.';
+  const auto length = static_cast<std::size_t>(end - begin);
+  if (old_length > kMaxTextLength - length) return ASN_E_OUT_OF_MEMORY;
+  if (old_length + length > text_.capacity()) {
+    try {
+      // Geometric growth keeps appending one by one linear.
+      text_.reserve(std::max(old_length + length, 2 * text_.capacity()));
+    } catch (const std::bad_alloc&) {
+      return ASN_E_OUT_OF_MEMORY;
+    }
+  }
+  // Within the capacity: character by character is cheaper than append.
+  for (const char* p = begin; p != end; ++p) text_.push_back(*p);
+  if (count_known_) ++count_;
+  if (starts_known_) {
+    try {
+      starts_.push_back({static_cast<std::uint32_t>(old_length == 0 ? 0 : old_length + 1),
+                         static_cast<std::uint32_t>(value)});
+    } catch (const std::bad_alloc&) {
+      starts_known_ = false;
+    }
+  }
+  return ASN_OK;
+}
+
+long CTevAsnObjectId::append_octets(bool has_prefix, unsigned long prefix,
+                                    const unsigned char* octets, std::size_t n) {
+  // Up to four characters per octet; longer values go one by one.
+  constexpr std::size_t kOctetsAtOnce = 64;
+  char piece[16 + 4 * kOctetsAtOnce];
+  if (n > kOctetsAtOnce || !tev::fits_u32(prefix)) {
+    if (has_prefix) {
+      const long code = append_sub_id(prefix);
+      if (code != ASN_OK) return code;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+      const long code = append_sub_id(octets[i]);
+      if (code != ASN_OK) return code;
+    }
+    return ASN_OK;
+  }
+  char* out = piece;
+  if (has_prefix) {
+    char digits[16];
+    char* const end = digits + sizeof digits;
+    const char* begin = write_decimal(end, static_cast<std::uint32_t>(prefix));
+    out = std::copy(begin, static_cast<const char*>(end), out);
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    if (out != piece) *out++ = '.';
+    // Four bytes are copied; only the digits count (the array has room).
+    const OctetText& text = kOctetTexts[octets[i]];
+    std::memcpy(out, text.digits, 4);
+    out += text.length;
+  }
+  if (out == piece) return ASN_OK;  // nothing to append
+  return append_piece(piece, static_cast<std::size_t>(out - piece), true, n + (has_prefix ? 1 : 0));
 }
 
 long CTevAsnObjectId::append_oid(const ITevAsnObjectID* oid) {

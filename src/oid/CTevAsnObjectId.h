@@ -76,6 +76,15 @@ class CTevAsnObjectId final : public ITevAsnObjectID, public CTevAsnValueBase {
   /// The object behind `value` when it is one of ours (answers class id
   /// 0xF0000006); null for null or for a foreign implementation.
   static const CTevAsnObjectId* from(const ITevAsnValue* value);
+  static CTevAsnObjectId* from(ITevAsnObjectID* oid) {
+    return const_cast<CTevAsnObjectId*>(from(static_cast<const ITevAsnValue*>(oid)));
+  }
+
+  /// The index encoding of `n` octets, preceded by `prefix` when `has_prefix`:
+  /// the same text, count and result as one append_sub_id per sub-identifier,
+  /// in one step. Octet strings use it when the target is one of ours.
+  long append_octets(bool has_prefix, unsigned long prefix, const unsigned char* octets,
+                     std::size_t n);
 
  private:
   // Longest text held: the count of such a text plus one (a length prefix)

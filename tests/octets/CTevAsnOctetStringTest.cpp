@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CTevAsnOctetString.h"
+#include "ForeignValue.h"
 #include "OctetTestUtil.h"
 #include "RecordingVisitor.h"
 
@@ -13,54 +14,16 @@ namespace {
 
 const unsigned char kAbc[] = {'a', 'b', 'c'};
 
-// Reports the OCTET STRING type but is none of the library's classes: it
-// answers no class id and refuses everything else.
-class ForeignOctetString final : public ITevAsnValue {
+// Reports the OCTET STRING type and serves "abc", but is not the library's.
+class ForeignOctetString final : public ForeignValue {
  public:
-  EAsnType get_type() const override { return ASN_OCTET_STRING; }
-  void query_class(unsigned long, void** out) const override {
-    if (out != nullptr) *out = nullptr;
-  }
+  ForeignOctetString() : ForeignValue(ASN_OCTET_STRING) {}
   unsigned long get_count() const override { return 3; }
   const unsigned char* get_octets(unsigned long* length, long* err) const override {
     *length = 3;
     *err = ASN_OK;
     return kAbc;
   }
-  long accept(ITevAsnValueVisitor*) override { return kNo; }
-  void release() override {}
-  ITevAsnValue* clone(long*) const override { return nullptr; }
-  long assign(const ITevAsnValue*) override { return kNo; }
-  void clear() override {}
-  bool is_equal(const ITevAsnValue*) const override { return false; }
-  ITevAsnObjectID* query_object_id() override { return nullptr; }
-  bool is_valid() const override { return true; }
-  long get_long(long*) const override { return kNo; }
-  unsigned long get_ulong(long*) const override { return 0; }
-  CTevAsnBuffer* to_text(long*) const override { return nullptr; }
-  long to_text_into(CTevAsnBuffer*) const override { return kNo; }
-  CTevAsnBuffer* to_octets(long*) const override { return nullptr; }
-  long to_octets_into(CTevAsnBuffer*) const override { return kNo; }
-  unsigned short get_port(long*) const override { return 0; }
-  unsigned long get_high(long*) const override { return 0; }
-  unsigned long get_low(long*) const override { return 0; }
-  long set_long(long) override { return kNo; }
-  long set_ulong(unsigned long) override { return kNo; }
-  long set_text(const char*) override { return kNo; }
-  long set_text_from(const CTevAsnBuffer*) override { return kNo; }
-  long set_octets(const unsigned char*, unsigned long) override { return kNo; }
-  long set_octets_from(const CTevAsnBuffer*) override { return kNo; }
-  long set_port(unsigned short) override { return kNo; }
-  long set_high(unsigned long) override { return kNo; }
-  long set_low(unsigned long) override { return kNo; }
-  unsigned long get_oid_length(long) const override { return 0; }
-  unsigned long get_at(unsigned long, long*) const override { return 0; }
-  long append_to_oid(ITevAsnObjectID*, long) const override { return kNo; }
-  long assign_to_oid(ITevAsnObjectID*, long) const override { return kNo; }
-  long set_from_oid(const ITevAsnObjectID*, long, unsigned long) override { return kNo; }
-
- private:
-  static constexpr long kNo = ASN_E_NOT_SUPPORTED;
 };
 
 }  // namespace

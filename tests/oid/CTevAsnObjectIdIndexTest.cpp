@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "ForeignValue.h"
 #include "OidTestUtil.h"
 #include "TevAsnValue.h"
 
@@ -17,91 +18,6 @@ using oid_test::text_of;
 namespace {
 
 constexpr unsigned long kAll = 0xFFFFFFFFUL;
-
-// An object-identifier implementation that is not the library's: it serves
-// its sub-identifiers through the interface but does not answer the class id.
-// (The unit tests are built with run-time type information and the library
-// without, so it cannot reuse the library's base class.)
-class ForeignOid final : public ITevAsnObjectID {
- public:
-  explicit ForeignOid(std::vector<unsigned long> sub_ids) : sub_ids_(std::move(sub_ids)) {}
-  virtual ~ForeignOid() = default;
-
-  unsigned long get_count() const override { return sub_ids_.size(); }
-  unsigned long get_at(unsigned long index, long* err) const override {
-    if (index >= sub_ids_.size()) {
-      tev::set_error(err, sub_ids_.empty() ? ASN_E_EMPTY : ASN_E_OUT_OF_RANGE);
-      return tev::kFail32;
-    }
-    tev::set_error(err, ASN_OK);
-    return sub_ids_[index];
-  }
-  long append_sub_id(unsigned long value) override {
-    sub_ids_.push_back(value);
-    return ASN_OK;
-  }
-  void clear() override { sub_ids_.clear(); }
-  EAsnType get_type() const override { return ASN_OBJECT_ID; }
-  void query_class(unsigned long, void** out) const override {
-    if (out != nullptr) *out = nullptr;
-  }
-
-  // Everything else is refused.
-  long accept(ITevAsnValueVisitor*) override { return kNo; }
-  void release() override {}
-  ITevAsnValue* clone(long*) const override { return nullptr; }
-  long assign(const ITevAsnValue*) override { return kNo; }
-  bool is_equal(const ITevAsnValue*) const override { return false; }
-  ITevAsnObjectID* query_object_id() override { return this; }
-  bool is_valid() const override { return true; }
-  long get_long(long*) const override { return -1; }
-  unsigned long get_ulong(long*) const override { return tev::kFail32; }
-  CTevAsnBuffer* to_text(long*) const override { return nullptr; }
-  long to_text_into(CTevAsnBuffer*) const override { return kNo; }
-  const unsigned char* get_octets(unsigned long*, long*) const override { return nullptr; }
-  CTevAsnBuffer* to_octets(long*) const override { return nullptr; }
-  long to_octets_into(CTevAsnBuffer*) const override { return kNo; }
-  unsigned short get_port(long*) const override { return 0xFFFF; }
-  unsigned long get_high(long*) const override { return tev::kFail32; }
-  unsigned long get_low(long*) const override { return tev::kFail32; }
-  long set_long(long) override { return kNo; }
-  long set_ulong(unsigned long) override { return kNo; }
-  long set_text(const char*) override { return kNo; }
-  long set_text_from(const CTevAsnBuffer*) override { return kNo; }
-  long set_octets(const unsigned char*, unsigned long) override { return kNo; }
-  long set_octets_from(const CTevAsnBuffer*) override { return kNo; }
-  long set_port(unsigned short) override { return kNo; }
-  long set_high(unsigned long) override { return kNo; }
-  long set_low(unsigned long) override { return kNo; }
-  unsigned long get_oid_length(long) const override { return 0; }
-  long append_to_oid(ITevAsnObjectID*, long) const override { return kNo; }
-  long assign_to_oid(ITevAsnObjectID*, long) const override { return kNo; }
-  long set_from_oid(const ITevAsnObjectID*, long, unsigned long) override { return kNo; }
-  ITevAsnObjectID* clone_oid(long*) const override { return nullptr; }
-  long compare_text(const char*, long*) const override { return -1; }
-  long compare(const ITevAsnObjectID*, long*) const override { return -1; }
-  long remove_prefix_text(const char*) override { return kNo; }
-  long remove_prefix(const ITevAsnObjectID*) override { return kNo; }
-  long append_text(const char*) override { return kNo; }
-  long append_oid(const ITevAsnObjectID*) override { return kNo; }
-  long append_value_text(const char*, EAsnType, long) override { return kNo; }
-  long append_value(ITevAsnValue*, long) override { return kNo; }
-  ITevAsnObjectID* take_prefix(unsigned long, long*) override { return nullptr; }
-  long take_prefix_into(ITevAsnObjectID*, unsigned long) override { return kNo; }
-  unsigned long take_first(long*) override { return tev::kFail32; }
-  CTevAsnBuffer* take_prefix_text(unsigned long, long*) override { return nullptr; }
-  long take_prefix_text_into(CTevAsnBuffer*, unsigned long) override { return kNo; }
-  ITevAsnValue* take_value(EAsnType, long*, long, unsigned long) override { return nullptr; }
-  long take_value_into(ITevAsnValue*, long, unsigned long) override { return kNo; }
-  long erase_sub_ids(unsigned long, unsigned long) override { return kNo; }
-  ITevAsnValue* read_value(EAsnType, long*, long) const override { return nullptr; }
-  long read_value_into(ITevAsnValue*, long) const override { return kNo; }
-  long assign_value(ITevAsnValue*, long) override { return kNo; }
-
- private:
-  static constexpr long kNo = ASN_E_NOT_SUPPORTED;
-  std::vector<unsigned long> sub_ids_;
-};
 
 }  // namespace
 

@@ -18,7 +18,7 @@ using namespace NTevAsnValue;
 namespace {
 
 constexpr int kThreads = 8;
-constexpr int kRounds = 40;
+constexpr int kRounds = 200;
 
 // One round over every type; returns the number of unexpected results.
 int exercise_every_type(int thread, int round) {
