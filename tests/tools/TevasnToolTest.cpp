@@ -324,7 +324,7 @@ const ToolRun kRuns[] = {
      "",
      "type       integer\n"
      "text       -5\n"
-     "octets     none: not supported by this type\n"
+     "octets     none: operation not supported by this type\n"
      "count      1\n"
      "implied 0  4294967291\n"
      "implied 1  4294967291\n",
@@ -335,10 +335,10 @@ const ToolRun kRuns[] = {
      "",
      "type       counter64\n"
      "text       18446744073709551615\n"
-     "octets     none: not supported by this type\n"
+     "octets     none: operation not supported by this type\n"
      "count      1\n"
-     "implied 0  none: not supported by this type\n"
-     "implied 1  none: not supported by this type\n",
+     "implied 0  none: operation not supported by this type\n"
+     "implied 1  none: operation not supported by this type\n",
      "",
      0},
     {"show_octets_with_tab",

@@ -1,26 +1,17 @@
-// Owning pointers for the library's objects: each ends its object with release().
+// Owning pointers for the library's objects and error codes in words, taken
+// from the library's own header-only helpers.
 #ifndef TEVASN_TOOL_OWNED_H
 #define TEVASN_TOOL_OWNED_H
 
-#include <memory>
-
-#include "TevAsnValue.h"
+#include "TevAsnValuePtr.h"
 
 namespace tevasn {
 
-struct Releaser {
-  template <class T>
-  void operator()(T* object) const {
-    if (object != nullptr) object->release();
-  }
-};
+using ValuePtr = TevAsnValuePtr;
+using OidPtr = TevAsnObjectIdPtr;
+using BufferPtr = TevAsnBufferPtr;
 
-using ValuePtr = std::unique_ptr<ITevAsnValue, Releaser>;
-using OidPtr = std::unique_ptr<ITevAsnObjectID, Releaser>;
-using BufferPtr = std::unique_ptr<CTevAsnBuffer, Releaser>;
-
-/// The library's error code in words.
-const char* error_words(long code);
+inline const char* error_words(long code) { return tev_error_message(code); }
 
 }  // namespace tevasn
 
