@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test suite: g++ with warnings as errors, g++ with
 # AddressSanitizer and UndefinedBehaviorSanitizer, clang++, and the format check;
+# ThreadSanitizer, valgrind, fuzzing and static analysis;
 # then builds the Debian package and checks its contents.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,17 @@ for preset in dev asan clang; do
   step "build and test: $preset"
   cmake --workflow --preset "$preset"
 done
+
+# Reliability: g++ with ThreadSanitizer, valgrind memcheck over the test
+# executables, a short run of every fuzz target, then clang-tidy and cppcheck.
+# (The allocation-failure tests run in the presets above.)
+for preset in tsan valgrind fuzz; do
+  step "build and test: $preset"
+  cmake --workflow --preset "$preset"
+done
+
+step "static analysis"
+./scripts/lint.sh
 
 # The other hosts of the library: 32-bit Linux (tests through qemu-i386), the
 # 64-bit Windows DLL (tests under wine) and the 32-bit Windows DLL (exports).
