@@ -11,7 +11,8 @@ mkdir -p "$work/corpus" "$work/findings"
 if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
      -print_final_stats=1 -artifact_prefix="$work/findings/" "$work/corpus" "$seeds" \
      >"$work/log" 2>&1; then
-  grep -E '^(#[0-9]+ +DONE|stat::number_executed_units|stat::peak_rss_mb)' "$work/log" || true
+  grep -E '^#[0-9]+' "$work/log" | tail -n 1 || true
+  grep -E '^(Done [0-9]+ runs|stat::number_of_executed_units|stat::peak_rss_mb)' "$work/log" || true
   exit 0
 fi
 tail -n 60 "$work/log"

@@ -42,7 +42,7 @@ status=0
 printf '%-22s %12s %8s %8s %7s %9s\n' target executions exec/s edges features findings
 for target in "${targets[@]}"; do
   log=build/fuzz/$target.log
-  execs=$(sed -n 's/^stat::number_executed_units: *//p' "$log" | tail -1)
+  execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
   last=$(grep -E '^#[0-9]+' "$log" | tail -1)
   edges=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")

@@ -208,12 +208,27 @@ TEV_NOINLINE unsigned long CTevAsnObjectId::get_at_from_text(unsigned long index
     tev::set_error(err, ASN_E_EMPTY);
     return tev::kFail32;
   }
-  if (index >= get_count()) {
-    tev::set_error(err, ASN_E_OUT_OF_RANGE);
-    return tev::kFail32;
+  std::size_t start = 0;
+  if (build_starts()) {
+    // The index is known now, and its size is the count.
+    if (index >= starts_.size()) {
+      tev::set_error(err, ASN_E_OUT_OF_RANGE);
+      return tev::kFail32;
+    }
+    if (starts_[index].value != kUnread) {
+      tev::set_error(err, ASN_OK);
+      return starts_[index].value;
+    }
+    start = starts_[index].start;
+  } else {
+    if (index >= get_count()) {
+      tev::set_error(err, ASN_E_OUT_OF_RANGE);
+      return tev::kFail32;
+    }
+    start = start_of(index, false);
   }
   unsigned long value = 0;
-  tev::set_error(err, tev::oid_read_sub_id(text_.c_str() + start_of(index, true), &value));
+  tev::set_error(err, tev::oid_read_sub_id(text_.c_str() + start, &value));
   return value;
 }
 
@@ -650,7 +665,7 @@ bool CTevAsnObjectId::build_starts() const {
   if (starts_known_) return true;
   try {
     starts_.clear();
-    starts_.reserve(get_count());
+    if (count_known_) starts_.reserve(count_);
   } catch (const std::bad_alloc&) {
     starts_.clear();
     return false;
