@@ -15,7 +15,7 @@ EAsnType CTevAsnIpPortAddress::get_type() const { return ASN_IP_PORT_ADDRESS; }
 void CTevAsnIpPortAddress::query_class(unsigned long class_id, void** out) const {
   // Skips the IpAddress id: a value with a port is not an IpAddress.
   if (!answer_class(class_id, tev::kClassIdIpPort, this, out)) {
-    CTevAsnOctetString::query_class(class_id, out);
+    CTevAsnOctetString::query_class(class_id, out);  // NOLINT(bugprone-parent-virtual-call)
   }
 }
 

@@ -1,5 +1,7 @@
 #include "CTevAsnIpv6Address.h"
 
+#include <cstddef>
+
 using namespace NTevAsnValue;
 
 long CTevAsnIpv6Address::accept(ITevAsnValueVisitor* visitor) {
@@ -22,7 +24,7 @@ long CTevAsnIpv6Address::to_text_into(CTevAsnBuffer* buffer) const {
   if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
   char text[40];
   char* end = text;
-  for (int group = 0; group < 8; ++group) {
+  for (std::size_t group = 0; group < 8; ++group) {
     if (group != 0) *end++ = ':';
     const unsigned char* o = octets_.data + 2 * group;
     end = tev::put_hex(end, static_cast<std::uint32_t>((o[0] << 8) | o[1]));
@@ -36,7 +38,7 @@ long CTevAsnIpv6Address::set_text(const char* text) {
   if (code != ASN_OK) return code;
   tev::ScannedField fields[8];
   if (tev::scan_fields(text, "x:x:x:x:x:x:x:x", fields) < 8) return ASN_E_INVALID_ARGUMENT;
-  for (int group = 0; group < 8; ++group) {
+  for (std::size_t group = 0; group < 8; ++group) {
     std::uint32_t bits = 0;
     if (!tev::field_bits(fields[group], &bits)) return ASN_E_INVALID_ARGUMENT;
     octets_.data[2 * group] = static_cast<unsigned char>((bits >> 8) & 0xFF);

@@ -135,6 +135,16 @@ long CTevAsnOctetString::set_from_oid(const ITevAsnObjectID* oid, long implied,
 
 long CTevAsnOctetString::read_octets(const ITevAsnObjectID* oid, unsigned long first,
                                      unsigned long n, unsigned long at) {
+  // Our own object identifiers hand over the values in one step when the
+  // octets fit the block (in place, or appended right after the last).
+  if (at <= octets_.length && n <= octets_.capacity - at) {
+    if (const CTevAsnObjectId* ours = CTevAsnObjectId::from(oid)) {
+      unsigned long done = 0;
+      const long code = ours->read_octets(first, n, octets_.data + at, &done);
+      if (at + done > octets_.length) octets_.length = static_cast<std::uint32_t>(at + done);
+      return code;
+    }
+  }
   for (unsigned long i = 0; i < n; ++i) {
     long code = ASN_OK;
     const unsigned long sub_id = oid->get_at(first + i, &code);

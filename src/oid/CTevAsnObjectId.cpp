@@ -33,31 +33,32 @@ char* write_decimal(char* end, std::uint32_t value) {
     const std::uint32_t pair = value % 100;
     value /= 100;
     end -= 2;
-    std::memcpy(end, kPairs + 2 * pair, 2);
+    std::memcpy(end, kPairs + std::size_t{2} * pair, 2);
   }
   if (value >= 10) {
     end -= 2;
-    std::memcpy(end, kPairs + 2 * value, 2);
+    std::memcpy(end, kPairs + std::size_t{2} * value, 2);
   } else {
     *--end = static_cast<char>('0' + value);
   }
   return end;
 }
 
-// The decimal text of every octet value, for index encoding.
+// Every octet value as a separator and its decimal digits, for index encoding.
 struct OctetText {
-  char digits[4];
-  std::size_t length;
+  char chars[4];
+  std::uint32_t length;  // the separator included
 };
 struct OctetTexts {
   OctetText entry[256];
   OctetTexts() : entry() {
     for (unsigned v = 0; v < 256; ++v) {
       OctetText& t = entry[v];
-      std::size_t n = 0;
-      if (v >= 100) t.digits[n++] = static_cast<char>('0' + v / 100);
-      if (v >= 10) t.digits[n++] = static_cast<char>('0' + v / 10 % 10);
-      t.digits[n++] = static_cast<char>('0' + v % 10);
+      std::uint32_t n = 0;
+      t.chars[n++] = '.';
+      if (v >= 100) t.chars[n++] = static_cast<char>('0' + v / 100);
+      if (v >= 10) t.chars[n++] = static_cast<char>('0' + v / 10 % 10);
+      t.chars[n++] = static_cast<char>('0' + v % 10);
       t.length = n;
     }
   }
@@ -77,14 +78,22 @@ long CTevAsnObjectId::accept(ITevAsnValueVisitor* visitor) {
 ITevAsnValue* CTevAsnObjectId::clone(long* err) const { return clone_oid(err); }
 
 long CTevAsnObjectId::assign(const ITevAsnValue* src) {
-  if (!same_type(src)) return ASN_E_INVALID_ARGUMENT;
+  // Only our object identifiers answer the class-id cast, so the type check
+  // of the other classes is implied.
   const CTevAsnObjectId* other = from(src);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
   if (other == this) return ASN_OK;
-  const long code = replace_text(other->text_.data(), other->text_.size());
-  if (code != ASN_OK) return code;
+  try {
+    text_ = other->text_;  // no longer than kMaxTextLength, being ours
+  } catch (const std::bad_alloc&) {
+    return ASN_E_OUT_OF_MEMORY;
+  }
+  // A target that has had an index is a working copy that gets read: index
+  // the source once (it keeps it) rather than every copy anew.
+  if (!other->starts_known_ && starts_.capacity() != 0) other->build_starts();
   // The same text has the same count and index; copying the index is only a
   // speed-up, so running out of memory for it is no failure.
+  starts_known_ = false;
   count_ = other->count_;
   count_known_ = other->count_known_;
   if (other->starts_known_) {
@@ -412,15 +421,54 @@ long CTevAsnObjectId::append_octets(bool has_prefix, unsigned long prefix,
     const char* begin = write_decimal(end, static_cast<std::uint32_t>(prefix));
     out = std::copy(begin, static_cast<const char*>(end), out);
   }
+  // Every octet comes with its separator; without a prefix the piece starts
+  // after the first one.
+  const char* const begin = has_prefix ? piece : piece + 1;
   for (std::size_t i = 0; i < n; ++i) {
-    if (out != piece) *out++ = '.';
-    // Four bytes are copied; only the digits count (the array has room).
+    // Four bytes are copied; only `length` of them count (the array has room).
     const OctetText& text = kOctetTexts[octets[i]];
-    std::memcpy(out, text.digits, 4);
+    std::memcpy(out, text.chars, 4);
     out += text.length;
   }
-  if (out == piece) return ASN_OK;  // nothing to append
-  return append_piece(piece, static_cast<std::size_t>(out - piece), true, n + (has_prefix ? 1 : 0));
+  if (out <= begin) return ASN_OK;  // nothing to append
+  return append_piece(begin, static_cast<std::size_t>(out - begin), true, n + (has_prefix ? 1 : 0));
+}
+
+long CTevAsnObjectId::read_octets(unsigned long first, unsigned long n, unsigned char* out,
+                                  unsigned long* done) const {
+  // The common case, array reads: the index is known, covers the run and
+  // holds octet values (kUnread is above 255 as well).
+  if (starts_known_ && first <= starts_.size() && n <= starts_.size() - first) {
+    const SubId* const entries = starts_.data() + first;
+    unsigned long i = 0;
+    for (; i < n; ++i) {
+      const std::uint32_t value = entries[i].value;
+      if (value > 0xFF) break;
+      out[i] = static_cast<unsigned char>(value);
+    }
+    if (i == n) {
+      *done = n;
+      return ASN_OK;
+    }
+  }
+  return read_octets_slowly(first, n, out, done);
+}
+
+TEV_NOINLINE long CTevAsnObjectId::read_octets_slowly(unsigned long first, unsigned long n,
+                                                      unsigned char* out,
+                                                      unsigned long* done) const {
+  for (unsigned long i = 0; i < n; ++i) {
+    long code = ASN_OK;
+    const unsigned long value = get_at(first + i, &code);
+    if (code == ASN_OK && value > 0xFF) code = ASN_E_SUBID_RANGE;
+    if (code != ASN_OK) {
+      *done = i;
+      return code;
+    }
+    out[i] = static_cast<unsigned char>(value);
+  }
+  *done = n;
+  return ASN_OK;
 }
 
 long CTevAsnObjectId::append_oid(const ITevAsnObjectID* oid) {
@@ -551,6 +599,10 @@ long CTevAsnObjectId::erase_sub_ids(unsigned long index, unsigned long n) {
     // The run reaches the end: drop it with the separator before it. The
     // starts of the sub-identifiers kept stay where they are.
     text_.erase(index == 0 ? 0 : start - 1);
+    if (text_.empty()) {
+      clear();  // the kept part was one empty component (".")
+      return ASN_OK;
+    }
     count_ = index;
     if (starts_known_) starts_.resize(index);
     return ASN_OK;
@@ -560,6 +612,12 @@ long CTevAsnObjectId::erase_sub_ids(unsigned long index, unsigned long n) {
     text_.erase(0, next);  // the run and the separator after it
   } else {
     text_.erase(start - 1, next - start);  // the separator before the run and the run
+  }
+  if (text_.empty()) {
+    // All that remained was one empty component ("2." less its first), which
+    // the empty text cannot hold: the identifier is now empty, count 0.
+    clear();
+    return ASN_OK;
   }
   count_ = count - n;
   if (starts_known_) {

@@ -85,6 +85,12 @@ class CTevAsnObjectId final : public ITevAsnObjectID, public CTevAsnValueBase {
   /// in one step. Octet strings use it when the target is one of ours.
   long append_octets(bool has_prefix, unsigned long prefix, const unsigned char* octets,
                      std::size_t n);
+  /// The other direction: reads `n` sub-identifiers from position `first` as
+  /// octets into `out`, with the results of that many get_at calls: the first
+  /// error of get_at, or -401 for a value above 255, ends it. `*done` receives
+  /// the number of octets written. Octet strings use it when the source is ours.
+  long read_octets(unsigned long first, unsigned long n, unsigned char* out,
+                   unsigned long* done) const;
 
  private:
   // Longest text held: the count of such a text plus one (a length prefix)
@@ -119,6 +125,9 @@ class CTevAsnObjectId final : public ITevAsnObjectID, public CTevAsnValueBase {
   // get_at for what the index cannot answer: the errors, a text not indexed
   // yet, and the components kept as kUnread.
   unsigned long get_at_from_text(unsigned long index, long* err) const;
+  // read_octets for what the index cannot answer: one get_at per octet.
+  long read_octets_slowly(unsigned long first, unsigned long n, unsigned char* out,
+                          unsigned long* done) const;
   // Length of the first `n` sub-identifiers without a trailing separator.
   std::size_t prefix_length(unsigned long n) const;
   void forget_count() const {

@@ -62,7 +62,8 @@ std::size_t oid_text_count(const char* text, std::size_t length) {
   if (length == 0) return 0;
   std::size_t count = 1;
   const char* end = text + length;
-  for (const char* p = text; (p = static_cast<const char*>(std::memchr(p, '.', end - p))); ++p) {
+  for (const char* p = text;
+       (p = static_cast<const char*>(std::memchr(p, '.', end - p))) != nullptr; ++p) {
     ++count;
   }
   return count;

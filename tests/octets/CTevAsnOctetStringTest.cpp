@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "CTevAsnOctetString.h"
@@ -150,6 +151,9 @@ TEST(CTevAsnOctetString, IndexEncodingWithAndWithoutLength) {
   EXPECT_EQ(oid_text(*oid), "1.3");
 }
 
+// Each row is decoded from one of the library's object identifiers before and
+// after its values are cached, and from a foreign one serving the same values:
+// all three must give the same code and octets.
 TEST(CTevAsnOctetString, IndexDecodingKeepsWhatWasReadBeforeAFailure) {
   const struct {
     const char* oid;
@@ -169,14 +173,29 @@ TEST(CTevAsnOctetString, IndexDecodingKeepsWhatWasReadBeforeAFailure) {
       {"97.98.99", 1, 7, ASN_OK, "616263"},
       {"97.98.99", 1, 0, ASN_OK, ""},
       {"97.256.99", 1, 3, ASN_E_SUBID_RANGE, "61"},
+      {"97.98.4294967295", 1, 3, ASN_E_SUBID_RANGE, "6162"},
+      // Components that are not plain digits are read as get_at reads them.
+      {"3.97.+98.99", 0, 0, ASN_OK, "616263"},
+      {"97.-1.99", 1, 3, ASN_E_SUBID_RANGE, "61"},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(std::string(row.oid) + " implied " + std::to_string(row.implied));
-    OidPtr oid = make_oid(row.oid);
+    OidPtr oid = make_oid("");
     ASSERT_NE(oid, nullptr);
-    ValuePtr value = make(ASN_OCTET_STRING);
-    ASSERT_EQ(value->set_text("zz"), ASN_OK);
-    EXPECT_EQ(value->set_from_oid(oid.get(), row.implied, row.count), row.code);
-    EXPECT_EQ(hex_of(*value), row.octets);
+    ASSERT_EQ(oid->set_text(row.oid), ASN_OK);
+    std::vector<unsigned long> sub_ids;
+    for (unsigned long i = 0; i < oid->get_count(); ++i) sub_ids.push_back(oid->get_at(i, nullptr));
+    OidPtr cold = make_oid("");
+    ASSERT_EQ(cold->set_text(row.oid), ASN_OK);
+    ForeignOid foreign(sub_ids);
+    const std::pair<const char*, const ITevAsnObjectID*> sources[] = {
+        {"cold", cold.get()}, {"warm", oid.get()}, {"foreign", &foreign}};
+    for (const auto& source : sources) {
+      SCOPED_TRACE(std::string(row.oid) + " implied " + std::to_string(row.implied) + " " +
+                   source.first);
+      ValuePtr value = make(ASN_OCTET_STRING);
+      ASSERT_EQ(value->set_text("zz"), ASN_OK);
+      EXPECT_EQ(value->set_from_oid(source.second, row.implied, row.count), row.code);
+      EXPECT_EQ(hex_of(*value), row.octets);
+    }
   }
 }

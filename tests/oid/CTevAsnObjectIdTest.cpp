@@ -314,6 +314,15 @@ TEST(ObjectId, CachedCountFollowsEveryChange) {
       {"clear", [&] { oid.clear(); }, ""},
       {"append to empty", [&] { oid.append_oid(&other); }, "5.6.7"},
       {"set_text null", [&] { oid.set_text(nullptr); }, ""},
+      // assign indexes a source that was never read and hands the index over.
+      {"assign from a changed source",
+       [&] {
+         other.set_text("4.4");
+         oid.assign(&other);
+         other.append_sub_id(8);
+       },
+       "4.4"},
+      {"assign the source's extended index", [&] { oid.assign(&other); }, "4.4.8"},
   };
   for (const auto& step : steps) {
     SCOPED_TRACE(step.name);
@@ -321,6 +330,44 @@ TEST(ObjectId, CachedCountFollowsEveryChange) {
     step.change();
     EXPECT_EQ(text_of(oid), step.text);
     expect_consistent(oid);
+  }
+}
+
+// Erasing from a text with an empty component can leave nothing but that
+// component ("2." less "2"), which the empty text cannot hold. The identifier
+// must then be empty with the count 0: a count of 1 used to survive, and the
+// reads and prefixes that trusted it went past the end of the text (a bogus
+// -3 from take_prefix_text, an index read out of bounds in get_at).
+TEST(ObjectId, ErasingDownToALoneEmptyComponentEmptiesTheIdentifier) {
+  const struct {
+    const char* text;
+    unsigned long index;
+    unsigned long n;
+  } cases[] = {{"2.", 0, 1}, {".", 0, 1}, {".", 1, kAll}, {"2.", 0, kAll}};
+  for (const auto& c : cases) {
+    for (const bool warm : {false, true}) {
+      SCOPED_TRACE(std::string(c.text) + " erase " + std::to_string(c.index) +
+                   (warm ? " with the index built" : ""));
+      CTevAsnObjectId oid;
+      oid.set_text(c.text);
+      if (warm) warm_caches(oid);
+      ASSERT_EQ(oid.erase_sub_ids(c.index, c.n), ASN_OK);
+      EXPECT_EQ(text_of(oid), "");
+      expect_consistent(oid);
+      // Grow it again, doubling through itself, then split it.
+      ASSERT_EQ(oid.append_sub_id(5), ASN_OK);
+      ASSERT_EQ(oid.append_oid(&oid), ASN_OK);
+      EXPECT_EQ(text_of(oid), "5.5");
+      expect_consistent(oid);
+      long err = 1;
+      CTevAsnBuffer* prefix = oid.take_prefix_text(1, &err);
+      ASSERT_NE(prefix, nullptr);
+      EXPECT_EQ(err, ASN_OK);
+      EXPECT_TRUE(prefix->is_equal_text("5"));
+      prefix->release();
+      EXPECT_EQ(text_of(oid), "5");
+      expect_consistent(oid);
+    }
   }
 }
 
