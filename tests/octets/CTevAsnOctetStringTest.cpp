@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -149,6 +150,44 @@ TEST(CTevAsnOctetString, IndexEncodingWithAndWithoutLength) {
   OidPtr oid = make_oid("1.3");
   EXPECT_EQ(empty->append_to_oid(oid.get(), 1), ASN_OK);
   EXPECT_EQ(oid_text(*oid), "1.3");
+}
+
+// Every octet value, in strings short enough to be encoded in one step and in
+// one that is not, with and without the length prefix: the library's object
+// identifiers, a foreign one and the decoding back must all agree.
+TEST(CTevAsnOctetString, IndexEncodingOfEveryOctetValue) {
+  std::vector<std::vector<unsigned char>> strings{{}};
+  std::vector<unsigned char> all;
+  for (unsigned v = 0; v < 256; ++v) all.push_back(static_cast<unsigned char>(v));
+  for (std::size_t first = 0; first < all.size(); first += 64) {
+    strings.emplace_back(all.begin() + static_cast<std::ptrdiff_t>(first),
+                         all.begin() + static_cast<std::ptrdiff_t>(first + 64));
+  }
+  strings.push_back(all);
+  for (const auto& octets : strings) {
+    for (long implied : {0L, 1L}) {
+      SCOPED_TRACE(std::to_string(octets.size()) + " octets, implied " + std::to_string(implied));
+      std::string expected = "7";
+      if (implied == 0) expected += "." + std::to_string(octets.size());
+      for (unsigned char o : octets) expected += "." + std::to_string(o);
+      ValuePtr value = make(ASN_OCTET_STRING);
+      ASSERT_EQ(value->set_octets(octets.data(), octets.size()), ASN_OK);
+      OidPtr oid = make_oid("7");
+      ASSERT_EQ(value->append_to_oid(oid.get(), implied), ASN_OK);
+      EXPECT_EQ(oid_text(*oid), expected);
+      EXPECT_EQ(oid->get_count(), 1 + value->get_oid_length(implied));
+      ForeignOid foreign({7});
+      ASSERT_EQ(value->append_to_oid(&foreign, implied), ASN_OK);
+      ASSERT_EQ(foreign.get_count(), oid->get_count());
+      for (unsigned long i = 0; i < foreign.get_count(); ++i) {
+        EXPECT_EQ(foreign.get_at(i, nullptr), oid->get_at(i, nullptr)) << i;
+      }
+      ASSERT_EQ(oid->take_first(nullptr), 7UL);
+      ValuePtr back = make(ASN_OCTET_STRING);
+      EXPECT_EQ(back->set_from_oid(oid.get(), implied, 0xFFFFFFFFUL), ASN_OK);
+      EXPECT_TRUE(back->is_equal(value.get()));
+    }
+  }
 }
 
 // Each row is decoded from one of the library's object identifiers before and
