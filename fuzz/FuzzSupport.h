@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "TevAsnValue.h"
+#include "TevAsnValuePtr.h"
 
 namespace tev_fuzz {
 
@@ -29,15 +30,9 @@ inline constexpr NTevAsnValue::EAsnType kTypes[] = {NTevAsnValue::ASN_INTEGER,
                                                     NTevAsnValue::ASN_IPX_ADDRESS};
 inline constexpr std::size_t kTypeCount = sizeof kTypes / sizeof kTypes[0];
 
-struct Releaser {
-  template <class T>
-  void operator()(T* object) const {
-    if (object != nullptr) object->release();
-  }
-};
-using Value = std::unique_ptr<ITevAsnValue, Releaser>;
-using Oid = std::unique_ptr<ITevAsnObjectID, Releaser>;
-using Buffer = std::unique_ptr<CTevAsnBuffer, Releaser>;
+using Value = TevAsnValuePtr;
+using Oid = TevAsnObjectIdPtr;
+using Buffer = TevAsnBufferPtr;
 
 /// Stops the run with a message when a promise does not hold.
 inline void require(bool ok, const char* what, NTevAsnValue::EAsnType type = {}) {

@@ -9,17 +9,12 @@
 #include <string>
 
 #include "TevAsnValue.h"
+#include "TevAsnValuePtr.h"
 
 namespace octet_test {
 
-struct Releaser {
-  template <class T>
-  void operator()(T* object) const {
-    object->release();
-  }
-};
-using ValuePtr = std::unique_ptr<ITevAsnValue, Releaser>;
-using OidPtr = std::unique_ptr<ITevAsnObjectID, Releaser>;
+using ValuePtr = TevAsnValuePtr;
+using OidPtr = TevAsnObjectIdPtr;
 
 inline ValuePtr make(NTevAsnValue::EAsnType type) {
   return ValuePtr(tev_create_asn_value(type, nullptr));

@@ -17,18 +17,13 @@
 
 #include "AllocationInjector.h"
 #include "TevAsnValue.h"
+#include "TevAsnValuePtr.h"
 
 namespace tev_test {
 
-struct Releaser {
-  template <class T>
-  void operator()(T* object) const {
-    if (object != nullptr) object->release();
-  }
-};
-using Value = std::unique_ptr<ITevAsnValue, Releaser>;
-using Oid = std::unique_ptr<ITevAsnObjectID, Releaser>;
-using Buffer = std::unique_ptr<CTevAsnBuffer, Releaser>;
+using Value = TevAsnValuePtr;
+using Oid = TevAsnObjectIdPtr;
+using Buffer = TevAsnBufferPtr;
 
 /// What a scenario sees of one run: it runs its operation through run(),
 /// folds the results into a fingerprint and states what must hold.

@@ -7,17 +7,12 @@
 #include <string>
 
 #include "TevAsnValue.h"
+#include "TevAsnValuePtr.h"
 
 namespace scalar_test {
 
-struct Releaser {
-  template <class T>
-  void operator()(T* object) const {
-    object->release();
-  }
-};
-using ValuePtr = std::unique_ptr<ITevAsnValue, Releaser>;
-using OidPtr = std::unique_ptr<ITevAsnObjectID, Releaser>;
+using ValuePtr = TevAsnValuePtr;
+using OidPtr = TevAsnObjectIdPtr;
 
 inline ValuePtr make_value(NTevAsnValue::EAsnType type) {
   return ValuePtr(tev_create_asn_value(type, nullptr));
