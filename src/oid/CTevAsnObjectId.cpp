@@ -83,11 +83,8 @@ long CTevAsnObjectId::assign(const ITevAsnValue* src) {
   const CTevAsnObjectId* other = from(src);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
   if (other == this) return ASN_OK;
-  try {
-    text_ = other->text_;  // no longer than kMaxTextLength, being ours
-  } catch (const std::bad_alloc&) {
-    return ASN_E_OUT_OF_MEMORY;
-  }
+  const long code = replace_text(other->text_.data(), other->text_.size());
+  if (code != ASN_OK) return code;
   // A target that has had an index is a working copy that gets read: index
   // the source once (it keeps it) rather than every copy anew.
   if (!other->starts_known_ && starts_.capacity() != 0) other->build_starts();
