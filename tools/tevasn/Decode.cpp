@@ -21,7 +21,7 @@ const char kCommand[] = "decode";
 struct Decoder {
   Identifier prefix;
   OidPtr prefix_oid;
-  std::vector<TypeSpec> types;
+  std::vector<TypeChoice> types;
   bool hex = false;
 
   // Decodes one instance identifier into its TAB-separated index values.
@@ -45,23 +45,23 @@ struct Decoder {
     }
     row->clear();
     for (std::size_t i = 0; i < types.size(); ++i) {
-      const TypeSpec& spec = types[i];
-      const std::string what = "value " + std::to_string(i + 1) + " (" + spec.written + "): ";
+      const TypeChoice& choice = types[i];
+      const std::string what = "value " + std::to_string(i + 1) + " (" + choice.written + "): ";
       std::size_t used = 0;
-      if (!measure_index(spec, id.sub_ids, pos, &used, reason)) {
+      if (!measure_index(choice, id.sub_ids, pos, &used, reason)) {
         *reason = what + *reason;
         return false;
       }
-      ValuePtr value(tev_create_asn_value(spec.info->type, &err));
+      ValuePtr value(tev_create_asn_value(choice.info->type, &err));
       if (value != nullptr) {
-        err = oid->take_value_into(value.get(), spec.implied_flag(), spec.take_length());
+        err = oid->take_value_into(value.get(), choice.implied_flag(), choice.take_length());
       }
       std::string text;
       if (err != ASN_OK) {
         *reason = what + "cannot be decoded: " + error_words(err);
         return false;
       }
-      if (!index_field(*value, spec, hex, &text, reason)) {
+      if (!index_field(*value, choice, hex, &text, reason)) {
         *reason = what + *reason;
         return false;
       }
@@ -135,9 +135,9 @@ int run_decode(const Args& args) {
   for (; first_oid < line.positional.size(); ++first_oid) {
     const std::string& arg = line.positional[first_oid];
     if (!arg.empty() && (arg[0] == '.' || (arg[0] >= '0' && arg[0] <= '9'))) break;
-    TypeSpec spec;
-    if (!parse_type(arg, &spec, &reason)) return usage_error(kCommand, reason);
-    decoder.types.push_back(spec);
+    TypeChoice choice;
+    if (!parse_type(arg, &choice, &reason)) return usage_error(kCommand, reason);
+    decoder.types.push_back(choice);
   }
   if (decoder.types.empty()) return usage_error(kCommand, "needs at least one TYPE");
   if (!check_index_types(decoder.types, &reason)) return usage_error(kCommand, reason);

@@ -29,7 +29,7 @@ int run_encode(const Args& args) {
   if (!parse_identifier(line.positional[0], false, &base, &reason)) {
     return usage_error(kCommand, "BASE " + quoted(line.positional[0]) + ": " + reason);
   }
-  std::vector<TypeSpec> types;
+  std::vector<TypeChoice> types;
   std::vector<std::string> texts;
   for (std::size_t i = 1; i < line.positional.size(); ++i) {
     const std::string& arg = line.positional[i];
@@ -37,11 +37,11 @@ int run_encode(const Args& args) {
     if (equals == std::string::npos) {
       return usage_error(kCommand, "expected TYPE=VALUE, not " + quoted(arg));
     }
-    TypeSpec spec;
-    if (!parse_type(std::string_view(arg).substr(0, equals), &spec, &reason)) {
+    TypeChoice choice;
+    if (!parse_type(std::string_view(arg).substr(0, equals), &choice, &reason)) {
       return usage_error(kCommand, reason);
     }
-    types.push_back(spec);
+    types.push_back(choice);
     texts.push_back(arg.substr(equals + 1));
   }
   if (!check_index_types(types, &reason)) return usage_error(kCommand, reason);

@@ -44,7 +44,7 @@ bool read_length(const std::vector<std::uint32_t>& sub_ids, std::size_t pos, std
 
 // Transport addresses: the domain sub-identifier, the length unless implied,
 // then `octets` octets.
-bool measure_transport(const TypeSpec& spec, const std::vector<std::uint32_t>& sub_ids,
+bool measure_transport(const TypeChoice& choice, const std::vector<std::uint32_t>& sub_ids,
                        std::size_t pos, std::uint32_t domain, std::size_t octets, std::size_t* used,
                        std::string* reason) {
   if (sub_ids[pos] != domain) {
@@ -53,7 +53,7 @@ bool measure_transport(const TypeSpec& spec, const std::vector<std::uint32_t>& s
     return false;
   }
   std::size_t start = pos + 1;
-  if (!spec.implied_suffix) {
+  if (!choice.implied_suffix) {
     if (start >= sub_ids.size() || sub_ids[start] != octets) {
       *reason = "the length sub-identifier must be " + std::to_string(octets);
       return false;
@@ -67,13 +67,13 @@ bool measure_transport(const TypeSpec& spec, const std::vector<std::uint32_t>& s
 
 }  // namespace
 
-bool measure_index(const TypeSpec& spec, const std::vector<std::uint32_t>& sub_ids, std::size_t pos,
-                   std::size_t* used, std::string* reason) {
+bool measure_index(const TypeChoice& choice, const std::vector<std::uint32_t>& sub_ids,
+                   std::size_t pos, std::size_t* used, std::string* reason) {
   const std::size_t left = sub_ids.size() - pos;
-  const bool implied = spec.implied_flag() != 0;
-  const Form form = spec.info->form;
-  if (left == 0 &&
-      !(spec.implied_suffix && (form == Form::kText || form == Form::kHex || form == Form::kOid))) {
+  const bool implied = choice.implied_flag() != 0;
+  const Form form = choice.info->form;
+  if (left == 0 && !(choice.implied_suffix &&
+                     (form == Form::kText || form == Form::kHex || form == Form::kOid))) {
     *reason = "no sub-identifiers left for it";
     return false;
   }
@@ -96,13 +96,13 @@ bool measure_index(const TypeSpec& spec, const std::vector<std::uint32_t>& sub_i
     case Form::kFixed:
     case Form::kIpAddress:
     case Form::kIpv6:
-      length = form == Form::kFixed ? spec.fixed_count : form == Form::kIpAddress ? 4 : 16;
+      length = form == Form::kFixed ? choice.fixed_count : form == Form::kIpAddress ? 4 : 16;
       *used = length;
       return check_octets(sub_ids, pos, length, reason);
     case Form::kIpPort:
-      return measure_transport(spec, sub_ids, pos, 1, 6, used, reason);
+      return measure_transport(choice, sub_ids, pos, 1, 6, used, reason);
     case Form::kIpx:
-      return measure_transport(spec, sub_ids, pos, 5, 12, used, reason);
+      return measure_transport(choice, sub_ids, pos, 5, 12, used, reason);
     case Form::kOid:
       if (implied) {
         *used = left;

@@ -11,10 +11,10 @@
 
 namespace tevasn {
 
-/// Checks that the sub-identifiers from `pos` on hold one value of `spec` and
+/// Checks that the sub-identifiers from `pos` on hold one value of `choice` and
 /// stores how many it takes in `used`. False with a reason in words.
-bool measure_index(const TypeSpec& spec, const std::vector<std::uint32_t>& sub_ids, std::size_t pos,
-                   std::size_t* used, std::string* reason);
+bool measure_index(const TypeChoice& choice, const std::vector<std::uint32_t>& sub_ids,
+                   std::size_t pos, std::size_t* used, std::string* reason);
 
 }  // namespace tevasn
 

@@ -40,14 +40,14 @@ int run_show(const Args& args) {
   if (!parse_command_line(args, false, &line, &reason)) return usage_error(kCommand, reason);
   if (line.help) return print_help(kCommand) ? kExitOk : kExitUsage;
   if (line.positional.size() != 2) return usage_error(kCommand, "needs TYPE and VALUE");
-  TypeSpec spec;
-  if (!parse_type(line.positional[0], &spec, &reason)) return usage_error(kCommand, reason);
-  if (spec.implied_suffix) {
+  TypeChoice choice;
+  if (!parse_type(line.positional[0], &choice, &reason)) return usage_error(kCommand, reason);
+  if (choice.implied_suffix) {
     return usage_error(kCommand, "show prints both index encodings; leave out /implied");
   }
-  ValuePtr value = make_value(spec, line.positional[1], &reason);
+  ValuePtr value = make_value(choice, line.positional[1], &reason);
   if (value == nullptr) {
-    report(kCommand, spec.written + " " + quoted(line.positional[1]) + ": " + reason);
+    report(kCommand, choice.written + " " + quoted(line.positional[1]) + ": " + reason);
     return kExitBadInput;
   }
   std::string text;
@@ -57,7 +57,7 @@ int run_show(const Args& args) {
   }
   std::string octets;
   const bool has_octets = octets_of(*value, &octets);
-  print_field("type", spec.written);
+  print_field("type", choice.written);
   print_field("text", escaped(text));
   print_field("octets", has_octets ? (octets.empty() ? "(empty)" : hex_pairs(octets))
                                    : "none: " + std::string(error_words(ASN_E_NOT_SUPPORTED)));

@@ -39,8 +39,8 @@ const std::vector<TypeInfo>& type_table() {
   return table;
 }
 
-bool parse_type(std::string_view word, TypeSpec* out, std::string* reason) {
-  *out = TypeSpec();
+bool parse_type(std::string_view word, TypeChoice* out, std::string* reason) {
+  *out = TypeChoice();
   out->written.assign(word.data(), word.size());
   std::string_view name = word;
   const std::size_t slash = name.find('/');
@@ -83,15 +83,15 @@ bool parse_type(std::string_view word, TypeSpec* out, std::string* reason) {
   return true;
 }
 
-bool check_index_types(const std::vector<TypeSpec>& types, std::string* reason) {
+bool check_index_types(const std::vector<TypeChoice>& types, std::string* reason) {
   for (std::size_t i = 0; i < types.size(); ++i) {
-    const TypeSpec& spec = types[i];
-    if (!spec.info->has_index) {
-      *reason = "type " + spec.written + " has no index encoding and cannot be part of an index";
+    const TypeChoice& choice = types[i];
+    if (!choice.info->has_index) {
+      *reason = "type " + choice.written + " has no index encoding and cannot be part of an index";
       return false;
     }
-    if (spec.implied_suffix && i + 1 != types.size()) {
-      *reason = "type " + spec.written +
+    if (choice.implied_suffix && i + 1 != types.size()) {
+      *reason = "type " + choice.written +
                 ": IMPLIED is allowed on the last index value only (value " +
                 std::to_string(i + 1) + " of " + std::to_string(types.size()) + ")";
       return false;

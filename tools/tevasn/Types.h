@@ -41,7 +41,7 @@ struct TypeInfo {
 const std::vector<TypeInfo>& type_table();
 
 /// A TYPE as written: a name, optionally fixed:N, optionally /implied.
-struct TypeSpec {
+struct TypeChoice {
   const TypeInfo* info = nullptr;
   std::string written;            ///< the TYPE word as the user wrote it
   unsigned long fixed_count = 0;  ///< N of fixed:N, else 0
@@ -54,11 +54,11 @@ struct TypeSpec {
 };
 
 /// Reads one TYPE word. False with a reason for an unknown name or a bad N.
-bool parse_type(std::string_view word, TypeSpec* out, std::string* reason);
+bool parse_type(std::string_view word, TypeChoice* out, std::string* reason);
 
 /// Checks a TYPE list for encode and decode: every type has an index
 /// encoding, and /implied appears on the last one only.
-bool check_index_types(const std::vector<TypeSpec>& types, std::string* reason);
+bool check_index_types(const std::vector<TypeChoice>& types, std::string* reason);
 
 }  // namespace tevasn
 

@@ -101,9 +101,9 @@ bool is_ipx(std::string_view text) {
          is_hex_run(parts[1], 1, 4);
 }
 
-ValuePtr from_octets(const TypeSpec& spec, const std::string& octets, std::string* reason) {
+ValuePtr from_octets(const TypeChoice& choice, const std::string& octets, std::string* reason) {
   long err = ASN_OK;
-  ValuePtr value(tev_create_asn_value(spec.info->type, &err));
+  ValuePtr value(tev_create_asn_value(choice.info->type, &err));
   if (value != nullptr) {
     err = value->set_octets(reinterpret_cast<const unsigned char*>(octets.data()),
                             static_cast<unsigned long>(octets.size()));
@@ -115,79 +115,80 @@ ValuePtr from_octets(const TypeSpec& spec, const std::string& octets, std::strin
   return value;
 }
 
-ValuePtr from_text(const TypeSpec& spec, const std::string& text, std::string* reason) {
+ValuePtr from_text(const TypeChoice& choice, const std::string& text, std::string* reason) {
   long err = ASN_OK;
-  ValuePtr value(tev_create_asn_value(text.c_str(), spec.info->type, &err));
+  ValuePtr value(tev_create_asn_value(text.c_str(), choice.info->type, &err));
   if (value == nullptr) *reason = error_words(err);
   return value;
 }
 
 }  // namespace
 
-ValuePtr make_value(const TypeSpec& spec, std::string_view text, std::string* reason) {
+ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string* reason) {
   const std::string whole(text);
-  const char* expected = spec.info->value_help;
+  const char* expected = choice.info->value_help;
   long err = ASN_OK;
   ValuePtr value;
-  switch (spec.info->form) {
+  switch (choice.info->form) {
     case Form::kSigned: {
       long number = 0;
       if (!parse_signed(text, &number)) break;
-      value.reset(tev_create_asn_value(number, spec.info->type, &err));
+      value.reset(tev_create_asn_value(number, choice.info->type, &err));
       if (value == nullptr) *reason = error_words(err);
       return value;
     }
     case Form::kUnsigned: {
       unsigned long long number = 0;
       if (!parse_decimal(text, 0xFFFFFFFFULL, &number)) break;
-      value.reset(tev_create_asn_value(static_cast<unsigned long>(number), spec.info->type, &err));
+      value.reset(
+          tev_create_asn_value(static_cast<unsigned long>(number), choice.info->type, &err));
       if (value == nullptr) *reason = error_words(err);
       return value;
     }
     case Form::kUnsigned64: {
       unsigned long long number = 0;
       if (!parse_decimal(text, ~0ULL, &number)) break;
-      return from_text(spec, whole, reason);
+      return from_text(choice, whole, reason);
     }
     case Form::kText:
-      return from_octets(spec, whole, reason);
+      return from_octets(choice, whole, reason);
     case Form::kHex: {
       std::string octets;
       if (!parse_hex_octets(text, &octets, reason)) {
         *reason = "octets in hex expected: " + *reason;
         return nullptr;
       }
-      return from_octets(spec, octets, reason);
+      return from_octets(choice, octets, reason);
     }
     case Form::kFixed: {
       std::string octets = whole;
-      if (text.size() != spec.fixed_count && !parse_hex_octets(text, &octets, reason)) {
-        *reason = spec.written + " takes " + std::to_string(spec.fixed_count) +
-                  " characters of text or " + std::to_string(spec.fixed_count) +
+      if (text.size() != choice.fixed_count && !parse_hex_octets(text, &octets, reason)) {
+        *reason = choice.written + " takes " + std::to_string(choice.fixed_count) +
+                  " characters of text or " + std::to_string(choice.fixed_count) +
                   " octets in hex; " + *reason;
         return nullptr;
       }
-      if (octets.size() != spec.fixed_count) {
-        *reason = spec.written + " takes exactly " + std::to_string(spec.fixed_count) +
+      if (octets.size() != choice.fixed_count) {
+        *reason = choice.written + " takes exactly " + std::to_string(choice.fixed_count) +
                   " octets, not " + std::to_string(octets.size());
         return nullptr;
       }
-      return from_octets(spec, octets, reason);
+      return from_octets(choice, octets, reason);
     }
     case Form::kIpAddress:
       if (!is_ipv4(text)) break;
-      return from_text(spec, whole, reason);
+      return from_text(choice, whole, reason);
     case Form::kIpv6: {
       std::string full;
       if (!expand_ipv6(text, &full)) break;
-      return from_text(spec, full, reason);
+      return from_text(choice, full, reason);
     }
     case Form::kIpPort:
       if (!is_ip_port(text)) break;
-      return from_text(spec, whole, reason);
+      return from_text(choice, whole, reason);
     case Form::kIpx:
       if (!is_ipx(text)) break;
-      return from_text(spec, whole, reason);
+      return from_text(choice, whole, reason);
     case Form::kOid: {
       Identifier oid;
       if (!parse_identifier(text, true, &oid, reason)) return nullptr;
@@ -196,7 +197,7 @@ ValuePtr make_value(const TypeSpec& spec, std::string_view text, std::string* re
       return value;
     }
   }
-  *reason = "not a valid " + std::string(spec.info->name) + " value (expected " + expected + ")";
+  *reason = "not a valid " + std::string(choice.info->name) + " value (expected " + expected + ")";
   return nullptr;
 }
 
@@ -224,9 +225,9 @@ bool octets_of(const ITevAsnValue& value, std::string* octets) {
   return true;
 }
 
-bool index_field(const ITevAsnValue& value, const TypeSpec& spec, bool hex_octets,
+bool index_field(const ITevAsnValue& value, const TypeChoice& choice, bool hex_octets,
                  std::string* field, std::string* reason) {
-  const Form form = spec.info->form;
+  const Form form = choice.info->form;
   if (form == Form::kText || form == Form::kHex || form == Form::kFixed) {
     std::string octets;
     if (!octets_of(value, &octets)) {

@@ -10,9 +10,9 @@
 
 namespace tevasn {
 
-/// A new value of `spec`'s type from `text`, checked strictly (the whole text
+/// A new value of `choice`'s type from `text`, checked strictly (the whole text
 /// must be a value of the type's form). Null with a reason in words.
-ValuePtr make_value(const TypeSpec& spec, std::string_view text, std::string* reason);
+ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string* reason);
 
 /// The value's text form from the library, without a terminating zero that
 /// some types keep in it. False with a reason when the library refuses.
@@ -24,7 +24,7 @@ bool octets_of(const ITevAsnValue& value, std::string* octets);
 /// A decoded index value as `decode` prints it: numbers and addresses in their
 /// text form, octet strings as text when printable and otherwise (or always
 /// with `hex_octets`, or for the hex type) as hex pairs.
-bool index_field(const ITevAsnValue& value, const TypeSpec& spec, bool hex_octets,
+bool index_field(const ITevAsnValue& value, const TypeChoice& choice, bool hex_octets,
                  std::string* field, std::string* reason);
 
 }  // namespace tevasn
