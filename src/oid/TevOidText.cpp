@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "TevAsnConstants.h"
 #include "TevNumberText.h"
@@ -13,9 +16,27 @@ namespace {
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Index of the first byte where a and b differ within n bytes; n when none.
-// Compares eight bytes at a time where the byte order allows it.
+// Compares sixteen bytes at a time with SSE2, else eight where the byte order
+// allows it.
 std::size_t first_difference(const char* a, const char* b, std::size_t n) {
   std::size_t i = 0;
+#if defined(__SSE2__)
+  if (n >= 16) {
+    // Sixteen bytes at a time; the last sixteen overlap those found equal.
+    const auto differing = [a, b](std::size_t at) {
+      const __m128i wa = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + at));
+      const __m128i wb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + at));
+      return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(wa, wb))) ^ 0xFFFFU;
+    };
+    for (; i + 16 <= n; i += 16) {
+      const unsigned mask = differing(i);
+      if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+    if (i == n) return n;
+    const unsigned mask = differing(n - 16);
+    return mask == 0 ? n : n - 16 + static_cast<std::size_t>(__builtin_ctz(mask));
+  }
+#endif
 #if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
   for (; i + 8 <= n; i += 8) {
     std::uint64_t wa = 0;

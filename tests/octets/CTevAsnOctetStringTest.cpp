@@ -172,15 +172,40 @@ TEST(CTevAsnOctetString, IndexEncodingOfEveryOctetValue) {
       for (unsigned char o : octets) expected += "." + std::to_string(o);
       ValuePtr value = make(ASN_OCTET_STRING);
       ASSERT_EQ(value->set_octets(octets.data(), octets.size()), ASN_OK);
+      ForeignOid foreign({7});
+      ASSERT_EQ(value->append_to_oid(&foreign, implied), ASN_OK);
+      // Onto "7" before and after it was read, and onto one emptied by
+      // take_first (read ones index the sub-identifiers as they are appended).
+      OidPtr empty = make_oid("5");
+      EXPECT_EQ(empty->take_first(nullptr), 5UL);
+      ASSERT_EQ(value->append_to_oid(empty.get(), implied), ASN_OK);
+      EXPECT_EQ(oid_text(*empty), expected.substr(expected.size() > 1 ? 2 : 1));
+      OidPtr read = make_oid("7");
+      EXPECT_EQ(read->get_at(0, nullptr), 7UL);
+      ASSERT_EQ(value->append_to_oid(read.get(), implied), ASN_OK);
       OidPtr oid = make_oid("7");
       ASSERT_EQ(value->append_to_oid(oid.get(), implied), ASN_OK);
       EXPECT_EQ(oid_text(*oid), expected);
+      EXPECT_EQ(oid_text(*read), expected);
       EXPECT_EQ(oid->get_count(), 1 + value->get_oid_length(implied));
-      ForeignOid foreign({7});
-      ASSERT_EQ(value->append_to_oid(&foreign, implied), ASN_OK);
       ASSERT_EQ(foreign.get_count(), oid->get_count());
+      ASSERT_EQ(read->get_count(), oid->get_count());
+      ASSERT_EQ(empty->get_count(), oid->get_count() - 1);
       for (unsigned long i = 0; i < foreign.get_count(); ++i) {
         EXPECT_EQ(foreign.get_at(i, nullptr), oid->get_at(i, nullptr)) << i;
+        EXPECT_EQ(foreign.get_at(i, nullptr), read->get_at(i, nullptr)) << i;
+        if (i != 0) {
+          EXPECT_EQ(foreign.get_at(i, nullptr), empty->get_at(i - 1, nullptr)) << i;
+        }
+      }
+      // Editing finds the sub-identifiers where the index says they start.
+      for (OidPtr* edited : {&read, &empty}) {
+        OidPtr copy = make_oid(oid_text(**edited).c_str());
+        while ((*edited)->get_count() > 1) {
+          ASSERT_EQ((*edited)->erase_sub_ids(1, 1), ASN_OK);
+          ASSERT_EQ(copy->erase_sub_ids(1, 1), ASN_OK);
+          ASSERT_EQ(oid_text(**edited), oid_text(*copy));
+        }
       }
       ASSERT_EQ(oid->take_first(nullptr), 7UL);
       ValuePtr back = make(ASN_OCTET_STRING);

@@ -108,6 +108,33 @@ TEST(ObjectId, RelationCodesFollowCharacterOrderAndSeparators) {
   }
 }
 
+// Long texts compared in blocks: a difference at any position, in either
+// direction and with a negative character, and a prefix cut at any separator.
+TEST(ObjectId, RelationFindsTheFirstDifferenceAtAnyPosition) {
+  std::string base = "1";
+  for (int i = 2; base.size() < 40; ++i) base += "." + std::to_string(i);
+  for (std::size_t length = 1; length <= base.size(); ++length) {
+    const std::string text = base.substr(0, length);
+    CTevAsnObjectId self;
+    ASSERT_EQ(self.set_text(text.c_str()), ASN_OK);
+    EXPECT_EQ(self.compare_text(text.c_str(), nullptr), 0) << text;
+    for (std::size_t at = 0; at < length; ++at) {
+      for (const char changed : {'\x80', '#', '~'}) {
+        if (changed == text[at]) continue;
+        std::string other = text;
+        other[at] = changed;
+        const long expected =
+            static_cast<signed char>(text[at]) < static_cast<signed char>(changed) ? 3 : 4;
+        EXPECT_EQ(self.compare_text(other.c_str(), nullptr), expected) << text << " at " << at;
+      }
+      if (text[at] == '.') {
+        EXPECT_EQ(self.compare_text(text.substr(0, at).c_str(), nullptr), 2)
+            << text << " at " << at;
+      }
+    }
+  }
+}
+
 // Every editing and splitting operation on one identifier: what it returns,
 // what it hands out and what remains.
 TEST(ObjectId, EraseAndPrefixOperations) {
