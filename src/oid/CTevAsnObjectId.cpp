@@ -87,20 +87,12 @@ long CTevAsnObjectId::assign(const ITevAsnValue* src) {
   if (code != ASN_OK) return code;
   // A target that has had an index is a working copy that gets read: index
   // the source once (it keeps it) rather than every copy anew.
-  if (!other->starts_known_ && starts_.capacity() != 0) other->build_starts();
+  if (!other->index_.known() && index_.has_storage()) other->build_starts();
   // The same text has the same count and index; copying the index is only a
   // speed-up, so running out of memory for it is no failure.
-  starts_known_ = false;
   count_ = other->count_;
   count_known_ = other->count_known_;
-  if (other->starts_known_) {
-    try {
-      starts_ = other->starts_;
-      starts_known_ = true;
-    } catch (const std::bad_alloc&) {
-      starts_known_ = false;
-    }
-  }
+  index_.copy_from(other->index_);
   return ASN_OK;
 }
 
@@ -108,8 +100,7 @@ void CTevAsnObjectId::clear() {
   text_.clear();
   count_ = 0;
   count_known_ = true;
-  starts_.clear();
-  starts_known_ = true;
+  index_.reset();
 }
 
 EAsnType CTevAsnObjectId::get_type() const { return ASN_OBJECT_ID; }
@@ -199,12 +190,10 @@ unsigned long CTevAsnObjectId::get_oid_length(long implied) const {
 
 unsigned long CTevAsnObjectId::get_at(unsigned long index, long* err) const {
   // The common case, an array read: the index is known and holds the value.
-  if (starts_known_ && index < starts_.size()) {
-    const std::uint32_t value = starts_[index].value;
-    if (value != kUnread) {
-      if (err != nullptr) *err = ASN_OK;
-      return value;
-    }
+  std::uint32_t value = 0;
+  if (index_.find(index, &value)) {
+    if (err != nullptr) *err = ASN_OK;
+    return value;
   }
   return get_at_from_text(index, err);
 }
@@ -217,15 +206,15 @@ TEV_NOINLINE unsigned long CTevAsnObjectId::get_at_from_text(unsigned long index
   std::size_t start = 0;
   if (build_starts()) {
     // The index is known now, and its size is the count.
-    if (index >= starts_.size()) {
+    if (index >= index_.size()) {
       tev::set_error(err, ASN_E_OUT_OF_RANGE);
       return tev::kFail32;
     }
-    if (starts_[index].value != kUnread) {
+    if (index_[index].value != CTevOidIndex::kUnread) {
       tev::set_error(err, ASN_OK);
-      return starts_[index].value;
+      return index_[index].value;
     }
-    start = starts_[index].start;
+    start = index_[index].start;
   } else {
     if (index >= get_count()) {
       tev::set_error(err, ASN_E_OUT_OF_RANGE);
@@ -384,14 +373,7 @@ long CTevAsnObjectId::append_sub_id(unsigned long value) {
   // Within the capacity: character by character is cheaper than append.
   for (const char* p = begin; p != end; ++p) text_.push_back(*p);
   if (count_known_) ++count_;
-  if (starts_known_) {
-    try {
-      starts_.push_back({static_cast<std::uint32_t>(old_length == 0 ? 0 : old_length + 1),
-                         static_cast<std::uint32_t>(value)});
-    } catch (const std::bad_alloc&) {
-      starts_known_ = false;
-    }
-  }
+  index_.append(old_length == 0 ? 0 : old_length + 1, value);
   return ASN_OK;
 }
 
@@ -434,19 +416,10 @@ long CTevAsnObjectId::append_octets(bool has_prefix, unsigned long prefix,
 long CTevAsnObjectId::read_octets(unsigned long first, unsigned long n, unsigned char* out,
                                   unsigned long* done) const {
   // The common case, array reads: the index is known, covers the run and
-  // holds octet values (kUnread is above 255 as well).
-  if (starts_known_ && first <= starts_.size() && n <= starts_.size() - first) {
-    const SubId* const entries = starts_.data() + first;
-    unsigned long i = 0;
-    for (; i < n; ++i) {
-      const std::uint32_t value = entries[i].value;
-      if (value > 0xFF) break;
-      out[i] = static_cast<unsigned char>(value);
-    }
-    if (i == n) {
-      *done = n;
-      return ASN_OK;
-    }
+  // holds octet values.
+  if (index_.read_octets(first, n, out)) {
+    *done = n;
+    return ASN_OK;
   }
   return read_octets_slowly(first, n, out, done);
 }
@@ -601,7 +574,7 @@ long CTevAsnObjectId::erase_sub_ids(unsigned long index, unsigned long n) {
       return ASN_OK;
     }
     count_ = index;
-    if (starts_known_) starts_.resize(index);
+    index_.truncate(index);
     return ASN_OK;
   }
   const std::size_t next = start_of(index + n, false);
@@ -617,16 +590,8 @@ long CTevAsnObjectId::erase_sub_ids(unsigned long index, unsigned long n) {
     return ASN_OK;
   }
   count_ = count - n;
-  if (starts_known_) {
-    // Drop the entries of the run; those after it move back by what was cut.
-    const std::size_t cut = index == 0 ? next : next - start;
-    starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(index),
-                  starts_.begin() + static_cast<std::ptrdiff_t>(index + n));
-    for (auto it = starts_.begin() + static_cast<std::ptrdiff_t>(index); it != starts_.end();
-         ++it) {
-      it->start -= static_cast<std::uint32_t>(cut);
-    }
-  }
+  // Drop the entries of the run; those after it move back by what was cut.
+  index_.erase(index, n, index == 0 ? next : next - start);
   return ASN_OK;
 }
 
@@ -693,7 +658,7 @@ long CTevAsnObjectId::append_piece(const char* data, std::size_t length, bool co
   }
   if (count_known_) count_ += sub_ids;
   // Extend the index with the appended piece; it is dropped if that fails.
-  if (starts_known_ && !index_from(old_length + separator)) starts_known_ = false;
+  index_.extend(text_, old_length + separator);
   return ASN_OK;
 }
 
@@ -709,60 +674,21 @@ long CTevAsnObjectId::copy_into(CTevAsnObjectId* copy) const {
 
 std::size_t CTevAsnObjectId::start_of(unsigned long index, bool build_index) const {
   if (index == 0) return 0;
-  if (starts_known_ || (build_index && build_starts())) return starts_[index].start;
+  if (index_.known() || (build_index && build_starts())) return index_[index].start;
   // Scan for the index-th separator.
   std::size_t position = 0;
   for (unsigned long i = 0; i < index; ++i) position = text_.find('.', position) + 1;
   return position;
 }
 
-bool CTevAsnObjectId::build_starts() const {
-  if (starts_known_) return true;
-  try {
-    starts_.clear();
-    if (count_known_) starts_.reserve(count_);
-  } catch (const std::bad_alloc&) {
-    starts_.clear();
-    return false;
-  }
-  if (!text_.empty() && !index_from(0)) {
-    starts_.clear();
-    return false;
-  }
-  starts_known_ = true;
-  count_ = starts_.size();
+// Out of line, so that start_of, which calls it only when reading, stays small
+// enough to be inlined into the editing paths.
+TEV_NOINLINE bool CTevAsnObjectId::build_starts() const {
+  if (index_.known()) return true;
+  if (!index_.build(text_, count_known_ ? count_ : 0)) return false;
+  count_ = index_.size();
   count_known_ = true;
   return true;
-}
-
-bool CTevAsnObjectId::index_from(std::size_t first) const {
-  const char* const text = text_.data();
-  const std::size_t length = text_.size();
-  try {
-    for (std::size_t at = first;;) {
-      // Plain digits up to a separator or the end, at most ten of them, are
-      // read here; anything else is left to the reading of get_at.
-      std::uint64_t value = 0;
-      std::size_t end = at;
-      while (end < length && end - at <= 10 && text[end] >= '0' && text[end] <= '9') {
-        value = value * 10 + static_cast<std::uint64_t>(text[end] - '0');
-        ++end;
-      }
-      const bool plain =
-          end != at && end - at <= 10 && value < kUnread && (end == length || text[end] == '.');
-      starts_.push_back(
-          {static_cast<std::uint32_t>(at), plain ? static_cast<std::uint32_t>(value) : kUnread});
-      if (!plain) {
-        const void* dot = end < length ? std::memchr(text + end, '.', length - end) : nullptr;
-        end = dot == nullptr ? length
-                             : static_cast<std::size_t>(static_cast<const char*>(dot) - text);
-      }
-      if (end == length) return true;
-      at = end + 1;
-    }
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
 }
 
 std::size_t CTevAsnObjectId::prefix_length(unsigned long n) const {

@@ -2,21 +2,21 @@
 // text ("1.3.6.1.2.1") and works on sub-identifiers by finding the separators
 // in that text; the same text is the value's text form and its octets.
 //
-// Two caches speed up reading: the sub-identifier count and an index holding,
-// for each sub-identifier, where it starts and its value, so that get_at is an
-// array read and reading every sub-identifier in order costs O(n) in all. Both
-// are built lazily by const operations (`mutable`), so one object must not be
-// used from two threads at once, not even for reading (the library's rule: one
-// object, one thread at a time).
+// Two caches speed up reading: the sub-identifier count and a CTevOidIndex
+// holding, for each sub-identifier, where it starts and its value, so that
+// get_at is an array read and reading every sub-identifier in order costs O(n)
+// in all. Both are built lazily by const operations (`mutable`), so one object
+// must not be used from two threads at once, not even for reading (the
+// library's rule: one object, one thread at a time).
 #ifndef TEVASNVALUE_SRC_OID_CTEVASNOBJECTID_H
 #define TEVASNVALUE_SRC_OID_CTEVASNOBJECTID_H
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "CTevAsnValueBase.h"
+#include "CTevOidIndex.h"
 #include "ITevAsnObjectID.h"
 
 class CTevAsnObjectId final : public ITevAsnObjectID, public CTevAsnValueBase {
@@ -116,14 +116,11 @@ class CTevAsnObjectId final : public ITevAsnObjectID, public CTevAsnValueBase {
   // the index when known, else built first when `build_index` (reading), else
   // scanned (editing).
   std::size_t start_of(unsigned long index, bool build_index) const;
-  // Builds the index when it is not known; false when memory runs out
-  // (callers then scan the text instead).
+  // Builds the index when it is not known, and with it the count; false when
+  // memory runs out (callers then scan the text instead).
   bool build_starts() const;
-  // Adds the index entries of the sub-identifiers from text position `first`
-  // (the start of one) to the end; false when memory runs out.
-  bool index_from(std::size_t first) const;
   // get_at for what the index cannot answer: the errors, a text not indexed
-  // yet, and the components kept as kUnread.
+  // yet, and the components the index leaves unread.
   unsigned long get_at_from_text(unsigned long index, long* err) const;
   // read_octets for what the index cannot answer: one get_at per octet.
   long read_octets_slowly(unsigned long first, unsigned long n, unsigned char* out,
@@ -132,25 +129,16 @@ class CTevAsnObjectId final : public ITevAsnObjectID, public CTevAsnValueBase {
   std::size_t prefix_length(unsigned long n) const;
   void forget_count() const {
     count_known_ = false;
-    starts_known_ = false;
+    index_.forget();
   }
 
   std::string text_;
   // Sub-identifier count of text_, valid when count_known_.
   mutable std::size_t count_ = 0;
   mutable bool count_known_ = true;
-  // One entry of the index: where a sub-identifier starts in text_ and its
-  // value, or kUnread when get_at must read it from the text (a component that
-  // is not plain decimal digits within 32 bits, and 4294967295 itself).
-  struct SubId {
-    std::uint32_t start;
-    std::uint32_t value;
-  };
-  static constexpr std::uint32_t kUnread = 0xFFFFFFFFU;
-  // The index, valid when starts_known_; its size is then count_. Dropped
-  // whenever the count is.
-  mutable std::vector<SubId> starts_;
-  mutable bool starts_known_ = true;
+  // The index of text_; when known, its size is count_. Forgotten whenever
+  // the count is.
+  mutable CTevOidIndex index_;
 };
 
 #endif  // TEVASNVALUE_SRC_OID_CTEVASNOBJECTID_H
