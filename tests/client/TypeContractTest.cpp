@@ -5,6 +5,7 @@
 #include <string>
 
 #include "RecordingVisitor.h"
+#include "TevAsnValuePtr.h"
 #include "TypeTable.h"
 
 using namespace NTevAsnValue;
@@ -15,6 +16,14 @@ std::string text_of(const ITevAsnValue* v, long* code) {
   CTevAsnBuffer b;
   *code = v->to_text_into(&b);
   return b.length() == 0 ? std::string() : std::string(b.data(), b.length());
+}
+
+// The row's sample value (made from its sample text), or its initial value
+// for types without a text form; `*err` receives the creation code.
+TevAsnValuePtr sample_value(const TypeRow& row, long* err) {
+  return TevAsnValuePtr(row.sample_text != nullptr
+                            ? tev_create_asn_value(row.sample_text, row.type, err)
+                            : tev_create_asn_value(row.type, err));
 }
 
 }  // namespace
@@ -60,9 +69,8 @@ TEST(TypeContract, CloneIsAnEqualValueOfTheSameClass) {
   for (const TypeRow& row : kTypeRows) {
     SCOPED_TRACE(row.name);
     long err = 0;
-    ITevAsnValue* v = row.sample_text != nullptr
-                          ? tev_create_asn_value(row.sample_text, row.type, &err)
-                          : tev_create_asn_value(row.type, &err);
+    const TevAsnValuePtr owned = sample_value(row, &err);
+    const ITevAsnValue* v = owned.get();
     ASSERT_NE(v, nullptr) << err;
     err = 99;
     ITevAsnValue* copy = v->clone(&err);
@@ -75,7 +83,6 @@ TEST(TypeContract, CloneIsAnEqualValueOfTheSameClass) {
     EXPECT_EQ(copy->assign(v), ASN_OK);
     EXPECT_EQ(copy->assign(nullptr), ASN_E_INVALID_ARGUMENT);
     copy->release();
-    v->release();
   }
 }
 
@@ -84,7 +91,8 @@ TEST(TypeContract, TextFormsReadBackUnchanged) {
     if (row.sample_text == nullptr) continue;
     SCOPED_TRACE(row.name);
     long err = 0;
-    ITevAsnValue* v = tev_create_asn_value(row.sample_text, row.type, &err);
+    const TevAsnValuePtr owned = sample_value(row, &err);
+    const ITevAsnValue* v = owned.get();
     ASSERT_NE(v, nullptr) << err;
     long code = 0;
     EXPECT_EQ(text_of(v, &code), row.sample_text);
@@ -98,7 +106,6 @@ TEST(TypeContract, TextFormsReadBackUnchanged) {
     EXPECT_TRUE(again->is_equal(v));
     text->release();
     again->release();
-    v->release();
   }
 }
 
@@ -107,7 +114,8 @@ TEST(TypeContract, IndexEncodingRoundTrips) {
     if (row.sample_text == nullptr) continue;
     SCOPED_TRACE(row.name);
     long err = 0;
-    ITevAsnValue* v = tev_create_asn_value(row.sample_text, row.type, &err);
+    const TevAsnValuePtr owned = sample_value(row, &err);
+    const ITevAsnValue* v = owned.get();
     ASSERT_NE(v, nullptr) << err;
     ITevAsnObjectID* oid = tev_create_asn_object_id(&err);
     ASSERT_NE(oid, nullptr);
@@ -126,7 +134,6 @@ TEST(TypeContract, IndexEncodingRoundTrips) {
       back->release();
     }
     oid->release();
-    v->release();
   }
 }
 
