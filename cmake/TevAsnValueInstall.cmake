@@ -12,7 +12,14 @@ mark_as_advanced(TEVASN_INSTALL_CMAKEDIR TEVASN_INSTALL_PKGCONFIGDIR)
 
 # Headers go to <includedir>/TevAsnValue; the exported target and the .pc file
 # add that folder to the include path, so clients write #include "TevAsnValue.h".
-file(GLOB TEVASN_PUBLIC_HEADERS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/include/*.h)
+set(TEVASN_PUBLIC_HEADERS
+  include/CTevAsnBuffer.h
+  include/ITevAsnObjectID.h
+  include/ITevAsnValue.h
+  include/ITevAsnValueVisitor.h
+  include/TevAsnTypes.h
+  include/TevAsnValue.h
+  include/TevAsnValuePtr.h)
 install(FILES ${TEVASN_PUBLIC_HEADERS}
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/TevAsnValue COMPONENT Development)
 

@@ -1,4 +1,4 @@
-#include "CTevAsnNull.h"
+#include "framework/CTevAsnNull.h"
 
 using namespace NTevAsnValue;
 

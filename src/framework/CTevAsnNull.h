@@ -3,7 +3,7 @@
 #ifndef TEVASNVALUE_SRC_FRAMEWORK_CTEVASNNULL_H
 #define TEVASNVALUE_SRC_FRAMEWORK_CTEVASNNULL_H
 
-#include "CTevAsnValueBase.h"
+#include "framework/CTevAsnValueBase.h"
 
 class CTevAsnNull final : public CTevAsnValueBase {
  public:

@@ -1,4 +1,4 @@
-#include "CTevAsnValueBase.h"
+#include "framework/CTevAsnValueBase.h"
 
 using namespace NTevAsnValue;
 

@@ -7,7 +7,7 @@
 #include <new>
 
 #include "ITevAsnValue.h"
-#include "TevAsnConstants.h"
+#include "framework/TevAsnConstants.h"
 
 class CTevAsnValueBase : public virtual ITevAsnValue {
  public:

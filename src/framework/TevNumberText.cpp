@@ -1,4 +1,4 @@
-#include "TevNumberText.h"
+#include "framework/TevNumberText.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "CTevAsnFixedOctets.h"
+#include "octets/CTevAsnFixedOctets.h"
 
 #include <cstring>
 

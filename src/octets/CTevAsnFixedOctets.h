@@ -13,8 +13,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "CTevAsnOctetString.h"
-#include "TevAddressText.h"
+#include "octets/CTevAsnOctetString.h"
+#include "octets/TevAddressText.h"
 
 class CTevAsnFixedOctets : public CTevAsnOctetString {
  public:

@@ -1,4 +1,4 @@
-#include "CTevAsnIpAddress.h"
+#include "octets/CTevAsnIpAddress.h"
 
 using namespace NTevAsnValue;
 

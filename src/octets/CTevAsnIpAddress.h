@@ -4,7 +4,7 @@
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVASNIPADDRESS_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVASNIPADDRESS_H
 
-#include "CTevAsnFixedOctets.h"
+#include "octets/CTevAsnFixedOctets.h"
 
 class CTevAsnIpAddress : public CTevAsnFixedOctets {
  public:

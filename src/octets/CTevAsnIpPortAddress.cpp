@@ -1,4 +1,4 @@
-#include "CTevAsnIpPortAddress.h"
+#include "octets/CTevAsnIpPortAddress.h"
 
 using namespace NTevAsnValue;
 

@@ -6,7 +6,7 @@
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVASNIPPORTADDRESS_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVASNIPPORTADDRESS_H
 
-#include "CTevAsnIpAddress.h"
+#include "octets/CTevAsnIpAddress.h"
 
 class CTevAsnIpPortAddress final : public CTevAsnIpAddress {
  public:

@@ -1,4 +1,4 @@
-#include "CTevAsnIpv6Address.h"
+#include "octets/CTevAsnIpv6Address.h"
 
 #include <cstddef>
 

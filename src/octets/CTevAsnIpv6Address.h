@@ -4,7 +4,7 @@
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVASNIPV6ADDRESS_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVASNIPV6ADDRESS_H
 
-#include "CTevAsnFixedOctets.h"
+#include "octets/CTevAsnFixedOctets.h"
 
 class CTevAsnIpv6Address final : public CTevAsnFixedOctets {
  public:

@@ -1,4 +1,4 @@
-#include "CTevAsnIpxAddress.h"
+#include "octets/CTevAsnIpxAddress.h"
 
 using namespace NTevAsnValue;
 

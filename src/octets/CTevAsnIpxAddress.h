@@ -5,7 +5,7 @@
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVASNIPXADDRESS_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVASNIPXADDRESS_H
 
-#include "CTevAsnFixedOctets.h"
+#include "octets/CTevAsnFixedOctets.h"
 
 class CTevAsnIpxAddress final : public CTevAsnFixedOctets {
  public:

@@ -1,9 +1,9 @@
-#include "CTevAsnOctetString.h"
+#include "octets/CTevAsnOctetString.h"
 
 #include <cstring>
 
-#include "CTevAsnObjectId.h"
 #include "ITevAsnObjectID.h"
+#include "framework/ITevOidOctets.h"
 
 using namespace NTevAsnValue;
 
@@ -93,7 +93,7 @@ long CTevAsnOctetString::append_to_oid(ITevAsnObjectID* oid, long implied) const
   if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
   const unsigned long count = get_count();
   // Our own object identifiers take the whole encoding in one step.
-  if (CTevAsnObjectId* ours = CTevAsnObjectId::from(oid)) {
+  if (ITevOidOctets* ours = ITevOidOctets::of(oid)) {
     return ours->append_octets(implied == 0, count, octets_.data, count);
   }
   if (implied == 0) {
@@ -138,7 +138,7 @@ long CTevAsnOctetString::read_octets(const ITevAsnObjectID* oid, unsigned long f
   // Our own object identifiers hand over the values in one step when the
   // octets fit the block (in place, or appended right after the last).
   if (at <= octets_.length && n <= octets_.capacity - at) {
-    if (const CTevAsnObjectId* ours = CTevAsnObjectId::from(oid)) {
+    if (const ITevOidOctets* ours = ITevOidOctets::of(oid)) {
       unsigned long done = 0;
       const long code = ours->read_octets(first, n, octets_.data + at, &done);
       if (at + done > octets_.length) octets_.length = static_cast<std::uint32_t>(at + done);

@@ -5,8 +5,8 @@
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVASNOCTETSTRING_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVASNOCTETSTRING_H
 
-#include "CTevAsnValueBase.h"
-#include "CTevOctetArray.h"
+#include "framework/CTevAsnValueBase.h"
+#include "octets/CTevOctetArray.h"
 
 class CTevAsnOctetString : public CTevAsnValueBase {
  public:

@@ -1,4 +1,4 @@
-#include "CTevAsnOpaque.h"
+#include "octets/CTevAsnOpaque.h"
 
 using namespace NTevAsnValue;
 

@@ -4,7 +4,7 @@
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVASNOPAQUE_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVASNOPAQUE_H
 
-#include "CTevAsnOctetString.h"
+#include "octets/CTevAsnOctetString.h"
 
 class CTevAsnOpaque final : public CTevAsnOctetString {
  public:

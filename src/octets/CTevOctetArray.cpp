@@ -1,4 +1,4 @@
-#include "CTevOctetArray.h"
+#include "octets/CTevOctetArray.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "TevAddressText.h"
+#include "octets/TevAddressText.h"
 
 namespace tev {
 

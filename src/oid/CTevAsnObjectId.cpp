@@ -1,12 +1,12 @@
-#include "CTevAsnObjectId.h"
+#include "oid/CTevAsnObjectId.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
 #include "TevAsnValue.h"
-#include "TevNumberText.h"
-#include "TevOidText.h"
+#include "framework/TevNumberText.h"
+#include "oid/TevOidText.h"
 
 using namespace NTevAsnValue;
 
@@ -118,6 +118,10 @@ void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
   const ITevAsnObjectID* self = this;
   if (answer_class(class_id, tev::kClassIdObjectId, self, out)) return;
   if (answer_class(class_id, static_cast<unsigned long>(ASN_OBJECT_ID), self, out)) return;
+  if (answer_class(class_id, tev::kClassIdOidOctets, static_cast<const ITevOidOctets*>(this),
+                   out)) {
+    return;
+  }
   CTevAsnValueBase::query_class(class_id, out);
 }
 

@@ -15,11 +15,14 @@
 #include <cstdint>
 #include <string>
 
-#include "CTevAsnValueBase.h"
-#include "CTevOidIndex.h"
 #include "ITevAsnObjectID.h"
+#include "framework/CTevAsnValueBase.h"
+#include "framework/ITevOidOctets.h"
+#include "oid/CTevOidIndex.h"
 
-class CTevAsnObjectId final : public ITevAsnObjectID, public CTevAsnValueBase {
+class CTevAsnObjectId final : public ITevAsnObjectID,
+                              public CTevAsnValueBase,
+                              public ITevOidOctets {
  public:
   CTevAsnObjectId() = default;
   CTevAsnObjectId(const CTevAsnObjectId&) = delete;
@@ -80,17 +83,11 @@ class CTevAsnObjectId final : public ITevAsnObjectID, public CTevAsnValueBase {
     return const_cast<CTevAsnObjectId*>(from(static_cast<const ITevAsnValue*>(oid)));
   }
 
-  /// The index encoding of `n` octets, preceded by `prefix` when `has_prefix`:
-  /// the same text, count and result as one append_sub_id per sub-identifier,
-  /// in one step. Octet strings use it when the target is one of ours.
+  // ITevOidOctets
   long append_octets(bool has_prefix, unsigned long prefix, const unsigned char* octets,
-                     std::size_t n);
-  /// The other direction: reads `n` sub-identifiers from position `first` as
-  /// octets into `out`, with the results of that many get_at calls: the first
-  /// error of get_at, or -401 for a value above 255, ends it. `*done` receives
-  /// the number of octets written. Octet strings use it when the source is ours.
+                     std::size_t n) override;
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
-                   unsigned long* done) const;
+                   unsigned long* done) const override;
 
  private:
   // Longest text held: the count of such a text plus one (a length prefix)

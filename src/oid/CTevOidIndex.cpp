@@ -1,4 +1,4 @@
-#include "CTevOidIndex.h"
+#include "oid/CTevOidIndex.h"
 
 #include <cstring>
 

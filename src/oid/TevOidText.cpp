@@ -1,4 +1,4 @@
-#include "TevOidText.h"
+#include "oid/TevOidText.h"
 
 #include <cstdint>
 #include <cstring>
@@ -6,8 +6,8 @@
 #include <emmintrin.h>
 #endif
 
-#include "TevAsnConstants.h"
-#include "TevNumberText.h"
+#include "framework/TevAsnConstants.h"
+#include "framework/TevNumberText.h"
 
 namespace tev {
 

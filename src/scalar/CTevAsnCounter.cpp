@@ -1,4 +1,4 @@
-#include "CTevAsnCounter.h"
+#include "scalar/CTevAsnCounter.h"
 
 using namespace NTevAsnValue;
 

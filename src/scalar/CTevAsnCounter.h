@@ -5,7 +5,7 @@
 #ifndef TEVASNVALUE_SRC_SCALAR_CTEVASNCOUNTER_H
 #define TEVASNVALUE_SRC_SCALAR_CTEVASNCOUNTER_H
 
-#include "CTevAsnGauge.h"
+#include "scalar/CTevAsnGauge.h"
 
 class CTevAsnCounter final : public CTevAsnGauge {
  public:

@@ -1,8 +1,8 @@
-#include "CTevAsnCounter64.h"
+#include "scalar/CTevAsnCounter64.h"
 
 #include <limits>
 
-#include "TevNumberText.h"
+#include "framework/TevNumberText.h"
 
 using namespace NTevAsnValue;
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "CTevAsnValueBase.h"
+#include "framework/CTevAsnValueBase.h"
 
 class CTevAsnCounter64 final : public CTevAsnValueBase {
  public:

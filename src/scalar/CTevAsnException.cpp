@@ -1,4 +1,4 @@
-#include "CTevAsnException.h"
+#include "scalar/CTevAsnException.h"
 
 using namespace NTevAsnValue;
 

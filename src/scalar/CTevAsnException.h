@@ -5,7 +5,7 @@
 #ifndef TEVASNVALUE_SRC_SCALAR_CTEVASNEXCEPTION_H
 #define TEVASNVALUE_SRC_SCALAR_CTEVASNEXCEPTION_H
 
-#include "CTevAsnValueBase.h"
+#include "framework/CTevAsnValueBase.h"
 
 class CTevAsnException final : public CTevAsnValueBase {
  public:

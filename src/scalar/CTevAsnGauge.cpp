@@ -1,9 +1,9 @@
-#include "CTevAsnGauge.h"
+#include "scalar/CTevAsnGauge.h"
 
 #include <cstdint>
 
-#include "TevNumber32.h"
-#include "TevNumberText.h"
+#include "framework/TevNumberText.h"
+#include "scalar/TevNumber32.h"
 
 using namespace NTevAsnValue;
 

@@ -1,7 +1,7 @@
-#include "CTevAsnInteger.h"
+#include "scalar/CTevAsnInteger.h"
 
-#include "TevNumber32.h"
-#include "TevNumberText.h"
+#include "framework/TevNumberText.h"
+#include "scalar/TevNumber32.h"
 
 using namespace NTevAsnValue;
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "CTevAsnValueBase.h"
+#include "framework/CTevAsnValueBase.h"
 
 class CTevAsnInteger final : public CTevAsnValueBase {
  public:

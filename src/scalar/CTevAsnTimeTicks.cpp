@@ -1,4 +1,4 @@
-#include "CTevAsnTimeTicks.h"
+#include "scalar/CTevAsnTimeTicks.h"
 
 using namespace NTevAsnValue;
 

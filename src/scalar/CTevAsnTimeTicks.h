@@ -5,7 +5,7 @@
 #ifndef TEVASNVALUE_SRC_SCALAR_CTEVASNTIMETICKS_H
 #define TEVASNVALUE_SRC_SCALAR_CTEVASNTIMETICKS_H
 
-#include "CTevAsnGauge.h"
+#include "scalar/CTevAsnGauge.h"
 
 class CTevAsnTimeTicks final : public CTevAsnGauge {
  public:

@@ -1,7 +1,7 @@
-#include "TevNumber32.h"
+#include "scalar/TevNumber32.h"
 
-#include "TevAsnConstants.h"
-#include "TevNumberText.h"
+#include "framework/TevAsnConstants.h"
+#include "framework/TevNumberText.h"
 
 using namespace NTevAsnValue;
 

@@ -1,9 +1,9 @@
 // The NULL value, and through it every refusing default of the value base.
 #include <gtest/gtest.h>
 
-#include "CTevAsnNull.h"
 #include "RecordingVisitor.h"
-#include "TevAsnConstants.h"
+#include "framework/CTevAsnNull.h"
+#include "framework/TevAsnConstants.h"
 
 using namespace NTevAsnValue;
 

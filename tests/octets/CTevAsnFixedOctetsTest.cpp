@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "CTevAsnFixedOctets.h"
 #include "OctetTestUtil.h"
+#include "octets/CTevAsnFixedOctets.h"
 
 using namespace NTevAsnValue;
 using namespace octet_test;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CTevAsnIpAddress.h"
 #include "OctetTestUtil.h"
+#include "octets/CTevAsnIpAddress.h"
 
 using namespace NTevAsnValue;
 using namespace octet_test;

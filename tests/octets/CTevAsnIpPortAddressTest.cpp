@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CTevAsnIpPortAddress.h"
 #include "OctetTestUtil.h"
+#include "octets/CTevAsnIpPortAddress.h"
 
 using namespace NTevAsnValue;
 using namespace octet_test;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CTevAsnIpv6Address.h"
 #include "OctetTestUtil.h"
+#include "octets/CTevAsnIpv6Address.h"
 
 using namespace NTevAsnValue;
 using namespace octet_test;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CTevAsnIpxAddress.h"
 #include "OctetTestUtil.h"
+#include "octets/CTevAsnIpxAddress.h"
 
 using namespace NTevAsnValue;
 using namespace octet_test;

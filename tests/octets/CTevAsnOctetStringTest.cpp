@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "CTevAsnOctetString.h"
 #include "ForeignValue.h"
 #include "OctetTestUtil.h"
 #include "RecordingVisitor.h"
+#include "octets/CTevAsnOctetString.h"
 
 using namespace NTevAsnValue;
 using namespace octet_test;

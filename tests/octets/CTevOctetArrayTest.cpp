@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "CTevOctetArray.h"
+#include "octets/CTevOctetArray.h"
 
 TEST(CTevOctetArray, RoundCapacityIsNextMultipleOf128StrictlyAbove) {
   const struct {

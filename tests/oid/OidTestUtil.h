@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "CTevAsnObjectId.h"
+#include "oid/CTevAsnObjectId.h"
 
 namespace oid_test {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScalarTestUtil.h"
-#include "TevAsnConstants.h"
+#include "framework/TevAsnConstants.h"
 
 using namespace NTevAsnValue;
 using namespace scalar_test;
