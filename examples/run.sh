@@ -2,6 +2,7 @@
 # Decodes the instance identifiers of a few tables in walk.txt (the output of
 # `snmpwalk -On`) into their index values, one table column at a time.
 # usage: examples/run.sh [PATH-TO-TEVASN]
+# TEVASN_EMULATOR, when set, runs the tool (e.g. qemu-i386 for a 32-bit build).
 set -eu
 here=$(dirname "$0")
 tevasn=${1:-$here/../build/release/tools/tevasn}
@@ -14,7 +15,7 @@ table() {
   shift 2
   printf '\n%s\n' "$title"
   awk -v column="$column." 'index($1, column) == 1' "$walk" |
-    "$tevasn" decode --prefix "$column" "$@"
+    ${TEVASN_EMULATOR:-} "$tevasn" decode --prefix "$column" "$@"
 }
 
 table "ifTable (INDEX ifIndex), from ifDescr:" \

@@ -52,7 +52,13 @@ ToolResult run_tool(const std::vector<std::string>& args, const std::string& inp
   TempFile out;
   TempFile err;
   in.write(input);
-  std::vector<std::string> words{TEVASN_TOOL};
+  // The emulator's words (separated by '|') come first, when the build has one.
+  std::vector<std::string> words;
+  std::istringstream emulator(TEVASN_TOOL_EMULATOR);
+  for (std::string word; std::getline(emulator, word, '|');) {
+    if (!word.empty()) words.push_back(word);
+  }
+  words.emplace_back(TEVASN_TOOL);
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
@@ -64,7 +70,7 @@ ToolResult run_tool(const std::vector<std::string>& args, const std::string& inp
     redirect(in.path(), O_RDONLY, 0);
     redirect(out.path(), O_WRONLY | O_TRUNC, 1);
     redirect(err.path(), O_WRONLY | O_TRUNC, 2);
-    execv(argv[0], argv.data());
+    execvp(argv[0], argv.data());
     _exit(127);
   }
   ToolResult result;
