@@ -73,6 +73,11 @@ foreach(doc IN ITEMS usage.md tevasn.md)
   endif()
 endforeach()
 
+# The licence, beside the documentation (and as the package's copyright file).
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR}
+        COMPONENT Runtime)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+
 # Debian package: `cpack -G DEB` from the build folder. Everything installed
 # (library, development files, tools, documentation) goes into one package.
 set(CPACK_PACKAGE_NAME "tevasnvalue")

@@ -22,7 +22,8 @@ for entry in \
     '\./usr/lib/[^ ]*cmake/TevAsnValue/TevAsnValueConfigVersion\.cmake$' \
     '\./usr/lib/[^ ]*cmake/TevAsnValue/TevAsnValueTargets\.cmake$' \
     '\./usr/lib/[^ ]*pkgconfig/tevasnvalue\.pc$' \
-    '\./usr/share/doc/TevAsnValue/usage\.md$'; do
+    '\./usr/share/doc/TevAsnValue/usage\.md$' \
+    '\./usr/share/doc/TevAsnValue/LICENSE$'; do
   if ! grep -Eq "$entry" <<<"$listing"; then
     echo "missing from $deb: $entry" >&2
     status=1

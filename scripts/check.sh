@@ -2,9 +2,15 @@
 # Builds and runs every test suite: g++ with warnings as errors, g++ with
 # AddressSanitizer and UndefinedBehaviorSanitizer, clang++, and the format check;
 # ThreadSanitizer, valgrind, fuzzing and static analysis;
-# then builds the Debian package and checks its contents.
+# then builds the Debian package and checks its contents. Installs the Debian
+# packages all that needs when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+scripts/need-packages.sh cmake ninja-build g++ clang clang-format clang-tidy cppcheck valgrind \
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libclang-rt-14-dev pkg-config \
+  binutils git python3 g++-multilib qemu-user \
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
