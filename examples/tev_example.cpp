@@ -20,7 +20,11 @@ static void print_text(const char* label, const ITevAsnValue* value) {
 }
 
 // Reads a Counter64 from text, then appends an INTEGER and a Gauge32 to an
-// object identifier as the indexes of a table row and reads them back.
+// object identifier as the indexes of a table row and reads them back. Prints:
+//   Counter64: 18446744073709551615 (code 0)
+//   Counter64 halves: high 4294967295, low 4294967295
+//   row instance: 1.3.6.1.4.1.99999.1.1.4294967295.161 (code 0)
+//   read back: INTEGER -1, Gauge32 161
 // Returns 0, or 1 after printing the failing step's code.
 static int show_scalar_values() {
   long err = 0;
@@ -71,23 +75,37 @@ static int show_scalar_values() {
 
 // ---- Octet-string values: an IpAddress index, IPv6 and IPv4-with-port decoding ----
 
-// The typical request: an IpAddress created from text, appended as the index
-// of ipAdEntAddr (1.3.6.1.2.1.4.20.1.1), and its text read back.
+// An IpAddress as the index of ipAdEntAddr (1.3.6.1.2.1.4.20.1.1), both ways.
+// Agents write an IpAddress index as its four octets without a length prefix
+// (RFC 2578 section 7.7), which is implied 1 here, even where the address is
+// not the last index. Prints:
+//   ipAdEntAddr instance: 1.3.6.1.2.1.4.20.1.1.192.168.1.10 (code 0)
+//   walked index: 10.0.0.1 (code 0)
 // Returns 0, or 1 after printing the failing step's code.
 static int show_ip_address_index() {
   long err = 0;
   ITevAsnValue* address = tev_create_asn_value("192.168.1.10", ASN_IP_ADDRESS, &err);
   ITevAsnObjectID* oid = tev_create_asn_object_id("1.3.6.1.2.1.4.20.1.1", &err);
+  // An instance as an agent returns it in a walk of ipAdEntAddr.
+  ITevAsnObjectID* walked = tev_create_asn_object_id("1.3.6.1.2.1.4.20.1.1.10.0.0.1", &err);
   int status = 1;
-  if (address == nullptr || oid == nullptr) {
-    std::printf("creating the IpAddress or the object identifier failed: %ld\n", err);
-  } else if ((err = address->append_to_oid(oid, 0)) != ASN_OK) {
+  if (address == nullptr || oid == nullptr || walked == nullptr) {
+    std::printf("creating the IpAddress or the object identifiers failed: %ld\n", err);
+  } else if ((err = address->append_to_oid(oid, 1)) != ASN_OK) {
     std::printf("appending the IpAddress index failed: %ld\n", err);
   } else {
     print_text("ipAdEntAddr instance", oid);
-    print_text("IpAddress", address);
-    status = 0;
+    // Drop the column, then read the four index sub-identifiers back.
+    err = walked->remove_prefix_text("1.3.6.1.2.1.4.20.1.1");
+    if (err == ASN_OK) err = address->set_from_oid(walked, 1, 4);
+    if (err == ASN_OK) {
+      print_text("walked index", address);
+      status = 0;
+    } else {
+      std::printf("reading the walked IpAddress index failed: %ld\n", err);
+    }
   }
+  if (walked != nullptr) walked->release();
   if (oid != nullptr) oid->release();
   if (address != nullptr) address->release();
   return status;
@@ -119,6 +137,9 @@ static int decode_index(const char* label, const char* instance, unsigned long c
   return status;
 }
 
+// Prints the IpAddress lines above, then:
+//   IPv6 index: fe80:0:0:0:0:0:0:1 (code 0)
+//   IPv4-with-port index: 10.1.2.3/161 (code 0)
 static int show_octet_values() {
   int status = show_ip_address_index();
   status |=
@@ -142,8 +163,15 @@ static void print_oid(const char* label, const ITevAsnObjectID* oid) {
 }
 
 // Builds ipAdEntAddr from text, appends an instance, compares it with another
-// identifier and splits off the column. Returns 0, or 1 after printing the
-// failing step's code.
+// identifier (character order: "...20.1.1..." sorts before "...20.1.2") and
+// splits off the column. Prints:
+//   ipAdEntAddr: 1.3.6.1.2.1.4.20.1.1 (10 sub-identifiers)
+//   instance: 1.3.6.1.2.1.4.20.1.1.10.0.0.1 (14 sub-identifiers)
+//   compared with 1.3.6.1.2.1.4.20.1.2: before the other
+//   column: 1.3.6.1.2.1.4.20.1.1 (10 sub-identifiers)
+//   index: 10.0.0.1 (4 sub-identifiers)
+//   index as sub-identifiers: 10 0 0 1
+// Returns 0, or 1 after printing the failing step's code.
 static int show_object_identifiers() {
   static const char* const kRelations[] = {"equal", "above (a prefix of) the other",
                                            "below the other", "before the other",
@@ -185,6 +213,10 @@ static int show_object_identifiers() {
   return status;
 }
 
+// A NULL value, then each part above. The NULL value prints:
+//   NULL value: type 5
+//   clone: ok, equal: yes
+//   to_text: code -5, 0 characters
 int main() {
   long err = 0;
   ITevAsnValue* null_value = tev_create_asn_value(ASN_NULL, &err);
