@@ -15,6 +15,7 @@ status=0
 for entry in \
     '\./usr/include/TevAsnValue/TevAsnValue\.h$' \
     '\./usr/include/TevAsnValue/TevAsnValuePtr\.h$' \
+    '\./usr/include/TevAsnValue/TevAsnHelpers\.h$' \
     '\./usr/lib/[^ ]*libTevAsnValue\.so\.1\.0\.0$' \
     '\./usr/lib/[^ ]*libTevAsnValue\.so\.1 -> libTevAsnValue\.so\.1\.0\.0$' \
     '\./usr/lib/[^ ]*libTevAsnValue\.so -> libTevAsnValue\.so\.1$' \

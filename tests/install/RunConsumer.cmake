@@ -2,7 +2,7 @@
 # tree installed in PREFIX, finding the library through MODE: "cmake"
 # (find_package with CMAKE_PREFIX_PATH) or "pkg-config" (PKG_CONFIG_PATH).
 # Fails unless the client prints the expected instance identifier.
-set(expected "1.3.6.1.2.1.4.20.1.1.4.192.168.1.10")
+set(expected "1.3.6.1.2.1.4.20.1.1.192.168.1.10")
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
