@@ -131,8 +131,8 @@ inline TevAsnValuePtr ip_address(const char* text, long* err = nullptr) noexcept
   return TevAsnValuePtr(tev_create_asn_value(text, NTevAsnValue::ASN_IP_ADDRESS, err));
 }
 
-/// An OCTET STRING holding exactly these octets (embedded zero bytes kept).
-/// `octets` must not be made from a null pointer.
+/// An OCTET STRING holding exactly these octets, embedded zero bytes kept
+/// (a std::string, or a string_view of any bytes).
 inline TevAsnValuePtr octet_string(std::string_view octets, long* err = nullptr) noexcept {
   if (octets.size() > 0xFFFFFFFEU) {
     detail::set_error(err, NTevAsnValue::ASN_E_INVALID_ARGUMENT);
@@ -145,6 +145,15 @@ inline TevAsnValuePtr octet_string(std::string_view octets, long* err = nullptr)
   detail::set_error(err, code);
   if (code != NTevAsnValue::ASN_OK) value.reset();
   return value;
+}
+
+/// An OCTET STRING holding the characters of `text`; -2 for null.
+inline TevAsnValuePtr octet_string(const char* text, long* err = nullptr) noexcept {
+  if (text == nullptr) {
+    detail::set_error(err, NTevAsnValue::ASN_E_INVALID_ARGUMENT);
+    return nullptr;
+  }
+  return octet_string(std::string_view(text), err);
 }
 
 /// An OCTET STRING from bytes, such as the result of tev_octets().

@@ -58,6 +58,10 @@ const CreationRow kCreationRows[] = {
        return tev::octet_string({0x61, 0x00, 0x62}, e);
      },
      ASN_OCTET_STRING, 0, "a\\0b"},
+    {"octet_string(null)", [](long* e) { return tev::octet_string(nullptr, e); }, ASN_OCTET_STRING,
+     ASN_E_INVALID_ARGUMENT, nullptr},
+    {"octet_string(string)", [](long* e) { return tev::octet_string(std::string("a\0b", 3), e); },
+     ASN_OCTET_STRING, 0, "a\\0b"},
     {"octet_string(\"\")", [](long* e) { return tev::octet_string("", e); }, ASN_OCTET_STRING, 0,
      ""},
     {"object_id(.1.3.6.1)", [](long* e) { return TevAsnValuePtr(tev::object_id(".1.3.6.1", e)); },
