@@ -1,24 +1,19 @@
-// Shows that UBSan's vptr check is on in a sanitizer build and accepts the
-// shared library's objects. First a few calls through the public interfaces,
-// which the check can only verify when the library carries type information
-// (without it the report is "invalid vptr"); then a deliberately wrong downcast
-// of a client object, which the check must report. The test expects exactly
-// that report.
+// UBSan's vptr check in a sanitizer build: calls on the shared library's
+// objects pass it (without type information in the library they are reported
+// as "invalid vptr"), and a wrong downcast of a client object is reported,
+// which shows the check is on. The test expects exactly that report.
 #include <cstdio>
 
 #include "TevAsnValue.h"
 
 namespace {
-
 struct Shape {
   virtual ~Shape() = default;
   virtual int sides() const { return 0; }
 };
-
 struct Square : Shape {
   int sides() const override { return 4; }
 };
-
 }  // namespace
 
 int main() {
