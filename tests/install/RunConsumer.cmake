@@ -1,8 +1,9 @@
 # Configures, builds and runs the client project in SOURCE_DIR against the
 # tree installed in PREFIX, finding the library through MODE: "cmake"
 # (find_package with CMAKE_PREFIX_PATH) or "pkg-config" (PKG_CONFIG_PATH).
-# Fails unless the client prints the expected instance identifier.
-set(expected "1.3.6.1.2.1.4.20.1.1.4.192.168.1.10")
+# Fails unless the client prints the expected instance identifier and the
+# companion's answer.
+set(expected "1.3.6.1.2.1.4.20.1.1.4.192.168.1.10\nwalk order 3")
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)

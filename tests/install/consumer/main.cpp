@@ -1,7 +1,10 @@
 // Encodes an IpAddress as the index of a table row and prints the instance
-// identifier; exits with 1 and the error's name on failure.
+// identifier, then the walk order of 1.9 and 1.10 from the companion library;
+// exits with 1 and the error's name on failure.
+#include <cstdint>
 #include <cstdio>
 
+#include "TevAsnTable.h"
 #include "TevAsnValue.h"
 #include "TevAsnValuePtr.h"
 
@@ -30,5 +33,8 @@ int main() {
     return 1;
   }
   std::printf("%s\n", text.value.c_str());
+  const std::uint32_t nine[] = {1, 9};
+  const std::uint32_t ten[] = {1, 10};
+  std::printf("walk order %ld\n", tev_compare_sub_ids(nine, 2, ten, 2));
   return 0;
 }
