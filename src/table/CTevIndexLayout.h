@@ -1,0 +1,74 @@
+// CTevIndexLayout: the parsed TYPE words of an index and the strict decoding
+// and the encoding of index sub-identifiers by them.
+#ifndef TEVASNTABLE_CTEVINDEXLAYOUT_H
+#define TEVASNTABLE_CTEVINDEXLAYOUT_H
+
+#include <cstdint>
+
+#include "TevAsnTable.h"
+#include "table/CTevSubIdArray.h"
+#include "table/CTevTextBuilder.h"
+#include "table/TevIndexKinds.h"
+
+class CTevIndexRow;
+
+/// One TYPE word with what decoding needs to know of it.
+struct TevLayoutPart {
+  TevIndexComponent pub;
+  ETevIndexShape shape;
+  bool octets_as_hex;
+  std::uint32_t octets;  ///< kFixed and kTransport: the octet count
+  std::uint32_t domain;  ///< kTransport: the domain sub-identifier
+  unsigned long word_start;
+  unsigned long word_length;
+};
+
+class CTevIndexLayout final : public ITevAsnIndexLayout {
+ public:
+  /// A layout from `text` (see tev_create_index_layout); null with the code.
+  static CTevIndexLayout* create(const char* text, unsigned long flags, CTevAsnBuffer* reason,
+                                 long* err);
+
+  void release() override;
+  unsigned long get_component_count() const override { return part_count_; }
+  unsigned long get_value_count() const override { return value_count_; }
+  long get_component(unsigned long index, TevIndexComponent* out) const override;
+  long component_text_into(unsigned long index, CTevAsnBuffer* buffer) const override;
+  ITevAsnIndexRow* create_row(long* err) const override;
+  long decode(const std::uint32_t* sub_ids, unsigned long count, ITevAsnIndexRow* row,
+              CTevAsnBuffer* reason) const override;
+  long decode_oid(const ITevAsnObjectID* oid, unsigned long start, ITevAsnIndexRow* row,
+                  CTevAsnBuffer* reason) const override;
+  long encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
+              CTevAsnBuffer* reason) const override;
+
+  const TevLayoutPart& part(unsigned long index) const { return parts_[index]; }
+  /// The part a row value belongs to.
+  std::uint32_t part_of_value(unsigned long value) const { return value_parts_[value]; }
+  /// Appends "value N (WORD): " for part `index`.
+  void append_value_name(CTevTextBuilder* out, unsigned long index) const;
+  /// Decodes into `row` (made by this layout), which takes its copy of the
+  /// sub-identifiers first; the column is stored with the row.
+  long decode_into(CTevIndexRow* row, const std::uint32_t* sub_ids, unsigned long count,
+                   std::uint32_t column, CTevAsnBuffer* reason) const;
+
+ private:
+  CTevIndexLayout() = default;
+  ~CTevIndexLayout();
+  long parse(const char* text, unsigned long flags, CTevAsnBuffer* reason);
+  long parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why);
+  long measure_from_library(TevLayoutPart* part);
+  // Decodes part `index` at `*pos`, filling the row's slots.
+  long decode_part(unsigned long index, CTevIndexRow* row, unsigned long* pos,
+                   CTevTextBuilder* why) const;
+  long encode_part(unsigned long index, ITevAsnValue* const* values, ITevAsnObjectID* oid,
+                   CTevTextBuilder* why) const;
+
+  char* text_ = nullptr;
+  TevLayoutPart* parts_ = nullptr;
+  unsigned long part_count_ = 0;
+  std::uint32_t* value_parts_ = nullptr;
+  unsigned long value_count_ = 0;
+};
+
+#endif  // TEVASNTABLE_CTEVINDEXLAYOUT_H

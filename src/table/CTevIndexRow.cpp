@@ -1,0 +1,222 @@
+#include "table/CTevIndexRow.h"
+
+#include <cstdlib>
+#include <new>
+
+#include "TevAsnValue.h"
+#include "table/CTevIndexLayout.h"
+#include "table/TevInetAddress.h"
+#include "table/TevTableError.h"
+
+using namespace NTevAsnValue;
+
+CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
+  CTevIndexRow* row = new (std::nothrow) CTevIndexRow(layout);
+  const unsigned long n = layout->get_value_count();
+  if (row != nullptr && n != 0) {
+    row->slots_ = static_cast<Slot*>(std::calloc(n, sizeof(Slot)));
+    row->values_ = static_cast<ITevAsnValue**>(std::calloc(n, sizeof(ITevAsnValue*)));
+    row->fresh_ = static_cast<bool*>(std::calloc(n, sizeof(bool)));
+    if (row->slots_ == nullptr || row->values_ == nullptr || row->fresh_ == nullptr) {
+      row->release();
+      row = nullptr;
+    }
+  }
+  tev_table_set_error(err, row == nullptr ? ASN_E_OUT_OF_MEMORY : ASN_OK);
+  return row;
+}
+
+CTevIndexRow::~CTevIndexRow() {
+  if (values_ != nullptr) {
+    for (unsigned long i = 0; i < layout_->get_value_count(); ++i) {
+      if (values_[i] != nullptr) values_[i]->release();
+    }
+  }
+  std::free(values_);
+  std::free(fresh_);
+  std::free(slots_);
+}
+
+void CTevIndexRow::release() { delete this; }
+
+long CTevIndexRow::begin(const std::uint32_t* sub_ids, unsigned long count) {
+  reset();
+  return sub_ids_.assign(sub_ids, count);
+}
+
+void CTevIndexRow::finish(std::uint32_t column) {
+  count_ = layout_->get_value_count();
+  column_ = column;
+  for (unsigned long i = 0; i < count_; ++i) fresh_[i] = false;
+}
+
+void CTevIndexRow::reset() {
+  count_ = 0;
+  column_ = 0;
+}
+
+long CTevIndexRow::refresh_value(unsigned long index) const {
+  if (fresh_[index]) return ASN_OK;
+  const TevLayoutPart& part = layout_->part(layout_->part_of_value(index));
+  const bool address = part.shape == ETevIndexShape::kInet && index != part.pub.first_value;
+  const EAsnType type = address ? ASN_OCTET_STRING : static_cast<EAsnType>(part.pub.type);
+  long err = ASN_OK;
+  ITevAsnValue*& value = values_[index];
+  if (value == nullptr) {
+    value =
+        type == ASN_OBJECT_ID ? tev_create_asn_object_id(&err) : tev_create_asn_value(type, &err);
+    if (value == nullptr) return err;
+  }
+  const Slot& slot = slots_[index];
+  const std::uint32_t* subs = sub_ids_.data() + slot.start;
+  switch (part.shape) {
+    case ETevIndexShape::kNumber:
+    case ETevIndexShape::kInet:
+      if (!address) {
+        err = type == ASN_INTEGER ? value->set_long(static_cast<std::int32_t>(subs[0]))
+                                  : value->set_ulong(subs[0]);
+        break;
+      }
+      [[fallthrough]];
+    case ETevIndexShape::kOctets:
+    case ETevIndexShape::kFixed:
+    case ETevIndexShape::kTransport: {
+      unsigned char octets[256];
+      long_octets_.clear();
+      const unsigned char* data = octets;
+      if (slot.count > sizeof octets) {
+        for (std::uint32_t i = 0; i < slot.count; ++i) {
+          long_octets_.append_char(static_cast<char>(subs[i]));
+        }
+        if (long_octets_.status() != ASN_OK) return long_octets_.status();
+        data = reinterpret_cast<const unsigned char*>(long_octets_.data());
+      } else {
+        for (std::uint32_t i = 0; i < slot.count; ++i)
+          octets[i] = static_cast<unsigned char>(subs[i]);
+      }
+      err = value->set_octets(data, slot.count);
+      break;
+    }
+    case ETevIndexShape::kOid: {
+      ITevAsnObjectID* oid = value->query_object_id();
+      oid->clear();
+      for (std::uint32_t i = 0; i < slot.count && err == ASN_OK; ++i)
+        err = oid->append_sub_id(subs[i]);
+      break;
+    }
+    case ETevIndexShape::kNone:
+      err = ASN_E_NOT_SUPPORTED;
+      break;
+  }
+  if (err == ASN_OK) fresh_[index] = true;
+  return err;
+}
+
+ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
+  if (index >= count_) {
+    tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
+    return nullptr;
+  }
+  const long rc = refresh_value(index);
+  tev_table_set_error(err, rc);
+  return rc == ASN_OK ? values_[index] : nullptr;
+}
+
+void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot, bool hex) const {
+  const std::uint32_t* subs = sub_ids_.data() + slot.start;
+  if (!hex) {
+    for (std::uint32_t i = 0; i < slot.count; ++i) {
+      if (subs[i] < 0x20 || subs[i] > 0x7E) {
+        hex = true;
+        break;
+      }
+    }
+  }
+  if (!hex) {
+    for (std::uint32_t i = 0; i < slot.count; ++i) out->append_char(static_cast<char>(subs[i]));
+    return;
+  }
+  static const char kDigits[] = "0123456789abcdef";
+  for (std::uint32_t i = 0; i < slot.count; ++i) {
+    if (i != 0) out->append_char(':');
+    const char pair[2] = {kDigits[subs[i] >> 4], kDigits[subs[i] & 0x0F]};
+    out->append(pair, 2);
+  }
+}
+
+long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
+                                     unsigned long flags) const {
+  const TevLayoutPart& part = layout_->part(layout_->part_of_value(index));
+  const Slot& slot = slots_[index];
+  const std::uint32_t* subs = sub_ids_.data() + slot.start;
+  switch (part.shape) {
+    case ETevIndexShape::kNumber:
+      if (part.pub.type == ASN_INTEGER) {
+        out->append_signed(static_cast<std::int32_t>(subs[0]));
+      } else {
+        out->append_decimal(subs[0]);
+      }
+      return ASN_OK;
+    case ETevIndexShape::kOctets:
+      append_octets(out, slot, part.octets_as_hex || (flags & TEV_ROW_HEX_OCTETS) != 0);
+      return ASN_OK;
+    case ETevIndexShape::kOid:
+      out->append_dotted(subs, slot.count);
+      return ASN_OK;
+    case ETevIndexShape::kInet: {
+      if (index == part.pub.first_value) {
+        out->append_text(tev_inet_address_type_name(subs[0]));
+        return ASN_OK;
+      }
+      const std::uint32_t type = sub_ids_.data()[slots_[index - 1].start];
+      unsigned char octets[kTevInetMaxOctets];
+      for (std::uint32_t i = 0; i < slot.count; ++i)
+        octets[i] = static_cast<unsigned char>(subs[i]);
+      tev_inet_append_text(out, type, octets, slot.count);
+      return ASN_OK;
+    }
+    case ETevIndexShape::kFixed:
+      if (part.pub.kind == TEV_INDEX_FIXED) {
+        append_octets(out, slot, (flags & TEV_ROW_HEX_OCTETS) != 0);
+        return ASN_OK;
+      }
+      if (part.pub.kind == TEV_INDEX_IP_ADDRESS) {
+        out->append_dotted(subs, slot.count);
+        return ASN_OK;
+      }
+      break;
+    case ETevIndexShape::kTransport:
+    case ETevIndexShape::kNone:
+      break;
+  }
+  // The other addresses are written as the core writes them.
+  long rc = refresh_value(index);
+  if (rc != ASN_OK) return rc;
+  CTevAsnBuffer text;
+  rc = values_[index]->to_text_into(&text);
+  if (rc != ASN_OK) return rc;
+  unsigned long length = text.length();
+  while (length != 0 && text.data()[length - 1] == '\0') --length;
+  out->append(text.data(), length);
+  return ASN_OK;
+}
+
+long CTevIndexRow::value_text_into(unsigned long index, unsigned long flags,
+                                   CTevAsnBuffer* buffer) const {
+  if (buffer == nullptr || index >= count_) return ASN_E_INVALID_ARGUMENT;
+  CTevTextBuilder text;
+  const long rc = append_value_text(&text, index, flags);
+  return rc != ASN_OK ? rc : text.store_into(buffer);
+}
+
+long CTevIndexRow::to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const {
+  if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
+  CTevTextBuilder& text = scratch_;
+  text.clear();
+  for (unsigned long i = 0; i < count_; ++i) {
+    if (i != 0) text.append_char('\t');
+    const long rc = append_value_text(&text, i, flags);
+    if (rc != ASN_OK) return rc;
+  }
+  return text.store_into(buffer);
+}
