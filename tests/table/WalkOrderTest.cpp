@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "TevAsnTable.h"
+#include "TevAsnValue.h"
+#include "TevAsnValuePtr.h"
 
 namespace {
 
@@ -35,6 +37,20 @@ TEST(WalkOrder, RefusesNullWithCount) {
   EXPECT_EQ(tev_compare_sub_ids(nullptr, 1, one, 1), -1);
   EXPECT_EQ(tev_compare_sub_ids(one, 1, nullptr, 1), -1);
   EXPECT_EQ(tev_compare_sub_ids(nullptr, 0, one, 1), 1);
+}
+
+TEST(WalkOrder, OrdersObjectIdentifiersByValueWhereCompareUsesCharacters) {
+  TevAsnObjectIdPtr nine(tev_create_asn_object_id("1.3.6.1.9", nullptr));
+  TevAsnObjectIdPtr ten(tev_create_asn_object_id("1.3.6.1.10", nullptr));
+  long err = -1;
+  EXPECT_EQ(tev_compare_walk_order(nine.get(), ten.get(), &err), 3);
+  EXPECT_EQ(err, NTevAsnValue::ASN_OK);
+  EXPECT_EQ(nine->compare(ten.get(), nullptr), 4);
+  TevAsnObjectIdPtr bad(tev_create_asn_object_id(nullptr));
+  ASSERT_EQ(bad->set_text("1..2"), NTevAsnValue::ASN_OK);
+  EXPECT_EQ(tev_compare_walk_order(nine.get(), bad.get(), &err), -1);
+  EXPECT_EQ(err, NTevAsnValue::ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(tev_compare_walk_order(nullptr, ten.get(), &err), -1);
 }
 
 }  // namespace
