@@ -31,7 +31,7 @@ void append_count(CTevTextBuilder* out, unsigned long n) {
 }  // namespace
 
 CTevIndexLayout::~CTevIndexLayout() {
-  std::free(value_parts_);
+  std::free(value_slots_);
   std::free(parts_);
   std::free(text_);
 }
@@ -100,11 +100,31 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
     parts_[index].pub.first_value = static_cast<std::uint32_t>(value_count_);
     value_count_ += parts_[index].pub.value_count;
   }
-  value_parts_ = static_cast<std::uint32_t*>(std::malloc(value_count_ * sizeof(std::uint32_t)));
-  if (value_parts_ == nullptr) return ASN_E_OUT_OF_MEMORY;
+  value_slots_ = static_cast<TevValueSlot*>(std::malloc(value_count_ * sizeof(TevValueSlot)));
+  if (value_slots_ == nullptr) return ASN_E_OUT_OF_MEMORY;
   for (index = 0; index < part_count_; ++index) {
-    for (std::uint32_t v = 0; v < parts_[index].pub.value_count; ++v) {
-      value_parts_[parts_[index].pub.first_value + v] = static_cast<std::uint32_t>(index);
+    const TevLayoutPart& part = parts_[index];
+    TevValueSlot slot{static_cast<std::uint32_t>(index), static_cast<EAsnType>(part.pub.type),
+                      ETevValueForm::kOctets};
+    switch (part.shape) {
+      case ETevIndexShape::kNumber:
+      case ETevIndexShape::kInet:  // the InetAddressType; the address follows
+        slot.form =
+            part.pub.type == ASN_INTEGER ? ETevValueForm::kSigned : ETevValueForm::kUnsigned;
+        break;
+      case ETevIndexShape::kOid:
+        slot.form = ETevValueForm::kOid;
+        break;
+      case ETevIndexShape::kNone:
+        slot.form = ETevValueForm::kNone;
+        break;
+      default:
+        break;
+    }
+    value_slots_[part.pub.first_value] = slot;
+    if (part.shape == ETevIndexShape::kInet) {
+      value_slots_[part.pub.first_value + 1] = {slot.part, ASN_OCTET_STRING,
+                                                ETevValueForm::kOctets};
     }
   }
   return ASN_OK;
@@ -263,18 +283,29 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* sub_id
                                   CTevAsnBuffer* reason) const {
   long rc = row->begin(sub_ids, count);
   if (rc != ASN_OK) return rc;
+  const std::uint32_t* subs = row->sub_ids();
   unsigned long pos = 0;
   for (unsigned long i = 0; i < part_count_; ++i) {
-    CTevTextBuilder why;
-    rc = decode_part(i, row, &pos, &why);
+    unsigned long start = 0;
+    unsigned long length = 0;
+    unsigned long end = 0;
+    rc = measure_part<false>(i, subs, count, pos, &start, &length, &end, nullptr);
     if (rc != ASN_OK) {
       row->reset();
-      CTevTextBuilder named;
-      append_value_name(&named, i);
-      named.append(why.data(), why.length());
-      if (why.status() != ASN_OK) return why.status();
-      return fail(rc, named, reason);
+      CTevTextBuilder why;
+      append_value_name(&why, i);
+      measure_part<true>(i, subs, count, pos, &start, &length, &end, &why);
+      return fail(rc, why, reason);
     }
+    const std::uint32_t value = parts_[i].pub.first_value;
+    if (parts_[i].shape == ETevIndexShape::kInet) {
+      row->set_slot(value, static_cast<std::uint32_t>(pos), 1);
+      row->set_slot(value + 1, static_cast<std::uint32_t>(start),
+                    static_cast<std::uint32_t>(length));
+    } else {
+      row->set_slot(value, static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(length));
+    }
+    pos = end;
   }
   if (pos != count) {
     row->reset();
@@ -290,21 +321,26 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* sub_id
 namespace {
 
 // `count` octets from `pos`: present, and each 0..255.
+template <bool kExplain>
 long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
                   unsigned long count, CTevTextBuilder* why) {
   if (size - pos < count) {
-    why->append_text("needs ");
-    append_count(why, count);
-    why->append_text(" for its octets, only ");
-    why->append_decimal(static_cast<std::uint32_t>(size - pos));
-    why->append_text(" left");
+    if (kExplain) {
+      why->append_text("needs ");
+      append_count(why, count);
+      why->append_text(" for its octets, only ");
+      why->append_decimal(static_cast<std::uint32_t>(size - pos));
+      why->append_text(" left");
+    }
     return ASN_E_INDEX_SHORT;
   }
   for (unsigned long i = pos; i < pos + count; ++i) {
     if (sub_ids[i] > 255) {
-      why->append_text("sub-identifier ");
-      why->append_decimal(sub_ids[i]);
-      why->append_text(" is not an octet (0..255)");
+      if (kExplain) {
+        why->append_text("sub-identifier ");
+        why->append_decimal(sub_ids[i]);
+        why->append_text(" is not an octet (0..255)");
+      }
       return ASN_E_SUBID_RANGE;
     }
   }
@@ -312,22 +348,27 @@ long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsigned lon
 }
 
 // A length prefix at `pos` that the rest can hold.
+template <bool kExplain>
 long read_length(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
                  const char* what, unsigned long* length, CTevTextBuilder* why) {
   if (pos >= size) {
-    why->append_text("the ");
-    why->append_text(what);
-    why->append_text(" sub-identifier is missing");
+    if (kExplain) {
+      why->append_text("the ");
+      why->append_text(what);
+      why->append_text(" sub-identifier is missing");
+    }
     return ASN_E_INDEX_SHORT;
   }
   const unsigned long follow = size - pos - 1;
   if (sub_ids[pos] > follow) {
-    why->append_text(what);
-    why->append_char(' ');
-    why->append_decimal(sub_ids[pos]);
-    why->append_text(" but only ");
-    append_count(why, follow);
-    why->append_text(follow == 1 ? " follows" : " follow");
+    if (kExplain) {
+      why->append_text(what);
+      why->append_char(' ');
+      why->append_decimal(sub_ids[pos]);
+      why->append_text(" but only ");
+      append_count(why, follow);
+      why->append_text(follow == 1 ? " follows" : " follow");
+    }
     return ASN_E_INDEX_LENGTH;
   }
   *length = sub_ids[pos];
@@ -336,105 +377,103 @@ long read_length(const std::uint32_t* sub_ids, unsigned long size, unsigned long
 
 }  // namespace
 
-long CTevIndexLayout::decode_part(unsigned long index, CTevIndexRow* row, unsigned long* pos,
-                                  CTevTextBuilder* why) const {
+template <bool kExplain>
+long CTevIndexLayout::measure_part(unsigned long index, const std::uint32_t* subs,
+                                   unsigned long size, unsigned long at, unsigned long* start,
+                                   unsigned long* count, unsigned long* end,
+                                   CTevTextBuilder* why) const {
   const TevLayoutPart& part = parts_[index];
-  const std::uint32_t* subs = row->sub_ids();
-  const unsigned long size = row->sub_id_count();
-  const unsigned long at = *pos;
   const unsigned long left = size - at;
-  const std::uint32_t value = part.pub.first_value;
+  if (part.shape == ETevIndexShape::kNumber && left != 0) {
+    *start = at;
+    *count = 1;
+    *end = at + 1;
+    return ASN_OK;
+  }
+  if (part.shape == ETevIndexShape::kNone) {
+    if (kExplain) why->append_text("has no index encoding");
+    return ASN_E_NOT_SUPPORTED;
+  }
   const bool implied = part.pub.implied != 0;
   const bool may_be_empty =
       part.pub.implied_written != 0 &&
       (part.shape == ETevIndexShape::kOctets || part.shape == ETevIndexShape::kOid);
-  if (part.shape == ETevIndexShape::kNone) {
-    why->append_text("has no index encoding");
-    return ASN_E_NOT_SUPPORTED;
-  }
   if (left == 0 && !may_be_empty) {
-    why->append_text("no sub-identifiers left for it");
+    if (kExplain) why->append_text("no sub-identifiers left for it");
     return ASN_E_INDEX_SHORT;
   }
+  unsigned long first = at;
   unsigned long length = 0;
   long rc = ASN_OK;
   switch (part.shape) {
-    case ETevIndexShape::kNumber:
-      row->set_slot(value, static_cast<std::uint32_t>(at), 1);
-      *pos = at + 1;
-      return ASN_OK;
     case ETevIndexShape::kOctets:
-    case ETevIndexShape::kOid: {
-      const bool octets = part.shape == ETevIndexShape::kOctets;
-      unsigned long start = at;
+    case ETevIndexShape::kOid:
       if (implied) {
         length = left;
       } else {
-        rc = read_length(subs, size, at, "length", &length, why);
-        if (rc != ASN_OK) return rc;
-        ++start;
+        rc = read_length<kExplain>(subs, size, at, "length", &length, why);
+        ++first;
       }
-      if (octets) rc = check_octets(subs, size, start, length, why);
-      if (rc != ASN_OK) return rc;
-      row->set_slot(value, static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(length));
-      *pos = start + length;
-      return ASN_OK;
-    }
+      if (rc == ASN_OK && part.shape == ETevIndexShape::kOctets) {
+        rc = check_octets<kExplain>(subs, size, first, length, why);
+      }
+      break;
     case ETevIndexShape::kFixed:
-      rc = check_octets(subs, size, at, part.octets, why);
-      if (rc != ASN_OK) return rc;
-      row->set_slot(value, static_cast<std::uint32_t>(at), part.octets);
-      *pos = at + part.octets;
-      return ASN_OK;
-    case ETevIndexShape::kTransport: {
+      length = part.octets;
+      rc = check_octets<kExplain>(subs, size, at, length, why);
+      break;
+    case ETevIndexShape::kTransport:
       if (subs[at] != part.domain) {
-        why->append_text("the domain sub-identifier must be ");
-        why->append_decimal(part.domain);
-        why->append_text(", not ");
-        why->append_decimal(subs[at]);
+        if (kExplain) {
+          why->append_text("the domain sub-identifier must be ");
+          why->append_decimal(part.domain);
+          why->append_text(", not ");
+          why->append_decimal(subs[at]);
+        }
         return ASN_E_INDEX_LENGTH;
       }
-      unsigned long start = at + 1;
+      ++first;
       if (!implied) {
-        if (start >= size || subs[start] != part.octets) {
-          why->append_text("the length sub-identifier must be ");
-          why->append_decimal(part.octets);
-          return start >= size ? ASN_E_INDEX_SHORT : ASN_E_INDEX_LENGTH;
+        if (first >= size || subs[first] != part.octets) {
+          if (kExplain) {
+            why->append_text("the length sub-identifier must be ");
+            why->append_decimal(part.octets);
+          }
+          return first >= size ? ASN_E_INDEX_SHORT : ASN_E_INDEX_LENGTH;
         }
-        ++start;
+        ++first;
       }
-      rc = check_octets(subs, size, start, part.octets, why);
-      if (rc != ASN_OK) return rc;
-      row->set_slot(value, static_cast<std::uint32_t>(start), part.octets);
-      *pos = start + part.octets;
-      return ASN_OK;
-    }
+      length = part.octets;
+      rc = check_octets<kExplain>(subs, size, first, length, why);
+      break;
     case ETevIndexShape::kInet: {
+      // The type and the length are checked together, then the octets.
       const std::uint32_t type = subs[at];
       if (at + 1 >= size) {
-        why->append_text("the InetAddress length sub-identifier after InetAddressType ");
-        why->append_decimal(type);
-        why->append_text(" is missing");
+        if (kExplain) {
+          why->append_text("the InetAddress length sub-identifier after InetAddressType ");
+          why->append_decimal(type);
+          why->append_text(" is missing");
+        }
         return ASN_E_INDEX_SHORT;
       }
-      length = subs[at + 1];
-      if (!tev_inet_length_agrees(type, length)) {
-        tev_inet_append_mismatch(why, type, length);
+      if (!tev_inet_length_agrees(type, subs[at + 1])) {
+        if (kExplain) tev_inet_append_mismatch(why, type, subs[at + 1]);
         return ASN_E_INET_ADDRESS;
       }
-      rc = read_length(subs, size, at + 1, "InetAddress length", &length, why);
-      if (rc == ASN_OK) rc = check_octets(subs, size, at + 2, length, why);
-      if (rc != ASN_OK) return rc;
-      row->set_slot(value, static_cast<std::uint32_t>(at), 1);
-      row->set_slot(value + 1, static_cast<std::uint32_t>(at + 2),
-                    static_cast<std::uint32_t>(length));
-      *pos = at + 2 + length;
-      return ASN_OK;
+      rc = read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length, why);
+      first = at + 2;
+      if (rc == ASN_OK) rc = check_octets<kExplain>(subs, size, first, length, why);
+      break;
     }
+    case ETevIndexShape::kNumber:
     case ETevIndexShape::kNone:
       break;
   }
-  return ASN_E_NOT_SUPPORTED;
+  *start = first;
+  *count = length;
+  *end = first + length;
+  return rc;
 }
 
 long CTevIndexLayout::encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,

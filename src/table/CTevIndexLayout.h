@@ -23,6 +23,14 @@ struct TevLayoutPart {
   unsigned long word_length;
 };
 
+/// How a row value is handed to the core: its type and which setter fills it.
+enum class ETevValueForm : std::uint8_t { kSigned, kUnsigned, kOctets, kOid, kNone };
+struct TevValueSlot {
+  std::uint32_t part;  ///< the TYPE word it belongs to
+  NTevAsnValue::EAsnType type;
+  ETevValueForm form;
+};
+
 class CTevIndexLayout final : public ITevAsnIndexLayout {
  public:
   /// A layout from `text` (see tev_create_index_layout); null with the code.
@@ -43,8 +51,8 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
               CTevAsnBuffer* reason) const override;
 
   const TevLayoutPart& part(unsigned long index) const { return parts_[index]; }
-  /// The part a row value belongs to.
-  std::uint32_t part_of_value(unsigned long value) const { return value_parts_[value]; }
+  /// What row value `value` is.
+  const TevValueSlot& value_slot(unsigned long value) const { return value_slots_[value]; }
   /// Appends "value N (WORD): " for part `index`.
   void append_value_name(CTevTextBuilder* out, unsigned long index) const;
   /// Decodes into `row` (made by this layout), which takes its copy of the
@@ -58,16 +66,21 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   long parse(const char* text, unsigned long flags, CTevAsnBuffer* reason);
   long parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why);
   long measure_from_library(TevLayoutPart* part);
-  // Decodes part `index` at `*pos`, filling the row's slots.
-  long decode_part(unsigned long index, CTevIndexRow* row, unsigned long* pos,
-                   CTevTextBuilder* why) const;
+  // Where part `index` lies in `size` sub-identifiers from `at`: its content's
+  // first sub-identifier and count, and where the next part starts. The
+  // decoding loop runs it without words; only a failure runs it again with
+  // kExplain to write the reason into `why`.
+  template <bool kExplain>
+  long measure_part(unsigned long index, const std::uint32_t* subs, unsigned long size,
+                    unsigned long at, unsigned long* start, unsigned long* count,
+                    unsigned long* end, CTevTextBuilder* why) const;
   long encode_part(unsigned long index, ITevAsnValue* const* values, ITevAsnObjectID* oid,
                    CTevTextBuilder* why) const;
 
   char* text_ = nullptr;
   TevLayoutPart* parts_ = nullptr;
   unsigned long part_count_ = 0;
-  std::uint32_t* value_parts_ = nullptr;
+  TevValueSlot* value_slots_ = nullptr;
   unsigned long value_count_ = 0;
 };
 

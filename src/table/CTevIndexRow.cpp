@@ -16,7 +16,7 @@ CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
   if (row != nullptr && n != 0) {
     row->slots_ = static_cast<Slot*>(std::calloc(n, sizeof(Slot)));
     row->values_ = static_cast<ITevAsnValue**>(std::calloc(n, sizeof(ITevAsnValue*)));
-    row->fresh_ = static_cast<bool*>(std::calloc(n, sizeof(bool)));
+    row->fresh_ = static_cast<std::uint32_t*>(std::calloc(n, sizeof(std::uint32_t)));
     if (row->slots_ == nullptr || row->values_ == nullptr || row->fresh_ == nullptr) {
       row->release();
       row = nullptr;
@@ -47,7 +47,12 @@ long CTevIndexRow::begin(const std::uint32_t* sub_ids, unsigned long count) {
 void CTevIndexRow::finish(std::uint32_t column) {
   count_ = layout_->get_value_count();
   column_ = column;
-  for (unsigned long i = 0; i < count_; ++i) fresh_[i] = false;
+  // A new decode makes every value stale at once; at the (distant) wrap of
+  // the counter the marks are cleared so that none matches by accident.
+  if (++decodes_ == 0) {
+    for (unsigned long i = 0; i < count_; ++i) fresh_[i] = 0;
+    decodes_ = 1;
+  }
 }
 
 void CTevIndexRow::reset() {
@@ -56,59 +61,61 @@ void CTevIndexRow::reset() {
 }
 
 long CTevIndexRow::refresh_value(unsigned long index) const {
-  if (fresh_[index]) return ASN_OK;
-  const TevLayoutPart& part = layout_->part(layout_->part_of_value(index));
-  const bool address = part.shape == ETevIndexShape::kInet && index != part.pub.first_value;
-  const EAsnType type = address ? ASN_OCTET_STRING : static_cast<EAsnType>(part.pub.type);
+  if (fresh_[index] == decodes_) return ASN_OK;
+  const TevValueSlot& kind = layout_->value_slot(index);
   long err = ASN_OK;
   ITevAsnValue*& value = values_[index];
   if (value == nullptr) {
-    value =
-        type == ASN_OBJECT_ID ? tev_create_asn_object_id(&err) : tev_create_asn_value(type, &err);
+    value = kind.type == ASN_OBJECT_ID ? tev_create_asn_object_id(&err)
+                                       : tev_create_asn_value(kind.type, &err);
     if (value == nullptr) return err;
   }
   const Slot& slot = slots_[index];
   const std::uint32_t* subs = sub_ids_.data() + slot.start;
-  switch (part.shape) {
-    case ETevIndexShape::kNumber:
-    case ETevIndexShape::kInet:
-      if (!address) {
-        err = type == ASN_INTEGER ? value->set_long(static_cast<std::int32_t>(subs[0]))
-                                  : value->set_ulong(subs[0]);
+  switch (kind.form) {
+    case ETevValueForm::kSigned:
+      err = value->set_long(static_cast<std::int32_t>(subs[0]));
+      break;
+    case ETevValueForm::kUnsigned:
+      err = value->set_ulong(subs[0]);
+      break;
+    case ETevValueForm::kOctets: {
+      unsigned char octets[64];
+      if (slot.count > sizeof octets) {
+        err = set_long_octets_of(value, subs, slot.count);
         break;
       }
-      [[fallthrough]];
-    case ETevIndexShape::kOctets:
-    case ETevIndexShape::kFixed:
-    case ETevIndexShape::kTransport: {
-      unsigned char octets[256];
-      long_octets_.clear();
-      const unsigned char* data = octets;
-      if (slot.count > sizeof octets) {
-        for (std::uint32_t i = 0; i < slot.count; ++i) {
-          long_octets_.append_char(static_cast<char>(subs[i]));
-        }
-        if (long_octets_.status() != ASN_OK) return long_octets_.status();
-        data = reinterpret_cast<const unsigned char*>(long_octets_.data());
-      } else {
-        for (std::uint32_t i = 0; i < slot.count; ++i)
-          octets[i] = static_cast<unsigned char>(subs[i]);
+      for (std::uint32_t i = 0; i < slot.count; ++i) {
+        octets[i] = static_cast<unsigned char>(subs[i]);
       }
-      err = value->set_octets(data, slot.count);
+      err = value->set_octets(octets, slot.count);
       break;
     }
-    case ETevIndexShape::kOid: {
-      ITevAsnObjectID* oid = value->query_object_id();
-      oid->clear();
-      for (std::uint32_t i = 0; i < slot.count && err == ASN_OK; ++i)
-        err = oid->append_sub_id(subs[i]);
+    case ETevValueForm::kOid:
+      err = set_sub_ids_of(value, subs, slot.count);
       break;
-    }
-    case ETevIndexShape::kNone:
+    case ETevValueForm::kNone:
       err = ASN_E_NOT_SUPPORTED;
       break;
   }
-  if (err == ASN_OK) fresh_[index] = true;
+  if (err == ASN_OK) fresh_[index] = decodes_;
+  return err;
+}
+
+long CTevIndexRow::set_long_octets_of(ITevAsnValue* value, const std::uint32_t* subs,
+                                      std::uint32_t count) const {
+  long_octets_.clear();
+  for (std::uint32_t i = 0; i < count; ++i) long_octets_.append_char(static_cast<char>(subs[i]));
+  if (long_octets_.status() != ASN_OK) return long_octets_.status();
+  return value->set_octets(reinterpret_cast<const unsigned char*>(long_octets_.data()), count);
+}
+
+long CTevIndexRow::set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs,
+                                  std::uint32_t count) {
+  ITevAsnObjectID* oid = value->query_object_id();
+  oid->clear();
+  long err = ASN_OK;
+  for (std::uint32_t i = 0; i < count && err == ASN_OK; ++i) err = oid->append_sub_id(subs[i]);
   return err;
 }
 
@@ -146,7 +153,7 @@ void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot, bool he
 
 long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
                                      unsigned long flags) const {
-  const TevLayoutPart& part = layout_->part(layout_->part_of_value(index));
+  const TevLayoutPart& part = layout_->part(layout_->value_slot(index).part);
   const Slot& slot = slots_[index];
   const std::uint32_t* subs = sub_ids_.data() + slot.start;
   switch (part.shape) {

@@ -53,6 +53,9 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   ~CTevIndexRow();
   // Brings the cached value object of `index` up to date with the slot.
   long refresh_value(unsigned long index) const;
+  long set_long_octets_of(ITevAsnValue* value, const std::uint32_t* subs,
+                          std::uint32_t count) const;
+  static long set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs, std::uint32_t count);
   void append_octets(CTevTextBuilder* out, const Slot& slot, bool hex) const;
 
   const CTevIndexLayout* layout_;
@@ -63,9 +66,10 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   // A cache behind const operations (the text of address types comes from
   // the core's objects): one row is used by one thread at a time.
   mutable ITevAsnValue** values_ = nullptr;
-  mutable bool* fresh_ = nullptr;
-  mutable CTevTextBuilder scratch_;      // to_text_into's line
-  mutable CTevTextBuilder long_octets_;  // octets of a long value on their way to the core
+  mutable std::uint32_t* fresh_ = nullptr;  // the decode a cached value belongs to
+  std::uint32_t decodes_ = 1;               // decodes so far (0 marks a value never made)
+  mutable CTevTextBuilder scratch_;         // to_text_into's line
+  mutable CTevTextBuilder long_octets_;     // octets of a long value on their way to the core
 };
 
 #endif  // TEVASNTABLE_CTEVINDEXROW_H

@@ -1,7 +1,6 @@
 #include "table/CTevSubIdArray.h"
 
 #include <cstdlib>
-#include <cstring>
 
 using namespace NTevAsnValue;
 
@@ -17,15 +16,6 @@ bool CTevSubIdArray::reserve(unsigned long total) {
   data_ = grown;
   capacity_ = wanted;
   return true;
-}
-
-long CTevSubIdArray::assign(const std::uint32_t* sub_ids, unsigned long count) {
-  count_ = 0;
-  if (count == 0) return ASN_OK;
-  if (!reserve(count)) return ASN_E_OUT_OF_MEMORY;
-  std::memcpy(data_, sub_ids, count * sizeof(std::uint32_t));
-  count_ = count;
-  return ASN_OK;
 }
 
 long CTevSubIdArray::push(std::uint32_t value) {

@@ -5,6 +5,7 @@
 #define TEVASNTABLE_CTEVSUBIDARRAY_H
 
 #include <cstdint>
+#include <cstring>
 
 #include "ITevAsnObjectID.h"
 
@@ -20,7 +21,13 @@ class CTevSubIdArray final {
   void clear() { count_ = 0; }
 
   /// Replaces the content with `count` sub-identifiers; 0 or -3 (then empty).
-  long assign(const std::uint32_t* sub_ids, unsigned long count);
+  long assign(const std::uint32_t* sub_ids, unsigned long count) {
+    count_ = 0;
+    if (count > capacity_ && !reserve(count)) return NTevAsnValue::ASN_E_OUT_OF_MEMORY;
+    if (count != 0) std::memcpy(data_, sub_ids, count * sizeof(std::uint32_t));
+    count_ = count;
+    return NTevAsnValue::ASN_OK;
+  }
   /// Adds one sub-identifier; 0 or -3 (content unchanged).
   long push(std::uint32_t value);
   /// Replaces the content with the sub-identifiers of `oid` (its get_count

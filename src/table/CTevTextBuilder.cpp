@@ -5,7 +5,7 @@
 
 using namespace NTevAsnValue;
 
-CTevTextBuilder::~CTevTextBuilder() { std::free(data_); }
+void CTevTextBuilder::release_block() { std::free(data_); }
 
 long CTevTextBuilder::status() const { return failed_ ? ASN_E_OUT_OF_MEMORY : ASN_OK; }
 

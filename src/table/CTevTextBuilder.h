@@ -14,7 +14,9 @@ class CTevTextBuilder final {
   CTevTextBuilder() = default;
   CTevTextBuilder(const CTevTextBuilder&) = delete;
   CTevTextBuilder& operator=(const CTevTextBuilder&) = delete;
-  ~CTevTextBuilder();
+  ~CTevTextBuilder() {
+    if (data_ != nullptr) release_block();
+  }
 
   /// Empties the content and forgets an earlier failure; keeps the block.
   void clear() {
@@ -46,6 +48,9 @@ class CTevTextBuilder final {
   long store_into(CTevAsnBuffer* buffer) const;
 
  private:
+  // Frees the block (kept out of line: a builder that never grew costs
+  // nothing to end, which matters on decoding's success path).
+  void release_block();
   // Room for `more` bytes after the content; false (and failed) otherwise.
   bool reserve(unsigned long more);
 
