@@ -128,6 +128,11 @@ class ITevAsnIndexRow {
                                CTevAsnBuffer* buffer) const = 0;
   /// As value_text_into, every value joined by one TAB.
   virtual long to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const = 0;
+  /// The text to_text_into writes, borrowed from the row (not zero-terminated;
+  /// its length through `length`): valid until the row is next decoded, asked
+  /// for this text again, or released. Null with -2 for a null `length`, -3
+  /// when memory runs out.
+  virtual const char* text(unsigned long flags, unsigned long* length, long* err) const = 0;
 
  protected:
   ~ITevAsnIndexRow() = default;

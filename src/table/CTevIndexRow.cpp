@@ -216,14 +216,27 @@ long CTevIndexRow::value_text_into(unsigned long index, unsigned long flags,
   return rc != ASN_OK ? rc : text.store_into(buffer);
 }
 
-long CTevIndexRow::to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const {
-  if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
-  CTevTextBuilder& text = scratch_;
-  text.clear();
+long CTevIndexRow::build_text(unsigned long flags) const {
+  scratch_.clear();
   for (unsigned long i = 0; i < count_; ++i) {
-    if (i != 0) text.append_char('\t');
-    const long rc = append_value_text(&text, i, flags);
+    if (i != 0) scratch_.append_char('\t');
+    const long rc = append_value_text(&scratch_, i, flags);
     if (rc != ASN_OK) return rc;
   }
-  return text.store_into(buffer);
+  return scratch_.status();
+}
+
+long CTevIndexRow::to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const {
+  if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
+  const long rc = build_text(flags);
+  return rc != ASN_OK ? rc : scratch_.store_into(buffer);
+}
+
+const char* CTevIndexRow::text(unsigned long flags, unsigned long* length, long* err) const {
+  long rc = length == nullptr ? ASN_E_INVALID_ARGUMENT : build_text(flags);
+  tev_table_set_error(err, rc);
+  if (rc != ASN_OK) return nullptr;
+  *length = scratch_.length();
+  // An empty text is "" rather than null, which means failure.
+  return scratch_.length() == 0 ? "" : scratch_.data();
 }

@@ -25,6 +25,7 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   long value_text_into(unsigned long index, unsigned long flags,
                        CTevAsnBuffer* buffer) const override;
   long to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const override;
+  const char* text(unsigned long flags, unsigned long* length, long* err) const override;
 
   // Used by the layout while it decodes.
   const CTevIndexLayout* layout() const { return layout_; }
@@ -57,6 +58,8 @@ class CTevIndexRow final : public ITevAsnIndexRow {
                           std::uint32_t count) const;
   static long set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs, std::uint32_t count);
   void append_octets(CTevTextBuilder* out, const Slot& slot, bool hex) const;
+  // Writes the row's text into scratch_.
+  long build_text(unsigned long flags) const;
 
   const CTevIndexLayout* layout_;
   CTevSubIdArray sub_ids_;

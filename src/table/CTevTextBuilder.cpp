@@ -43,14 +43,17 @@ void CTevTextBuilder::append_char(char c) {
 }
 
 void CTevTextBuilder::append_decimal(std::uint32_t value) {
+  if (!reserve(10)) return;
+  // Digits land at the end of a 10-byte window, then move to the front.
   char digits[10];
-  unsigned long n = 0;
+  char* p = digits + sizeof digits;
   do {
-    digits[n++] = static_cast<char>('0' + value % 10);
+    *--p = static_cast<char>('0' + value % 10);
     value /= 10;
   } while (value != 0);
-  if (!reserve(n)) return;
-  while (n != 0) data_[length_++] = digits[--n];
+  const auto n = static_cast<unsigned long>(digits + sizeof digits - p);
+  std::memcpy(data_ + length_, p, n);
+  length_ += n;
 }
 
 void CTevTextBuilder::append_signed(std::int32_t value) {

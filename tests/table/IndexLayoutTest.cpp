@@ -141,6 +141,10 @@ TEST_P(DecodeTest, DecodesTextAndEncodesBack) {
   CTevAsnBuffer text;
   ASSERT_EQ(row->to_text_into(&text, 0), ASN_OK);
   EXPECT_EQ(text_of(text), c.row);
+  unsigned long length = 0;
+  const char* borrowed = row->text(0, &length, nullptr);
+  ASSERT_NE(borrowed, nullptr);
+  EXPECT_EQ(std::string(borrowed, length), c.row);
 
   // The row's values are the core's objects and encode to the same index.
   std::vector<ITevAsnValue*> values;

@@ -54,17 +54,27 @@ class Decoder {
         rc = layout_->decode(sub_ids + n, count - static_cast<unsigned long>(n), row_.get(), &why_);
       }
     }
-    if (rc == ASN_OK) rc = row_->to_text_into(&text_, flags_);
+    unsigned long length = 0;
+    const char* text = rc == ASN_OK ? row_->text(flags_, &length, &rc) : nullptr;
     if (rc != ASN_OK) {
       return refuse(why_.length() != 0 ? std::string(why_.data(), why_.length()) : error_words(rc),
                     reason);
     }
     if (entry_ != nullptr) {
-      char column[16];
-      const int length = std::snprintf(column, sizeof column, "%lu\t", row_->get_column());
-      out->append(std::string_view(column, static_cast<std::size_t>(length)));
+      // The column number in decimal, written by hand: formatting it is a
+      // good part of a short line's cost.
+      char column[24];
+      char* end = column + sizeof column;
+      char* digit = end;
+      *--digit = '\t';
+      unsigned long number = row_->get_column();
+      do {
+        *--digit = static_cast<char>('0' + number % 10);
+        number /= 10;
+      } while (number != 0);
+      out->append(std::string_view(digit, static_cast<std::size_t>(end - digit)));
     }
-    out->append(std::string_view(text_.length() == 0 ? "" : text_.data(), text_.length()));
+    out->append(std::string_view(text, length));
     out->append('\n');
     return true;
   }
@@ -81,37 +91,42 @@ class Decoder {
   EntryPtr entry_;
   RowPtr row_;
   unsigned long flags_;
-  CTevAsnBuffer text_;
   CTevAsnBuffer why_;
 };
 
-// Decodes one identifier and prints its row or the complaint; false when bad.
-bool decode_and_print(Decoder* decoder, std::string_view field, const std::string& where,
+// Decodes one identifier and prints its row or the complaint, naming the
+// input line when there is one (`line` 0: an argument); false when bad.
+bool decode_and_print(Decoder* decoder, std::string_view field, unsigned long line,
                       OutputBuffer* out) {
   std::string reason;
   if (!decoder->decode(field, out, &reason)) {
     out->flush();
+    const std::string where = line == 0 ? "" : "line " + std::to_string(line) + ": ";
     report(kCommand, where + quoted(field) + ": " + reason);
     return false;
   }
   return true;
 }
 
+bool is_blank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
 int decode_standard_input(Decoder* decoder) {
-  static const char kBlanks[] = " \t\r\n\v\f";
   LineReader reader(stdin);
   OutputBuffer out(stdout);
   std::string_view line;
   unsigned long identifiers = 0;
   bool bad = false;
   while (reader.next(&line)) {
-    const std::size_t start = line.find_first_not_of(kBlanks);
-    if (start == std::string_view::npos) continue;  // a blank line
-    std::size_t end = line.find_first_of(kBlanks, start);
-    if (end == std::string_view::npos) end = line.size();
+    // The first field: from the first non-blank to the next blank.
+    std::size_t start = 0;
+    while (start < line.size() && is_blank(line[start])) ++start;
+    if (start == line.size()) continue;  // a blank line
+    std::size_t end = start;
+    while (end < line.size() && !is_blank(line[end])) ++end;
     ++identifiers;
-    if (!decode_and_print(decoder, line.substr(start, end - start),
-                          "line " + std::to_string(reader.number()) + ": ", &out)) {
+    if (!decode_and_print(decoder, line.substr(start, end - start), reader.number(), &out)) {
       bad = true;
     }
   }
@@ -176,7 +191,7 @@ int run_decode(const Args& args) {
   OutputBuffer out(stdout);
   bool bad = false;
   for (std::size_t i = first_oid; i < line.positional.size(); ++i) {
-    if (!decode_and_print(decoder.get(), line.positional[i], "", &out)) bad = true;
+    if (!decode_and_print(decoder.get(), line.positional[i], 0, &out)) bad = true;
   }
   return bad ? kExitBadInput : kExitOk;
 }
