@@ -50,7 +50,7 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   long encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
               CTevAsnBuffer* reason) const override;
 
-  const TevLayoutPart& part(unsigned long index) const { return parts_[index]; }
+  const TevLayoutPart& part_at(unsigned long index) const { return parts_[index]; }
   /// What row value `value` is.
   const TevValueSlot& value_slot(unsigned long value) const { return value_slots_[value]; }
   /// Appends "value N (WORD): " for part `index`.
@@ -65,7 +65,7 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   ~CTevIndexLayout();
   long parse(const char* text, unsigned long flags, CTevAsnBuffer* reason);
   long parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why);
-  long measure_from_library(TevLayoutPart* part);
+  static long measure_from_library(TevLayoutPart* part);
   // Where part `index` lies in `size` sub-identifiers from `at`: its content's
   // first sub-identifier and count, and where the next part starts. The
   // decoding loop runs it without words; only a failure runs it again with

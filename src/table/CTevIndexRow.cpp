@@ -15,7 +15,7 @@ CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
   const unsigned long n = layout->get_value_count();
   if (row != nullptr && n != 0) {
     row->slots_ = static_cast<Slot*>(std::calloc(n, sizeof(Slot)));
-    row->values_ = static_cast<ITevAsnValue**>(std::calloc(n, sizeof(ITevAsnValue*)));
+    row->values_ = new (std::nothrow) ITevAsnValue*[n]();
     row->fresh_ = static_cast<std::uint32_t*>(std::calloc(n, sizeof(std::uint32_t)));
     if (row->slots_ == nullptr || row->values_ == nullptr || row->fresh_ == nullptr) {
       row->release();
@@ -32,7 +32,7 @@ CTevIndexRow::~CTevIndexRow() {
       if (values_[i] != nullptr) values_[i]->release();
     }
   }
-  std::free(values_);
+  delete[] values_;
   std::free(fresh_);
   std::free(slots_);
 }
@@ -49,7 +49,9 @@ void CTevIndexRow::finish(std::uint32_t column) {
   column_ = column;
   // A new decode makes every value stale at once; at the (distant) wrap of
   // the counter the marks are cleared so that none matches by accident.
-  if (++decodes_ == 0) {
+  ++decodes_;
+  // cppcheck-suppress knownConditionTrueFalse ; true after 2^32 decodes
+  if (decodes_ == 0) {
     for (unsigned long i = 0; i < count_; ++i) fresh_[i] = 0;
     decodes_ = 1;
   }
@@ -153,7 +155,7 @@ void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot, bool he
 
 long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
                                      unsigned long flags) const {
-  const TevLayoutPart& part = layout_->part(layout_->value_slot(index).part);
+  const TevLayoutPart& part = layout_->part_at(layout_->value_slot(index).part);
   const Slot& slot = slots_[index];
   const std::uint32_t* subs = sub_ids_.data() + slot.start;
   switch (part.shape) {
@@ -199,21 +201,21 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
   // The other addresses are written as the core writes them.
   long rc = refresh_value(index);
   if (rc != ASN_OK) return rc;
-  CTevAsnBuffer text;
-  rc = values_[index]->to_text_into(&text);
+  CTevAsnBuffer core_text;
+  rc = values_[index]->to_text_into(&core_text);
   if (rc != ASN_OK) return rc;
-  unsigned long length = text.length();
-  while (length != 0 && text.data()[length - 1] == '\0') --length;
-  out->append(text.data(), length);
+  unsigned long length = core_text.length();
+  while (length != 0 && core_text.data()[length - 1] == '\0') --length;
+  out->append(core_text.data(), length);
   return ASN_OK;
 }
 
 long CTevIndexRow::value_text_into(unsigned long index, unsigned long flags,
                                    CTevAsnBuffer* buffer) const {
   if (buffer == nullptr || index >= count_) return ASN_E_INVALID_ARGUMENT;
-  CTevTextBuilder text;
-  const long rc = append_value_text(&text, index, flags);
-  return rc != ASN_OK ? rc : text.store_into(buffer);
+  CTevTextBuilder value_text;
+  const long rc = append_value_text(&value_text, index, flags);
+  return rc != ASN_OK ? rc : value_text.store_into(buffer);
 }
 
 long CTevIndexRow::build_text(unsigned long flags) const {

@@ -28,9 +28,9 @@ long CTevSubIdArray::assign_oid(const ITevAsnObjectID* oid) {
   count_ = 0;
   if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
   if (!oid->is_valid()) return ASN_E_INVALID_ARGUMENT;
-  const unsigned long count = oid->get_count();
-  if (!reserve(count)) return ASN_E_OUT_OF_MEMORY;
-  for (unsigned long i = 0; i < count; ++i) {
+  const unsigned long total = oid->get_count();
+  if (!reserve(total)) return ASN_E_OUT_OF_MEMORY;
+  for (unsigned long i = 0; i < total; ++i) {
     long err = ASN_OK;
     const unsigned long value = oid->get_at(i, &err);
     if (err != ASN_OK) {
@@ -39,6 +39,6 @@ long CTevSubIdArray::assign_oid(const ITevAsnObjectID* oid) {
     }
     data_[i] = static_cast<std::uint32_t>(value);
   }
-  count_ = count;
+  count_ = total;
   return ASN_OK;
 }

@@ -1,5 +1,7 @@
 #include "table/TevInetAddress.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "TevAsnTable.h"
@@ -25,10 +27,10 @@ const InetType kInetTypes[] = {
 };
 
 const InetType* find_type(std::uint32_t number) {
-  for (const InetType& type : kInetTypes) {
-    if (type.number == number) return &type;
-  }
-  return nullptr;
+  const InetType* end = kInetTypes + sizeof kInetTypes / sizeof kInetTypes[0];
+  const InetType* found = std::find_if(
+      kInetTypes, end, [number](const InetType& type) { return type.number == number; });
+  return found == end ? nullptr : found;
 }
 
 std::uint32_t big_endian(const unsigned char* p) {
@@ -47,8 +49,9 @@ void append_ipv4(CTevTextBuilder* out, const unsigned char* octets) {
 // groups (the first of equal runs) as "::".
 void append_ipv6(CTevTextBuilder* out, const unsigned char* octets) {
   std::uint32_t groups[8];
-  for (int i = 0; i < 8; ++i)
+  for (std::size_t i = 0; i < 8; ++i) {
     groups[i] = static_cast<std::uint32_t>(octets[2 * i] << 8 | octets[2 * i + 1]);
+  }
   int best_start = -1;
   int best_length = 1;
   for (int i = 0; i < 8;) {

@@ -1,5 +1,6 @@
 // Reading InetAddress text: "TYPE:ADDRESS", or a bare IPv4 or IPv6 address
 // (either with "%ZONE") whose form says the type.
+#include <cstddef>
 #include <cstring>
 
 #include "TevAsnTable.h"
@@ -85,8 +86,8 @@ bool parse_groups(Span text, std::uint32_t* groups, int room, int* count) {
 }
 
 bool parse_ipv6(Span text, unsigned char* out) {
-  std::uint32_t head[8];
-  std::uint32_t tail[8];
+  std::uint32_t head[8] = {};
+  std::uint32_t tail[8] = {};
   int head_count = 0;
   int tail_count = 0;
   unsigned long gap = text.length;
@@ -106,7 +107,7 @@ bool parse_ipv6(Span text, unsigned char* out) {
   std::uint32_t groups[8] = {0, 0, 0, 0, 0, 0, 0, 0};
   for (int i = 0; i < head_count; ++i) groups[i] = head[i];
   for (int i = 0; i < tail_count; ++i) groups[8 - tail_count + i] = tail[i];
-  for (int i = 0; i < 8; ++i) {
+  for (std::size_t i = 0; i < 8; ++i) {
     out[2 * i] = static_cast<unsigned char>(groups[i] >> 8);
     out[2 * i + 1] = static_cast<unsigned char>(groups[i] & 0xFF);
   }
