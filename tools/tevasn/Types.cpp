@@ -29,8 +29,7 @@ const std::vector<TypeInfo>& type_table() {
       {TEV_INDEX_OID, Form::kOid, "1.3.6.1.2.1 (a leading '.' is allowed)",
        "length, then the sub-identifiers"},
       {TEV_INDEX_INET_ADDRESS, Form::kInet,
-       "ipv4:192.0.2.1, ipv6:fe80::1, ipv6z:fe80::1%5, dns:example.com, unknown:, or a bare "
-       "address",
+       "TYPE:ADDRESS (ipv4:192.0.2.1, dns:NAME, unknown:) or 192.0.2.1, fe80::1%5",
        "InetAddressType, length, then one sub-identifier per octet"},
   };
   return table;
