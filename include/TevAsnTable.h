@@ -10,10 +10,12 @@
 // the ASN_E_* below), text and octets come back in a CTevAsnBuffer, values are
 // the core's objects, and every object a function returns belongs to the
 // caller, who ends it with release(). Where an operation takes a `reason`
-// buffer (which may be null), a failure writes one line of words into it that
-// names the value and what is wrong; success leaves it untouched.
+// buffer (which may be null), a failure other than -3 writes one line of
+// words into it that names the value and what is wrong; success leaves it
+// untouched.
 // Threads: no global state and no locks; one object is used by one thread at
-// a time.
+// a time, except that a layout (whose operations are const and keep no
+// caches) may decode into distinct rows from distinct threads at once.
 #ifndef TEVASNVALUE_TEVASNTABLE_H
 #define TEVASNVALUE_TEVASNTABLE_H
 
@@ -166,7 +168,8 @@ class ITevAsnIndexLayout {
   /// empty row.
   virtual long decode(const std::uint32_t* sub_ids, unsigned long count, ITevAsnIndexRow* row,
                       CTevAsnBuffer* reason) const = 0;
-  /// As decode, with the sub-identifiers of `oid` from position `start`.
+  /// As decode, with the sub-identifiers of `oid` from position `start`;
+  /// -7 when `start` lies past the end, -2 for an invalid identifier.
   virtual long decode_oid(const ITevAsnObjectID* oid, unsigned long start, ITevAsnIndexRow* row,
                           CTevAsnBuffer* reason) const = 0;
   /// Appends the index encoding of `count` values (get_value_count of them, in
