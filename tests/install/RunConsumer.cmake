@@ -3,7 +3,7 @@
 # (find_package with CMAKE_PREFIX_PATH) or "pkg-config" (PKG_CONFIG_PATH).
 # Fails unless the client prints the expected instance identifier and the
 # companion's answer.
-set(expected "1.3.6.1.2.1.4.20.1.1.4.192.168.1.10\nwalk order 3")
+set(expected "1.3.6.1.2.1.4.20.1.1.4.192.168.1.10\nwalk order 3\ncolumn 3: ipv4\t10.0.0.1")
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
