@@ -39,6 +39,11 @@ inline constexpr const char* kIndexIntegerText = "17";
 inline constexpr const char* kIndexOctetsText =
     "16.109.97.110.97.103.101.109.101.110.116.45.114.111.119.48.49";
 inline constexpr const char* kIndexPairText = "17.192.168.1.10";
+// A row of (INTEGER, InetAddressType, InetAddress), as in ipNetToPhysicalTable:
+// 17, ipv4(1), length 4, 192.168.1.10. TevAsnTable decodes it with the layout
+// kRowLayout; net-snmp with a list of INTEGER, INTEGER, OCTET STRING.
+inline constexpr const char* kRowText = "17.1.4.192.168.1.10";
+inline constexpr const char* kRowLayout = "integer inetaddress";
 
 // Creation: a Counter64 from its decimal text.
 inline constexpr const char* kCounter64Text = "12345678901234567890";

@@ -149,6 +149,39 @@ std::vector<std::uint64_t> decoded(IndexValues& v, Index which) {
   return out;
 }
 
+// The (INTEGER, InetAddressType, InetAddress) row: three typed variables.
+struct RowValues {
+  netsnmp_variable_list integer{};
+  netsnmp_variable_list type{};
+  netsnmp_variable_list address{};
+  RowValues() {
+    const long zero = 0;
+    snmp_set_var_typed_value(&integer, ASN_INTEGER, &zero, sizeof zero);
+    snmp_set_var_typed_value(&type, ASN_INTEGER, &zero, sizeof zero);
+    snmp_set_var_typed_value(&address, ASN_OCTET_STR, nullptr, 0);
+    integer.next_variable = &type;
+    type.next_variable = &address;
+  }
+  RowValues(const RowValues&) = delete;
+  RowValues& operator=(const RowValues&) = delete;
+  ~RowValues() {
+    if (address.val.string != nullptr && address.val.string != address.buf) {
+      std::free(address.val.string);
+    }
+  }
+};
+
+inline int decode_row(const Oid& index, RowValues& row) {
+  return parse_oid_indexes(const_cast<oid*>(index.ids), index.length, &row.integer);
+}
+
+std::vector<std::uint64_t> decoded_row(const RowValues& row) {
+  std::vector<std::uint64_t> out = {static_cast<std::uint64_t>(*row.integer.val.integer),
+                                    static_cast<std::uint64_t>(*row.type.val.integer)};
+  out.insert(out.end(), row.address.val.string, row.address.val.string + row.address.val_len);
+  return out;
+}
+
 inline unsigned long walk(const std::vector<oid>& o) {
   unsigned long sum = 0;
   for (size_t i = 0; i < o.size(); ++i) sum += o[i];
@@ -268,6 +301,14 @@ bool netsnmp_check(CheckResults* out, std::string* error) {
     }
     r["decode/" + name] = decoded(target, which);
   }
+  {
+    RowValues row;
+    if (decode_row(parse_or_die(kRowText), row) != SNMPERR_SUCCESS) {
+      *error = "parse_oid_indexes failed: integer_inetaddress";
+      return false;
+    }
+    r["decode/integer_inetaddress"] = decoded_row(row);
+  }
   for (int n : kWalkSizes) {
     // Longer than net-snmp's fixed arrays: the walks read a heap array.
     const std::vector<std::uint32_t> ids = walk_sub_ids(n);
@@ -338,6 +379,11 @@ void netsnmp_register() {
       }
     });
   }
+  add("netsnmp/decode/integer_inetaddress", [](benchmark::State& state) {
+    const Oid index = parse_or_die(kRowText);
+    RowValues row;
+    for (auto _ : state) benchmark::DoNotOptimize(decode_row(index, row));
+  });
   for (int n : kWalkSizes) {
     add("netsnmp/walk/" + std::to_string(n), [n](benchmark::State& state) {
       const std::vector<std::uint32_t> ids = walk_sub_ids(n);

@@ -3,11 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "BenchCases.h"
+#include "TevAsnTable.h"
 #include "TevAsnValue.h"
 
 using namespace NTevAsnValue;
@@ -19,6 +21,8 @@ struct Releaser {
   void operator()(ITevAsnValue* value) const { value->release(); }
   void operator()(ITevAsnObjectID* oid) const { oid->release(); }
   void operator()(CTevAsnBuffer* buffer) const { buffer->release(); }
+  void operator()(ITevAsnIndexLayout* layout) const { layout->release(); }
+  void operator()(ITevAsnIndexRow* row) const { row->release(); }
 };
 using OidPtr = std::unique_ptr<ITevAsnObjectID, Releaser>;
 using ValuePtr = std::unique_ptr<ITevAsnValue, Releaser>;
@@ -160,6 +164,28 @@ std::vector<std::uint64_t> decoded(const IndexValues& v, Index which) {
   return out;
 }
 
+// The (INTEGER, InetAddressType, InetAddress) row through the companion
+// library: the index's sub-identifiers decoded by a layout into a row whose
+// three values are then in hand as the core's objects.
+struct RowDecoder {
+  std::unique_ptr<ITevAsnIndexLayout, Releaser> layout{
+      tev_create_index_layout(kRowLayout, 0, nullptr, nullptr)};
+  std::unique_ptr<ITevAsnIndexRow, Releaser> row{layout->create_row(nullptr)};
+  std::uint32_t index[16];
+  unsigned long count = 0;
+  ITevAsnValue* values[3] = {nullptr, nullptr, nullptr};
+  RowDecoder() {
+    if (tev_parse_sub_ids(kRowText, std::strlen(kRowText), index, 16, &count, nullptr) != ASN_OK) {
+      std::abort();
+    }
+  }
+  long decode() {
+    long rc = layout->decode(index, count, row.get(), nullptr);
+    for (unsigned long i = 0; i < 3 && rc == ASN_OK; ++i) values[i] = row->get_value(i, &rc);
+    return rc;
+  }
+};
+
 inline unsigned long walk(const ITevAsnObjectID* oid) {
   unsigned long sum = 0;
   long err = 0;
@@ -259,6 +285,18 @@ bool tevasn_check(CheckResults* out, std::string* error) {
     }
     r["decode/" + name] = decoded(target, which);
   }
+  {
+    RowDecoder row;
+    if (row.decode() != ASN_OK) {
+      *error = "decode failed: integer_inetaddress";
+      return false;
+    }
+    std::vector<std::uint64_t> values = {
+        static_cast<std::uint64_t>(row.values[0]->get_long(nullptr)),
+        static_cast<std::uint64_t>(row.values[1]->get_long(nullptr))};
+    for (std::uint64_t o : octets(row.values[2])) values.push_back(o);
+    r["decode/integer_inetaddress"] = values;
+  }
   for (int n : kWalkSizes) {
     OidPtr long_oid = make_oid(walk_text(n).c_str());
     std::vector<std::uint64_t> ids = sub_ids(long_oid.get());
@@ -324,6 +362,10 @@ void tevasn_register() {
       }
     });
   }
+  add("tevasn/decode/integer_inetaddress", [](benchmark::State& state) {
+    RowDecoder row;
+    for (auto _ : state) benchmark::DoNotOptimize(row.decode());
+  });
   for (int n : kWalkSizes) {
     add("tevasn/walk/" + std::to_string(n), [n](benchmark::State& state) {
       OidPtr oid = make_oid(walk_text(n).c_str());

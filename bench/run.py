@@ -31,6 +31,7 @@ CASES = [
     "compare/last", "compare/prefix",
     "encode/integer", "encode/ipaddress", "encode/octets16", "encode/integer_ipaddress",
     "decode/integer", "decode/ipaddress", "decode/octets16", "decode/integer_ipaddress",
+    "decode/integer_inetaddress",
     "walk/10", "walk/100", "walk/1000",
     "create/integer", "create/octets16", "create/ipaddress", "create/counter64_text",
 ]

@@ -1,7 +1,8 @@
 # Checks a Windows DLL with objdump -p:
 #  - the export table names exactly the functions listed in EXPECTED (compared
 #    demangled, so the same list serves 32-bit and 64-bit DLLs);
-#  - it imports only system DLLs (the compiler's runtime is linked in);
+#  - it imports only system DLLs (the compiler's runtime is linked in) and
+#    the DLLs named in ALLOWED_IMPORTS (the companion imports the core);
 #  - DllMain is the library's own (it imports DisableThreadLibraryCalls).
 foreach(var OBJDUMP CXXFILT DLL EXPECTED)
   if(NOT DEFINED ${var})
@@ -51,7 +52,14 @@ endif()
 
 foreach(dll IN LISTS imports)
   string(TOLOWER "${dll}" lower)
-  if(NOT lower MATCHES "^(kernel32|msvcrt|user32|advapi32|ucrtbase|api-ms-win-.*)\\.dll$")
+  set(allowed FALSE)
+  foreach(extra IN LISTS ALLOWED_IMPORTS)
+    string(TOLOWER "${extra}" extra)
+    if(lower STREQUAL extra)
+      set(allowed TRUE)
+    endif()
+  endforeach()
+  if(NOT allowed AND NOT lower MATCHES "^(kernel32|msvcrt|user32|advapi32|ucrtbase|api-ms-win-.*)\\.dll$")
     message(SEND_ERROR "imports a DLL that Windows does not provide: ${dll}")
     set(failed TRUE)
   endif()

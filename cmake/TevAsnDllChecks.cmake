@@ -14,3 +14,10 @@ add_test(NAME dll_exports
                  -DDLL=$<TARGET_FILE:TevAsnValue>
                  -DEXPECTED=${PROJECT_SOURCE_DIR}/tests/exported-symbols.txt
                  -P ${CMAKE_CURRENT_LIST_DIR}/CheckDllExports.cmake)
+# The companion DLL: its own exports; besides the system it imports the core.
+add_test(NAME dll_exports_table
+         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${_tevasn_objdump} -DCXXFILT=${TEVASN_CXXFILT}
+                 -DDLL=$<TARGET_FILE:TevAsnTable>
+                 -DEXPECTED=${PROJECT_SOURCE_DIR}/tests/table/exported-symbols.txt
+                 -DALLOWED_IMPORTS=TevAsnValue.dll
+                 -P ${CMAKE_CURRENT_LIST_DIR}/CheckDllExports.cmake)

@@ -18,6 +18,7 @@ set(TEVASN_PUBLIC_HEADERS
   include/ITevAsnValue.h
   include/ITevAsnValueVisitor.h
   include/TevAsnHelpers.h
+  include/TevAsnTable.h
   include/TevAsnTypes.h
   include/TevAsnValue.h
   include/TevAsnValuePtr.h)
@@ -25,8 +26,9 @@ install(FILES ${TEVASN_PUBLIC_HEADERS}
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/TevAsnValue COMPONENT Development)
 
 # libTevAsnValue.so.1.0.0 and libTevAsnValue.so.1 are the run-time part; the
-# plain libTevAsnValue.so namelink is for linking only.
-install(TARGETS TevAsnValue EXPORT TevAsnValueTargets
+# plain libTevAsnValue.so namelink is for linking only. The companion library
+# TevAsnTable is installed the same way, in the same package.
+install(TARGETS TevAsnValue TevAsnTable EXPORT TevAsnValueTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime
                 NAMELINK_COMPONENT Development
@@ -61,9 +63,10 @@ else()
 endif()
 tevasn_pc_path(TEVASN_PC_LIBDIR "${CMAKE_INSTALL_LIBDIR}")
 tevasn_pc_path(TEVASN_PC_INCLUDEDIR "${CMAKE_INSTALL_INCLUDEDIR}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/tevasnvalue.pc.in ${PROJECT_BINARY_DIR}/tevasnvalue.pc
-               @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/tevasnvalue.pc
+foreach(pc IN ITEMS tevasnvalue tevasntable)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${pc}.pc.in ${PROJECT_BINARY_DIR}/${pc}.pc @ONLY)
+endforeach()
+install(FILES ${PROJECT_BINARY_DIR}/tevasnvalue.pc ${PROJECT_BINARY_DIR}/tevasntable.pc
         DESTINATION ${TEVASN_INSTALL_PKGCONFIGDIR} COMPONENT Development)
 
 # The user documentation: the usage guide and the tool's manual.
@@ -91,6 +94,8 @@ one object model for SNMP values: INTEGER, OCTET STRING, NULL, OBJECT\n\
 IDENTIFIER, IpAddress, Counter32, Gauge32, TimeTicks, Opaque, Counter64, the\n\
 SNMPv2 exception values and IPv6, IPv4-with-port and IPX addresses, with their\n\
 text forms and their instance-index encodings (RFC 2578 section 7.7).\n\
+Its companion library TevAsnTable decodes and encodes whole table rows\n\
+(InetAddress pairs of RFC 4001 included) and orders identifiers as a walk does.\n\
 This package holds the shared library, the headers, the CMake package,\n\
 the pkg-config file and the usage guide.")
 if(TARGET tevasn)

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Decodes the instance identifiers of a few tables in walk.txt (the output of
-# `snmpwalk -On`) into their index values, one table column at a time.
+# `snmpwalk -On`) into their index values: one table column at a time with
+# --prefix, whole tables (InetAddress indexes) with --entry.
 # usage: examples/run.sh [PATH-TO-TEVASN]
 # TEVASN_EMULATOR, when set, runs the tool (e.g. qemu-i386 for a 32-bit build).
 set -eu
@@ -32,3 +33,21 @@ table "vacmSecurityToGroupTable (INDEX securityModel, securityName):" \
   .1.3.6.1.6.3.16.1.2.1.3 integer octets
 table "vacmViewTreeFamilyTable (INDEX viewName, subtree):" \
   .1.3.6.1.6.3.16.1.5.2.1.4 octets oid
+
+# entry TITLE ENTRY TYPE...: every column of the table below ENTRY at once.
+entry() {
+  title=$1
+  base=$2
+  shift 2
+  printf '\n%s\n' "$title"
+  awk -v base="$base." 'index($1, base) == 1' "$walk" |
+    ${TEVASN_EMULATOR:-} "$tevasn" decode --entry "$base" "$@"
+}
+
+entry "ipAddressTable (INDEX ipAddressAddrType, ipAddressAddr), every column:" \
+  .1.3.6.1.2.1.4.34.1 inetaddress
+entry "tcpConnectionTable (INDEX local address and port, remote address and port), every column:" \
+  .1.3.6.1.2.1.6.19.1 inetaddress gauge inetaddress gauge
+
+printf '\nThe walk is in walk order (sort --check prints nothing):\n'
+${TEVASN_EMULATOR:-} "$tevasn" sort --check <"$walk"

@@ -20,7 +20,9 @@ class ITevAsnObjectID : public virtual ITevAsnValue {
   /// of it, 2 it is a proper prefix of this, 3 this sorts first, 4 this sorts
   /// last (character order). Null text: -1 with -2.
   virtual long compare_text(const char* text, long* err) const = 0;
-  /// compare_text with the other identifier's text; null: -1 with -2.
+  /// compare_text with the other identifier's text; null: -1 with -2. For
+  /// the numeric order of a walk (1.9 before 1.10) use tev_compare_walk_order
+  /// of the companion library TevAsnTable (TevAsnTable.h).
   virtual long compare(const ITevAsnObjectID* oid, long* err) const = 0;
   /// Removes `prefix` from the front when this identifier equals it or lies
   /// below it; -2 otherwise or for null (nothing changes).

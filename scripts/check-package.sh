@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package with the "package" preset and checks that it holds
-# the library with its soname links, the headers, the CMake package, the
-# pkg-config file and the usage guide. Prints the package's file list.
+# the library and its companion TevAsnTable with their soname links, the
+# headers, the CMake package, the pkg-config files and the usage guide.
+# Prints the package's file list.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,11 @@ for entry in \
     '\./usr/include/TevAsnValue/TevAsnValue\.h$' \
     '\./usr/include/TevAsnValue/TevAsnValuePtr\.h$' \
     '\./usr/include/TevAsnValue/TevAsnHelpers\.h$' \
+    '\./usr/include/TevAsnValue/TevAsnTable\.h$' \
+    '\./usr/lib/[^ ]*libTevAsnTable\.so\.1\.0\.0$' \
+    '\./usr/lib/[^ ]*libTevAsnTable\.so\.1 -> libTevAsnTable\.so\.1\.0\.0$' \
+    '\./usr/lib/[^ ]*libTevAsnTable\.so -> libTevAsnTable\.so\.1$' \
+    '\./usr/lib/[^ ]*pkgconfig/tevasntable\.pc$' \
     '\./usr/lib/[^ ]*libTevAsnValue\.so\.1\.0\.0$' \
     '\./usr/lib/[^ ]*libTevAsnValue\.so\.1 -> libTevAsnValue\.so\.1\.0\.0$' \
     '\./usr/lib/[^ ]*libTevAsnValue\.so -> libTevAsnValue\.so\.1$' \

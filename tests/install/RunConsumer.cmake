@@ -1,8 +1,11 @@
 # Configures, builds and runs the client project in SOURCE_DIR against the
 # tree installed in PREFIX, finding the library through MODE: "cmake"
 # (find_package with CMAKE_PREFIX_PATH) or "pkg-config" (PKG_CONFIG_PATH).
-# Fails unless the client prints the expected instance identifier.
-set(expected "1.3.6.1.2.1.4.20.1.1.192.168.1.10")
+# Fails unless the client prints the expected instance identifier and the
+# companion's answer.
+set(expected "1.3.6.1.2.1.4.20.1.1.192.168.1.10
+walk order 3
+column 3: ipv4	10.0.0.1")
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)

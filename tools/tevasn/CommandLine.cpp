@@ -13,32 +13,53 @@ bool is_option(const std::string& arg) {
   return arg[1] == '-' || std::isalpha(static_cast<unsigned char>(arg[1])) != 0;
 }
 
+// A value option: "--NAME VALUE" or "--NAME=VALUE". 0 when `arg` is not
+// this option, 1 when it was read, -1 when its value is missing.
+int value_option(const Args& args, std::size_t* i, const char* name, std::string* value) {
+  const std::string& arg = args[*i];
+  const std::string option = std::string("--") + name;
+  if (arg.rfind(option + "=", 0) == 0) {
+    *value = arg.substr(option.size() + 1);
+    return 1;
+  }
+  if (arg != option) return 0;
+  if (*i + 1 == args.size()) return -1;
+  *value = args[++*i];
+  return 1;
+}
+
 }  // namespace
 
-bool parse_command_line(const Args& args, bool decode_options, CommandLine* out,
-                        std::string* reason) {
+bool parse_command_line(const Args& args, Options options, CommandLine* out, std::string* reason) {
   *out = CommandLine();
   bool options_ended = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
+    int got = 0;
     if (options_ended || !is_option(arg)) {
       out->positional.push_back(arg);
     } else if (arg == "--") {
       options_ended = true;
     } else if (arg == "--help" || arg == "-h") {
       out->help = true;
-    } else if (decode_options && arg == "--hex") {
+    } else if (options == Options::kDecode && arg == "--hex") {
       out->hex = true;
-    } else if (decode_options && arg.rfind("--prefix=", 0) == 0) {
-      out->has_prefix = true;
-      out->prefix = arg.substr(9);
-    } else if (decode_options && arg == "--prefix") {
-      if (i + 1 == args.size()) {
+    } else if (options == Options::kSort && arg == "--check") {
+      out->check = true;
+    } else if (options == Options::kDecode &&
+               (got = value_option(args, &i, "prefix", &out->prefix)) != 0) {
+      if (got < 0) {
         *reason = "option --prefix needs a value";
         return false;
       }
       out->has_prefix = true;
-      out->prefix = args[++i];
+    } else if (options == Options::kDecode &&
+               (got = value_option(args, &i, "entry", &out->entry)) != 0) {
+      if (got < 0) {
+        *reason = "option --entry needs a value";
+        return false;
+      }
+      out->has_entry = true;
     } else {
       *reason = "unknown option " + quoted(arg);
       return false;

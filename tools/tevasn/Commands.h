@@ -18,6 +18,7 @@ using Args = std::vector<std::string>;
 int run_encode(const Args& args);
 int run_decode(const Args& args);
 int run_show(const Args& args);
+int run_sort(const Args& args);
 
 /// Prints the help of `command` ("" for the tool) to standard output; false
 /// when there is no such command.
@@ -33,17 +34,25 @@ void report(const std::string& command, const std::string& message);
 struct CommandLine {
   bool help = false;
   bool hex = false;
+  bool check = false;
   bool has_prefix = false;
   std::string prefix;
+  bool has_entry = false;
+  std::string entry;
   Args positional;
 };
 
-/// Splits `args` into options and positional arguments. `decode_options`
-/// allows --hex and --prefix. An argument starting with "-" and a letter, or
-/// with "--", is an option; "--" ends the options. False with a reason for an
-/// unknown or incomplete option.
-bool parse_command_line(const Args& args, bool decode_options, CommandLine* out,
-                        std::string* reason);
+/// Which options a command takes besides --help.
+enum class Options {
+  kNone,    ///< --help only
+  kDecode,  ///< --hex, --prefix BASE, --entry ENTRY
+  kSort     ///< --check
+};
+
+/// Splits `args` into options and positional arguments. An argument starting
+/// with "-" and a letter, or with "--", is an option; "--" ends the options.
+/// False with a reason for an unknown or incomplete option.
+bool parse_command_line(const Args& args, Options options, CommandLine* out, std::string* reason);
 
 }  // namespace tevasn
 

@@ -1,14 +1,12 @@
-// tevasn decode [--hex] --prefix BASE TYPE... [OID...]
+// tevasn decode [--hex] (--prefix BASE | --entry ENTRY) TYPE... [OID...]
 #include <cstdio>
-#include <iostream>
 
 #include "Commands.h"
 #include "Identifier.h"
-#include "Layout.h"
+#include "LineReader.h"
 #include "Owned.h"
 #include "Text.h"
 #include "Types.h"
-#include "Values.h"
 
 using namespace NTevAsnValue;
 
@@ -18,96 +16,121 @@ namespace {
 
 const char kCommand[] = "decode";
 
-struct Decoder {
-  Identifier prefix;
-  OidPtr prefix_oid;
-  std::vector<TypeChoice> types;
-  bool hex = false;
+// Decodes instance identifiers below a column (--prefix) or a table entry
+// (--entry) with the companion library, one row object reused for all.
+class Decoder {
+ public:
+  Decoder(Identifier prefix, LayoutPtr layout, bool hex)
+      : prefix_(std::move(prefix)),
+        layout_(std::move(layout)),
+        flags_(hex ? TEV_ROW_HEX_OCTETS : 0) {}
+  Decoder(EntryPtr entry, bool hex)
+      : entry_(std::move(entry)), flags_(hex ? TEV_ROW_HEX_OCTETS : 0) {}
 
-  // Decodes one instance identifier into its TAB-separated index values.
-  bool decode(std::string_view field, std::string* row, std::string* reason) const {
-    Identifier id;
-    if (!parse_identifier(field, false, &id, reason)) return false;
+  bool make_row(std::string* reason) {
+    const ITevAsnIndexLayout* layout = entry_ != nullptr ? entry_->get_layout() : layout_.get();
     long err = ASN_OK;
-    OidPtr oid(tev_create_asn_object_id(id.dotted.c_str(), &err));
-    if (oid == nullptr) {
-      *reason = error_words(err);
-      return false;
-    }
-    if (oid->remove_prefix(prefix_oid.get()) != ASN_OK) {
-      *reason = "does not lie below the prefix " + prefix.dotted;
-      return false;
-    }
-    std::size_t pos = prefix.sub_ids.size();
-    if (pos == id.sub_ids.size()) {
-      *reason = "is the prefix itself, with no index after it";
-      return false;
-    }
-    row->clear();
-    for (std::size_t i = 0; i < types.size(); ++i) {
-      const TypeChoice& choice = types[i];
-      const std::string what = "value " + std::to_string(i + 1) + " (" + choice.written + "): ";
-      std::size_t used = 0;
-      if (!measure_index(choice, id.sub_ids, pos, &used, reason)) {
-        *reason = what + *reason;
-        return false;
+    row_.reset(layout->create_row(&err));
+    if (row_ == nullptr) *reason = error_words(err);
+    return row_ != nullptr;
+  }
+
+  // Decodes one identifier and adds its line to `out`, or says why not.
+  bool decode(std::string_view field, OutputBuffer* out, std::string* reason) {
+    std::uint32_t sub_ids[kMaxSubIds];
+    unsigned long count = 0;
+    long rc = tev_parse_sub_ids(field.data(), static_cast<unsigned long>(field.size()), sub_ids,
+                                kMaxSubIds, &count, &why_);
+    if (rc == ASN_OK && count == 0) return refuse("empty object identifier", reason);
+    if (rc == ASN_OK) {
+      if (entry_ != nullptr) {
+        rc = entry_->split(sub_ids, count, nullptr, row_.get(), &why_);
+      } else {
+        const std::size_t n = prefix_.sub_ids.size();
+        bool below = count >= n;
+        for (std::size_t i = 0; below && i < n; ++i) below = sub_ids[i] == prefix_.sub_ids[i];
+        if (!below) return refuse("does not lie below the prefix " + prefix_.dotted, reason);
+        if (count == n) return refuse("is the prefix itself, with no index after it", reason);
+        rc = layout_->decode(sub_ids + n, count - static_cast<unsigned long>(n), row_.get(), &why_);
       }
-      ValuePtr value(tev_create_asn_value(choice.info->type, &err));
-      if (value != nullptr) {
-        err = oid->take_value_into(value.get(), choice.implied_flag(), choice.take_length());
-      }
-      std::string text;
-      if (err != ASN_OK) {
-        *reason = what + "cannot be decoded: " + error_words(err);
-        return false;
-      }
-      if (!index_field(*value, choice, hex, &text, reason)) {
-        *reason = what + *reason;
-        return false;
-      }
-      *row += (i == 0 ? "" : "\t") + text;
-      pos += used;
     }
-    if (pos != id.sub_ids.size()) {
-      const std::size_t left = id.sub_ids.size() - pos;
-      *reason = std::to_string(left) + (left == 1 ? " sub-identifier" : " sub-identifiers") +
-                " left after the last index value";
-      return false;
+    unsigned long length = 0;
+    const char* text = rc == ASN_OK ? row_->text(flags_, &length, &rc) : nullptr;
+    if (rc != ASN_OK) {
+      return refuse(why_.length() != 0 ? std::string(why_.data(), why_.length()) : error_words(rc),
+                    reason);
     }
+    if (entry_ != nullptr) {
+      // The column number in decimal, written by hand: formatting it is a
+      // good part of a short line's cost.
+      char column[24];
+      char* end = column + sizeof column;
+      char* digit = end;
+      *--digit = '\t';
+      unsigned long number = row_->get_column();
+      do {
+        *--digit = static_cast<char>('0' + number % 10);
+        number /= 10;
+      } while (number != 0);
+      out->append(std::string_view(digit, static_cast<std::size_t>(end - digit)));
+    }
+    out->append(std::string_view(text, length));
+    out->append('\n');
     return true;
   }
+
+ private:
+  bool refuse(const std::string& words, std::string* reason) {
+    *reason = words;
+    why_.assign(nullptr, 0);
+    return false;
+  }
+
+  Identifier prefix_;
+  LayoutPtr layout_;
+  EntryPtr entry_;
+  RowPtr row_;
+  unsigned long flags_;
+  CTevAsnBuffer why_;
 };
 
-// Decodes one identifier and prints its row or the complaint; false when bad.
-bool decode_and_print(const Decoder& decoder, std::string_view field, const std::string& where) {
-  std::string row;
+// Decodes one identifier and prints its row or the complaint, naming the
+// input line when there is one (`line` 0: an argument); false when bad.
+bool decode_and_print(Decoder* decoder, std::string_view field, unsigned long line,
+                      OutputBuffer* out) {
   std::string reason;
-  if (!decoder.decode(field, &row, &reason)) {
+  if (!decoder->decode(field, out, &reason)) {
+    out->flush();
+    const std::string where = line == 0 ? "" : "line " + std::to_string(line) + ": ";
     report(kCommand, where + quoted(field) + ": " + reason);
     return false;
   }
-  std::printf("%s\n", row.c_str());
   return true;
 }
 
-int decode_standard_input(const Decoder& decoder) {
-  static const char kBlanks[] = " \t\r\n\v\f";
-  std::string input;
-  unsigned long number = 0;
+bool is_blank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+int decode_standard_input(Decoder* decoder) {
+  LineReader reader(stdin);
+  OutputBuffer out(stdout);
+  std::string_view line;
   unsigned long identifiers = 0;
   bool bad = false;
-  while (std::getline(std::cin, input)) {
-    ++number;
-    const std::size_t start = input.find_first_not_of(kBlanks);
-    if (start == std::string::npos) continue;  // a blank line
-    std::size_t end = input.find_first_of(kBlanks, start);
-    if (end == std::string::npos) end = input.size();
+  while (reader.next(&line)) {
+    // The first field: from the first non-blank to the next blank.
+    std::size_t start = 0;
+    while (start < line.size() && is_blank(line[start])) ++start;
+    if (start == line.size()) continue;  // a blank line
+    std::size_t end = start;
+    while (end < line.size() && !is_blank(line[end])) ++end;
     ++identifiers;
-    const std::string where = "line " + std::to_string(number) + ": ";
-    if (!decode_and_print(decoder, std::string_view(input).substr(start, end - start), where)) {
+    if (!decode_and_print(decoder, line.substr(start, end - start), reader.number(), &out)) {
       bad = true;
     }
   }
+  out.flush();
   if (identifiers == 0) {
     report(kCommand, "no identifiers on standard input");
     return kExitBadInput;
@@ -120,38 +143,55 @@ int decode_standard_input(const Decoder& decoder) {
 int run_decode(const Args& args) {
   CommandLine line;
   std::string reason;
-  if (!parse_command_line(args, true, &line, &reason)) return usage_error(kCommand, reason);
+  if (!parse_command_line(args, Options::kDecode, &line, &reason)) {
+    return usage_error(kCommand, reason);
+  }
   if (line.help) return print_help(kCommand) ? kExitOk : kExitUsage;
-  if (!line.has_prefix) return usage_error(kCommand, "needs --prefix BASE");
-
-  Decoder decoder;
-  decoder.hex = line.hex;
-  if (!parse_identifier(line.prefix, false, &decoder.prefix, &reason)) {
-    return usage_error(kCommand, "prefix " + quoted(line.prefix) + ": " + reason);
+  if (line.has_prefix == line.has_entry) {
+    return usage_error(kCommand, line.has_prefix ? "takes --prefix or --entry, not both"
+                                                 : "needs --prefix BASE or --entry ENTRY");
   }
   // TYPEs come first; the first argument that starts like an identifier
   // begins the identifiers.
   std::size_t first_oid = 0;
+  std::vector<std::string> words;
   for (; first_oid < line.positional.size(); ++first_oid) {
     const std::string& arg = line.positional[first_oid];
     if (!arg.empty() && (arg[0] == '.' || (arg[0] >= '0' && arg[0] <= '9'))) break;
-    TypeChoice choice;
-    if (!parse_type(arg, &choice, &reason)) return usage_error(kCommand, reason);
-    decoder.types.push_back(choice);
+    words.push_back(arg);
   }
-  if (decoder.types.empty()) return usage_error(kCommand, "needs at least one TYPE");
-  if (!check_index_types(decoder.types, &reason)) return usage_error(kCommand, reason);
+  if (words.empty()) return usage_error(kCommand, "needs at least one TYPE");
 
-  long err = ASN_OK;
-  decoder.prefix_oid.reset(tev_create_asn_object_id(decoder.prefix.dotted.c_str(), &err));
-  if (decoder.prefix_oid == nullptr) {
-    report(kCommand, std::string("cannot make the prefix: ") + error_words(err));
+  std::unique_ptr<Decoder> decoder;
+  if (line.has_prefix) {
+    Identifier prefix;
+    if (!parse_identifier(line.prefix, false, &prefix, &reason)) {
+      return usage_error(kCommand, "prefix " + quoted(line.prefix) + ": " + reason);
+    }
+    LayoutPtr layout;
+    std::vector<TypeChoice> types;
+    if (!parse_layout(words, 0, &layout, &types, &reason)) return usage_error(kCommand, reason);
+    decoder = std::make_unique<Decoder>(std::move(prefix), std::move(layout), line.hex);
+  } else {
+    CTevAsnBuffer why;
+    long err = ASN_OK;
+    EntryPtr entry(
+        tev_create_table_entry(line.entry.c_str(), layout_text(words).c_str(), &why, &err));
+    if (entry == nullptr) {
+      return usage_error(kCommand, why.length() != 0 ? std::string(why.data(), why.length())
+                                                     : std::string(error_words(err)));
+    }
+    decoder = std::make_unique<Decoder>(std::move(entry), line.hex);
+  }
+  if (!decoder->make_row(&reason)) {
+    report(kCommand, "cannot make a row: " + reason);
     return kExitBadInput;
   }
-  if (first_oid == line.positional.size()) return decode_standard_input(decoder);
+  if (first_oid == line.positional.size()) return decode_standard_input(decoder.get());
+  OutputBuffer out(stdout);
   bool bad = false;
   for (std::size_t i = first_oid; i < line.positional.size(); ++i) {
-    if (!decode_and_print(decoder, line.positional[i], "")) bad = true;
+    if (!decode_and_print(decoder.get(), line.positional[i], 0, &out)) bad = true;
   }
   return bad ? kExitBadInput : kExitOk;
 }

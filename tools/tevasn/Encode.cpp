@@ -21,7 +21,8 @@ const char kCommand[] = "encode";
 int run_encode(const Args& args) {
   CommandLine line;
   std::string reason;
-  if (!parse_command_line(args, false, &line, &reason)) return usage_error(kCommand, reason);
+  if (!parse_command_line(args, Options::kNone, &line, &reason))
+    return usage_error(kCommand, reason);
   if (line.help) return print_help(kCommand) ? kExitOk : kExitUsage;
   if (line.positional.size() < 2) return usage_error(kCommand, "needs BASE and TYPE=VALUE...");
 
@@ -29,7 +30,7 @@ int run_encode(const Args& args) {
   if (!parse_identifier(line.positional[0], false, &base, &reason)) {
     return usage_error(kCommand, "BASE " + quoted(line.positional[0]) + ": " + reason);
   }
-  std::vector<TypeChoice> types;
+  std::vector<std::string> words;
   std::vector<std::string> texts;
   for (std::size_t i = 1; i < line.positional.size(); ++i) {
     const std::string& arg = line.positional[i];
@@ -37,14 +38,27 @@ int run_encode(const Args& args) {
     if (equals == std::string::npos) {
       return usage_error(kCommand, "expected TYPE=VALUE, not " + quoted(arg));
     }
-    TypeChoice choice;
-    if (!parse_type(std::string_view(arg).substr(0, equals), &choice, &reason)) {
-      return usage_error(kCommand, reason);
-    }
-    types.push_back(choice);
+    words.push_back(arg.substr(0, equals));
     texts.push_back(arg.substr(equals + 1));
   }
-  if (!check_index_types(types, &reason)) return usage_error(kCommand, reason);
+  LayoutPtr layout;
+  std::vector<TypeChoice> types;
+  if (!parse_layout(words, 0, &layout, &types, &reason)) return usage_error(kCommand, reason);
+  if (types.size() != texts.size()) {
+    return usage_error(kCommand,
+                       "each TYPE=VALUE takes one TYPE, not " + quoted(layout_text(words)));
+  }
+
+  std::vector<ValuePtr> owned;
+  for (std::size_t i = 0; i < types.size(); ++i) {
+    if (!make_values(types[i], texts[i], &owned, &reason)) {
+      report(kCommand, "value " + std::to_string(i + 1) + " (" + types[i].written + ") " +
+                           quoted(texts[i]) + ": " + reason);
+      return kExitBadInput;
+    }
+  }
+  std::vector<ITevAsnValue*> values;
+  for (const ValuePtr& value : owned) values.push_back(value.get());
 
   long err = ASN_OK;
   OidPtr oid(tev_create_asn_object_id(base.dotted.c_str(), &err));
@@ -52,19 +66,12 @@ int run_encode(const Args& args) {
     report(kCommand, std::string("cannot make the identifier: ") + error_words(err));
     return kExitBadInput;
   }
-  for (std::size_t i = 0; i < types.size(); ++i) {
-    const std::string what =
-        "value " + std::to_string(i + 1) + " (" + types[i].written + ") " + quoted(texts[i]) + ": ";
-    ValuePtr value = make_value(types[i], texts[i], &reason);
-    if (value == nullptr) {
-      report(kCommand, what + reason);
-      return kExitBadInput;
-    }
-    err = oid->append_value(value.get(), types[i].implied_flag());
-    if (err != ASN_OK) {
-      report(kCommand, what + "cannot be encoded: " + error_words(err));
-      return kExitBadInput;
-    }
+  CTevAsnBuffer why;
+  err = layout->encode(values.data(), static_cast<unsigned long>(values.size()), oid.get(), &why);
+  if (err != ASN_OK) {
+    report(kCommand, why.length() != 0 ? std::string(why.data(), why.length())
+                                       : std::string(error_words(err)));
+    return kExitBadInput;
   }
   const unsigned long count = oid->get_count();
   if (count > kMaxSubIds) {

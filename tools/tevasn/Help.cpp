@@ -20,8 +20,12 @@ const char kToolHelp[] =
     "  decode [--hex] --prefix BASE TYPE... [OID...]\n"
     "                                            the index values of each identifier\n"
     "                                            below BASE (standard input without OID)\n"
+    "  decode [--hex] --entry ENTRY TYPE... [OID...]\n"
+    "                                            the column and index values of each\n"
+    "                                            identifier below a table entry\n"
     "  show TYPE VALUE                           a value's text, octets, count and\n"
     "                                            index encodings\n"
+    "  sort [--check]                            lines in walk order of their first field\n"
     "  help [COMMAND]                            this help, or a command's\n"
     "\n"
     "Exit status: 0 success, 1 some input was bad, 2 usage error.\n"
@@ -34,30 +38,43 @@ const char kEncodeHelp[] =
     "value, in order, to BASE. A leading '.' on BASE is kept in the output.\n"
     "Add /implied to the last TYPE for an IMPLIED index (no length sub-identifier).\n"
     "\n"
-    "Example:\n"
+    "An inetaddress VALUE is TYPE:ADDRESS (ipv4:192.0.2.1, ipv6:fe80::1,\n"
+    "ipv6z:fe80::1%5, dns:example.com, unknown:) or a bare IPv4 or IPv6 address\n"
+    "(with %ZONE for the zoned types).\n"
+    "\n"
+    "Examples:\n"
     "  tevasn encode .1.3.6.1.2.1.4.20.1.1 ipaddress=192.168.1.10\n"
-    "  .1.3.6.1.2.1.4.20.1.1.192.168.1.10\n";
+    "  .1.3.6.1.2.1.4.20.1.1.192.168.1.10\n"
+    "  tevasn encode .1.3.6.1.2.1.4.34.1.3 inetaddress=ipv4:192.0.2.1\n"
+    "  .1.3.6.1.2.1.4.34.1.3.1.4.192.0.2.1\n";
 
 const char kDecodeHelp[] =
     "Usage: tevasn decode [--hex] --prefix BASE TYPE... [OID...]\n"
+    "       tevasn decode [--hex] --entry ENTRY TYPE... [OID...]\n"
     "\n"
     "Strips BASE from each instance identifier and prints its index values, one\n"
-    "line per identifier, the values separated by a TAB. Without OID arguments it\n"
+    "line per identifier, the values separated by a TAB. With --entry, each\n"
+    "identifier lies below a table entry: the line starts with the column number\n"
+    "and a TAB, so a walk of a whole table decodes in one pass. An inetaddress\n"
+    "prints as two fields: the type name and the address. Without OID arguments it\n"
     "reads standard input and takes the first field of each line, so the output of\n"
     "'snmpwalk -On' can be piped through it. A leading '.' is accepted anywhere.\n"
     "Octet strings print as text when every octet is printable ASCII, otherwise as\n"
     "hex pairs joined by ':'.\n"
     "\n"
     "Options:\n"
-    "  --prefix BASE   the identifier the instance identifiers lie below (required)\n"
+    "  --prefix BASE   the column the instance identifiers lie below\n"
+    "  --entry ENTRY   the table entry they lie below (one of the two is required)\n"
     "  --hex           print every octet string as hex pairs\n"
     "\n"
     "Identifiers that do not lie below BASE or do not decode are reported on\n"
     "standard error with the reason (and the line number); the rest go on.\n"
     "\n"
-    "Example:\n"
+    "Examples:\n"
     "  snmpwalk -On host ipAdEntIfIndex |\n"
-    "    tevasn decode --prefix .1.3.6.1.2.1.4.20.1.2 ipaddress\n";
+    "    tevasn decode --prefix .1.3.6.1.2.1.4.20.1.2 ipaddress\n"
+    "  snmpwalk -On host ipAddressTable |\n"
+    "    tevasn decode --entry .1.3.6.1.2.1.4.34.1 inetaddress\n";
 
 const char kShowHelp[] =
     "Usage: tevasn show TYPE VALUE\n"
@@ -69,12 +86,27 @@ const char kShowHelp[] =
     "Example:\n"
     "  tevasn show octets public\n";
 
+const char kSortHelp[] =
+    "Usage: tevasn sort [--check]\n"
+    "\n"
+    "Reads lines from standard input and prints them sorted by the object\n"
+    "identifier in their first field, in walk order (sub-identifiers compared as\n"
+    "numbers: 1.9 before 1.10). The sort is stable. A line whose first field is not\n"
+    "an identifier is reported on standard error and printed last.\n"
+    "\n"
+    "Options:\n"
+    "  --check   print nothing but the first line that does not come after the\n"
+    "            line before it, and exit with 1; exit with 0 when all are in order\n"
+    "\n"
+    "Example:\n"
+    "  snmpwalk -On host ifTable | tevasn sort --check\n";
+
 void print_types(bool with_encoding) {
   std::printf("\nTypes:\n");
   for (const TypeInfo& info : type_table()) {
-    const std::string name = info.form == Form::kFixed ? "fixed:N" : info.name;
-    std::printf("  %-10s %s\n", name.c_str(), info.value_help);
-    if (with_encoding) std::printf("  %-10s   index: %s\n", "", info.index_help);
+    const std::string name = info.form == Form::kFixed ? "fixed:N" : tev_index_kind_name(info.kind);
+    std::printf("  %-11s %s\n", name.c_str(), info.value_help);
+    if (with_encoding) std::printf("  %-11s   index: %s\n", "", info.index_help);
   }
 }
 
@@ -90,6 +122,8 @@ bool print_help(const std::string& command) {
   } else if (command == "decode") {
     std::fputs(kDecodeHelp, stdout);
     print_types(true);
+  } else if (command == "sort") {
+    std::fputs(kSortHelp, stdout);
   } else if (command == "show") {
     std::fputs(kShowHelp, stdout);
     print_types(false);

@@ -18,10 +18,9 @@ struct Identifier {
   bool leading_dot = false;            ///< the text started with "."
 };
 
-/// Reads dotted decimal text with an optional leading ".": each sub-identifier
-/// is digits without a leading zero and fits 32 bits, at most kMaxSubIds of
-/// them. The empty text (or ".") is accepted only when `allow_empty`. False
-/// with a reason in words otherwise.
+/// Reads dotted decimal text with an optional leading "." by the companion
+/// library's rules (tev_parse_sub_ids). The empty text (or ".") is accepted
+/// only when `allow_empty`. False with a reason in words otherwise.
 bool parse_identifier(std::string_view text, bool allow_empty, Identifier* out,
                       std::string* reason);
 

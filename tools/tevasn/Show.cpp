@@ -37,12 +37,20 @@ std::string encoding(const ITevAsnValue& value, long implied) {
 int run_show(const Args& args) {
   CommandLine line;
   std::string reason;
-  if (!parse_command_line(args, false, &line, &reason)) return usage_error(kCommand, reason);
+  if (!parse_command_line(args, Options::kNone, &line, &reason))
+    return usage_error(kCommand, reason);
   if (line.help) return print_help(kCommand) ? kExitOk : kExitUsage;
   if (line.positional.size() != 2) return usage_error(kCommand, "needs TYPE and VALUE");
-  TypeChoice choice;
-  if (!parse_type(line.positional[0], &choice, &reason)) return usage_error(kCommand, reason);
-  if (choice.implied_suffix) {
+  LayoutPtr layout;
+  std::vector<TypeChoice> types;
+  if (!parse_layout({line.positional[0]}, TEV_LAYOUT_ANY_TYPE, &layout, &types, &reason)) {
+    return usage_error(kCommand, reason);
+  }
+  if (types.size() != 1 || types[0].info->form == Form::kInet) {
+    return usage_error(kCommand, "show takes one TYPE of one value (not inetaddress)");
+  }
+  const TypeChoice& choice = types[0];
+  if (choice.implied_suffix()) {
     return usage_error(kCommand, "show prints both index encodings; leave out /implied");
   }
   ValuePtr value = make_value(choice, line.positional[1], &reason);

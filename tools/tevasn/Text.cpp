@@ -46,13 +46,6 @@ std::string quoted(std::string_view text) {
   return out;
 }
 
-bool is_printable(std::string_view bytes) {
-  for (char ch : bytes) {
-    if (!printable_byte(static_cast<unsigned char>(ch))) return false;
-  }
-  return true;
-}
-
 std::string hex_pairs(std::string_view bytes) {
   static const char kDigits[] = "0123456789abcdef";
   std::string out;

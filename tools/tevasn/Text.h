@@ -14,9 +14,6 @@ std::string quoted(std::string_view text);
 /// Every byte outside 0x20..0x7E (and the backslash) written as \xNN.
 std::string escaped(std::string_view bytes);
 
-/// Whether every byte lies in 0x20..0x7E (true for the empty string).
-bool is_printable(std::string_view bytes);
-
 /// Lower-case hex pairs joined by ':' ("80:00:1f:88"); empty for no bytes.
 std::string hex_pairs(std::string_view bytes);
 

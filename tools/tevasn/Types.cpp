@@ -1,103 +1,77 @@
 #include "Types.h"
 
-#include "Identifier.h"
-#include "Text.h"
-
 using namespace NTevAsnValue;
 
 namespace tevasn {
 
 const std::vector<TypeInfo>& type_table() {
   static const std::vector<TypeInfo> table = {
-      {"integer", ASN_INTEGER, Form::kSigned, false, true, "-2147483648..2147483647",
-       "one sub-identifier"},
-      {"counter", ASN_COUNTER, Form::kUnsigned, false, true, "0..4294967295", "one sub-identifier"},
-      {"gauge", ASN_GAUGE, Form::kUnsigned, false, true, "0..4294967295", "one sub-identifier"},
-      {"timeticks", ASN_TIME_TICKS, Form::kUnsigned, false, true, "0..4294967295",
-       "one sub-identifier"},
-      {"counter64", ASN_COUNTER_64, Form::kUnsigned64, false, false, "0..18446744073709551615",
+      {TEV_INDEX_INTEGER, Form::kSigned, "-2147483648..2147483647", "one sub-identifier"},
+      {TEV_INDEX_COUNTER, Form::kUnsigned, "0..4294967295", "one sub-identifier"},
+      {TEV_INDEX_GAUGE, Form::kUnsigned, "0..4294967295", "one sub-identifier"},
+      {TEV_INDEX_TIME_TICKS, Form::kUnsigned, "0..4294967295", "one sub-identifier"},
+      {TEV_INDEX_COUNTER_64, Form::kUnsigned64, "0..18446744073709551615",
        "none (not allowed in an index)"},
-      {"octets", ASN_OCTET_STRING, Form::kText, false, true, "text, taken as it is",
+      {TEV_INDEX_OCTETS, Form::kText, "text, taken as it is",
        "length, then one sub-identifier per octet"},
-      {"hex", ASN_OCTET_STRING, Form::kHex, false, true, "octets in hex: 80:00:1f:88 or 80001f88",
+      {TEV_INDEX_HEX, Form::kHex, "octets in hex: 80:00:1f:88 or 80001f88",
        "length, then one sub-identifier per octet"},
-      {"opaque", ASN_OPAQUE, Form::kText, false, true, "text, taken as it is",
+      {TEV_INDEX_OPAQUE, Form::kText, "text, taken as it is",
        "length, then one sub-identifier per octet"},
-      {"fixed", ASN_OCTET_STRING, Form::kFixed, true, true,
-       "N characters of text, or N octets in hex", "N sub-identifiers, one per octet, no length"},
-      {"ipaddress", ASN_IP_ADDRESS, Form::kIpAddress, true, true, "192.168.1.10",
-       "four sub-identifiers, no length"},
-      {"ipv6", ASN_IPV6_ADDRESS, Form::kIpv6, true, true, "fe80:0:0:0:0:0:0:1 or fe80::1",
+      {TEV_INDEX_FIXED, Form::kFixed, "N characters of text, or N octets in hex",
+       "N sub-identifiers, one per octet, no length"},
+      {TEV_INDEX_IP_ADDRESS, Form::kIpAddress, "192.168.1.10", "four sub-identifiers, no length"},
+      {TEV_INDEX_IPV6, Form::kIpv6, "fe80:0:0:0:0:0:0:1 or fe80::1",
        "sixteen sub-identifiers, no length"},
-      {"ipport", ASN_IP_PORT_ADDRESS, Form::kIpPort, false, true, "10.1.2.3/161",
-       "1 (UDP domain), length 6, six octets"},
-      {"ipx", ASN_IPX_ADDRESS, Form::kIpx, false, true, "0000abcd:00a0c9112233/451",
+      {TEV_INDEX_IP_PORT, Form::kIpPort, "10.1.2.3/161", "1 (UDP domain), length 6, six octets"},
+      {TEV_INDEX_IPX, Form::kIpx, "0000abcd:00a0c9112233/451",
        "5 (IPX domain), length 12, twelve octets"},
-      {"oid", ASN_OBJECT_ID, Form::kOid, false, true, "1.3.6.1.2.1 (a leading '.' is allowed)",
+      {TEV_INDEX_OID, Form::kOid, "1.3.6.1.2.1 (a leading '.' is allowed)",
        "length, then the sub-identifiers"},
+      {TEV_INDEX_INET_ADDRESS, Form::kInet,
+       "TYPE:ADDRESS (ipv4:192.0.2.1, dns:NAME, unknown:) or 192.0.2.1, fe80::1%5",
+       "InetAddressType, length, then one sub-identifier per octet"},
   };
   return table;
 }
 
-bool parse_type(std::string_view word, TypeChoice* out, std::string* reason) {
-  *out = TypeChoice();
-  out->written.assign(word.data(), word.size());
-  std::string_view name = word;
-  const std::size_t slash = name.find('/');
-  if (slash != std::string_view::npos) {
-    if (name.substr(slash + 1) != "implied") {
-      *reason = "unknown modifier in type " + quoted(word) + " (only /implied exists)";
+std::string layout_text(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+  return text;
+}
+
+bool describe_layout(const ITevAsnIndexLayout& layout, std::vector<TypeChoice>* types,
+                     std::string* reason) {
+  types->clear();
+  CTevAsnBuffer word;
+  for (unsigned long i = 0; i < layout.get_component_count(); ++i) {
+    TypeChoice choice;
+    long rc = layout.get_component(i, &choice.component);
+    if (rc == ASN_OK) rc = layout.component_text_into(i, &word);
+    if (rc != ASN_OK) {
+      *reason = error_words(rc);
       return false;
     }
-    out->implied_suffix = true;
-    name = name.substr(0, slash);
-  }
-  std::string_view count;
-  const std::size_t colon = name.find(':');
-  if (colon != std::string_view::npos) {
-    count = name.substr(colon + 1);
-    name = name.substr(0, colon);
-  }
-  for (const TypeInfo& info : type_table()) {
-    if (name == info.name) out->info = &info;
-  }
-  if (out->info == nullptr) {
-    *reason = "unknown type " + quoted(word);
-    return false;
-  }
-  const bool fixed = out->info->form == Form::kFixed;
-  if (fixed != (colon != std::string_view::npos)) {
-    *reason = fixed ? "type fixed needs its octet count, as in fixed:6"
-                    : "only fixed takes a count, not " + quoted(word);
-    return false;
-  }
-  if (fixed) {
-    unsigned long long n = 0;
-    if (!parse_decimal(count, kMaxSubIds, &n) || n == 0) {
-      *reason = "the count of " + quoted(word) + " must be a number from 1 to " +
-                std::to_string(kMaxSubIds);
-      return false;
+    for (const TypeInfo& info : type_table()) {
+      if (info.kind == choice.component.kind) choice.info = &info;
     }
-    out->fixed_count = static_cast<unsigned long>(n);
+    choice.written.assign(word.length() == 0 ? "" : word.data(), word.length());
+    types->push_back(choice);
   }
   return true;
 }
 
-bool check_index_types(const std::vector<TypeChoice>& types, std::string* reason) {
-  for (std::size_t i = 0; i < types.size(); ++i) {
-    const TypeChoice& choice = types[i];
-    if (!choice.info->has_index) {
-      *reason = "type " + choice.written + " has no index encoding and cannot be part of an index";
-      return false;
-    }
-    if (choice.implied_suffix && i + 1 != types.size()) {
-      *reason = "type " + choice.written +
-                ": IMPLIED is allowed on the last index value only (value " +
-                std::to_string(i + 1) + " of " + std::to_string(types.size()) + ")";
-      return false;
-    }
+bool parse_layout(const std::vector<std::string>& words, unsigned long flags, LayoutPtr* layout,
+                  std::vector<TypeChoice>* types, std::string* reason) {
+  CTevAsnBuffer why;
+  long err = ASN_OK;
+  layout->reset(tev_create_index_layout(layout_text(words).c_str(), flags, &why, &err));
+  if (*layout == nullptr) {
+    *reason = why.length() != 0 ? std::string(why.data(), why.length()) : error_words(err);
+    return false;
   }
-  return true;
+  return describe_layout(**layout, types, reason);
 }
 
 }  // namespace tevasn

@@ -1,12 +1,15 @@
-// The TYPE names of the command line and how each is read, encoded and shown.
+// The TYPE words of the command line: parsed into an index layout by the
+// companion library, and how the tool reads and explains each kind's VALUE.
 #ifndef TEVASN_TOOL_TYPES_H
 #define TEVASN_TOOL_TYPES_H
 
 #include <cstddef>
+#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "Owned.h"
+#include "TevAsnTable.h"
 #include "TevAsnValue.h"
 
 namespace tevasn {
@@ -23,42 +26,52 @@ enum class Form {
   kIpv6,        ///< eight hexadecimal groups, "::" allowed
   kIpPort,      ///< a.b.c.d/port
   kIpx,         ///< network:node/socket in hexadecimal
-  kOid          ///< dotted decimal
+  kOid,         ///< dotted decimal
+  kInet         ///< TYPE:ADDRESS, or a bare IPv4 or IPv6 address
 };
 
-/// One row of the type table.
+/// How the tool presents one kind of index value.
 struct TypeInfo {
-  const char* name;             ///< the TYPE name
-  NTevAsnValue::EAsnType type;  ///< the library's type
+  std::uint32_t kind;  ///< ETevIndexKind
   Form form;
-  bool implied_by_default;  ///< written without a length prefix (RFC 2578)
-  bool has_index;           ///< can be part of an instance identifier
-  const char* value_help;   ///< how VALUE is written
-  const char* index_help;   ///< its default index encoding
+  const char* value_help;  ///< how VALUE is written
+  const char* index_help;  ///< its index encoding
 };
 
-/// The rows of the type table, in the order the help lists them.
+/// The rows of the kinds, in the order the help lists them.
 const std::vector<TypeInfo>& type_table();
 
-/// A TYPE as written: a name, optionally fixed:N, optionally /implied.
+/// One TYPE word of a parsed layout.
 struct TypeChoice {
   const TypeInfo* info = nullptr;
-  std::string written;            ///< the TYPE word as the user wrote it
-  unsigned long fixed_count = 0;  ///< N of fixed:N, else 0
-  bool implied_suffix = false;    ///< "/implied" was given
+  TevIndexComponent component{};
+  std::string written;  ///< the TYPE word as the user wrote it
 
-  /// The implied flag for the library's index operations.
-  long implied_flag() const { return implied_suffix || info->implied_by_default ? 1 : 0; }
-  /// The element count for decoding: N of fixed:N, else all (0xFFFFFFFF).
-  unsigned long take_length() const { return fixed_count != 0 ? fixed_count : 0xFFFFFFFFUL; }
+  std::string name() const { return tev_index_kind_name(info->kind); }
+  NTevAsnValue::EAsnType type() const {
+    return static_cast<NTevAsnValue::EAsnType>(component.type);
+  }
+  long implied_flag() const { return static_cast<long>(component.implied); }
+  unsigned long fixed_count() const { return component.fixed_count; }
+  bool implied_suffix() const { return component.implied_written != 0; }
 };
 
-/// Reads one TYPE word. False with a reason for an unknown name or a bad N.
-bool parse_type(std::string_view word, TypeChoice* out, std::string* reason);
+using LayoutPtr = std::unique_ptr<ITevAsnIndexLayout, TevAsnReleaser>;
+using EntryPtr = std::unique_ptr<ITevAsnTableEntry, TevAsnReleaser>;
+using RowPtr = std::unique_ptr<ITevAsnIndexRow, TevAsnReleaser>;
 
-/// Checks a TYPE list for encode and decode: every type has an index
-/// encoding, and /implied appears on the last one only.
-bool check_index_types(const std::vector<TypeChoice>& types, std::string* reason);
+/// The TYPE words of `layout`, described for the tool. False with a reason
+/// when the library refuses.
+bool describe_layout(const ITevAsnIndexLayout& layout, std::vector<TypeChoice>* types,
+                     std::string* reason);
+
+/// A layout from TYPE words (see tev_create_index_layout for `flags`) and its
+/// description; false with the library's reason.
+bool parse_layout(const std::vector<std::string>& words, unsigned long flags, LayoutPtr* layout,
+                  std::vector<TypeChoice>* types, std::string* reason);
+
+/// The words joined by blanks, as the library reads a layout.
+std::string layout_text(const std::vector<std::string>& words);
 
 }  // namespace tevasn
 

@@ -1,5 +1,7 @@
 #include "Values.h"
 
+#include <utility>
+
 #include "Identifier.h"
 #include "Text.h"
 
@@ -103,7 +105,7 @@ bool is_ipx(std::string_view text) {
 
 ValuePtr from_octets(const TypeChoice& choice, const std::string& octets, std::string* reason) {
   long err = ASN_OK;
-  ValuePtr value(tev_create_asn_value(choice.info->type, &err));
+  ValuePtr value(tev_create_asn_value(choice.type(), &err));
   if (value != nullptr) {
     err = value->set_octets(reinterpret_cast<const unsigned char*>(octets.data()),
                             static_cast<unsigned long>(octets.size()));
@@ -117,7 +119,7 @@ ValuePtr from_octets(const TypeChoice& choice, const std::string& octets, std::s
 
 ValuePtr from_text(const TypeChoice& choice, const std::string& text, std::string* reason) {
   long err = ASN_OK;
-  ValuePtr value(tev_create_asn_value(text.c_str(), choice.info->type, &err));
+  ValuePtr value(tev_create_asn_value(text.c_str(), choice.type(), &err));
   if (value == nullptr) *reason = error_words(err);
   return value;
 }
@@ -133,15 +135,14 @@ ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string
     case Form::kSigned: {
       long number = 0;
       if (!parse_signed(text, &number)) break;
-      value.reset(tev_create_asn_value(number, choice.info->type, &err));
+      value.reset(tev_create_asn_value(number, choice.type(), &err));
       if (value == nullptr) *reason = error_words(err);
       return value;
     }
     case Form::kUnsigned: {
       unsigned long long number = 0;
       if (!parse_decimal(text, 0xFFFFFFFFULL, &number)) break;
-      value.reset(
-          tev_create_asn_value(static_cast<unsigned long>(number), choice.info->type, &err));
+      value.reset(tev_create_asn_value(static_cast<unsigned long>(number), choice.type(), &err));
       if (value == nullptr) *reason = error_words(err);
       return value;
     }
@@ -162,14 +163,14 @@ ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string
     }
     case Form::kFixed: {
       std::string octets = whole;
-      if (text.size() != choice.fixed_count && !parse_hex_octets(text, &octets, reason)) {
-        *reason = choice.written + " takes " + std::to_string(choice.fixed_count) +
-                  " characters of text or " + std::to_string(choice.fixed_count) +
+      if (text.size() != choice.fixed_count() && !parse_hex_octets(text, &octets, reason)) {
+        *reason = choice.written + " takes " + std::to_string(choice.fixed_count()) +
+                  " characters of text or " + std::to_string(choice.fixed_count()) +
                   " octets in hex; " + *reason;
         return nullptr;
       }
-      if (octets.size() != choice.fixed_count) {
-        *reason = choice.written + " takes exactly " + std::to_string(choice.fixed_count) +
+      if (octets.size() != choice.fixed_count()) {
+        *reason = choice.written + " takes exactly " + std::to_string(choice.fixed_count()) +
                   " octets, not " + std::to_string(octets.size());
         return nullptr;
       }
@@ -189,6 +190,9 @@ ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string
     case Form::kIpx:
       if (!is_ipx(text)) break;
       return from_text(choice, whole, reason);
+    case Form::kInet:
+      *reason = "an inetaddress makes two values";
+      return nullptr;
     case Form::kOid: {
       Identifier oid;
       if (!parse_identifier(text, true, &oid, reason)) return nullptr;
@@ -197,7 +201,7 @@ ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string
       return value;
     }
   }
-  *reason = "not a valid " + std::string(choice.info->name) + " value (expected " + expected + ")";
+  *reason = "not a valid " + choice.name() + " value (expected " + expected + ")";
   return nullptr;
 }
 
@@ -225,20 +229,33 @@ bool octets_of(const ITevAsnValue& value, std::string* octets) {
   return true;
 }
 
-bool index_field(const ITevAsnValue& value, const TypeChoice& choice, bool hex_octets,
-                 std::string* field, std::string* reason) {
-  const Form form = choice.info->form;
-  if (form == Form::kText || form == Form::kHex || form == Form::kFixed) {
-    std::string octets;
-    if (!octets_of(value, &octets)) {
-      *reason = "the value has no octets";
-      return false;
-    }
-    const bool hex = hex_octets || form == Form::kHex || !is_printable(octets);
-    *field = hex ? hex_pairs(octets) : octets;
+bool make_values(const TypeChoice& choice, std::string_view text, std::vector<ValuePtr>* values,
+                 std::string* reason) {
+  if (choice.info->form != Form::kInet) {
+    ValuePtr value = make_value(choice, text, reason);
+    if (value == nullptr) return false;
+    values->push_back(std::move(value));
     return true;
   }
-  return text_form(value, field, reason);
+  unsigned long type = 0;
+  CTevAsnBuffer octets;
+  CTevAsnBuffer why;
+  long err = tev_inet_address_parse(text.data(), static_cast<unsigned long>(text.size()), &type,
+                                    &octets, &why);
+  if (err != ASN_OK) {
+    *reason = why.length() != 0 ? std::string(why.data(), why.length()) : error_words(err);
+    return false;
+  }
+  ValuePtr type_value(tev_create_asn_value(static_cast<long>(type), ASN_INTEGER, &err));
+  ValuePtr address(tev_create_asn_value(ASN_OCTET_STRING, &err));
+  if (type_value == nullptr || address == nullptr ||
+      (err = address->set_octets_from(&octets)) != ASN_OK) {
+    *reason = error_words(err);
+    return false;
+  }
+  values->push_back(std::move(type_value));
+  values->push_back(std::move(address));
+  return true;
 }
 
 }  // namespace tevasn

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Owned.h"
 #include "Types.h"
@@ -21,11 +22,11 @@ bool text_form(const ITevAsnValue& value, std::string* text, std::string* reason
 /// The value's octets; false when its type has none.
 bool octets_of(const ITevAsnValue& value, std::string* octets);
 
-/// A decoded index value as `decode` prints it: numbers and addresses in their
-/// text form, octet strings as text when printable and otherwise (or always
-/// with `hex_octets`, or for the hex type) as hex pairs.
-bool index_field(const ITevAsnValue& value, const TypeChoice& choice, bool hex_octets,
-                 std::string* field, std::string* reason);
+/// The values of one TYPE=VALUE: one value, or for inetaddress its
+/// InetAddressType (INTEGER) and InetAddress (OCTET STRING) from "TYPE:ADDRESS"
+/// or a bare address. False with a reason in words.
+bool make_values(const TypeChoice& choice, std::string_view text, std::vector<ValuePtr>* values,
+                 std::string* reason);
 
 }  // namespace tevasn
 

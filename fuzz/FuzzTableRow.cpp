@@ -1,0 +1,135 @@
+// The companion library's parsers on arbitrary input: a layout text (the
+// first line), then an index decoded by it (the rest, read as sub-identifiers
+// and as dotted text) and an InetAddress text. Promises checked: no crash,
+// every failure is a documented code with a reason in words and an empty row,
+// a decoded row encodes back to exactly the sub-identifiers it came from, and
+// an address that reads back writes text that reads to the same octets.
+#include <cstring>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "TevAsnTable.h"
+
+using namespace NTevAsnValue;
+using tev_fuzz::require;
+
+namespace {
+
+template <class T>
+struct Owned {
+  T* object;
+  ~Owned() {
+    if (object != nullptr) object->release();
+  }
+};
+
+bool decode_failure(long code) {
+  return code == ASN_E_INDEX_SHORT || code == ASN_E_INDEX_LENGTH || code == ASN_E_INDEX_LEFTOVER ||
+         code == ASN_E_SUBID_RANGE || code == ASN_E_INET_ADDRESS;
+}
+
+void decode_and_encode(const ITevAsnIndexLayout* layout, ITevAsnIndexRow* row,
+                       const std::vector<std::uint32_t>& index) {
+  CTevAsnBuffer reason;
+  const long code =
+      layout->decode(index.data(), static_cast<unsigned long>(index.size()), row, &reason);
+  if (code != ASN_OK) {
+    require(decode_failure(code), "decode gave an undocumented code");
+    require(reason.length() != 0, "a failed decode without a reason");
+    require(row->get_count() == 0, "a failed decode left values in the row");
+    return;
+  }
+  require(row->get_count() == layout->get_value_count(), "row holds the wrong number of values");
+  CTevAsnBuffer text;
+  require(row->to_text_into(&text, 0) == ASN_OK, "a decoded row has no text");
+  std::vector<ITevAsnValue*> values;
+  for (unsigned long i = 0; i < row->get_count(); ++i) {
+    long err = -1;
+    values.push_back(row->get_value(i, &err));
+    require(err == ASN_OK && values.back() != nullptr, "a decoded value cannot be made");
+  }
+  Owned<ITevAsnObjectID> oid{tev_create_asn_object_id(nullptr)};
+  require(layout->encode(values.data(), static_cast<unsigned long>(values.size()), oid.object,
+                         &reason) == ASN_OK,
+          "a decoded row does not encode");
+  require(oid.object->get_count() == index.size(), "the encoding has another length");
+  for (unsigned long i = 0; i < index.size(); ++i) {
+    require(oid.object->get_at(i, nullptr) == index[i], "the encoding differs from the index");
+  }
+}
+
+void address_round_trip(const char* text, unsigned long length) {
+  unsigned long type = 0;
+  CTevAsnBuffer octets;
+  CTevAsnBuffer reason;
+  const long code = tev_inet_address_parse(text, length, &type, &octets, &reason);
+  if (code != ASN_OK) {
+    require(code == ASN_E_ADDRESS_TEXT && reason.length() != 0, "an address refused badly");
+    return;
+  }
+  CTevAsnBuffer written;
+  require(tev_inet_address_text(type, reinterpret_cast<const unsigned char*>(octets.data()),
+                                octets.length(), &written) == ASN_OK,
+          "a read address has no text");
+  if (type == TEV_INET_DNS || type == TEV_INET_UNKNOWN) return;  // no type in the text
+  unsigned long again_type = 0;
+  CTevAsnBuffer again;
+  require(tev_inet_address_parse(written.data(), written.length(), &again_type, &again, &reason) ==
+              ASN_OK,
+          "written address text does not read back");
+  require(again_type == type && again.is_equal_buffer(&octets),
+          "written address reads to another address");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const char* text = reinterpret_cast<const char*>(data);
+  const void* newline = std::memchr(data, '\n', size);
+  const std::size_t split =
+      newline == nullptr ? size : static_cast<const std::uint8_t*>(newline) - data;
+  const std::vector<char> layout_text(text, text + split);
+  std::vector<char> terminated(layout_text);
+  terminated.push_back('\0');
+  const char* rest = text + (split < size ? split + 1 : size);
+  const unsigned long rest_length = static_cast<unsigned long>(size - (rest - text));
+
+  address_round_trip(rest, rest_length);
+
+  CTevAsnBuffer reason;
+  long err = -1;
+  const unsigned long flags = size != 0 && (data[0] & 1) != 0 ? TEV_LAYOUT_ANY_TYPE : 0;
+  Owned<ITevAsnIndexLayout> layout{
+      tev_create_index_layout(terminated.data(), flags, &reason, &err)};
+  if (layout.object == nullptr) {
+    require(err == ASN_E_LAYOUT && reason.length() != 0, "a layout refused badly");
+    return 0;
+  }
+  if (flags != 0) return 0;  // counter64 has no index to decode
+  Owned<ITevAsnIndexRow> row{layout.object->create_row(&err)};
+  require(row.object != nullptr, "no row");
+
+  // The rest as dotted text, and as bytes: one small sub-identifier each, or
+  // 0xFF and four bytes for a wide one.
+  std::uint32_t parsed[128];
+  unsigned long count = 0;
+  if (tev_parse_sub_ids(rest, rest_length, parsed, 128, &count, &reason) == ASN_OK) {
+    decode_and_encode(layout.object, row.object,
+                      std::vector<std::uint32_t>(parsed, parsed + count));
+  } else {
+    require(reason.length() != 0, "dotted text refused without a reason");
+  }
+  std::vector<std::uint32_t> index;
+  for (unsigned long i = 0; i < rest_length && index.size() < 128; ++i) {
+    auto byte = static_cast<std::uint8_t>(rest[i]);
+    if (byte == 0xFF && i + 4 < rest_length) {
+      std::uint32_t wide = 0;
+      for (int k = 0; k < 4; ++k) wide = wide << 8 | static_cast<std::uint8_t>(rest[++i]);
+      index.push_back(wide);
+    } else {
+      index.push_back(byte);
+    }
+  }
+  decode_and_encode(layout.object, row.object, index);
+  return 0;
+}

@@ -1,0 +1,559 @@
+#include "table/CTevIndexLayout.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "TevAsnValue.h"
+#include "table/CTevIndexRow.h"
+#include "table/TevInetAddress.h"
+#include "table/TevTableError.h"
+
+using namespace NTevAsnValue;
+
+namespace {
+
+constexpr std::uint32_t kMaxFixedOctets = 128;  // an identifier has at most 128 sub-identifiers
+
+bool is_separator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r'; }
+
+// A failure code with its reason copied out; -3 when the reason cannot be.
+long fail(long code, const CTevTextBuilder& why, CTevAsnBuffer* reason) {
+  const long rc = why.store_into(reason);
+  return rc != ASN_OK ? rc : code;
+}
+
+void append_count(CTevTextBuilder* out, unsigned long n) {
+  out->append_decimal(static_cast<std::uint32_t>(n));
+  out->append_text(n == 1 ? " sub-identifier" : " sub-identifiers");
+}
+
+}  // namespace
+
+CTevIndexLayout::~CTevIndexLayout() {
+  std::free(value_slots_);
+  std::free(parts_);
+  std::free(text_);
+}
+
+void CTevIndexLayout::release() { delete this; }
+
+CTevIndexLayout* CTevIndexLayout::create(const char* text, unsigned long flags,
+                                         CTevAsnBuffer* reason, long* err) {
+  if (text == nullptr) {
+    tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
+    return nullptr;
+  }
+  CTevIndexLayout* layout = new (std::nothrow) CTevIndexLayout;
+  if (layout == nullptr) {
+    tev_table_set_error(err, ASN_E_OUT_OF_MEMORY);
+    return nullptr;
+  }
+  const long rc = layout->parse(text, flags, reason);
+  tev_table_set_error(err, rc);
+  if (rc != ASN_OK) {
+    layout->release();
+    return nullptr;
+  }
+  return layout;
+}
+
+long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer* reason) {
+  const unsigned long length = std::strlen(text);
+  text_ = static_cast<char*>(std::malloc(length + 1));
+  if (text_ == nullptr) return ASN_E_OUT_OF_MEMORY;
+  std::memcpy(text_, text, length + 1);
+  unsigned long words = 0;
+  for (unsigned long i = 0; i < length; ++i) {
+    if (!is_separator(text_[i]) && (i == 0 || is_separator(text_[i - 1]))) ++words;
+  }
+  CTevTextBuilder why;
+  if (words == 0) {
+    why.append_text("no TYPE in the layout");
+    return fail(ASN_E_LAYOUT, why, reason);
+  }
+  parts_ = static_cast<TevLayoutPart*>(std::calloc(words, sizeof(TevLayoutPart)));
+  if (parts_ == nullptr) return ASN_E_OUT_OF_MEMORY;
+  part_count_ = words;
+  unsigned long index = 0;
+  for (unsigned long i = 0; i < length; ++i) {
+    if (is_separator(text_[i])) continue;
+    unsigned long end = i;
+    while (end < length && !is_separator(text_[end])) ++end;
+    parts_[index].word_start = i;
+    parts_[index].word_length = end - i;
+    ++index;
+    i = end;
+  }
+  for (index = 0; index < part_count_; ++index) {
+    const long rc = parse_word(index, flags, &why);
+    if (rc != ASN_OK) {
+      if (rc == ASN_E_LAYOUT) {
+        why.append_text(" (value ");
+        why.append_decimal(static_cast<std::uint32_t>(index + 1));
+        why.append_text(" of ");
+        why.append_decimal(static_cast<std::uint32_t>(part_count_));
+        why.append_char(')');
+      }
+      return fail(rc, why, reason);
+    }
+    parts_[index].pub.first_value = static_cast<std::uint32_t>(value_count_);
+    value_count_ += parts_[index].pub.value_count;
+  }
+  value_slots_ = static_cast<TevValueSlot*>(std::malloc(value_count_ * sizeof(TevValueSlot)));
+  if (value_slots_ == nullptr) return ASN_E_OUT_OF_MEMORY;
+  for (index = 0; index < part_count_; ++index) {
+    const TevLayoutPart& part = parts_[index];
+    TevValueSlot slot{static_cast<std::uint32_t>(index), static_cast<EAsnType>(part.pub.type),
+                      ETevValueForm::kOctets};
+    switch (part.shape) {
+      case ETevIndexShape::kNumber:
+      case ETevIndexShape::kInet:  // the InetAddressType; the address follows
+        slot.form =
+            part.pub.type == ASN_INTEGER ? ETevValueForm::kSigned : ETevValueForm::kUnsigned;
+        break;
+      case ETevIndexShape::kOid:
+        slot.form = ETevValueForm::kOid;
+        break;
+      case ETevIndexShape::kNone:
+        slot.form = ETevValueForm::kNone;
+        break;
+      default:
+        break;
+    }
+    value_slots_[part.pub.first_value] = slot;
+    if (part.shape == ETevIndexShape::kInet) {
+      value_slots_[part.pub.first_value + 1] = {slot.part, ASN_OCTET_STRING,
+                                                ETevValueForm::kOctets};
+    }
+  }
+  return ASN_OK;
+}
+
+long CTevIndexLayout::parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why) {
+  TevLayoutPart& part = parts_[index];
+  const char* word = text_ + part.word_start;
+  unsigned long name_length = part.word_length;
+  const char* slash = static_cast<const char*>(std::memchr(word, '/', name_length));
+  if (slash != nullptr) {
+    const unsigned long rest = part.word_length - static_cast<unsigned long>(slash + 1 - word);
+    if (rest != 7 || std::memcmp(slash + 1, "implied", 7) != 0) {
+      why->append_text("unknown modifier in type ");
+      why->append_quoted(word, part.word_length);
+      why->append_text(" (only /implied exists)");
+      return ASN_E_LAYOUT;
+    }
+    part.pub.implied_written = 1;
+    name_length = static_cast<unsigned long>(slash - word);
+  }
+  const char* colon = static_cast<const char*>(std::memchr(word, ':', name_length));
+  const unsigned long kind_length =
+      colon == nullptr ? name_length : static_cast<unsigned long>(colon - word);
+  part.pub.kind = tev_index_kind_find(word, kind_length);
+  const TevIndexKindInfo* info = tev_index_kind_info(part.pub.kind);
+  if (info == nullptr) {
+    why->append_text("unknown type ");
+    why->append_quoted(word, part.word_length);
+    return ASN_E_LAYOUT;
+  }
+  const bool fixed = part.pub.kind == TEV_INDEX_FIXED;
+  if (fixed != (colon != nullptr)) {
+    if (fixed) {
+      why->append_text("type fixed needs its octet count, as in fixed:6");
+    } else {
+      why->append_text("only fixed takes a count, not ");
+      why->append_quoted(word, part.word_length);
+    }
+    return ASN_E_LAYOUT;
+  }
+  part.pub.type = info->type;
+  part.shape = info->shape;
+  part.octets_as_hex = info->octets_as_hex;
+  part.pub.implied = part.pub.implied_written != 0 || info->implied_by_default ? 1 : 0;
+  part.pub.value_count = info->shape == ETevIndexShape::kInet ? 2 : 1;
+  if (fixed) {
+    const char* digits = colon + 1;
+    const unsigned long n_digits = name_length - kind_length - 1;
+    std::uint32_t n = 0;
+    bool ok = n_digits != 0 && n_digits <= 3;
+    for (unsigned long i = 0; ok && i < n_digits; ++i) {
+      ok = digits[i] >= '0' && digits[i] <= '9';
+      n = n * 10 + static_cast<std::uint32_t>(digits[i] - '0');
+    }
+    if (!ok || n == 0 || n > kMaxFixedOctets) {
+      why->append_text("the count of ");
+      why->append_quoted(word, part.word_length);
+      why->append_text(" must be a number from 1 to 128");
+      return ASN_E_LAYOUT;
+    }
+    part.pub.fixed_count = n;
+    part.octets = n;
+  }
+  if (info->shape == ETevIndexShape::kNone && (flags & TEV_LAYOUT_ANY_TYPE) == 0) {
+    why->append_text("type ");
+    why->append(word, part.word_length);
+    why->append_text(" has no index encoding and cannot be part of an index");
+    return ASN_E_LAYOUT;
+  }
+  if (part.pub.implied_written != 0 && index + 1 != part_count_) {
+    why->append_text("type ");
+    why->append(word, part.word_length);
+    why->append_text(": IMPLIED is allowed on the last index value only");
+    return ASN_E_LAYOUT;
+  }
+  if (part.pub.implied_written != 0 && info->shape == ETevIndexShape::kInet) {
+    why->append_text("type ");
+    why->append(word, part.word_length);
+    why->append_text(": an InetAddress index always has its length");
+    return ASN_E_LAYOUT;
+  }
+  return measure_from_library(&part);
+}
+
+// The sizes and domains of the address types are the core's: its sample
+// value's index encoding tells them.
+long CTevIndexLayout::measure_from_library(TevLayoutPart* part) {
+  if (part->shape != ETevIndexShape::kTransport &&
+      !(part->shape == ETevIndexShape::kFixed && part->pub.kind != TEV_INDEX_FIXED)) {
+    return ASN_OK;
+  }
+  long err = ASN_OK;
+  ITevAsnValue* sample = tev_create_asn_value(static_cast<EAsnType>(part->pub.type), &err);
+  if (sample == nullptr) return err;
+  if (part->shape == ETevIndexShape::kFixed) {
+    part->octets = static_cast<std::uint32_t>(sample->get_oid_length(1));
+    sample->release();
+    return ASN_OK;
+  }
+  ITevAsnObjectID* encoding = tev_create_asn_object_id(&err);
+  if (encoding != nullptr) err = sample->assign_to_oid(encoding, 0);
+  if (err == ASN_OK) {
+    // domain, length, octets
+    part->domain = static_cast<std::uint32_t>(encoding->get_at(0, &err));
+    if (err == ASN_OK) part->octets = static_cast<std::uint32_t>(encoding->get_at(1, &err));
+  }
+  if (encoding != nullptr) encoding->release();
+  sample->release();
+  return err;
+}
+
+long CTevIndexLayout::get_component(unsigned long index, TevIndexComponent* out) const {
+  if (out == nullptr || index >= part_count_) return ASN_E_INVALID_ARGUMENT;
+  *out = parts_[index].pub;
+  return ASN_OK;
+}
+
+long CTevIndexLayout::component_text_into(unsigned long index, CTevAsnBuffer* buffer) const {
+  if (buffer == nullptr || index >= part_count_) return ASN_E_INVALID_ARGUMENT;
+  return buffer->assign(text_ + parts_[index].word_start, parts_[index].word_length);
+}
+
+ITevAsnIndexRow* CTevIndexLayout::create_row(long* err) const {
+  return CTevIndexRow::create(this, err);
+}
+
+void CTevIndexLayout::append_value_name(CTevTextBuilder* out, unsigned long index) const {
+  out->append_text("value ");
+  out->append_decimal(static_cast<std::uint32_t>(index + 1));
+  out->append_text(" (");
+  out->append(text_ + parts_[index].word_start, parts_[index].word_length);
+  out->append_text("): ");
+}
+
+long CTevIndexLayout::decode(const std::uint32_t* sub_ids, unsigned long count,
+                             ITevAsnIndexRow* row, CTevAsnBuffer* reason) const {
+  if (row == nullptr || (sub_ids == nullptr && count != 0)) return ASN_E_INVALID_ARGUMENT;
+  CTevIndexRow* own = static_cast<CTevIndexRow*>(row);
+  if (own->layout() != this) return ASN_E_INVALID_ARGUMENT;
+  return decode_into(own, sub_ids, count, 0, reason);
+}
+
+long CTevIndexLayout::decode_oid(const ITevAsnObjectID* oid, unsigned long start,
+                                 ITevAsnIndexRow* row, CTevAsnBuffer* reason) const {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  CTevSubIdArray sub_ids;
+  const long rc = sub_ids.assign_oid(oid);
+  if (rc != ASN_OK) return rc;
+  if (start > sub_ids.count()) return ASN_E_OUT_OF_RANGE;
+  return decode(sub_ids.data() + start, sub_ids.count() - start, row, reason);
+}
+
+long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* sub_ids,
+                                  unsigned long count, std::uint32_t column,
+                                  CTevAsnBuffer* reason) const {
+  long rc = row->begin(sub_ids, count);
+  if (rc != ASN_OK) return rc;
+  const std::uint32_t* subs = row->sub_ids();
+  unsigned long pos = 0;
+  for (unsigned long i = 0; i < part_count_; ++i) {
+    unsigned long start = 0;
+    unsigned long length = 0;
+    unsigned long end = 0;
+    rc = measure_part<false>(i, subs, count, pos, &start, &length, &end, nullptr);
+    if (rc != ASN_OK) {
+      row->reset();
+      CTevTextBuilder why;
+      append_value_name(&why, i);
+      measure_part<true>(i, subs, count, pos, &start, &length, &end, &why);
+      return fail(rc, why, reason);
+    }
+    const std::uint32_t value = parts_[i].pub.first_value;
+    if (parts_[i].shape == ETevIndexShape::kInet) {
+      row->set_slot(value, static_cast<std::uint32_t>(pos), 1);
+      row->set_slot(value + 1, static_cast<std::uint32_t>(start),
+                    static_cast<std::uint32_t>(length));
+    } else {
+      row->set_slot(value, static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(length));
+    }
+    pos = end;
+  }
+  if (pos != count) {
+    row->reset();
+    CTevTextBuilder why;
+    append_count(&why, count - pos);
+    why.append_text(" left after the last index value");
+    return fail(ASN_E_INDEX_LEFTOVER, why, reason);
+  }
+  row->finish(column);
+  return ASN_OK;
+}
+
+namespace {
+
+// `count` octets from `pos`: present, and each 0..255.
+template <bool kExplain>
+long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
+                  unsigned long count, CTevTextBuilder* why) {
+  if (size - pos < count) {
+    if (kExplain) {
+      why->append_text("needs ");
+      append_count(why, count);
+      why->append_text(" for its octets, only ");
+      why->append_decimal(static_cast<std::uint32_t>(size - pos));
+      why->append_text(" left");
+    }
+    return ASN_E_INDEX_SHORT;
+  }
+  for (unsigned long i = pos; i < pos + count; ++i) {
+    if (sub_ids[i] > 255) {
+      if (kExplain) {
+        why->append_text("sub-identifier ");
+        why->append_decimal(sub_ids[i]);
+        why->append_text(" is not an octet (0..255)");
+      }
+      return ASN_E_SUBID_RANGE;
+    }
+  }
+  return ASN_OK;
+}
+
+// A length prefix at `pos` that the rest can hold.
+template <bool kExplain>
+long read_length(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
+                 const char* what, unsigned long* length, CTevTextBuilder* why) {
+  if (pos >= size) {
+    if (kExplain) {
+      why->append_text("the ");
+      why->append_text(what);
+      why->append_text(" sub-identifier is missing");
+    }
+    return ASN_E_INDEX_SHORT;
+  }
+  const unsigned long follow = size - pos - 1;
+  if (sub_ids[pos] > follow) {
+    if (kExplain) {
+      why->append_text(what);
+      why->append_char(' ');
+      why->append_decimal(sub_ids[pos]);
+      why->append_text(" but only ");
+      append_count(why, follow);
+      why->append_text(follow == 1 ? " follows" : " follow");
+    }
+    return ASN_E_INDEX_LENGTH;
+  }
+  *length = sub_ids[pos];
+  return ASN_OK;
+}
+
+}  // namespace
+
+template <bool kExplain>
+long CTevIndexLayout::measure_part(unsigned long index, const std::uint32_t* subs,
+                                   unsigned long size, unsigned long at, unsigned long* start,
+                                   unsigned long* count, unsigned long* end,
+                                   CTevTextBuilder* why) const {
+  const TevLayoutPart& part = parts_[index];
+  const unsigned long left = size - at;
+  if (part.shape == ETevIndexShape::kNumber && left != 0) {
+    *start = at;
+    *count = 1;
+    *end = at + 1;
+    return ASN_OK;
+  }
+  if (part.shape == ETevIndexShape::kNone) {
+    if (kExplain) why->append_text("has no index encoding");
+    return ASN_E_NOT_SUPPORTED;
+  }
+  const bool implied = part.pub.implied != 0;
+  const bool may_be_empty =
+      part.pub.implied_written != 0 &&
+      (part.shape == ETevIndexShape::kOctets || part.shape == ETevIndexShape::kOid);
+  if (left == 0 && !may_be_empty) {
+    if (kExplain) why->append_text("no sub-identifiers left for it");
+    return ASN_E_INDEX_SHORT;
+  }
+  unsigned long first = at;
+  unsigned long length = 0;
+  long rc = ASN_OK;
+  switch (part.shape) {
+    case ETevIndexShape::kOctets:
+    case ETevIndexShape::kOid:
+      if (implied) {
+        length = left;
+      } else {
+        rc = read_length<kExplain>(subs, size, at, "length", &length, why);
+        ++first;
+      }
+      if (rc == ASN_OK && part.shape == ETevIndexShape::kOctets) {
+        rc = check_octets<kExplain>(subs, size, first, length, why);
+      }
+      break;
+    case ETevIndexShape::kFixed:
+      length = part.octets;
+      rc = check_octets<kExplain>(subs, size, at, length, why);
+      break;
+    case ETevIndexShape::kTransport:
+      if (subs[at] != part.domain) {
+        if (kExplain) {
+          why->append_text("the domain sub-identifier must be ");
+          why->append_decimal(part.domain);
+          why->append_text(", not ");
+          why->append_decimal(subs[at]);
+        }
+        return ASN_E_INDEX_LENGTH;
+      }
+      ++first;
+      if (!implied) {
+        if (first >= size || subs[first] != part.octets) {
+          if (kExplain) {
+            why->append_text("the length sub-identifier must be ");
+            why->append_decimal(part.octets);
+          }
+          return first >= size ? ASN_E_INDEX_SHORT : ASN_E_INDEX_LENGTH;
+        }
+        ++first;
+      }
+      length = part.octets;
+      rc = check_octets<kExplain>(subs, size, first, length, why);
+      break;
+    case ETevIndexShape::kInet: {
+      // The type and the length are checked together, then the octets.
+      const std::uint32_t type = subs[at];
+      if (at + 1 >= size) {
+        if (kExplain) {
+          why->append_text("the InetAddress length sub-identifier after InetAddressType ");
+          why->append_decimal(type);
+          why->append_text(" is missing");
+        }
+        return ASN_E_INDEX_SHORT;
+      }
+      if (!tev_inet_length_agrees(type, subs[at + 1])) {
+        if (kExplain) tev_inet_append_mismatch(why, type, subs[at + 1]);
+        return ASN_E_INET_ADDRESS;
+      }
+      rc = read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length, why);
+      first = at + 2;
+      if (rc == ASN_OK) rc = check_octets<kExplain>(subs, size, first, length, why);
+      break;
+    }
+    case ETevIndexShape::kNumber:
+    case ETevIndexShape::kNone:
+      break;
+  }
+  *start = first;
+  *count = length;
+  *end = first + length;
+  return rc;
+}
+
+long CTevIndexLayout::encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
+                             CTevAsnBuffer* reason) const {
+  if (oid == nullptr || (values == nullptr && count != 0)) return ASN_E_INVALID_ARGUMENT;
+  CTevTextBuilder why;
+  if (count != value_count_) {
+    why.append_text("the layout takes ");
+    why.append_decimal(static_cast<std::uint32_t>(value_count_));
+    why.append_text(value_count_ == 1 ? " value, not " : " values, not ");
+    why.append_decimal(static_cast<std::uint32_t>(count));
+    return fail(ASN_E_INVALID_ARGUMENT, why, reason);
+  }
+  long rc = ASN_OK;
+  ITevAsnObjectID* built = tev_create_asn_object_id(&rc);
+  if (built == nullptr) return rc;
+  for (unsigned long i = 0; i < part_count_ && rc == ASN_OK; ++i) {
+    rc = encode_part(i, values, built, &why);
+    if (rc != ASN_OK && rc != ASN_E_OUT_OF_MEMORY) {
+      CTevTextBuilder named;
+      append_value_name(&named, i);
+      named.append(why.data(), why.length());
+      rc = fail(rc, named, reason);
+    }
+  }
+  // Only a complete encoding reaches the caller's identifier.
+  if (rc == ASN_OK) rc = oid->append_oid(built);
+  built->release();
+  return rc;
+}
+
+long CTevIndexLayout::encode_part(unsigned long index, ITevAsnValue* const* values,
+                                  ITevAsnObjectID* oid, CTevTextBuilder* why) const {
+  const TevLayoutPart& part = parts_[index];
+  ITevAsnValue* value = values[part.pub.first_value];
+  if (value == nullptr ||
+      (part.pub.value_count == 2 && values[part.pub.first_value + 1] == nullptr)) {
+    why->append_text("the value is missing");
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  if (part.shape == ETevIndexShape::kNone) {
+    why->append_text("has no index encoding");
+    return ASN_E_NOT_SUPPORTED;
+  }
+  if (value->get_type() != part.pub.type) {
+    why->append_text("needs a value of type tag ");
+    why->append_decimal(part.pub.type);
+    why->append_text(", not ");
+    why->append_decimal(value->get_type());
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  if (part.shape == ETevIndexShape::kInet) {
+    ITevAsnValue* address = values[part.pub.first_value + 1];
+    if (address->get_type() != ASN_OCTET_STRING) {
+      why->append_text("the InetAddress needs an OCTET STRING value");
+      return ASN_E_INVALID_ARGUMENT;
+    }
+    const long type = value->get_long(nullptr);
+    unsigned long length = 0;
+    const unsigned char* octets = address->get_octets(&length, nullptr);
+    if (type < 0 || !tev_inet_length_agrees(static_cast<std::uint32_t>(type), length)) {
+      tev_inet_append_mismatch(why, static_cast<std::uint32_t>(type), length);
+      return ASN_E_INET_ADDRESS;
+    }
+    long rc = oid->append_sub_id(static_cast<unsigned long>(type));
+    if (rc == ASN_OK) rc = oid->append_sub_id(length);
+    for (unsigned long i = 0; i < length && rc == ASN_OK; ++i) rc = oid->append_sub_id(octets[i]);
+    return rc;
+  }
+  if (part.pub.kind == TEV_INDEX_FIXED && value->get_count() != part.octets) {
+    why->append_text("takes exactly ");
+    why->append_decimal(part.octets);
+    why->append_text(" octets, not ");
+    why->append_decimal(static_cast<std::uint32_t>(value->get_count()));
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  const long rc = oid->append_value(value, part.pub.implied);
+  if (rc != ASN_OK && rc != ASN_E_OUT_OF_MEMORY) {
+    why->append_text("cannot be encoded: the library refuses it with ");
+    why->append_signed(static_cast<std::int32_t>(rc));
+  }
+  return rc;
+}

@@ -1,0 +1,87 @@
+// CTevIndexLayout: the parsed TYPE words of an index and the strict decoding
+// and the encoding of index sub-identifiers by them.
+#ifndef TEVASNTABLE_CTEVINDEXLAYOUT_H
+#define TEVASNTABLE_CTEVINDEXLAYOUT_H
+
+#include <cstdint>
+
+#include "TevAsnTable.h"
+#include "table/CTevSubIdArray.h"
+#include "table/CTevTextBuilder.h"
+#include "table/TevIndexKinds.h"
+
+class CTevIndexRow;
+
+/// One TYPE word with what decoding needs to know of it.
+struct TevLayoutPart {
+  TevIndexComponent pub;
+  ETevIndexShape shape;
+  bool octets_as_hex;
+  std::uint32_t octets;  ///< kFixed and kTransport: the octet count
+  std::uint32_t domain;  ///< kTransport: the domain sub-identifier
+  unsigned long word_start;
+  unsigned long word_length;
+};
+
+/// How a row value is handed to the core: its type and which setter fills it.
+enum class ETevValueForm : std::uint8_t { kSigned, kUnsigned, kOctets, kOid, kNone };
+struct TevValueSlot {
+  std::uint32_t part;  ///< the TYPE word it belongs to
+  NTevAsnValue::EAsnType type;
+  ETevValueForm form;
+};
+
+class CTevIndexLayout final : public ITevAsnIndexLayout {
+ public:
+  /// A layout from `text` (see tev_create_index_layout); null with the code.
+  static CTevIndexLayout* create(const char* text, unsigned long flags, CTevAsnBuffer* reason,
+                                 long* err);
+
+  void release() override;
+  unsigned long get_component_count() const override { return part_count_; }
+  unsigned long get_value_count() const override { return value_count_; }
+  long get_component(unsigned long index, TevIndexComponent* out) const override;
+  long component_text_into(unsigned long index, CTevAsnBuffer* buffer) const override;
+  ITevAsnIndexRow* create_row(long* err) const override;
+  long decode(const std::uint32_t* sub_ids, unsigned long count, ITevAsnIndexRow* row,
+              CTevAsnBuffer* reason) const override;
+  long decode_oid(const ITevAsnObjectID* oid, unsigned long start, ITevAsnIndexRow* row,
+                  CTevAsnBuffer* reason) const override;
+  long encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
+              CTevAsnBuffer* reason) const override;
+
+  const TevLayoutPart& part_at(unsigned long index) const { return parts_[index]; }
+  /// What row value `value` is.
+  const TevValueSlot& value_slot(unsigned long value) const { return value_slots_[value]; }
+  /// Appends "value N (WORD): " for part `index`.
+  void append_value_name(CTevTextBuilder* out, unsigned long index) const;
+  /// Decodes into `row` (made by this layout), which takes its copy of the
+  /// sub-identifiers first; the column is stored with the row.
+  long decode_into(CTevIndexRow* row, const std::uint32_t* sub_ids, unsigned long count,
+                   std::uint32_t column, CTevAsnBuffer* reason) const;
+
+ private:
+  CTevIndexLayout() = default;
+  ~CTevIndexLayout();
+  long parse(const char* text, unsigned long flags, CTevAsnBuffer* reason);
+  long parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why);
+  static long measure_from_library(TevLayoutPart* part);
+  // Where part `index` lies in `size` sub-identifiers from `at`: its content's
+  // first sub-identifier and count, and where the next part starts. The
+  // decoding loop runs it without words; only a failure runs it again with
+  // kExplain to write the reason into `why`.
+  template <bool kExplain>
+  long measure_part(unsigned long index, const std::uint32_t* subs, unsigned long size,
+                    unsigned long at, unsigned long* start, unsigned long* count,
+                    unsigned long* end, CTevTextBuilder* why) const;
+  long encode_part(unsigned long index, ITevAsnValue* const* values, ITevAsnObjectID* oid,
+                   CTevTextBuilder* why) const;
+
+  char* text_ = nullptr;
+  TevLayoutPart* parts_ = nullptr;
+  unsigned long part_count_ = 0;
+  TevValueSlot* value_slots_ = nullptr;
+  unsigned long value_count_ = 0;
+};
+
+#endif  // TEVASNTABLE_CTEVINDEXLAYOUT_H

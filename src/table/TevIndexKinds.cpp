@@ -1,0 +1,52 @@
+#include "table/TevIndexKinds.h"
+
+#include <cstring>
+
+#include "TevAsnTable.h"
+
+using namespace NTevAsnValue;
+
+namespace {
+
+using Shape = ETevIndexShape;
+
+// In ETevIndexKind order, from TEV_INDEX_INTEGER on.
+const TevIndexKindInfo kKinds[] = {
+    {"integer", ASN_INTEGER, Shape::kNumber, false, false},
+    {"counter", ASN_COUNTER, Shape::kNumber, false, false},
+    {"gauge", ASN_GAUGE, Shape::kNumber, false, false},
+    {"timeticks", ASN_TIME_TICKS, Shape::kNumber, false, false},
+    {"counter64", ASN_COUNTER_64, Shape::kNone, false, false},
+    {"octets", ASN_OCTET_STRING, Shape::kOctets, false, false},
+    {"hex", ASN_OCTET_STRING, Shape::kOctets, false, true},
+    {"opaque", ASN_OPAQUE, Shape::kOctets, false, false},
+    {"fixed", ASN_OCTET_STRING, Shape::kFixed, true, false},
+    {"ipaddress", ASN_IP_ADDRESS, Shape::kFixed, true, false},
+    {"ipv6", ASN_IPV6_ADDRESS, Shape::kFixed, true, false},
+    {"ipport", ASN_IP_PORT_ADDRESS, Shape::kTransport, false, false},
+    {"ipx", ASN_IPX_ADDRESS, Shape::kTransport, false, false},
+    {"oid", ASN_OBJECT_ID, Shape::kOid, false, false},
+    {"inetaddress", ASN_INTEGER, Shape::kInet, false, false},
+};
+static_assert(sizeof kKinds / sizeof kKinds[0] == TEV_INDEX_KIND_END - TEV_INDEX_INTEGER,
+              "one row per kind");
+
+}  // namespace
+
+const TevIndexKindInfo* tev_index_kind_info(unsigned long kind) {
+  if (kind < TEV_INDEX_INTEGER || kind >= TEV_INDEX_KIND_END) return nullptr;
+  return &kKinds[kind - TEV_INDEX_INTEGER];
+}
+
+std::uint32_t tev_index_kind_find(const char* name, unsigned long length) {
+  for (std::uint32_t kind = TEV_INDEX_INTEGER; kind < TEV_INDEX_KIND_END; ++kind) {
+    const char* candidate = kKinds[kind - TEV_INDEX_INTEGER].name;
+    if (std::strlen(candidate) == length && std::memcmp(candidate, name, length) == 0) return kind;
+  }
+  return 0;
+}
+
+const char* tev_index_kind_name(unsigned long kind) {
+  const TevIndexKindInfo* info = tev_index_kind_info(kind);
+  return info == nullptr ? nullptr : info->name;
+}

@@ -1,0 +1,155 @@
+#include "table/TevInetAddress.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+#include "TevAsnTable.h"
+
+using namespace NTevAsnValue;
+
+namespace {
+
+struct InetType {
+  std::uint32_t number;
+  const char* name;
+  unsigned long length;  // octets of the address; dns: the most
+  const char* length_words;
+};
+
+const InetType kInetTypes[] = {
+    {TEV_INET_UNKNOWN, "unknown", 0, "no octets"},
+    {TEV_INET_IPV4, "ipv4", 4, "4 octets"},
+    {TEV_INET_IPV6, "ipv6", 16, "16 octets"},
+    {TEV_INET_IPV4Z, "ipv4z", 8, "8 octets (4 of address, 4 of zone index)"},
+    {TEV_INET_IPV6Z, "ipv6z", 20, "20 octets (16 of address, 4 of zone index)"},
+    {TEV_INET_DNS, "dns", kTevInetMaxOctets, "1 to 255 octets"},
+};
+
+const InetType* find_type(std::uint32_t number) {
+  const InetType* end = kInetTypes + sizeof kInetTypes / sizeof kInetTypes[0];
+  const InetType* found = std::find_if(
+      kInetTypes, end, [number](const InetType& type) { return type.number == number; });
+  return found == end ? nullptr : found;
+}
+
+std::uint32_t big_endian(const unsigned char* p) {
+  return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 |
+         static_cast<std::uint32_t>(p[2]) << 8 | static_cast<std::uint32_t>(p[3]);
+}
+
+void append_ipv4(CTevTextBuilder* out, const unsigned char* octets) {
+  for (int i = 0; i < 4; ++i) {
+    if (i != 0) out->append_char('.');
+    out->append_decimal(octets[i]);
+  }
+}
+
+// RFC 5952: lower case, no leading zeros, the longest run of two or more zero
+// groups (the first of equal runs) as "::".
+void append_ipv6(CTevTextBuilder* out, const unsigned char* octets) {
+  std::uint32_t groups[8];
+  for (std::size_t i = 0; i < 8; ++i) {
+    groups[i] = static_cast<std::uint32_t>(octets[2 * i] << 8 | octets[2 * i + 1]);
+  }
+  int best_start = -1;
+  int best_length = 1;
+  for (int i = 0; i < 8;) {
+    if (groups[i] != 0) {
+      ++i;
+      continue;
+    }
+    int j = i;
+    while (j < 8 && groups[j] == 0) ++j;
+    if (j - i > best_length) {
+      best_start = i;
+      best_length = j - i;
+    }
+    i = j;
+  }
+  for (int i = 0; i < 8; ++i) {
+    if (i == best_start) {
+      out->append_text("::");
+      i += best_length - 1;
+      continue;
+    }
+    if (i != 0 && i != best_start + best_length) out->append_char(':');
+    out->append_hex(groups[i]);
+  }
+}
+
+}  // namespace
+
+bool tev_inet_type_known(std::uint32_t type) { return find_type(type) != nullptr; }
+
+bool tev_inet_length_agrees(std::uint32_t type, unsigned long length) {
+  const InetType* known = find_type(type);
+  if (known == nullptr) return false;
+  if (type == TEV_INET_DNS) return length >= 1 && length <= known->length;
+  return length == known->length;
+}
+
+void tev_inet_append_mismatch(CTevTextBuilder* out, std::uint32_t type, unsigned long length) {
+  const InetType* known = find_type(type);
+  out->append_text("InetAddressType ");
+  out->append_decimal(type);
+  if (known != nullptr) {
+    out->append_text(" (");
+    out->append_text(known->name);
+    out->append_char(')');
+  }
+  out->append_text(" with InetAddress length ");
+  out->append_decimal(static_cast<std::uint32_t>(length));
+  if (known == nullptr) {
+    out->append_text(": not an address type (unknown 0, ipv4 1, ipv6 2, ipv4z 3, ipv6z 4, dns 16)");
+  } else {
+    out->append_text(": ");
+    out->append_text(known->name);
+    out->append_text(" takes ");
+    out->append_text(known->length_words);
+  }
+}
+
+void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsigned char* octets,
+                          unsigned long length) {
+  switch (type) {
+    case TEV_INET_IPV4:
+      append_ipv4(out, octets);
+      break;
+    case TEV_INET_IPV6:
+      append_ipv6(out, octets);
+      break;
+    case TEV_INET_IPV4Z:
+      append_ipv4(out, octets);
+      out->append_char('%');
+      out->append_decimal(big_endian(octets + 4));
+      break;
+    case TEV_INET_IPV6Z:
+      append_ipv6(out, octets);
+      out->append_char('%');
+      out->append_decimal(big_endian(octets + 16));
+      break;
+    case TEV_INET_DNS:
+      out->append(reinterpret_cast<const char*>(octets), length);
+      break;
+    default:
+      break;
+  }
+}
+
+const char* tev_inet_address_type_name(unsigned long type) {
+  if (type > 0xFFFFFFFFUL) return nullptr;
+  const InetType* known = find_type(static_cast<std::uint32_t>(type));
+  return known == nullptr ? nullptr : known->name;
+}
+
+long tev_inet_address_text(unsigned long type, const unsigned char* octets, unsigned long length,
+                           CTevAsnBuffer* text) {
+  if (text == nullptr || (octets == nullptr && length != 0)) return ASN_E_INVALID_ARGUMENT;
+  if (type > 0xFFFFFFFFUL || !tev_inet_length_agrees(static_cast<std::uint32_t>(type), length)) {
+    return ASN_E_INET_ADDRESS;
+  }
+  CTevTextBuilder out;
+  tev_inet_append_text(&out, static_cast<std::uint32_t>(type), octets, length);
+  return out.store_into(text);
+}

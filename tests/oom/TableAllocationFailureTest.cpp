@@ -1,0 +1,181 @@
+// The companion library TevAsnTable with each of its allocations (and those
+// of the core it calls) failing in turn: layouts, entries, row decoding and
+// text, encoding, address text and walk order report -3 and leak nothing.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "OomHarness.h"
+#include "TevAsnTable.h"
+
+using namespace NTevAsnValue;
+using tev_test::exercise;
+using tev_test::Oid;
+using tev_test::Probe;
+
+namespace {
+
+template <class T>
+struct Owned {
+  T* object = nullptr;
+  ~Owned() {
+    if (object != nullptr) object->release();
+  }
+};
+
+const char kLayout[] = "integer inetaddress ipport ipx ipaddress ipv6 fixed:2 octets oid/implied";
+// A row of kLayout.
+const char kIndex[] =
+    "7.2.16.254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1.1.6.10.1.2.3.0.161.5.12.0.0.171.205.0.160.201.17."
+    "34.51.4.81.10.0.0.1.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.1.97.98.2.120.121.1.3.6";
+
+std::vector<std::uint32_t> sub_ids(const char* dotted) {
+  std::uint32_t ids[128];
+  unsigned long count = 0;
+  tev_parse_sub_ids(dotted, std::strlen(dotted), ids, 128, &count, nullptr);
+  return std::vector<std::uint32_t>(ids, ids + count);
+}
+
+// Runs `op` armed with a layout of kLayout made disarmed; folds what it wrote.
+void with_layout(const char* name,
+                 const std::function<long(ITevAsnIndexLayout*, CTevAsnBuffer*, Probe&)>& op) {
+  exercise(name, [&](Probe& p) {
+    Owned<ITevAsnIndexLayout> layout{tev_create_index_layout(kLayout, 0, nullptr, nullptr)};
+    CTevAsnBuffer out;
+    p.run([&] { return op(layout.object, &out, p); });
+    p.fold(&out);
+  });
+}
+
+}  // namespace
+
+TEST(TableAllocationFailure, LayoutsAndEntries) {
+  for (const char* text : {kLayout, "integer bogus", "fixed:3 counter64"}) {
+    exercise(text, [&](Probe& p) {
+      long err = 1;
+      CTevAsnBuffer reason;
+      Owned<ITevAsnIndexLayout> layout;
+      p.run([&] {
+        layout.object = tev_create_index_layout(text, 0, &reason, &err);
+        return err;
+      });
+      p.check(layout.object != nullptr || err != ASN_OK, "a null layout without a code");
+      p.fold(&reason);
+      p.fold(layout.object == nullptr ? 0 : layout.object->get_value_count());
+    });
+  }
+  for (const char* entry : {"1.3.6.1.2.1.4.34.1", "1.3.x"}) {
+    exercise("create a table entry", [&](Probe& p) {
+      long err = 1;
+      CTevAsnBuffer reason;
+      Owned<ITevAsnTableEntry> made;
+      p.run([&] {
+        made.object = tev_create_table_entry(entry, "inetaddress", &reason, &err);
+        return err;
+      });
+      p.check(made.object != nullptr || err != ASN_OK, "a null entry without a code");
+      p.fold(&reason);
+    });
+  }
+}
+
+TEST(TableAllocationFailure, RowsDecodeEncodeAndPrint) {
+  const std::vector<std::uint32_t> good = sub_ids(kIndex);
+  const std::vector<std::uint32_t> bad = sub_ids("7.1.16.1.2");
+  for (const std::vector<std::uint32_t>* index : {&good, &bad}) {
+    with_layout("decode a row, print it and make its values",
+                [&](ITevAsnIndexLayout* layout, CTevAsnBuffer* out, Probe& p) {
+                  long err = ASN_OK;
+                  Owned<ITevAsnIndexRow> row{layout->create_row(&err)};
+                  if (row.object == nullptr) return err;
+                  err = layout->decode(index->data(), static_cast<unsigned long>(index->size()),
+                                       row.object, out);
+                  if (err != ASN_OK) return err;
+                  err = row.object->to_text_into(out, 0);
+                  for (unsigned long i = 0; err == ASN_OK && i < row.object->get_count(); ++i) {
+                    p.fold(row.object->get_value(i, &err));
+                  }
+                  return err;
+                });
+  }
+  exercise("encode a decoded row", [&](Probe& p) {
+    Owned<ITevAsnIndexLayout> layout{tev_create_index_layout(kLayout, 0, nullptr, nullptr)};
+    Owned<ITevAsnIndexRow> row{layout.object->create_row(nullptr)};
+    layout.object->decode(good.data(), static_cast<unsigned long>(good.size()), row.object,
+                          nullptr);
+    std::vector<ITevAsnValue*> values;
+    for (unsigned long i = 0; i < row.object->get_count(); ++i) {
+      values.push_back(row.object->get_value(i, nullptr));
+    }
+    Oid oid(tev_create_asn_object_id("1.3", nullptr));
+    Oid before(oid->clone_oid(nullptr));
+    CTevAsnBuffer reason;
+    p.run([&] {
+      return layout.object->encode(values.data(), static_cast<unsigned long>(values.size()),
+                                   oid.get(), &reason);
+    });
+    p.unchanged_on_failure(oid.get(), before.get());
+    p.fold(oid.get());
+  });
+  exercise("split and build through a table entry", [&](Probe& p) {
+    Owned<ITevAsnTableEntry> entry{
+        tev_create_table_entry("1.3.6.1.2.1.4.34.1", "inetaddress", nullptr, nullptr)};
+    Owned<ITevAsnIndexRow> row{entry.object->get_layout()->create_row(nullptr)};
+    Oid instance(tev_create_asn_object_id("1.3.6.1.2.1.4.34.1.3.1.4.10.0.0.1", nullptr));
+    Oid built(tev_create_asn_object_id(nullptr));
+    CTevAsnBuffer reason;
+    p.run([&] {
+      unsigned long column = 0;
+      long err = entry.object->split_oid(instance.get(), &column, row.object, &reason);
+      ITevAsnValue* values[2] = {nullptr, nullptr};
+      for (unsigned long i = 0; err == ASN_OK && i < 2; ++i) {
+        values[i] = row.object->get_value(i, &err);
+      }
+      if (err == ASN_OK) err = entry.object->build(column, values, 2, built.get(), &reason);
+      return err;
+    });
+    p.fold(built.get());
+  });
+}
+
+TEST(TableAllocationFailure, AddressTextAndWalkOrder) {
+  for (const char* text : {"ipv6z:fe80::1%5", "dns:example.com", "fe80::1::2"}) {
+    exercise("read and write an InetAddress", [&](Probe& p) {
+      CTevAsnBuffer octets;
+      CTevAsnBuffer reason;
+      CTevAsnBuffer written;
+      p.run([&] {
+        unsigned long type = 0;
+        long err = tev_inet_address_parse(text, std::strlen(text), &type, &octets, &reason);
+        if (err == ASN_OK) {
+          err = tev_inet_address_text(type, reinterpret_cast<const unsigned char*>(octets.data()),
+                                      octets.length(), &written);
+        }
+        return err;
+      });
+      p.fold(&written);
+      p.fold(&reason);
+    });
+  }
+  exercise("compare in walk order", [](Probe& p) {
+    Oid a(tev_create_asn_object_id("1.3.6.1.9", nullptr));
+    Oid b(tev_create_asn_object_id("1.3.6.1.10", nullptr));
+    p.run([&] {
+      long err = 1;
+      const long relation = tev_compare_walk_order(a.get(), b.get(), &err);
+      p.check(err != ASN_OK || relation == 3, "wrong order");
+      return err;
+    });
+  });
+  exercise("parse dotted text with an error", [](Probe& p) {
+    CTevAsnBuffer reason;
+    p.run([&] {
+      std::uint32_t ids[4];
+      unsigned long count = 0;
+      return tev_parse_sub_ids("1.3.x", 5, ids, 4, &count, &reason);
+    });
+    p.fold(&reason);
+  });
+}
