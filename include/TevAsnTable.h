@@ -52,6 +52,7 @@ constexpr long ASN_E_INDEX_LEFTOVER = -413;  ///< sub-identifiers left after the
 constexpr long ASN_E_INET_ADDRESS = -414;    ///< InetAddressType unknown, or its length disagrees
 constexpr long ASN_E_NOT_IN_TABLE = -415;    ///< the identifier does not lie below the entry
 constexpr long ASN_E_ADDRESS_TEXT = -416;    ///< address text not of the form its type needs
+constexpr long ASN_E_VALUE_TEXT = -417;      ///< text not a value of its type, or out of its range
 
 }  // namespace NTevAsnValue
 
@@ -212,7 +213,9 @@ class ITevAsnTableEntry {
 };
 
 /// A layout from its text: TYPE words separated by blanks or commas, each a
-/// kind name, "fixed:N" (N from 1 to 128), optionally followed by "/implied"
+/// kind name or an SMI spelling of one (Integer32, Unsigned32, Gauge32,
+/// Counter32, OctetString, ObjectIdentifier), in any case, or "fixed:N" (N
+/// from 1 to 128), optionally followed by "/implied"
 /// (the last word only, not on inetaddress). Null with ASN_E_LAYOUT and a
 /// reason naming the word's position and what is wrong; -2 for null text;
 /// -3 when memory runs out.
@@ -254,6 +257,28 @@ TEV_ASN_TABLE_API long tev_inet_address_parse(const char* text, unsigned long le
 TEV_ASN_TABLE_API long tev_parse_sub_ids(const char* text, unsigned long length,
                                          std::uint32_t* sub_ids, unsigned long capacity,
                                          unsigned long* count, CTevAsnBuffer* reason);
+
+/// A new value of the core's type `type` read strictly from `text` (`length`
+/// bytes, not zero-terminated): the whole text in the type's one form, its
+/// range checked, no blanks. ASN_INTEGER decimal -2147483648..2147483647;
+/// ASN_COUNTER, ASN_GAUGE, ASN_TIME_TICKS decimal 0..4294967295;
+/// ASN_COUNTER_64 decimal 0..18446744073709551615; ASN_IP_ADDRESS a.b.c.d;
+/// ASN_IPV6_ADDRESS eight groups or shortened with "::"; ASN_IP_PORT_ADDRESS
+/// a.b.c.d/port; ASN_IPX_ADDRESS network:node/socket in hex; ASN_OCTET_STRING
+/// and ASN_OPAQUE octets in hex (tev_parse_hex_octets); ASN_OBJECT_ID as
+/// tev_parse_sub_ids reads it (a leading "." allowed). Owned by the caller;
+/// null with ASN_E_VALUE_TEXT and a reason for text not of that form, -2 for
+/// another type or null text, -3. The core's set_text reads leniently instead.
+TEV_ASN_TABLE_API ITevAsnValue* tev_read_value(unsigned long type, const char* text,
+                                               unsigned long length, CTevAsnBuffer* reason,
+                                               long* err);
+/// Replaces `octets` with octets written in hexadecimal (`length` bytes, not
+/// zero-terminated): one run of an even number of digits, or groups of one or
+/// two digits separated by ':', '-' or ' ' ("80:00:1f:88", "0-a0-c9"); the
+/// empty text gives none. ASN_E_VALUE_TEXT with a reason otherwise; -2 for
+/// null arguments; -3.
+TEV_ASN_TABLE_API long tev_parse_hex_octets(const char* text, unsigned long length,
+                                            CTevAsnBuffer* octets, CTevAsnBuffer* reason);
 
 /// Walk order of two sequences of sub-identifiers (numeric, the order of a
 /// GETNEXT walk): 0 equal, 1 `a` is a proper prefix of `b`, 2 `b` is a proper

@@ -31,6 +31,29 @@ const TevIndexKindInfo kKinds[] = {
 static_assert(sizeof kKinds / sizeof kKinds[0] == TEV_INDEX_KIND_END - TEV_INDEX_INTEGER,
               "one row per kind");
 
+// The SMI spellings of the types, as a MIB writes them, beside the kind
+// names (compared without regard to case, so "INTEGER" and "IpAddress" are
+// the kind names already).
+struct TevKindAlias {
+  const char* name;
+  std::uint32_t kind;
+};
+const TevKindAlias kAliases[] = {
+    {"integer32", TEV_INDEX_INTEGER},    {"unsigned32", TEV_INDEX_GAUGE},
+    {"gauge32", TEV_INDEX_GAUGE},        {"counter32", TEV_INDEX_COUNTER},
+    {"octetstring", TEV_INDEX_OCTETS},   {"objectidentifier", TEV_INDEX_OID},
+};
+
+bool same_name(const char* candidate, const char* name, unsigned long length) {
+  if (std::strlen(candidate) != length) return false;
+  for (unsigned long i = 0; i < length; ++i) {
+    char c = name[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != candidate[i]) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 const TevIndexKindInfo* tev_index_kind_info(unsigned long kind) {
@@ -40,8 +63,10 @@ const TevIndexKindInfo* tev_index_kind_info(unsigned long kind) {
 
 std::uint32_t tev_index_kind_find(const char* name, unsigned long length) {
   for (std::uint32_t kind = TEV_INDEX_INTEGER; kind < TEV_INDEX_KIND_END; ++kind) {
-    const char* candidate = kKinds[kind - TEV_INDEX_INTEGER].name;
-    if (std::strlen(candidate) == length && std::memcmp(candidate, name, length) == 0) return kind;
+    if (same_name(kKinds[kind - TEV_INDEX_INTEGER].name, name, length)) return kind;
+  }
+  for (const TevKindAlias& alias : kAliases) {
+    if (same_name(alias.name, name, length)) return alias.kind;
   }
   return 0;
 }

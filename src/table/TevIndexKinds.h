@@ -28,7 +28,8 @@ struct TevIndexKindInfo {
 
 /// The row of `kind` (an ETevIndexKind); null for other numbers.
 const TevIndexKindInfo* tev_index_kind_info(unsigned long kind);
-/// The kind named `length` bytes at `name`; 0 for none.
+/// The kind named `length` bytes at `name`, its name or an SMI spelling
+/// ("Integer32", "OctetString"), in any case; 0 for none.
 std::uint32_t tev_index_kind_find(const char* name, unsigned long length);
 
 #endif  // TEVASNTABLE_TEVINDEXKINDS_H

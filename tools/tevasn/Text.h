@@ -1,4 +1,4 @@
-// Small text helpers: showing user input safely in messages, hex octets.
+// Small text helpers: showing user input safely in messages, octets in hex.
 #ifndef TEVASN_TOOL_TEXT_H
 #define TEVASN_TOOL_TEXT_H
 
@@ -16,14 +16,6 @@ std::string escaped(std::string_view bytes);
 
 /// Lower-case hex pairs joined by ':' ("80:00:1f:88"); empty for no bytes.
 std::string hex_pairs(std::string_view bytes);
-
-/// Reads octets written in hexadecimal: groups of one or two digits separated
-/// by ':', '-' or ' ', or one run of an even number of digits. Empty text gives
-/// no octets. False with a reason when the text is not of that form.
-bool parse_hex_octets(std::string_view text, std::string* octets, std::string* reason);
-
-/// A decimal number of at most 20 digits without sign, not above `max`.
-bool parse_decimal(std::string_view text, unsigned long long max, unsigned long long* value);
 
 }  // namespace tevasn
 
