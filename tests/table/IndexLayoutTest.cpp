@@ -92,6 +92,30 @@ TEST(IndexLayout, DescribesItsWordsAndValues) {
   EXPECT_EQ(text_of(word), "octets/implied");
 }
 
+TEST(IndexLayout, ReadsTypeNamesInAnyCaseAndTheirSmiSpellings) {
+  const struct {
+    const char* word;
+    std::uint32_t kind;
+  } cases[] = {
+      {"INTEGER", TEV_INDEX_INTEGER},        {"Integer32", TEV_INDEX_INTEGER},
+      {"Unsigned32", TEV_INDEX_GAUGE},       {"GAUGE32", TEV_INDEX_GAUGE},
+      {"Counter32", TEV_INDEX_COUNTER},      {"TimeTicks", TEV_INDEX_TIME_TICKS},
+      {"IpAddress", TEV_INDEX_IP_ADDRESS},   {"OctetString", TEV_INDEX_OCTETS},
+      {"ObjectIdentifier", TEV_INDEX_OID},   {"InetAddress", TEV_INDEX_INET_ADDRESS},
+      {"Fixed:6", TEV_INDEX_FIXED},          {"OctetString/implied", TEV_INDEX_OCTETS},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.word);
+    Layout layout = make_layout(c.word);
+    ASSERT_NE(layout, nullptr);
+    TevIndexComponent part{};
+    ASSERT_EQ(layout->get_component(0, &part), ASN_OK);
+    EXPECT_EQ(part.kind, c.kind);
+  }
+  EXPECT_EQ(make_layout("Integer64"), nullptr);
+  EXPECT_EQ(make_layout("integer3"), nullptr);
+}
+
 // ---- Decoding real indexes, and encoding them back ----
 
 struct DecodeCase {

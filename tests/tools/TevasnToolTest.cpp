@@ -326,6 +326,66 @@ const ToolRun kRuns[] = {
      "'1.3.\\x01\\xff\\x00x'",
      1},
 
+    // --values: each line's value part, as it is, as the last field.
+    {"values_walk",
+     {"decode", "--values", "--entry", ".1.3.6.1.2.1.4.20.1", "IpAddress"},
+     ".1.3.6.1.2.1.4.20.1.2.10.0.0.1 = INTEGER: 2\n"
+     ".1.3.6.1.2.1.4.20.1.3.10.0.0.1 = STRING: \"a\tb = c\" \r\n"
+     ".1.3.6.1.2.1.4.20.1.4.10.0.0.1\n"
+     ".1.3.6.1.2.1.4.20.1.5.10.0.0.1 = \n",
+     "2\t10.0.0.1\tINTEGER: 2\n"
+     "3\t10.0.0.1\tSTRING: \"a\tb = c\" \r\n"
+     "4\t10.0.0.1\t\n"
+     "5\t10.0.0.1\t\n",
+     "",
+     0},
+    {"values_bad_line_prints_nothing",
+     {"decode", "--values", "--prefix", "1.3", "integer"},
+     "1.3.1.2 = INTEGER: 5\n1.3.7 = INTEGER: 6\n",
+     "7\tINTEGER: 6\n",
+     "line 1: '1.3.1.2': 1 sub-identifier left",
+     1},
+    {"values_with_oid_arguments",
+     {"decode", "--values", "--prefix", "1.3", "integer", "1.3.1"},
+     "",
+     "",
+     "--values reads standard input",
+     2},
+    // Leftovers say how many; an entry given as --prefix is named as one.
+    {"leftover_count",
+     {"decode", "--prefix", "1.3", "ipaddress", "1.3.10.0.0.1.5.6"},
+     "",
+     "",
+     "2 sub-identifiers left after the last index value",
+     1},
+    {"entry_given_as_prefix",
+     {"decode", "--prefix", ".1.3.6.1.2.1.4.20.1", "ipaddress", ".1.3.6.1.2.1.4.20.1.2.10.0.0.1"},
+     "",
+     "",
+     "looks like a table entry with column 2 after it: use --entry 1.3.6.1.2.1.4.20.1",
+     1},
+    {"column_prefix_without_hint",
+     {"decode", "--prefix", "1.3.6.2", "ipaddress", "1.3.6.2.10.0.0.1.9"},
+     "",
+     "",
+     "1 sub-identifier left after the last index value\n",
+     1},
+    // TYPE names as a MIB writes them.
+    {"smi_type_names",
+     {"encode", "1.3", "INTEGER=5", "Unsigned32=6", "Counter32=7", "TimeTicks=8",
+      "IpAddress=10.0.0.1", "OctetString=ab", "ObjectIdentifier=.1.3", "InetAddress=ipv4:10.0.0.2"},
+     "",
+     "1.3.5.6.7.8.10.0.0.1.2.97.98.2.1.3.1.4.10.0.0.2\n",
+     "",
+     0},
+    {"strict_integer", {"encode", "1.3", "Integer32=12abc"}, "", "", "not a valid integer", 1},
+    {"strict_ip_address",
+     {"encode", "1.3", "IpAddress=10.0.0.1garbage"},
+     "",
+     "",
+     "not a valid ipaddress",
+     1},
+
     // Whole tables: --entry prints the column before the index values.
     {"entry_walk",
      {"decode", "--entry", ".1.3.6.1.2.1.4.34.1", "inetaddress"},

@@ -44,6 +44,8 @@ bool parse_command_line(const Args& args, Options options, CommandLine* out, std
       out->help = true;
     } else if (options == Options::kDecode && arg == "--hex") {
       out->hex = true;
+    } else if (options == Options::kDecode && arg == "--values") {
+      out->values = true;
     } else if (options == Options::kSort && arg == "--check") {
       out->check = true;
     } else if (options == Options::kDecode &&

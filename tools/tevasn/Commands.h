@@ -34,6 +34,7 @@ void report(const std::string& command, const std::string& message);
 struct CommandLine {
   bool help = false;
   bool hex = false;
+  bool values = false;
   bool check = false;
   bool has_prefix = false;
   std::string prefix;
@@ -45,7 +46,7 @@ struct CommandLine {
 /// Which options a command takes besides --help.
 enum class Options {
   kNone,    ///< --help only
-  kDecode,  ///< --hex, --prefix BASE, --entry ENTRY
+  kDecode,  ///< --hex, --values, --prefix BASE, --entry ENTRY
   kSort     ///< --check
 };
 

@@ -1,4 +1,4 @@
-// tevasn decode [--hex] (--prefix BASE | --entry ENTRY) TYPE... [OID...]
+// tevasn decode [--hex] [--values] (--prefix BASE | --entry ENTRY) TYPE... [OID...]
 #include <cstdio>
 
 #include "Commands.h"
@@ -35,8 +35,10 @@ class Decoder {
     return row_ != nullptr;
   }
 
-  // Decodes one identifier and adds its line to `out`, or says why not.
-  bool decode(std::string_view field, OutputBuffer* out, std::string* reason) {
+  // Decodes one identifier and adds its line to `out`, or says why not. With
+  // `value` (--values) the line ends in a TAB and that text as it is.
+  bool decode(std::string_view field, const std::string_view* value, OutputBuffer* out,
+              std::string* reason) {
     std::uint32_t sub_ids[kMaxSubIds];
     unsigned long count = 0;
     long rc = tev_parse_sub_ids(field.data(), static_cast<unsigned long>(field.size()), sub_ids,
@@ -52,14 +54,12 @@ class Decoder {
         if (!below) return refuse("does not lie below the prefix " + prefix_.dotted, reason);
         if (count == n) return refuse("is the prefix itself, with no index after it", reason);
         rc = layout_->decode(sub_ids + n, count - static_cast<unsigned long>(n), row_.get(), &why_);
+        if (rc != ASN_OK) return refuse(words_of(rc) + entry_hint(sub_ids, count), reason);
       }
     }
     unsigned long length = 0;
     const char* text = rc == ASN_OK ? row_->text(flags_, &length, &rc) : nullptr;
-    if (rc != ASN_OK) {
-      return refuse(why_.length() != 0 ? std::string(why_.data(), why_.length()) : error_words(rc),
-                    reason);
-    }
+    if (rc != ASN_OK) return refuse(words_of(rc), reason);
     if (entry_ != nullptr) {
       // The column number in decimal, written by hand: formatting it is a
       // good part of a short line's cost.
@@ -75,11 +75,32 @@ class Decoder {
       out->append(std::string_view(digit, static_cast<std::size_t>(end - digit)));
     }
     out->append(std::string_view(text, length));
+    if (value != nullptr) {
+      out->append('\t');
+      out->append(*value);
+    }
     out->append('\n');
     return true;
   }
 
  private:
+  std::string words_of(long rc) const {
+    return why_.length() != 0 ? std::string(why_.data(), why_.length()) : error_words(rc);
+  }
+
+  // When the prefix ends in .1 and the identifier decodes once the
+  // sub-identifier after it is taken as a column, the prefix is most likely a
+  // table entry: says so, and what to use instead.
+  std::string entry_hint(const std::uint32_t* sub_ids, unsigned long count) {
+    const std::size_t n = prefix_.sub_ids.size();
+    if (n == 0 || prefix_.sub_ids[n - 1] != 1 || count < n + 2 || sub_ids[n] == 0) return "";
+    const long rc = layout_->decode(sub_ids + n + 1, count - static_cast<unsigned long>(n) - 1,
+                                    row_.get(), nullptr);
+    if (rc != ASN_OK) return "";
+    return "; " + prefix_.dotted + " looks like a table entry with column " +
+           std::to_string(sub_ids[n]) + " after it: use --entry " + prefix_.dotted;
+  }
+
   bool refuse(const std::string& words, std::string* reason) {
     *reason = words;
     why_.assign(nullptr, 0);
@@ -96,10 +117,10 @@ class Decoder {
 
 // Decodes one identifier and prints its row or the complaint, naming the
 // input line when there is one (`line` 0: an argument); false when bad.
-bool decode_and_print(Decoder* decoder, std::string_view field, unsigned long line,
-                      OutputBuffer* out) {
+bool decode_and_print(Decoder* decoder, std::string_view field, const std::string_view* value,
+                      unsigned long line, OutputBuffer* out) {
   std::string reason;
-  if (!decoder->decode(field, out, &reason)) {
+  if (!decoder->decode(field, value, out, &reason)) {
     out->flush();
     const std::string where = line == 0 ? "" : "line " + std::to_string(line) + ": ";
     report(kCommand, where + quoted(field) + ": " + reason);
@@ -112,7 +133,14 @@ bool is_blank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-int decode_standard_input(Decoder* decoder) {
+// The value part of a walk line: what follows the first " = ", as it is
+// (tabs included); empty when the line has none.
+std::string_view value_part(std::string_view line) {
+  const std::size_t equals = line.find(" = ");
+  return equals == std::string_view::npos ? std::string_view() : line.substr(equals + 3);
+}
+
+int decode_standard_input(Decoder* decoder, bool values) {
   LineReader reader(stdin);
   OutputBuffer out(stdout);
   std::string_view line;
@@ -126,7 +154,9 @@ int decode_standard_input(Decoder* decoder) {
     std::size_t end = start;
     while (end < line.size() && !is_blank(line[end])) ++end;
     ++identifiers;
-    if (!decode_and_print(decoder, line.substr(start, end - start), reader.number(), &out)) {
+    const std::string_view value = value_part(line);
+    if (!decode_and_print(decoder, line.substr(start, end - start), values ? &value : nullptr,
+                          reader.number(), &out)) {
       bad = true;
     }
   }
@@ -161,6 +191,9 @@ int run_decode(const Args& args) {
     words.push_back(arg);
   }
   if (words.empty()) return usage_error(kCommand, "needs at least one TYPE");
+  if (line.values && first_oid != line.positional.size()) {
+    return usage_error(kCommand, "--values reads standard input, not OID arguments");
+  }
 
   std::unique_ptr<Decoder> decoder;
   if (line.has_prefix) {
@@ -187,11 +220,11 @@ int run_decode(const Args& args) {
     report(kCommand, "cannot make a row: " + reason);
     return kExitBadInput;
   }
-  if (first_oid == line.positional.size()) return decode_standard_input(decoder.get());
+  if (first_oid == line.positional.size()) return decode_standard_input(decoder.get(), line.values);
   OutputBuffer out(stdout);
   bool bad = false;
   for (std::size_t i = first_oid; i < line.positional.size(); ++i) {
-    if (!decode_and_print(decoder.get(), line.positional[i], 0, &out)) bad = true;
+    if (!decode_and_print(decoder.get(), line.positional[i], nullptr, 0, &out)) bad = true;
   }
   return bad ? kExitBadInput : kExitOk;
 }
