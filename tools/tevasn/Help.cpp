@@ -17,10 +17,10 @@ const char kToolHelp[] =
     "Commands:\n"
     "  encode BASE TYPE=VALUE...                 BASE followed by the index encoding\n"
     "                                            of each value\n"
-    "  decode [--hex] --prefix BASE TYPE... [OID...]\n"
+    "  decode [--hex] [--values] --prefix BASE TYPE... [OID...]\n"
     "                                            the index values of each identifier\n"
     "                                            below BASE (standard input without OID)\n"
-    "  decode [--hex] --entry ENTRY TYPE... [OID...]\n"
+    "  decode [--hex] [--values] --entry ENTRY TYPE... [OID...]\n"
     "                                            the column and index values of each\n"
     "                                            identifier below a table entry\n"
     "  show TYPE VALUE                           a value's text, octets, count and\n"
@@ -49,8 +49,8 @@ const char kEncodeHelp[] =
     "  .1.3.6.1.2.1.4.34.1.3.1.4.192.0.2.1\n";
 
 const char kDecodeHelp[] =
-    "Usage: tevasn decode [--hex] --prefix BASE TYPE... [OID...]\n"
-    "       tevasn decode [--hex] --entry ENTRY TYPE... [OID...]\n"
+    "Usage: tevasn decode [--hex] [--values] --prefix BASE TYPE... [OID...]\n"
+    "       tevasn decode [--hex] [--values] --entry ENTRY TYPE... [OID...]\n"
     "\n"
     "Strips BASE from each instance identifier and prints its index values, one\n"
     "line per identifier, the values separated by a TAB. With --entry, each\n"
@@ -66,15 +66,21 @@ const char kDecodeHelp[] =
     "  --prefix BASE   the column the instance identifiers lie below\n"
     "  --entry ENTRY   the table entry they lie below (one of the two is required)\n"
     "  --hex           print every octet string as hex pairs\n"
+    "  --values        (standard input only) end each line with a TAB and the\n"
+    "                  input line's value part, what follows its first ' = ',\n"
+    "                  exactly as it was (TABs and all; empty when it has none)\n"
     "\n"
     "Identifiers that do not lie below BASE or do not decode are reported on\n"
-    "standard error with the reason (and the line number); the rest go on.\n"
+    "standard error with the reason (and the line number); the rest go on. A\n"
+    "BASE that is a table entry rather than a column is named as one.\n"
     "\n"
     "Examples:\n"
     "  snmpwalk -On host ipAdEntIfIndex |\n"
     "    tevasn decode --prefix .1.3.6.1.2.1.4.20.1.2 ipaddress\n"
     "  snmpwalk -On host ipAddressTable |\n"
-    "    tevasn decode --entry .1.3.6.1.2.1.4.34.1 inetaddress\n";
+    "    tevasn decode --entry .1.3.6.1.2.1.4.34.1 inetaddress\n"
+    "  snmpwalk -On host ipAddrTable |\n"
+    "    tevasn decode --values --entry .1.3.6.1.2.1.4.20.1 IpAddress\n";
 
 const char kShowHelp[] =
     "Usage: tevasn show TYPE VALUE\n"
@@ -102,7 +108,10 @@ const char kSortHelp[] =
     "  snmpwalk -On host ifTable | tevasn sort --check\n";
 
 void print_types(bool with_encoding) {
-  std::printf("\nTypes:\n");
+  std::printf(
+      "\nTypes (in any case; the SMI spellings INTEGER, Integer32, Unsigned32,\n"
+      "Gauge32, Counter32, TimeTicks, IpAddress, OctetString, ObjectIdentifier\n"
+      "and InetAddress name the same types):\n");
   for (const TypeInfo& info : type_table()) {
     const std::string name = info.form == Form::kFixed ? "fixed:N" : tev_index_kind_name(info.kind);
     std::printf("  %-11s %s\n", name.c_str(), info.value_help);
