@@ -1,9 +1,11 @@
 // The companion library's parsers on arbitrary input: a layout text (the
 // first line), then an index decoded by it (the rest, read as sub-identifiers
-// and as dotted text) and an InetAddress text. Promises checked: no crash,
+// and as dotted text), an InetAddress text and a value of each type read
+// strictly. Promises checked: no crash,
 // every failure is a documented code with a reason in words and an empty row,
 // a decoded row encodes back to exactly the sub-identifiers it came from, and
-// an address that reads back writes text that reads to the same octets.
+// an address that reads back writes text that reads to the same octets, and
+// a value read strictly writes text that reads strictly to an equal value.
 #include <cstring>
 #include <vector>
 
@@ -81,6 +83,34 @@ void address_round_trip(const char* text, unsigned long length) {
           "written address reads to another address");
 }
 
+bool has_strict_text(EAsnType type) {
+  return type != ASN_NULL && type != ASN_NO_SUCH_OBJECT && type != ASN_NO_SUCH_INSTANCE &&
+         type != ASN_END_OF_MIB_VIEW;
+}
+
+void strict_read_round_trip(const char* text, unsigned long length) {
+  for (EAsnType type : tev_fuzz::kTypes) {
+    CTevAsnBuffer reason;
+    long err = -1;
+    tev_fuzz::Value value(tev_read_value(type, text, length, &reason, &err));
+    if (value == nullptr) {
+      require(has_strict_text(type) ? err == ASN_E_VALUE_TEXT && reason.length() != 0
+                                    : err == ASN_E_INVALID_ARGUMENT,
+              "a strict read refused badly", type);
+      continue;
+    }
+    require(err == ASN_OK && value->get_type() == type, "a strict read gave another type", type);
+    if (type == ASN_OCTET_STRING || type == ASN_OPAQUE) continue;  // their text is the octets
+    tev_fuzz::Buffer written(value->to_text(&err));
+    require(written != nullptr, "a strictly read value has no text", type);
+    unsigned long written_length = written->length();
+    while (written_length != 0 && written->data()[written_length - 1] == '\0') --written_length;
+    tev_fuzz::Value again(tev_read_value(type, written->data(), written_length, &reason, &err));
+    require(again != nullptr && again->is_equal(value.get()),
+            "a strictly read value's text does not read back to it", type);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -95,6 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const unsigned long rest_length = static_cast<unsigned long>(size - (rest - text));
 
   address_round_trip(rest, rest_length);
+  strict_read_round_trip(rest, rest_length);
 
   CTevAsnBuffer reason;
   long err = -1;
