@@ -39,9 +39,9 @@ struct TevKindAlias {
   std::uint32_t kind;
 };
 const TevKindAlias kAliases[] = {
-    {"integer32", TEV_INDEX_INTEGER},    {"unsigned32", TEV_INDEX_GAUGE},
-    {"gauge32", TEV_INDEX_GAUGE},        {"counter32", TEV_INDEX_COUNTER},
-    {"octetstring", TEV_INDEX_OCTETS},   {"objectidentifier", TEV_INDEX_OID},
+    {"integer32", TEV_INDEX_INTEGER},  {"unsigned32", TEV_INDEX_GAUGE},
+    {"gauge32", TEV_INDEX_GAUGE},      {"counter32", TEV_INDEX_COUNTER},
+    {"octetstring", TEV_INDEX_OCTETS}, {"objectidentifier", TEV_INDEX_OID},
 };
 
 bool same_name(const char* candidate, const char* name, unsigned long length) {

@@ -67,7 +67,8 @@ long tev_inet_address_parse(const char* text, unsigned long length, unsigned lon
       break;
     case TEV_INET_IPV4:
     case TEV_INET_IPV4Z:
-      if (!tev_scan_ipv4(address, bytes)) return refuse(address, "an IPv4 address (a.b.c.d)", reason);
+      if (!tev_scan_ipv4(address, bytes))
+        return refuse(address, "an IPv4 address (a.b.c.d)", reason);
       count = 4;
       break;
     case TEV_INET_IPV6:

@@ -188,7 +188,8 @@ long tev_parse_hex_octets(const char* text, unsigned long length, CTevAsnBuffer*
 
 ITevAsnValue* tev_read_value(unsigned long type, const char* text, unsigned long length,
                              CTevAsnBuffer* reason, long* err) {
-  if (text == nullptr && length != 0) return tev_table_set_error(err, ASN_E_INVALID_ARGUMENT), nullptr;
+  if (text == nullptr && length != 0)
+    return tev_table_set_error(err, ASN_E_INVALID_ARGUMENT), nullptr;
   if (type == ASN_OBJECT_ID) return read_oid(text, length, reason, err);
   if (type == ASN_OCTET_STRING || type == ASN_OPAQUE) {
     CTevAsnBuffer octets;

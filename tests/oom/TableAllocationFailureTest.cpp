@@ -185,9 +185,12 @@ TEST(TableAllocationFailure, StrictValueReading) {
     EAsnType type;
     const char* text;
   } cases[] = {
-      {ASN_INTEGER, "-7"},          {ASN_COUNTER_64, "18446744073709551615"},
-      {ASN_IPV6_ADDRESS, "fe80::1"}, {ASN_IPX_ADDRESS, "0000abcd:00a0c9112233/451"},
-      {ASN_OCTET_STRING, "80:00:1f:88"}, {ASN_OBJECT_ID, ".1.3.6.1"},
+      {ASN_INTEGER, "-7"},
+      {ASN_COUNTER_64, "18446744073709551615"},
+      {ASN_IPV6_ADDRESS, "fe80::1"},
+      {ASN_IPX_ADDRESS, "0000abcd:00a0c9112233/451"},
+      {ASN_OCTET_STRING, "80:00:1f:88"},
+      {ASN_OBJECT_ID, ".1.3.6.1"},
       {ASN_IP_ADDRESS, "10.0.0.1garbage"},
   };
   for (const auto& c : cases) {

@@ -97,12 +97,12 @@ TEST(IndexLayout, ReadsTypeNamesInAnyCaseAndTheirSmiSpellings) {
     const char* word;
     std::uint32_t kind;
   } cases[] = {
-      {"INTEGER", TEV_INDEX_INTEGER},        {"Integer32", TEV_INDEX_INTEGER},
-      {"Unsigned32", TEV_INDEX_GAUGE},       {"GAUGE32", TEV_INDEX_GAUGE},
-      {"Counter32", TEV_INDEX_COUNTER},      {"TimeTicks", TEV_INDEX_TIME_TICKS},
-      {"IpAddress", TEV_INDEX_IP_ADDRESS},   {"OctetString", TEV_INDEX_OCTETS},
-      {"ObjectIdentifier", TEV_INDEX_OID},   {"InetAddress", TEV_INDEX_INET_ADDRESS},
-      {"Fixed:6", TEV_INDEX_FIXED},          {"OctetString/implied", TEV_INDEX_OCTETS},
+      {"INTEGER", TEV_INDEX_INTEGER},      {"Integer32", TEV_INDEX_INTEGER},
+      {"Unsigned32", TEV_INDEX_GAUGE},     {"GAUGE32", TEV_INDEX_GAUGE},
+      {"Counter32", TEV_INDEX_COUNTER},    {"TimeTicks", TEV_INDEX_TIME_TICKS},
+      {"IpAddress", TEV_INDEX_IP_ADDRESS}, {"OctetString", TEV_INDEX_OCTETS},
+      {"ObjectIdentifier", TEV_INDEX_OID}, {"InetAddress", TEV_INDEX_INET_ADDRESS},
+      {"Fixed:6", TEV_INDEX_FIXED},        {"OctetString/implied", TEV_INDEX_OCTETS},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.word);

@@ -81,8 +81,9 @@ TEST(ValueTextTest, ReadsTheWholeTextInRangeOrRefuses) {
     if (c.type == ASN_OCTET_STRING) {
       unsigned long length = 0;
       const unsigned char* octets = value->get_octets(&length, &err);
-      EXPECT_EQ(length == 0 ? std::string() : std::string(reinterpret_cast<const char*>(octets), length),
-                c.expected);
+      EXPECT_EQ(
+          length == 0 ? std::string() : std::string(reinterpret_cast<const char*>(octets), length),
+          c.expected);
     } else {
       CTevAsnBuffer* text = value->to_text(&err);
       ASSERT_NE(text, nullptr);

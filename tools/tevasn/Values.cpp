@@ -56,8 +56,8 @@ ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string
       if (text.size() != choice.fixed_count()) {
         CTevAsnBuffer hex;
         CTevAsnBuffer why;
-        const long err = tev_parse_hex_octets(text.data(), static_cast<unsigned long>(text.size()),
-                                              &hex, &why);
+        const long err =
+            tev_parse_hex_octets(text.data(), static_cast<unsigned long>(text.size()), &hex, &why);
         if (err != ASN_OK) {
           *reason = choice.written + " takes " + std::to_string(choice.fixed_count()) +
                     " characters of text or " + std::to_string(choice.fixed_count()) +
