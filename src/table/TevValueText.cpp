@@ -103,6 +103,11 @@ bool check_form(unsigned long type, TevSpan text, std::uint64_t* number, bool* n
   }
 }
 
+ITevAsnValue* fail(long* err, long code) {
+  tev_table_set_error(err, code);
+  return nullptr;
+}
+
 long refuse(const char* text, unsigned long length, const char* form, CTevAsnBuffer* reason) {
   CTevTextBuilder why;
   why.append_quoted(text, length);
@@ -117,7 +122,7 @@ ITevAsnValue* read_oid(const char* text, unsigned long length, CTevAsnBuffer* re
   unsigned long count = 0;
   long rc = tev_parse_sub_ids(text, length, sub_ids, kMaxSubIds, &count, reason);
   if (rc == ASN_E_INVALID_ARGUMENT) rc = ASN_E_VALUE_TEXT;
-  if (rc != ASN_OK) return tev_table_set_error(err, rc), nullptr;
+  if (rc != ASN_OK) return fail(err, rc);
   ITevAsnObjectID* oid = tev_create_asn_object_id(&rc);
   for (unsigned long i = 0; oid != nullptr && rc == ASN_OK && i < count; ++i) {
     rc = oid->append_sub_id(sub_ids[i]);
@@ -188,22 +193,21 @@ long tev_parse_hex_octets(const char* text, unsigned long length, CTevAsnBuffer*
 
 ITevAsnValue* tev_read_value(unsigned long type, const char* text, unsigned long length,
                              CTevAsnBuffer* reason, long* err) {
-  if (text == nullptr && length != 0)
-    return tev_table_set_error(err, ASN_E_INVALID_ARGUMENT), nullptr;
+  if (text == nullptr && length != 0) return fail(err, ASN_E_INVALID_ARGUMENT);
   if (type == ASN_OBJECT_ID) return read_oid(text, length, reason, err);
   if (type == ASN_OCTET_STRING || type == ASN_OPAQUE) {
     CTevAsnBuffer octets;
     const long rc = tev_parse_hex_octets(text, length, &octets, reason);
-    if (rc != ASN_OK) return tev_table_set_error(err, rc), nullptr;
+    if (rc != ASN_OK) return fail(err, rc);
     return with_octets(type, octets, err);
   }
   const char* form = form_of(type);
-  if (form == nullptr) return tev_table_set_error(err, ASN_E_INVALID_ARGUMENT), nullptr;
+  if (form == nullptr) return fail(err, ASN_E_INVALID_ARGUMENT);
   std::uint64_t number = 0;
   bool negative = false;
   unsigned char ipv6[16];
   if (!check_form(type, {text, length}, &number, &negative, ipv6)) {
-    return tev_table_set_error(err, refuse(text, length, form, reason)), nullptr;
+    return fail(err, refuse(text, length, form, reason));
   }
   const EAsnType asn_type = static_cast<EAsnType>(type);
   if (type == ASN_INTEGER) {
@@ -217,7 +221,7 @@ ITevAsnValue* tev_read_value(unsigned long type, const char* text, unsigned long
   if (type == ASN_IPV6_ADDRESS) {
     CTevAsnBuffer octets;
     const long rc = octets.assign(ipv6, sizeof ipv6);
-    if (rc != ASN_OK) return tev_table_set_error(err, rc), nullptr;
+    if (rc != ASN_OK) return fail(err, rc);
     return with_octets(type, octets, err);
   }
   // Every form left is short: at most 20 digits, or an address of at most 26.
