@@ -1,6 +1,8 @@
 #include "table/TevIndexKinds.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "TevAsnTable.h"
 
@@ -65,10 +67,10 @@ std::uint32_t tev_index_kind_find(const char* name, unsigned long length) {
   for (std::uint32_t kind = TEV_INDEX_INTEGER; kind < TEV_INDEX_KIND_END; ++kind) {
     if (same_name(kKinds[kind - TEV_INDEX_INTEGER].name, name, length)) return kind;
   }
-  for (const TevKindAlias& alias : kAliases) {
-    if (same_name(alias.name, name, length)) return alias.kind;
-  }
-  return 0;
+  const TevKindAlias* alias =
+      std::find_if(std::begin(kAliases), std::end(kAliases),
+                   [&](const TevKindAlias& a) { return same_name(a.name, name, length); });
+  return alias == std::end(kAliases) ? 0 : alias->kind;
 }
 
 const char* tev_index_kind_name(unsigned long kind) {

@@ -1,5 +1,7 @@
 #include "table/TevTextScan.h"
 
+#include <cstddef>
+
 namespace {
 
 // Groups of one to four hexadecimal digits separated by ':' (the last may be
@@ -96,7 +98,7 @@ bool tev_scan_ipv6(TevSpan text, unsigned char* out) {
   std::uint32_t groups[8] = {0, 0, 0, 0, 0, 0, 0, 0};
   for (int i = 0; i < head_count; ++i) groups[i] = head[i];
   for (int i = 0; i < tail_count; ++i) groups[8 - tail_count + i] = tail[i];
-  for (int i = 0; i < 8; ++i) {
+  for (std::size_t i = 0; i < 8; ++i) {
     out[2 * i] = static_cast<unsigned char>(groups[i] >> 8);
     out[2 * i + 1] = static_cast<unsigned char>(groups[i] & 0xFF);
   }
