@@ -17,6 +17,7 @@ set(TEVASN_PUBLIC_HEADERS
   include/ITevAsnObjectID.h
   include/ITevAsnValue.h
   include/ITevAsnValueVisitor.h
+  include/TevAsnDisplay.h
   include/TevAsnTable.h
   include/TevAsnTypes.h
   include/TevAsnValue.h

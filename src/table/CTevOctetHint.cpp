@@ -1,0 +1,290 @@
+#include "table/CTevOctetHint.h"
+
+#include "TevAsnDisplay.h"
+#include "table/TevReason.h"
+
+using namespace NTevAsnValue;
+using tev_table::fail;
+using tev_table::shown;
+
+namespace {
+
+constexpr unsigned long kMaxOctetLength = 65535;
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Starts a new specification: a repeat indicator or an octet length.
+bool starts_spec(char c) { return c == '*' || is_digit(c); }
+
+int digit_value(char c, unsigned base) {
+  int v = -1;
+  if (c >= '0' && c <= '9') v = c - '0';
+  if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+  return v >= 0 && static_cast<unsigned>(v) < base ? v : -1;
+}
+
+unsigned base_of(char format) { return format == 'x' ? 16 : format == 'o' ? 8 : 10; }
+
+const char* base_name(char format) {
+  return format == 'x' ? "hexadecimal" : format == 'o' ? "octal" : "decimal";
+}
+
+// A big-endian number of at most 8 octets in decimal or octal.
+void put_number(const unsigned char* octets, unsigned long count, unsigned base,
+                CTevTextBuilder* out) {
+  unsigned long long value = 0;
+  for (unsigned long i = 0; i < count; ++i) value = value << 8 | octets[i];
+  char digits[24];
+  unsigned n = 0;
+  do {
+    digits[sizeof digits - 1 - n++] = static_cast<char>('0' + value % base);
+    value /= base;
+  } while (value != 0);
+  out->put(digits + sizeof digits - n, n);
+}
+
+// The first `count` octets without a trailing incomplete UTF-8 character.
+unsigned long whole_utf8(const unsigned char* octets, unsigned long count) {
+  for (unsigned long back = 1; back <= 4 && back <= count; ++back) {
+    const unsigned char c = octets[count - back];
+    if ((c & 0xC0) == 0x80) continue;  // a continuation octet: look further back
+    const unsigned long need = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3
+                                          : (c & 0xF8) == 0xF0   ? 4
+                                                                 : 1;
+    return need > back ? count - back : count;
+  }
+  return count;
+}
+
+void put_value(char format, const unsigned char* octets, unsigned long count,
+               CTevTextBuilder* out) {
+  switch (format) {
+    case 'x':
+      for (unsigned long i = 0; i < count; ++i) {
+        const char pair[2] = {kHexDigits[octets[i] >> 4], kHexDigits[octets[i] & 0x0F]};
+        out->put(pair, 2);
+      }
+      break;
+    case 'd':
+    case 'o':
+      if (count != 0) put_number(octets, count, base_of(format), out);
+      break;
+    case 't':
+      out->put(octets, whole_utf8(octets, count));
+      break;
+    default:  // 'a'
+      out->put(octets, count);
+      break;
+  }
+}
+
+}  // namespace
+
+long CTevOctetHint::parse(const char* hint, CTevAsnBuffer* reason) {
+  count_ = 0;
+  const char* p = hint;
+  if (*p == '\0') return fail(reason, ASN_E_HINT, "empty hint");
+  while (*p != '\0') {
+    const unsigned position = static_cast<unsigned>(p - hint) + 1;
+    if (count_ == kMaxSpecs) {
+      return fail(reason, ASN_E_HINT, "hint position %u: more than %u specifications", position,
+                  kMaxSpecs);
+    }
+    Spec spec{};
+    spec.position = position;
+    if (*p == '*') {
+      spec.repeat = true;
+      ++p;
+    }
+    if (!is_digit(*p)) {
+      return fail(reason, ASN_E_HINT, "hint position %u: an octet length needs digits",
+                  static_cast<unsigned>(p - hint) + 1);
+    }
+    for (; is_digit(*p); ++p) {
+      spec.octets = spec.octets * 10 + static_cast<unsigned long>(*p - '0');
+      if (spec.octets > kMaxOctetLength) {
+        return fail(reason, ASN_E_HINT, "hint position %u: octet length above %lu", position,
+                    kMaxOctetLength);
+      }
+    }
+    const unsigned format_position = static_cast<unsigned>(p - hint) + 1;
+    switch (*p) {
+      case 'x':
+      case 'd':
+      case 'o':
+      case 'a':
+      case 't':
+        spec.format = *p++;
+        break;
+      case '\0':
+        return fail(reason, ASN_E_HINT, "hint position %u: no format after the octet length",
+                    format_position);
+      default:
+        return fail(reason, ASN_E_HINT, "hint position %u: unknown format '%s'", format_position,
+                    shown(*p).text);
+    }
+    if ((spec.format == 'd' || spec.format == 'o') && spec.octets > 8) {
+      return fail(reason, ASN_E_HINT, "hint position %u: '%c' takes at most 8 octets",
+                  format_position, spec.format);
+    }
+    if (*p != '\0' && !starts_spec(*p)) {
+      spec.separator = *p++;
+      if (*p != '\0' && !starts_spec(*p)) {
+        if (!spec.repeat) {
+          return fail(reason, ASN_E_HINT,
+                      "hint position %u: terminator '%s' without a repeat indicator '*'",
+                      static_cast<unsigned>(p - hint) + 1, shown(*p).text);
+        }
+        spec.terminator = *p++;
+      }
+    }
+    specs_[count_++] = spec;
+  }
+  return ASN_OK;
+}
+
+long CTevOctetHint::format(const unsigned char* octets, unsigned long length,
+                           CTevTextBuilder* out, CTevAsnBuffer* reason) const {
+  unsigned long at = 0;
+  unsigned i = 0;
+  while (at < length) {
+    const Spec& spec = specs_[i];
+    const bool last = i + 1 == count_;
+    unsigned long repeat = 1;
+    if (spec.repeat) {
+      repeat = octets[at++];
+    } else if (spec.octets == 0 && last) {
+      return fail(reason, ASN_E_HINT,
+                  "hint position %u: the last specification takes no octets while %lu remain",
+                  spec.position, length - at);
+    }
+    for (unsigned long r = 0; r < repeat && at < length; ++r) {
+      const unsigned long count = length - at < spec.octets ? length - at : spec.octets;
+      put_value(spec.format, octets + at, count, out);
+      at += count;
+      if (at == length) break;
+      if (spec.repeat && r + 1 == repeat && spec.terminator != 0) {
+        out->put(spec.terminator);
+      } else if (spec.separator != 0) {
+        out->put(spec.separator);
+      }
+    }
+    if (repeat == 0 && spec.terminator != 0 && at < length) out->put(spec.terminator);
+    if (!last) ++i;
+  }
+  return ASN_OK;
+}
+
+long CTevOctetHint::one_way_check(CTevAsnBuffer* reason) const {
+  for (unsigned i = 0; i < count_; ++i) {
+    const Spec& spec = specs_[i];
+    if (spec.repeat) {
+      return fail(reason, ASN_E_HINT_ONE_WAY,
+                  "hint position %u: a repeat indicator has no single reading back", spec.position);
+    }
+    if ((spec.format != 'd' && spec.format != 'o') || spec.octets == 0 || spec.separator != 0) {
+      continue;
+    }
+    unsigned next = i + 1;
+    while (next < count_ && specs_[next].octets == 0 && specs_[next].separator == 0) ++next;
+    if (next < count_ && specs_[next].octets != 0) {
+      return fail(reason, ASN_E_HINT_ONE_WAY,
+                  "hint position %u: a number without a separator runs into the next value",
+                  spec.position);
+    }
+  }
+  return ASN_OK;
+}
+
+long CTevOctetHint::read_number(const Spec& spec, const char* text, unsigned long length,
+                                unsigned long* at, CTevTextBuilder* out,
+                                CTevAsnBuffer* reason) const {
+  const unsigned base = base_of(spec.format);
+  const unsigned long start = *at;
+  if (base == 16) {
+    // Two digits per octet, as the display writes them; an odd count has its
+    // high digit implied zero.
+    unsigned long end = start;
+    while (end < length && end - start < 2 * spec.octets && digit_value(text[end], 16) >= 0) ++end;
+    if (end == start) {
+      return fail(reason, ASN_E_HINT_TEXT, "text position %lu: '%s' where a %s digit belongs",
+                  start + 1, shown(text[start]).text, base_name(spec.format));
+    }
+    unsigned long i = start;
+    if ((end - start) % 2 != 0) out->put(static_cast<char>(digit_value(text[i++], 16)));
+    for (; i < end; i += 2) {
+      out->put(static_cast<char>(digit_value(text[i], 16) << 4 | digit_value(text[i + 1], 16)));
+    }
+    *at = end;
+    return ASN_OK;
+  }
+  const unsigned long long limit =
+      spec.octets == 8 ? ~0ULL : (1ULL << (8 * spec.octets)) - 1;
+  unsigned long long value = 0;
+  unsigned long end = start;
+  for (int d; end < length && (d = digit_value(text[end], base)) >= 0; ++end) {
+    const unsigned long long digit = static_cast<unsigned long long>(d);
+    if (value > (limit - digit) / base) {
+      return fail(reason, ASN_E_HINT_TEXT, "text position %lu: the number does not fit %lu octet%s",
+                  start + 1, spec.octets, spec.octets == 1 ? "" : "s");
+    }
+    value = value * base + digit;
+  }
+  if (end == start) {
+    return fail(reason, ASN_E_HINT_TEXT, "text position %lu: '%s' where a %s digit belongs",
+                start + 1, shown(text[start]).text, base_name(spec.format));
+  }
+  for (unsigned long k = spec.octets; k-- > 0;) out->put(static_cast<char>(value >> (8 * k)));
+  *at = end;
+  return ASN_OK;
+}
+
+long CTevOctetHint::read(const char* text, unsigned long length, CTevTextBuilder* out,
+                         CTevAsnBuffer* reason) const {
+  const long checked = one_way_check(reason);
+  if (checked != ASN_OK) return checked;
+  unsigned long at = 0;
+  unsigned i = 0;
+  while (at < length) {
+    const Spec& spec = specs_[i];
+    const bool last = i + 1 == count_;
+    if (spec.octets == 0) {
+      if (last) {
+        return fail(reason, ASN_E_HINT,
+                    "hint position %u: the last specification takes no octets while text remains",
+                    spec.position);
+      }
+    } else if (spec.format == 'a' || spec.format == 't') {
+      unsigned long count = length - at < spec.octets ? length - at : spec.octets;
+      if (spec.format == 't' && at + count < length) {
+        // Cut before a character that does not fit whole.
+        while (count > 0 && (static_cast<unsigned char>(text[at + count]) & 0xC0) == 0x80) --count;
+        if (count == 0) {
+          return fail(reason, ASN_E_HINT_TEXT,
+                      "text position %lu: a character longer than the octet length %lu", at + 1,
+                      spec.octets);
+        }
+      }
+      out->put(text + at, count);
+      at += count;
+    } else {
+      const long rc = read_number(spec, text, length, &at, out, reason);
+      if (rc != ASN_OK) return rc;
+    }
+    if (at == length) break;
+    if (spec.separator != 0) {
+      if (text[at] != spec.separator) {
+        return fail(reason, ASN_E_HINT_TEXT, "text position %lu: '%s' where the hint has '%s'",
+                    at + 1, shown(text[at]).text, shown(spec.separator).text);
+      }
+      if (++at == length) {
+        return fail(reason, ASN_E_HINT_TEXT, "text position %lu: the text ends after '%s'", at,
+                    shown(spec.separator).text);
+      }
+    }
+    if (!last) ++i;
+  }
+  return ASN_OK;
+}
