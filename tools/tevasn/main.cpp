@@ -11,12 +11,14 @@ using namespace tevasn;
 namespace {
 
 int run(const Args& args) {
-  if (args.empty()) return usage_error("", "needs a command: encode, decode, show or help");
+  if (args.empty()) return usage_error("", "needs a command: encode, decode, show, format, parse or help");
   const std::string& command = args[0];
   const Args rest(args.begin() + 1, args.end());
   if (command == "encode") return run_encode(rest);
   if (command == "decode") return run_decode(rest);
   if (command == "show") return run_show(rest);
+  if (command == "format") return run_format(rest);
+  if (command == "parse") return run_parse(rest);
   if (command == "--version") {
     std::printf("tevasn %s\n", TEVASN_VERSION);
     return kExitOk;
