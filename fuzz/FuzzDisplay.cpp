@@ -14,10 +14,10 @@ using namespace tev_fuzz;
 
 namespace {
 
-const char* const kConventions[] = {
-    "DisplayString",   "SnmpAdminString", "PhysAddress",      "MacAddress",
-    "DateAndTime",     "InetAddressIPv4", "InetAddressIPv6",  "InetAddressIPv4z",
-    "InetAddressIPv6z", "InetAddressDNS", "NoSuchConvention"};
+const char* const kConventions[] = {"DisplayString",   "SnmpAdminString",  "PhysAddress",
+                                    "MacAddress",      "DateAndTime",      "InetAddressIPv4",
+                                    "InetAddressIPv6", "InetAddressIPv4z", "InetAddressIPv6z",
+                                    "InetAddressDNS",  "NoSuchConvention"};
 
 std::string content(const CTevAsnBuffer& buffer) {
   return std::string(buffer.data() == nullptr ? "" : buffer.data(), buffer.length());
@@ -37,9 +37,9 @@ void octet_hint(const std::string& hint, const std::string& data) {
   if (tev_parse_octets_hint(hint.c_str(), shown.data(), shown.length(), &back, &reason) != ASN_OK) {
     return;
   }
-  require(tev_format_octets_hint(hint.c_str(), back.data(), back.length(), &again, &reason) ==
-              ASN_OK,
-          "a display read back does not format");
+  require(
+      tev_format_octets_hint(hint.c_str(), back.data(), back.length(), &again, &reason) == ASN_OK,
+      "a display read back does not format");
   require(again.is_equal_buffer(&shown), "a display read back shows differently");
 }
 
@@ -92,8 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       integer_hint(hint, rest);
       break;
     case 2:
-      convention(kConventions[hint.size() % (sizeof kConventions / sizeof kConventions[0])],
-                 rest);
+      convention(kConventions[hint.size() % (sizeof kConventions / sizeof kConventions[0])], rest);
       break;
     default:
       opaque(rest);

@@ -27,12 +27,12 @@
 
 namespace NTevAsnValue {
 
-constexpr long ASN_E_HINT = -420;            ///< malformed hint (the reason names the position)
-constexpr long ASN_E_HINT_TEXT = -421;       ///< text does not fit the hint (names the position)
-constexpr long ASN_E_HINT_ONE_WAY = -422;    ///< the hint allows more than one reading of a text
-constexpr long ASN_E_TC_UNKNOWN = -423;      ///< no textual convention of that name
-constexpr long ASN_E_TC_LENGTH = -424;       ///< the octet count breaks the convention's rule
-constexpr long ASN_E_NOT_WRAPPED = -425;     ///< Opaque octets that are not a wrapped number
+constexpr long ASN_E_HINT = -420;          ///< malformed hint (the reason names the position)
+constexpr long ASN_E_HINT_TEXT = -421;     ///< text does not fit the hint (names the position)
+constexpr long ASN_E_HINT_ONE_WAY = -422;  ///< the hint allows more than one reading of a text
+constexpr long ASN_E_TC_UNKNOWN = -423;    ///< no textual convention of that name
+constexpr long ASN_E_TC_LENGTH = -424;     ///< the octet count breaks the convention's rule
+constexpr long ASN_E_NOT_WRAPPED = -425;   ///< Opaque octets that are not a wrapped number
 
 /// How raw octets are shown (tev_render_octets, tev_format_value).
 constexpr long TEV_OCTETS_TEXT = 0;  ///< the octets as they are
@@ -41,16 +41,16 @@ constexpr long TEV_OCTETS_AUTO = 2;  ///< text when every octet is 0x20..0x7E, e
 
 /// The numbers an Opaque value can wrap: the type octet after the 0x9f tag.
 constexpr long TEV_OPAQUE_COUNTER64 = 0x76;
-constexpr long TEV_OPAQUE_FLOAT = 0x78;     ///< 4 octets, IEEE 754 single, big-endian
-constexpr long TEV_OPAQUE_DOUBLE = 0x79;    ///< 8 octets, IEEE 754 double, big-endian
+constexpr long TEV_OPAQUE_FLOAT = 0x78;   ///< 4 octets, IEEE 754 single, big-endian
+constexpr long TEV_OPAQUE_DOUBLE = 0x79;  ///< 8 octets, IEEE 754 double, big-endian
 constexpr long TEV_OPAQUE_INTEGER64 = 0x7a;
 constexpr long TEV_OPAQUE_UNSIGNED64 = 0x7b;
 
 /// A number wrapped in an Opaque value; `kind` says which field holds it.
 struct STevOpaqueNumber {
-  long kind = TEV_OPAQUE_DOUBLE;       ///< one of the TEV_OPAQUE_* kinds
-  double real = 0;                     ///< FLOAT (widened exactly) and DOUBLE
-  long long signed_value = 0;          ///< INTEGER64
+  long kind = TEV_OPAQUE_DOUBLE;          ///< one of the TEV_OPAQUE_* kinds
+  double real = 0;                        ///< FLOAT (widened exactly) and DOUBLE
+  long long signed_value = 0;             ///< INTEGER64
   unsigned long long unsigned_value = 0;  ///< COUNTER64 and UNSIGNED64
 };
 
@@ -74,10 +74,11 @@ TEV_ASN_TABLE_API long tev_format_octets_hint(const char* hint, const void* octe
                                               CTevAsnBuffer* reason);
 
 /// Reads `length` characters of `text` back to octets by an OCTET STRING hint.
-/// Numbers are written in full octet length; a fixed-length `a`/`t` takes its
-/// count of octets. 0; ASN_E_HINT; ASN_E_HINT_ONE_WAY for a hint with a repeat
-/// indicator or a `d`/`o` number without a separator before the next value;
-/// ASN_E_HINT_TEXT naming the text's position; -2; -3.
+/// Decimal and octal numbers fill their octet length, hex gives one octet per
+/// two digits (at most the octet length); `a`/`t` take up to their count of
+/// octets, `t` never splitting a character. 0; ASN_E_HINT; ASN_E_HINT_ONE_WAY
+/// for a hint with a repeat indicator or a `d`/`o` number without a separator
+/// before the next value; ASN_E_HINT_TEXT naming the text's position; -2; -3.
 TEV_ASN_TABLE_API long tev_parse_octets_hint(const char* hint, const char* text,
                                              unsigned long length, CTevAsnBuffer* out,
                                              CTevAsnBuffer* reason);

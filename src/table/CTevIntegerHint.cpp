@@ -49,8 +49,8 @@ long CTevIntegerHint::parse(const char* hint, CTevAsnBuffer* reason) {
 void CTevIntegerHint::format(long long value, CTevTextBuilder* out) const {
   const unsigned base = format_ == 'x' ? 16 : format_ == 'o' ? 8 : format_ == 'b' ? 2 : 10;
   // The magnitude without overflow for the most negative value.
-  unsigned long long magnitude =
-      value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+  unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                           : static_cast<unsigned long long>(value);
   char digits[kMaxDecimals + 72];
   unsigned n = 0;
   char* const end = digits + sizeof digits;

@@ -94,7 +94,8 @@ bool CTevIpv6Text::read(const char* text, unsigned long length, unsigned char* a
   std::memset(address, 0, 16);
   const unsigned tail = gap < 0 ? 0 : count - static_cast<unsigned>(gap);
   for (unsigned i = 0; i < count; ++i) {
-    const unsigned slot = gap < 0 || i < static_cast<unsigned>(gap) ? i : 8 - tail + (i - static_cast<unsigned>(gap));
+    const unsigned slot =
+        gap < 0 || i < static_cast<unsigned>(gap) ? i : 8 - tail + (i - static_cast<unsigned>(gap));
     address[2 * slot] = static_cast<unsigned char>(groups[i] >> 8);
     address[2 * slot + 1] = static_cast<unsigned char>(groups[i] & 0xFF);
   }

@@ -31,18 +31,34 @@ const char* base_name(char format) {
   return format == 'x' ? "hexadecimal" : format == 'o' ? "octal" : "decimal";
 }
 
-// A big-endian number of at most 8 octets in decimal or octal.
-void put_number(const unsigned char* octets, unsigned long count, unsigned base,
+// A big-endian number of at most 8 octets in decimal or octal, written in
+// place (constant divisors, so no division instruction).
+void put_number(const unsigned char* octets, unsigned long count, bool octal,
                 CTevTextBuilder* out) {
   unsigned long long value = 0;
   for (unsigned long i = 0; i < count; ++i) value = value << 8 | octets[i];
+  char* const room = out->room(24);
+  if (room == nullptr) return;
+  if (!octal && value < 1000) {
+    // The common case (dates, addresses): up to three digits, no loop.
+    const unsigned v = static_cast<unsigned>(value);
+    unsigned long n = 0;
+    if (v >= 100) room[n++] = static_cast<char>('0' + v / 100);
+    if (v >= 10) room[n++] = static_cast<char>('0' + v / 10 % 10);
+    room[n++] = static_cast<char>('0' + v % 10);
+    out->advance(n);
+    return;
+  }
   char digits[24];
-  unsigned n = 0;
+  char* const end = digits + sizeof digits;
+  char* p = end;
   do {
-    digits[sizeof digits - 1 - n++] = static_cast<char>('0' + value % base);
-    value /= base;
+    *--p = static_cast<char>('0' + (octal ? value & 7 : value % 10));
+    value = octal ? value >> 3 : value / 10;
   } while (value != 0);
-  out->put(digits + sizeof digits - n, n);
+  const unsigned long n = static_cast<unsigned long>(end - p);
+  for (unsigned long i = 0; i < n; ++i) room[i] = p[i];
+  out->advance(n);
 }
 
 // The first `count` octets without a trailing incomplete UTF-8 character.
@@ -50,9 +66,11 @@ unsigned long whole_utf8(const unsigned char* octets, unsigned long count) {
   for (unsigned long back = 1; back <= 4 && back <= count; ++back) {
     const unsigned char c = octets[count - back];
     if ((c & 0xC0) == 0x80) continue;  // a continuation octet: look further back
-    const unsigned long need = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3
-                                          : (c & 0xF8) == 0xF0   ? 4
-                                                                 : 1;
+    const unsigned long need = c < 0x80             ? 1
+                               : (c & 0xE0) == 0xC0 ? 2
+                               : (c & 0xF0) == 0xE0 ? 3
+                               : (c & 0xF8) == 0xF0 ? 4
+                                                    : 1;
     return need > back ? count - back : count;
   }
   return count;
@@ -61,15 +79,19 @@ unsigned long whole_utf8(const unsigned char* octets, unsigned long count) {
 void put_value(char format, const unsigned char* octets, unsigned long count,
                CTevTextBuilder* out) {
   switch (format) {
-    case 'x':
+    case 'x': {
+      char* const room = out->room(2 * count);
+      if (room == nullptr) return;
       for (unsigned long i = 0; i < count; ++i) {
-        const char pair[2] = {kHexDigits[octets[i] >> 4], kHexDigits[octets[i] & 0x0F]};
-        out->put(pair, 2);
+        room[2 * i] = kHexDigits[octets[i] >> 4];
+        room[2 * i + 1] = kHexDigits[octets[i] & 0x0F];
       }
+      out->advance(2 * count);
       break;
+    }
     case 'd':
     case 'o':
-      if (count != 0) put_number(octets, count, base_of(format), out);
+      if (count != 0) put_number(octets, count, format == 'o', out);
       break;
     case 't':
       out->put(octets, whole_utf8(octets, count));
@@ -82,76 +104,96 @@ void put_value(char format, const unsigned char* octets, unsigned long count,
 
 }  // namespace
 
+inline CTevOctetHint::Fault CTevOctetHint::read_spec(const char* hint, const char** at,
+                                                     Spec* spec) {
+  const char* p = *at;
+  spec->position = static_cast<unsigned>(p - hint) + 1;
+  spec->repeat = *p == '*';
+  if (spec->repeat) ++p;
+  *at = p;
+  if (!is_digit(*p)) return Fault::kNoDigits;
+  unsigned long octets = 0;
+  for (; is_digit(*p); ++p) {
+    octets = octets * 10 + static_cast<unsigned long>(*p - '0');
+    if (octets > kMaxOctetLength) return Fault::kLongOctetLength;
+  }
+  spec->octets = octets;
+  *at = p;
+  const char format = *p;
+  if (format == 'd' || format == 'o') {
+    if (octets > 8) return Fault::kWideNumber;
+  } else if (format != 'x' && format != 'a' && format != 't') {
+    return format == '\0' ? Fault::kNoFormat : Fault::kUnknownFormat;
+  }
+  spec->format = format;
+  ++p;
+  spec->separator = 0;
+  spec->terminator = 0;
+  if (*p != '\0' && !starts_spec(*p)) {
+    spec->separator = *p++;
+    if (*p != '\0' && !starts_spec(*p)) {
+      *at = p;
+      if (!spec->repeat) return Fault::kLoneTerminator;
+      spec->terminator = *p++;
+    }
+  }
+  *at = p;
+  return Fault::kNone;
+}
+
+long CTevOctetHint::hint_fault(Fault fault, const char* hint, const char* at, const Spec& spec,
+                               CTevAsnBuffer* reason) {
+  const unsigned position = static_cast<unsigned>(at - hint) + 1;
+  switch (fault) {
+    case Fault::kNoDigits:
+      return fail(reason, ASN_E_HINT, "hint position %u: an octet length needs digits", position);
+    case Fault::kLongOctetLength:
+      return fail(reason, ASN_E_HINT, "hint position %u: octet length above %lu", spec.position,
+                  kMaxOctetLength);
+    case Fault::kWideNumber:
+      return fail(reason, ASN_E_HINT, "hint position %u: '%c' takes at most 8 octets", position,
+                  *at);
+    case Fault::kNoFormat:
+      return fail(reason, ASN_E_HINT, "hint position %u: no format after the octet length",
+                  position);
+    case Fault::kUnknownFormat:
+      return fail(reason, ASN_E_HINT, "hint position %u: unknown format '%s'", position,
+                  shown(*at).text);
+    default:
+      return fail(reason, ASN_E_HINT,
+                  "hint position %u: terminator '%s' without a repeat indicator '*'", position,
+                  shown(*at).text);
+  }
+}
+
 long CTevOctetHint::parse(const char* hint, CTevAsnBuffer* reason) {
   count_ = 0;
-  const char* p = hint;
-  if (*p == '\0') return fail(reason, ASN_E_HINT, "empty hint");
-  while (*p != '\0') {
-    const unsigned position = static_cast<unsigned>(p - hint) + 1;
+  if (*hint == '\0') return fail(reason, ASN_E_HINT, "empty hint");
+  for (const char* p = hint; *p != '\0'; ++count_) {
     if (count_ == kMaxSpecs) {
-      return fail(reason, ASN_E_HINT, "hint position %u: more than %u specifications", position,
-                  kMaxSpecs);
+      return fail(reason, ASN_E_HINT, "hint position %u: more than %u specifications",
+                  static_cast<unsigned>(p - hint) + 1, kMaxSpecs);
     }
-    Spec spec{};
-    spec.position = position;
-    if (*p == '*') {
-      spec.repeat = true;
-      ++p;
-    }
-    if (!is_digit(*p)) {
-      return fail(reason, ASN_E_HINT, "hint position %u: an octet length needs digits",
-                  static_cast<unsigned>(p - hint) + 1);
-    }
-    for (; is_digit(*p); ++p) {
-      spec.octets = spec.octets * 10 + static_cast<unsigned long>(*p - '0');
-      if (spec.octets > kMaxOctetLength) {
-        return fail(reason, ASN_E_HINT, "hint position %u: octet length above %lu", position,
-                    kMaxOctetLength);
-      }
-    }
-    const unsigned format_position = static_cast<unsigned>(p - hint) + 1;
-    switch (*p) {
-      case 'x':
-      case 'd':
-      case 'o':
-      case 'a':
-      case 't':
-        spec.format = *p++;
-        break;
-      case '\0':
-        return fail(reason, ASN_E_HINT, "hint position %u: no format after the octet length",
-                    format_position);
-      default:
-        return fail(reason, ASN_E_HINT, "hint position %u: unknown format '%s'", format_position,
-                    shown(*p).text);
-    }
-    if ((spec.format == 'd' || spec.format == 'o') && spec.octets > 8) {
-      return fail(reason, ASN_E_HINT, "hint position %u: '%c' takes at most 8 octets",
-                  format_position, spec.format);
-    }
-    if (*p != '\0' && !starts_spec(*p)) {
-      spec.separator = *p++;
-      if (*p != '\0' && !starts_spec(*p)) {
-        if (!spec.repeat) {
-          return fail(reason, ASN_E_HINT,
-                      "hint position %u: terminator '%s' without a repeat indicator '*'",
-                      static_cast<unsigned>(p - hint) + 1, shown(*p).text);
-        }
-        spec.terminator = *p++;
-      }
-    }
-    specs_[count_++] = spec;
+    const Fault fault = read_spec(hint, &p, &specs_[count_]);
+    if (fault != Fault::kNone) return hint_fault(fault, hint, p, specs_[count_], reason);
   }
   return ASN_OK;
 }
 
-long CTevOctetHint::format(const unsigned char* octets, unsigned long length,
-                           CTevTextBuilder* out, CTevAsnBuffer* reason) const {
+long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsigned long length,
+                           CTevTextBuilder* out, CTevAsnBuffer* reason) {
+  // One pass over the hint: each specification is read when it is first
+  // applied, and the last one stays for the octets that remain.
+  if (*hint == '\0') return fail(reason, ASN_E_HINT, "empty hint");
+  const char* p = hint;
+  Spec spec{};
   unsigned long at = 0;
-  unsigned i = 0;
   while (at < length) {
-    const Spec& spec = specs_[i];
-    const bool last = i + 1 == count_;
+    if (*p != '\0') {
+      const Fault fault = read_spec(hint, &p, &spec);
+      if (fault != Fault::kNone) return hint_fault(fault, hint, p, spec, reason);
+    }
+    const bool last = *p == '\0';
     unsigned long repeat = 1;
     if (spec.repeat) {
       repeat = octets[at++];
@@ -172,7 +214,12 @@ long CTevOctetHint::format(const unsigned char* octets, unsigned long length,
       }
     }
     if (repeat == 0 && spec.terminator != 0 && at < length) out->put(spec.terminator);
-    if (!last) ++i;
+  }
+  // Specifications left when the octets ran out show nothing, but a
+  // malformed one is still an error.
+  while (*p != '\0') {
+    const Fault fault = read_spec(hint, &p, &spec);
+    if (fault != Fault::kNone) return hint_fault(fault, hint, p, spec, reason);
   }
   return ASN_OK;
 }
@@ -220,8 +267,7 @@ long CTevOctetHint::read_number(const Spec& spec, const char* text, unsigned lon
     *at = end;
     return ASN_OK;
   }
-  const unsigned long long limit =
-      spec.octets == 8 ? ~0ULL : (1ULL << (8 * spec.octets)) - 1;
+  const unsigned long long limit = spec.octets == 8 ? ~0ULL : (1ULL << (8 * spec.octets)) - 1;
   unsigned long long value = 0;
   unsigned long end = start;
   for (int d; end < length && (d = digit_value(text[end], base)) >= 0; ++end) {

@@ -52,8 +52,7 @@ long CTevOpaqueNumber::unwrap(const unsigned char* octets, unsigned long length,
   const unsigned long count = octets[2];
   if (count != length - 3) {
     return fail(reason, ASN_E_NOT_WRAPPED,
-                "not a wrapped number: length octet %lu, but %lu octets follow", count,
-                length - 3);
+                "not a wrapped number: length octet %lu, but %lu octets follow", count, length - 3);
   }
   const unsigned char* number = octets + 3;
   STevOpaqueNumber result;

@@ -16,8 +16,8 @@ bool CTevTextBuilder::grow(unsigned long more) {
   }
   unsigned long capacity = capacity_;
   while (capacity - length_ < more) capacity = capacity > kMax / 2 ? kMax : capacity * 2;
-  char* block = static_cast<char*>(
-      data_ == inline_ ? std::malloc(capacity) : std::realloc(data_, capacity));
+  char* block =
+      static_cast<char*>(data_ == inline_ ? std::malloc(capacity) : std::realloc(data_, capacity));
   if (block == nullptr) {
     failed_ = true;
     return false;

@@ -66,11 +66,7 @@ long CTevTextualConvention::check_length(unsigned long length, CTevAsnBuffer* re
 
 long CTevTextualConvention::format(const unsigned char* octets, unsigned long length,
                                    CTevTextBuilder* out, CTevAsnBuffer* reason) const {
-  if (kind == Kind::kHint) {
-    CTevOctetHint parsed;
-    const long rc = parsed.parse(hint, reason);
-    return rc != ASN_OK ? rc : parsed.format(octets, length, out, reason);
-  }
+  if (kind == Kind::kHint) return CTevOctetHint::format(hint, octets, length, out, reason);
   CTevIpv6Text::write(octets, out);
   if (kind == Kind::kIpv6Zone) {
     const unsigned long zone = static_cast<unsigned long>(octets[16]) << 24 |
@@ -119,7 +115,8 @@ long CTevTextualConvention::read(const char* text, unsigned long length, CTevTex
                   at + 1);
     }
     for (; at < length; ++at) {
-      if (text[at] < '0' || text[at] > '9' || (zone = zone * 10 + (text[at] - '0')) > 0xFFFFFFFFULL) {
+      if (text[at] < '0' || text[at] > '9' ||
+          (zone = zone * 10 + (text[at] - '0')) > 0xFFFFFFFFULL) {
         return fail(reason, ASN_E_HINT_TEXT,
                     "text position %lu: the zone index is a number up to 4294967295", at + 1);
       }

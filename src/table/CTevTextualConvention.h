@@ -23,7 +23,7 @@ class CTevTextualConvention final {
             CTevAsnBuffer* reason) const;
 
   const char* name;
-  const char* hint;         ///< the DISPLAY-HINT, for Kind::kHint
+  const char* hint;  ///< the DISPLAY-HINT, for Kind::kHint
   Kind kind;
   unsigned long min_octets;
   unsigned long max_octets;

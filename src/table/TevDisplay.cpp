@@ -1,7 +1,6 @@
 // The exported functions of TevAsnDisplay.h: argument checks, then the
 // internal classes, the result built in one CTevTextBuilder and stored once.
 #include "TevAsnDisplay.h"
-
 #include "table/CTevIntegerHint.h"
 #include "table/CTevOctetHint.h"
 #include "table/CTevOpaqueNumber.h"
@@ -42,8 +41,7 @@ long tev_render_octets(const void* octets, unsigned long length, long rendering,
     return ASN_E_INVALID_ARGUMENT;
   }
   const unsigned char* p = bytes(octets);
-  if (rendering == TEV_OCTETS_TEXT ||
-      (rendering == TEV_OCTETS_AUTO && is_printable(p, length))) {
+  if (rendering == TEV_OCTETS_TEXT || (rendering == TEV_OCTETS_AUTO && is_printable(p, length))) {
     return out->assign(p, length);
   }
   CTevTextBuilder built;
@@ -71,11 +69,8 @@ long tev_format_octets_hint(const char* hint, const void* octets, unsigned long 
   if (hint == nullptr || out == nullptr || (octets == nullptr && length != 0)) {
     return ASN_E_INVALID_ARGUMENT;
   }
-  CTevOctetHint parsed;
-  long rc = parsed.parse(hint, reason);
-  if (rc != ASN_OK) return rc;
   CTevTextBuilder built;
-  rc = parsed.format(bytes(octets), length, &built, reason);
+  const long rc = CTevOctetHint::format(hint, bytes(octets), length, &built, reason);
   return store(rc, built, out);
 }
 

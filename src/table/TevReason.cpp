@@ -1,18 +1,9 @@
 #include "table/TevReason.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 namespace tev_table {
 
-long fail(CTevAsnBuffer* reason, long code, const char* format, ...) {
-  if (reason == nullptr) return code;
-  char line[256];
-  va_list args;
-  va_start(args, format);
-  const int n = std::vsnprintf(line, sizeof line, format, args);
-  va_end(args);
-  if (n >= 0) reason->assign_text(line);
+long fail(CTevAsnBuffer* reason, long code, const char* text) {
+  if (reason != nullptr) reason->assign_text(text);
   return code;
 }
 

@@ -68,8 +68,8 @@ TEST(AllocationFailure, DisplayFunctions) {
     return tev_parse_tc("InetAddressIPv6z", "2001:db8::1%7", 13, out, nullptr);
   });
   exercise_into("format a wrapped double", [&](CTevAsnBuffer* out) {
-    const unsigned char wrapped[] = {0x9f, 0x79, 0x08, 0x3f, 0xc3, 0x33, 0x33,
-                                     0x33, 0x33, 0x33, 0x33};
+    const unsigned char wrapped[] = {0x9f, 0x79, 0x08, 0x3f, 0xc3, 0x33,
+                                     0x33, 0x33, 0x33, 0x33, 0x33};
     return tev_format_opaque(wrapped, sizeof wrapped, out, nullptr);
   });
   exercise_into("wrap an Integer64", [&](CTevAsnBuffer* out) {

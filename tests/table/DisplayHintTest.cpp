@@ -32,15 +32,15 @@ TEST(OctetHint, FormatsByRfc2579Rules) {
        "1992-5-26,13:30:15.0,-4:0"},
       {"2d-1d-1d,1d:1d:1d.1d,1a1d:1d", "07 c8 05 1a 0d 1e 0f 00", "1992-5-26,13:30:15.0"},
       {"1d.1d.1d.1d", "c0 a8 01 0a", "192.168.1.10"},
-      {"1d.", "01 02 03", "1.2.3"},                 // the last specification again
-      {"1a1x:2d", "41", "A"},                       // specifications left over
-      {"2d", "01 00 ff", "256255"},                 // big-endian, fewer octets at the end
+      {"1d.", "01 02 03", "1.2.3"},  // the last specification again
+      {"1a1x:2d", "41", "A"},        // specifications left over
+      {"2d", "01 00 ff", "256255"},  // big-endian, fewer octets at the end
       {"2x", "00 0c 29", "000c29"},
       {"3o", "00 00 08", "10"},
       {"8d", "ff ff ff ff ff ff ff ff", "18446744073709551615"},
       {"*1x:/1a", "03 01 02 03 41 42", "01:02:03/AB"},  // separator not before the terminator
-      {"*1x:/1a", "00 41", "/A"},                        // repeat count zero
-      {"*1x:", "05 01 02", "01:02"},                     // repeat count beyond the data
+      {"*1x:/1a", "00 41", "/A"},                       // repeat count zero
+      {"*1x:", "05 01 02", "01:02"},                    // repeat count beyond the data
       {"*1d./", "02 0a 0b 01 0c", "10.11/12"},
       {"3t", "e2 82 ac e2 82", "\xe2\x82\xac"},  // incomplete character dropped
       {"0a-1d", "05", "-5"},
@@ -103,7 +103,10 @@ TEST(OctetHint, ReadsTextBack) {
       {"2x:", "c:0c29", "0c 0c 29"},
       {"2d.", "5.256", "00 05 01 00"},  // numbers in full octet length
       {"4a1d", "abcd7", "61 62 63 64 07"},
-      {"3t", "a\xe2\x82\xac" "b", "61 e2 82 ac 62"},  // a character is never split
+      {"3t",
+       "a\xe2\x82\xac"
+       "b",
+       "61 e2 82 ac 62"},  // a character is never split
   };
   for (const ParseCase& c : cases) {
     SCOPED_TRACE(std::string(c.hint) + " of " + c.text);
@@ -148,10 +151,18 @@ TEST(IntegerHint, FormatsByRfc2579Rules) {
     long long value;
     const char* display;
   } cases[] = {
-      {"d", 1234, "1234"},      {"d-2", 1234, "12.34"},  {"d-2", 5, "0.05"},
-      {"d-2", -1234, "-12.34"}, {"d-2", -5, "-0.05"},    {"d-1", 0, "0.0"},
-      {"x", 255, "ff"},         {"x", -255, "-ff"},      {"o", 8, "10"},
-      {"b", 5, "101"},          {"b", 0, "0"},           {"d", LLONG_MIN, "-9223372036854775808"},
+      {"d", 1234, "1234"},
+      {"d-2", 1234, "12.34"},
+      {"d-2", 5, "0.05"},
+      {"d-2", -1234, "-12.34"},
+      {"d-2", -5, "-0.05"},
+      {"d-1", 0, "0.0"},
+      {"x", 255, "ff"},
+      {"x", -255, "-ff"},
+      {"o", 8, "10"},
+      {"b", 5, "101"},
+      {"b", 0, "0"},
+      {"d", LLONG_MIN, "-9223372036854775808"},
       {"x", LLONG_MIN, "-8000000000000000"},
   };
   for (const auto& c : cases) {
@@ -167,13 +178,8 @@ TEST(IntegerHint, MalformedHintsNameThePosition) {
     const char* hint;
     const char* reason;
   } cases[] = {
-      {"", "empty"},
-      {"q", "position 1"},
-      {"x-2", "position 2"},
-      {"d2", "position 2"},
-      {"d-", "position 3"},
-      {"d-2x", "position 4"},
-      {"d-65", "more than 64"},
+      {"", "empty"},        {"q", "position 1"},    {"x-2", "position 2"},    {"d2", "position 2"},
+      {"d-", "position 3"}, {"d-2x", "position 4"}, {"d-65", "more than 64"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hint);

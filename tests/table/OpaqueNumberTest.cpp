@@ -59,11 +59,11 @@ TEST(OpaqueNumber, AnythingElseIsNotAWrappedNumber) {
   const char* const cases[] = {
       "",
       "04 01 02",
-      "9f 77 01 00",           // not a number kind
-      "9f 78 03 00 00 00",     // a float of 3 octets
-      "9f 78 04 00 00 00",     // fewer octets than the length says
+      "9f 77 01 00",                          // not a number kind
+      "9f 78 03 00 00 00",                    // a float of 3 octets
+      "9f 78 04 00 00 00",                    // fewer octets than the length says
       "9f 79 08 00 00 00 00 00 00 00 00 00",  // more
-      "9f 76 00",              // no octets
+      "9f 76 00",                             // no octets
       "9f 7a 09 00 00 00 00 00 00 00 00 01",
       "9f 7b 09 01 00 00 00 00 00 00 00 00",  // beyond 64 bits
   };

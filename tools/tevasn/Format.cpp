@@ -152,8 +152,8 @@ bool format_one(const DisplayOptions& options, const std::string& value, std::st
     } else if (options.has_tc) {
       rc = tev_format_tc(options.tc.c_str(), octets.data(), octets.size(), &out, &reason);
     } else {
-      rc = tev_format_octets_hint(options.hint.c_str(), octets.data(), octets.size(), &out,
-                                  &reason);
+      rc =
+          tev_format_octets_hint(options.hint.c_str(), octets.data(), octets.size(), &out, &reason);
     }
   }
   if (rc != ASN_OK) {
@@ -168,10 +168,10 @@ bool parse_one(const DisplayOptions& options, const std::string& text, std::stri
                std::string* problem) {
   CTevAsnBuffer out;
   CTevAsnBuffer reason;
-  const long rc = options.has_tc
-                      ? tev_parse_tc(options.tc.c_str(), text.data(), text.size(), &out, &reason)
-                      : tev_parse_octets_hint(options.hint.c_str(), text.data(), text.size(), &out,
-                                              &reason);
+  const long rc =
+      options.has_tc
+          ? tev_parse_tc(options.tc.c_str(), text.data(), text.size(), &out, &reason)
+          : tev_parse_octets_hint(options.hint.c_str(), text.data(), text.size(), &out, &reason);
   if (rc != ASN_OK) {
     *problem = words(reason, rc);
     return false;

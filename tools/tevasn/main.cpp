@@ -11,7 +11,8 @@ using namespace tevasn;
 namespace {
 
 int run(const Args& args) {
-  if (args.empty()) return usage_error("", "needs a command: encode, decode, show, format, parse or help");
+  if (args.empty())
+    return usage_error("", "needs a command: encode, decode, show, format, parse or help");
   const std::string& command = args[0];
   const Args rest(args.begin() + 1, args.end());
   if (command == "encode") return run_encode(rest);
