@@ -19,10 +19,6 @@ const char* const kConventions[] = {"DisplayString",   "SnmpAdminString",  "Phys
                                     "InetAddressIPv6", "InetAddressIPv4z", "InetAddressIPv6z",
                                     "InetAddressDNS",  "NoSuchConvention"};
 
-std::string content(const CTevAsnBuffer& buffer) {
-  return std::string(buffer.data() == nullptr ? "" : buffer.data(), buffer.length());
-}
-
 void octet_hint(const std::string& hint, const std::string& data) {
   CTevAsnBuffer shown, back, again, reason;
   const long rc = tev_format_octets_hint(hint.c_str(), data.data(), data.size(), &shown, &reason);

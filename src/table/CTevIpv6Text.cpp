@@ -1,5 +1,6 @@
 #include "table/CTevIpv6Text.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -15,8 +16,11 @@ int hex_value(char c) {
 
 void CTevIpv6Text::write(const unsigned char* address, CTevTextBuilder* out) {
   unsigned groups[8];
-  for (unsigned i = 0; i < 8; ++i) groups[i] = address[2 * i] << 8 | address[2 * i + 1];
-  unsigned best_start = 8, best_length = 1;  // a single zero group stays "0"
+  for (std::size_t i = 0; i < 8; ++i) {
+    groups[i] = static_cast<unsigned>(address[2 * i] << 8 | address[2 * i + 1]);
+  }
+  unsigned best_start = 8;
+  unsigned best_length = 1;  // a single zero group stays "0"
   for (unsigned i = 0; i < 8;) {
     unsigned j = i;
     while (j < 8 && groups[j] == 0) ++j;
@@ -94,7 +98,7 @@ bool CTevIpv6Text::read(const char* text, unsigned long length, unsigned char* a
   std::memset(address, 0, 16);
   const unsigned tail = gap < 0 ? 0 : count - static_cast<unsigned>(gap);
   for (unsigned i = 0; i < count; ++i) {
-    const unsigned slot =
+    const std::size_t slot =
         gap < 0 || i < static_cast<unsigned>(gap) ? i : 8 - tail + (i - static_cast<unsigned>(gap));
     address[2 * slot] = static_cast<unsigned char>(groups[i] >> 8);
     address[2 * slot + 1] = static_cast<unsigned char>(groups[i] & 0xFF);

@@ -119,13 +119,13 @@ inline CTevOctetHint::Fault CTevOctetHint::read_spec(const char* hint, const cha
   }
   spec->octets = octets;
   *at = p;
-  const char format = *p;
-  if (format == 'd' || format == 'o') {
+  const char letter = *p;
+  if (letter == 'd' || letter == 'o') {
     if (octets > 8) return Fault::kWideNumber;
-  } else if (format != 'x' && format != 'a' && format != 't') {
-    return format == '\0' ? Fault::kNoFormat : Fault::kUnknownFormat;
+  } else if (letter != 'x' && letter != 'a' && letter != 't') {
+    return letter == '\0' ? Fault::kNoFormat : Fault::kUnknownFormat;
   }
-  spec->format = format;
+  spec->format = letter;
   ++p;
   spec->separator = 0;
   spec->terminator = 0;
@@ -246,8 +246,7 @@ long CTevOctetHint::one_way_check(CTevAsnBuffer* reason) const {
 }
 
 long CTevOctetHint::read_number(const Spec& spec, const char* text, unsigned long length,
-                                unsigned long* at, CTevTextBuilder* out,
-                                CTevAsnBuffer* reason) const {
+                                unsigned long* at, CTevTextBuilder* out, CTevAsnBuffer* reason) {
   const unsigned base = base_of(spec.format);
   const unsigned long start = *at;
   if (base == 16) {
@@ -281,6 +280,12 @@ long CTevOctetHint::read_number(const Spec& spec, const char* text, unsigned lon
   if (end == start) {
     return fail(reason, ASN_E_HINT_TEXT, "text position %lu: '%s' where a %s digit belongs",
                 start + 1, shown(text[start]).text, base_name(spec.format));
+  }
+  if (spec.separator == 0 && end - start > 1 && text[start] == '0') {
+    // The display writes no leading zeros, so such digits can only be two
+    // numbers run together (the last specification repeated).
+    return fail(reason, ASN_E_HINT_TEXT,
+                "text position %lu: a number without a separator has a leading zero", start + 1);
   }
   for (unsigned long k = spec.octets; k-- > 0;) out->put(static_cast<char>(value >> (8 * k)));
   *at = end;

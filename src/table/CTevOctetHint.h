@@ -53,10 +53,10 @@ class CTevOctetHint final {
   static long hint_fault(Fault fault, const char* hint, const char* at, const Spec& spec,
                          CTevAsnBuffer* reason);
   long one_way_check(CTevAsnBuffer* reason) const;
-  long read_number(const Spec& spec, const char* text, unsigned long length, unsigned long* at,
-                   CTevTextBuilder* out, CTevAsnBuffer* reason) const;
+  static long read_number(const Spec& spec, const char* text, unsigned long length,
+                          unsigned long* at, CTevTextBuilder* out, CTevAsnBuffer* reason);
 
-  Spec specs_[kMaxSpecs];
+  Spec specs_[kMaxSpecs]{};
   unsigned count_ = 0;
 };
 

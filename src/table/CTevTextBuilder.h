@@ -52,7 +52,7 @@ class CTevTextBuilder final {
 
   static constexpr unsigned long kShortCopy = 8;
 
-  char inline_[160];
+  char inline_[160]{};
   char* data_ = inline_;
   unsigned long length_ = 0;
   unsigned long capacity_ = sizeof inline_;

@@ -1,5 +1,8 @@
 #include "table/CTevTextualConvention.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "TevAsnDisplay.h"
 #include "table/CTevIpv6Text.h"
 #include "table/CTevOctetHint.h"
@@ -41,10 +44,11 @@ bool same_name(const char* a, const char* b) {
 }  // namespace
 
 const CTevTextualConvention* CTevTextualConvention::find(const char* name) {
-  for (const CTevTextualConvention& tc : kConventions) {
-    if (same_name(tc.name, name)) return &tc;
-  }
-  return nullptr;
+  const CTevTextualConvention* const end = std::end(kConventions);
+  const CTevTextualConvention* const found =
+      std::find_if(std::begin(kConventions), end,
+                   [name](const CTevTextualConvention& tc) { return same_name(tc.name, name); });
+  return found == end ? nullptr : found;
 }
 
 long CTevTextualConvention::check_length(unsigned long length, CTevAsnBuffer* reason) const {

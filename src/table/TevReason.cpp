@@ -12,8 +12,8 @@ ShownChar shown(char c) {
   const unsigned char u = static_cast<unsigned char>(c);
   if (u >= 0x20 && u < 0x7F) {
     out.text[0] = c;
-  } else {
-    std::snprintf(out.text, sizeof out.text, "\\x%02X", u);
+  } else if (std::snprintf(out.text, sizeof out.text, "\\x%02X", u) < 0) {
+    out.text[0] = '?';
   }
   return out;
 }

@@ -132,6 +132,8 @@ TEST(OctetHint, TextThatDoesNotFitNamesThePosition) {
       {"1d.", "1.256", ASN_E_HINT_TEXT, "text position 3: the number does not fit 1 octet"},
       {"8d", "18446744073709551616", ASN_E_HINT_TEXT, "does not fit 8 octets"},
       {"1t", "\xe2\x82\xac", ASN_E_HINT_TEXT, "position 1: a character longer"},
+      {"1d", "0004", ASN_E_HINT_TEXT,
+       "text position 1: a number without a separator has a leading"},
       {"*1x:", "01", ASN_E_HINT_ONE_WAY, "hint position 1: a repeat indicator"},
       {"1d1d", "12", ASN_E_HINT_ONE_WAY, "hint position 1: a number without a separator"},
       {"1q", "1", ASN_E_HINT, "hint position 2"},
