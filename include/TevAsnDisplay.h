@@ -78,7 +78,8 @@ TEV_ASN_TABLE_API long tev_format_octets_hint(const char* hint, const void* octe
 /// two digits (at most the octet length); `a`/`t` take up to their count of
 /// octets, `t` never splitting a character. 0; ASN_E_HINT; ASN_E_HINT_ONE_WAY
 /// for a hint with a repeat indicator or a `d`/`o` number without a separator
-/// before the next value; ASN_E_HINT_TEXT naming the text's position; -2; -3.
+/// before the next value; ASN_E_HINT_TEXT naming the text's position (also for
+/// a leading zero where a number has no separator); -2; -3.
 TEV_ASN_TABLE_API long tev_parse_octets_hint(const char* hint, const char* text,
                                              unsigned long length, CTevAsnBuffer* out,
                                              CTevAsnBuffer* reason);

@@ -90,8 +90,22 @@ void put_value(char format, const unsigned char* octets, unsigned long count,
       break;
     }
     case 'd':
+      if (count == 1) {
+        // One octet, at most three digits: the common case (dates, addresses).
+        char* const room = out->room(3);
+        if (room == nullptr) return;
+        const unsigned v = octets[0];
+        unsigned long n = 0;
+        if (v >= 100) room[n++] = static_cast<char>('0' + v / 100);
+        if (v >= 10) room[n++] = static_cast<char>('0' + v / 10 % 10);
+        room[n++] = static_cast<char>('0' + v % 10);
+        out->advance(n);
+      } else if (count != 0) {
+        put_number(octets, count, false, out);
+      }
+      break;
     case 'o':
-      if (count != 0) put_number(octets, count, format == 'o', out);
+      if (count != 0) put_number(octets, count, true, out);
       break;
     case 't':
       out->put(octets, whole_utf8(octets, count));
@@ -112,7 +126,7 @@ inline CTevOctetHint::Fault CTevOctetHint::read_spec(const char* hint, const cha
   if (spec->repeat) ++p;
   *at = p;
   if (!is_digit(*p)) return Fault::kNoDigits;
-  unsigned long octets = 0;
+  unsigned long octets = static_cast<unsigned long>(*p++ - '0');
   for (; is_digit(*p); ++p) {
     octets = octets * 10 + static_cast<unsigned long>(*p - '0');
     if (octets > kMaxOctetLength) return Fault::kLongOctetLength;
@@ -193,21 +207,26 @@ long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsign
       const Fault fault = read_spec(hint, &p, &spec);
       if (fault != Fault::kNone) return hint_fault(fault, hint, p, spec, reason);
     }
-    const bool last = *p == '\0';
-    unsigned long repeat = 1;
-    if (spec.repeat) {
-      repeat = octets[at++];
-    } else if (spec.octets == 0 && last) {
-      return fail(reason, ASN_E_HINT,
-                  "hint position %u: the last specification takes no octets while %lu remain",
-                  spec.position, length - at);
+    if (!spec.repeat) {
+      // One value and its separator: most specifications.
+      if (spec.octets == 0 && *p == '\0') {
+        return fail(reason, ASN_E_HINT,
+                    "hint position %u: the last specification takes no octets while %lu remain",
+                    spec.position, length - at);
+      }
+      const unsigned long count = length - at < spec.octets ? length - at : spec.octets;
+      put_value(spec.format, octets + at, count, out);
+      at += count;
+      if (at < length && spec.separator != 0) out->put(spec.separator);
+      continue;
     }
+    const unsigned long repeat = octets[at++];
     for (unsigned long r = 0; r < repeat && at < length; ++r) {
       const unsigned long count = length - at < spec.octets ? length - at : spec.octets;
       put_value(spec.format, octets + at, count, out);
       at += count;
       if (at == length) break;
-      if (spec.repeat && r + 1 == repeat && spec.terminator != 0) {
+      if (r + 1 == repeat && spec.terminator != 0) {
         out->put(spec.terminator);
       } else if (spec.separator != 0) {
         out->put(spec.separator);
