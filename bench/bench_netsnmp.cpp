@@ -35,6 +35,8 @@ void setup() {
   netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
   netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_OID_OUTPUT_FORMAT,
                      NETSNMP_OID_OUTPUT_NUMERIC);
+  // Values print without their type word ("STRING: "), as the library does.
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
   netsnmp_init_mib_internals();
 }
 
@@ -246,6 +248,37 @@ Oid full_index_oid(Index which) {
   return parse_or_die((std::string(kIndexBase) + "." + texts[static_cast<int>(which)]).c_str());
 }
 
+// An OCTET STRING variable printed by a DISPLAY-HINT into a buffer that grows
+// on demand and is reused, as a caller printing many values keeps it.
+class HintedPrinter {
+ public:
+  explicit HintedPrinter(const HintCase& c) : hint_(c.hint) {
+    snmp_set_var_typed_value(&var_, ASN_OCTET_STR, c.octets, c.length);
+    buffer_ = static_cast<u_char*>(std::malloc(size_));
+    if (buffer_ == nullptr) std::abort();
+  }
+  HintedPrinter(const HintedPrinter&) = delete;
+  HintedPrinter& operator=(const HintedPrinter&) = delete;
+  ~HintedPrinter() {
+    std::free(buffer_);
+    if (var_.val.string != nullptr && var_.val.string != var_.buf) std::free(var_.val.string);
+  }
+  int print() {
+    length_ = 0;
+    return sprint_realloc_octet_string(&buffer_, &size_, &length_, 1, &var_, nullptr, hint_,
+                                       nullptr);
+  }
+  const char* text() const { return reinterpret_cast<const char*>(buffer_); }
+  size_t length() const { return length_; }
+
+ private:
+  netsnmp_variable_list var_{};
+  const char* hint_;
+  u_char* buffer_ = nullptr;
+  size_t size_ = 256;
+  size_t length_ = 0;
+};
+
 }  // namespace
 
 bool netsnmp_available() { return true; }
@@ -326,6 +359,14 @@ bool netsnmp_check(CheckResults* out, std::string* error) {
     r[std::string("create/") + kKindNames[static_cast<int>(kind)]] = created(v, kind);
     snmp_free_var(v);
   }
+  for (const HintCase& c : kHintCases) {
+    HintedPrinter printer(c);
+    if (printer.print() == 0) {
+      *error = std::string("sprint_realloc_octet_string failed: ") + c.name;
+      return false;
+    }
+    r[std::string("hint/") + c.name] = text_numbers(printer.text(), printer.length());
+  }
   return true;
 }
 
@@ -401,6 +442,12 @@ void netsnmp_register() {
             snmp_free_var(v);
           }
         });
+  }
+  for (const HintCase& c : kHintCases) {
+    add(std::string("netsnmp/hint/") + c.name, [c](benchmark::State& state) {
+      HintedPrinter printer(c);
+      for (auto _ : state) benchmark::DoNotOptimize(printer.print());
+    });
   }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BenchCases.h"
+#include "TevAsnDisplay.h"
 #include "TevAsnTable.h"
 #include "TevAsnValue.h"
 
@@ -311,6 +312,14 @@ bool tevasn_check(CheckResults* out, std::string* error) {
     }
     r[std::string("create/") + kKindNames[static_cast<int>(kind)]] = created(value.get(), kind);
   }
+  for (const HintCase& c : kHintCases) {
+    CTevAsnBuffer shown;
+    if (tev_format_octets_hint(c.hint, c.octets, c.length, &shown, nullptr) != ASN_OK) {
+      *error = std::string("hint failed: ") + c.name;
+      return false;
+    }
+    r[std::string("hint/") + c.name] = text_numbers(shown.data(), shown.length());
+  }
   return true;
 }
 
@@ -382,6 +391,15 @@ void tevasn_register() {
             value->release();
           }
         });
+  }
+  for (const HintCase& c : kHintCases) {
+    add(std::string("tevasn/hint/") + c.name, [c](benchmark::State& state) {
+      CTevAsnBuffer shown;
+      for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            tev_format_octets_hint(c.hint, c.octets, c.length, &shown, nullptr));
+      }
+    });
   }
 }
 
