@@ -32,37 +32,12 @@ unsigned long CTevAsnFixedOctets::get_oid_length(long implied) const {
 }
 
 long CTevAsnFixedOctets::append_to_oid(ITevAsnObjectID* oid, long implied) const {
-  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
-  if (domain_ != kNoDomain) {
-    const long code = oid->append_sub_id(domain_);
-    if (code != ASN_OK) return code;
-  }
-  return CTevAsnOctetString::append_to_oid(oid, implied);
+  return encode_index(oid, implied, domain_);
 }
 
 long CTevAsnFixedOctets::set_from_oid(const ITevAsnObjectID* oid, long implied,
                                       unsigned long /*length*/) {
-  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
-  clear();
-  unsigned long next = 0;
-  long code = ASN_OK;
-  if (domain_ != kNoDomain) {
-    // A missing domain is reported as the object identifier reports it.
-    const unsigned long domain = oid->get_at(next++, &code);
-    if (code != ASN_OK) return code;
-    if (domain != domain_) return ASN_E_SUBID_RANGE;
-  }
-  if (implied == 0) {
-    // A missing or different length prefix means the index is not of this type.
-    const unsigned long prefix = oid->get_at(next++, &code);
-    if (code != ASN_OK || prefix != size_) return ASN_E_SUBID_RANGE;
-  }
-  // Zeroed above; only a store without its octets needs them made.
-  if (octets_.length != size_) {
-    code = reset();
-    if (code != ASN_OK) return code;
-  }
-  return read_octets(oid, next, size_, 0);
+  return decode_index(oid, implied, 0, domain_, size_);
 }
 
 long CTevAsnFixedOctets::initialize() { return reset(); }

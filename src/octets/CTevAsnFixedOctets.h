@@ -30,9 +30,6 @@ class CTevAsnFixedOctets : public CTevAsnOctetString {
   long initialize() override;
 
  protected:
-  /// No transport domain: the encoding starts with the length prefix.
-  static constexpr std::uint32_t kNoDomain = 0;
-
   CTevAsnFixedOctets(std::uint32_t size, std::uint32_t domain) : size_(size), domain_(domain) {}
 
   /// Zeroes the value and makes sure all its octets exist, as the text setters

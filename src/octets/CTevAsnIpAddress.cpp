@@ -1,5 +1,7 @@
 #include "octets/CTevAsnIpAddress.h"
 
+#include "framework/TevNumberText.h"
+
 using namespace NTevAsnValue;
 
 long CTevAsnIpAddress::accept(ITevAsnValueVisitor* visitor) {
@@ -26,7 +28,8 @@ unsigned long CTevAsnIpAddress::get_ulong(long* err) const {
 long CTevAsnIpAddress::to_text_into(CTevAsnBuffer* buffer) const {
   if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
   char text[16];
-  return buffer->assign(text, static_cast<unsigned long>(put_dotted(text) - text));
+  const char* const end = put_dotted(text);
+  return buffer->assign(text + 1, static_cast<unsigned long>(end - text - 1));
 }
 
 long CTevAsnIpAddress::set_ulong(unsigned long value) {
@@ -47,9 +50,5 @@ long CTevAsnIpAddress::set_text(const char* text) {
 }
 
 char* CTevAsnIpAddress::put_dotted(char* out) const {
-  for (int i = 0; i < 4; ++i) {
-    if (i != 0) *out++ = '.';
-    out = tev::put_decimal(out, octets_.data[i]);
-  }
-  return out;
+  return tev::write_dotted_octets(out, octets_.data, 4);
 }

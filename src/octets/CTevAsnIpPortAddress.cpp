@@ -1,5 +1,9 @@
 #include "octets/CTevAsnIpPortAddress.h"
 
+#include <cstdint>
+
+#include "framework/TevNumberText.h"
+
 using namespace NTevAsnValue;
 
 long CTevAsnIpPortAddress::accept(ITevAsnValueVisitor* visitor) {
@@ -24,8 +28,8 @@ long CTevAsnIpPortAddress::to_text_into(CTevAsnBuffer* buffer) const {
   char text[24];
   char* end = put_dotted(text);
   *end++ = '/';
-  end = tev::put_decimal(end, get_port(nullptr));
-  return buffer->assign(text, static_cast<unsigned long>(end - text));
+  end = tev::write_decimal(end, static_cast<std::uint32_t>(get_port(nullptr)));
+  return buffer->assign(text + 1, static_cast<unsigned long>(end - text - 1));
 }
 
 unsigned short CTevAsnIpPortAddress::get_port(long* err) const { return trailing_port(err); }

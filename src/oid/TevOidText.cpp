@@ -13,8 +13,6 @@ namespace tev {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 // Index of the first byte where a and b differ within n bytes; n when none.
 // Compares sixteen bytes at a time with SSE2, else eight where the byte order
 // allows it.
@@ -63,14 +61,16 @@ std::size_t first_difference(const char* a, const char* b, std::size_t n) {
 }  // namespace
 
 bool oid_text_is_valid(const char* text, std::size_t length) {
+  const char* const end = text + length;
   std::size_t i = 0;
   while (i < length) {
-    // One component: "0", or a non-zero digit followed by any digits.
+    // One component: "0", or a non-zero digit followed by any digits (their
+    // value does not matter here: the cap of 0 keeps none).
     if (!is_digit(text[i])) return false;
     if (text[i] == '0') {
       ++i;
     } else {
-      while (i < length && is_digit(text[i])) ++i;
+      i = static_cast<std::size_t>(scan_digits(text + i, end, 10, 0).end - text);
     }
     if (i == length) return true;
     if (text[i] != '.' || i + 1 == length) return false;  // bad character, or a trailing dot

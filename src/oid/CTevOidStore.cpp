@@ -1,0 +1,234 @@
+#include "oid/CTevOidStore.h"
+
+#include <cstring>
+
+#include "framework/TevNumberText.h"
+#include "oid/TevOidText.h"
+
+using namespace NTevAsnValue;
+
+namespace {
+
+// Whether `p` points into the block of `size` bytes at `block` (compared as
+// addresses: `p` may belong to another object).
+bool points_into(const char* p, const char* block, std::size_t size) {
+  const auto at = reinterpret_cast<std::uintptr_t>(p);
+  const auto begin = reinterpret_cast<std::uintptr_t>(block);
+  return block != nullptr && at >= begin && at - begin < size;
+}
+
+}  // namespace
+
+std::size_t CTevOidStore::prefix_length(unsigned long n) const {
+  if (n == 0) return 0;
+  if (n >= count()) return length();
+  return start_of(n) - 1;  // up to the separator before sub-identifier n
+}
+
+long CTevOidStore::assign_text(const char* text, std::size_t length) {
+  if (length > kMaxTextLength) return ASN_E_OUT_OF_MEMORY;
+  // Text inside the block needs no room beyond what it has.
+  if (!text_.reserve(length + 1)) return ASN_E_OUT_OF_MEMORY;
+  if (length != 0) std::memmove(text_.data(), text, length);
+  set_length(length);
+  indexed_ = length == 0;
+  if (indexed_) index_.clear();
+  return ASN_OK;
+}
+
+long CTevOidStore::assign(const CTevOidStore& other) {
+  if (&other == this) return ASN_OK;
+  const std::size_t length = other.length();
+  if (!text_.reserve(length + 1)) return ASN_E_OUT_OF_MEMORY;
+  std::memcpy(text_.data(), other.data(), length + 1);
+  text_.set_size(length);
+  // A target that has had an index is a working copy that gets read: index
+  // the source once (it keeps it) rather than every copy anew.
+  if (!other.indexed_ && index_.has_storage()) other.build_index();
+  // Copying the index is only a speed-up, so running out of memory for it is
+  // no failure.
+  indexed_ = other.indexed_ && index_.assign(other.index_);
+  return ASN_OK;
+}
+
+void CTevOidStore::clear() {
+  if (text_.data() != nullptr) set_length(0);
+  index_.clear();
+  indexed_ = true;
+}
+
+long CTevOidStore::append_sub_id(unsigned long value) {
+  if (!tev::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
+  // The separator and the digits, built in place: this is the hot path of
+  // every index encoding.
+  char piece[16];
+  piece[0] = '.';
+  const char* const end = tev::write_decimal(piece + 1, static_cast<std::uint32_t>(value));
+  const std::size_t old_length = length();
+  const char* const begin = old_length == 0 ? piece + 1 : piece;
+  const auto added = static_cast<std::size_t>(end - begin);
+  if (old_length > kMaxTextLength - added) return ASN_E_OUT_OF_MEMORY;
+  if (!text_.reserve(old_length + added + 1)) return ASN_E_OUT_OF_MEMORY;
+  std::memcpy(text_.data() + old_length, begin, added);
+  set_length(old_length + added);
+  if (indexed_ && !index_.append(old_length == 0 ? 0 : old_length + 1,
+                                 static_cast<std::uint32_t>(value))) {
+    indexed_ = false;
+  }
+  return ASN_OK;
+}
+
+long CTevOidStore::append_piece(const char* text, std::size_t length) {
+  const std::size_t old_length = this->length();
+  const std::size_t separator = old_length == 0 ? 0 : 1;
+  if (old_length + separator > kMaxTextLength || length > kMaxTextLength - old_length - separator) {
+    return ASN_E_OUT_OF_MEMORY;
+  }
+  // A piece taken from this text moves with the block when it grows.
+  const bool inside = points_into(text, text_.data(), text_.capacity());
+  const std::size_t offset = inside ? static_cast<std::size_t>(text - text_.data()) : 0;
+  if (!text_.reserve(old_length + separator + length + 1)) return ASN_E_OUT_OF_MEMORY;
+  if (inside) text = text_.data() + offset;
+  char* const out = text_.data() + old_length;
+  if (separator != 0) *out = '.';
+  std::memmove(out + separator, text, length);
+  set_length(old_length + separator + length);
+  // Extend the index with the piece; it stops matching if that fails.
+  if (indexed_ && !index_.extend(text_.data(), this->length(), old_length + separator)) {
+    indexed_ = false;
+  }
+  return ASN_OK;
+}
+
+long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix,
+                                 const unsigned char* octets, std::size_t n) {
+  // Up to four characters per octet; longer values go one by one.
+  constexpr std::size_t kOctetsAtOnce = 64;
+  if (n > kOctetsAtOnce || !tev::fits_u32(prefix)) {
+    if (has_prefix) {
+      const long code = append_sub_id(prefix);
+      if (code != ASN_OK) return code;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+      const long code = append_sub_id(octets[i]);
+      if (code != ASN_OK) return code;
+    }
+    return ASN_OK;
+  }
+  // Every sub-identifier is written with a dot before it; the first dot is
+  // left out of the piece.
+  char piece[16 + 4 * kOctetsAtOnce];
+  char* out = piece;
+  if (has_prefix) {
+    *out++ = '.';
+    out = tev::write_decimal(out, static_cast<std::uint32_t>(prefix));
+  }
+  out = tev::write_dotted_octets(out, octets, n);
+  if (out == piece) return ASN_OK;  // nothing to append
+  return append_piece(piece + 1, static_cast<std::size_t>(out - piece - 1));
+}
+
+void CTevOidStore::erase(std::size_t index, std::size_t n) {
+  const std::size_t count = this->count();
+  const std::size_t start = start_of(index);
+  if (n >= count - index) {
+    // The run reaches the end: drop it with the separator before it. The
+    // starts of the sub-identifiers kept stay where they are.
+    const std::size_t kept = index == 0 ? 0 : start - 1;
+    if (kept == 0) {
+      clear();  // also when the kept part was one empty component (".")
+      return;
+    }
+    set_length(kept);
+    if (indexed_) index_.truncate(index);
+    return;
+  }
+  const std::size_t next = start_of(index + n);
+  // From the front: the run and the separator after it; else the separator
+  // before the run and the run.
+  const std::size_t from = index == 0 ? 0 : start - 1;
+  const std::size_t cut = index == 0 ? next : next - start;
+  text_.erase(from, cut);
+  if (length() == 0) {
+    // All that remained was one empty component ("2." less its first), which
+    // the empty text cannot hold: the identifier is now empty, count 0.
+    clear();
+    return;
+  }
+  set_length(length());
+  if (indexed_) index_.erase(index, n, cut);
+}
+
+// Out of line: the reading paths call it once, and inlined it would make
+// them save registers on every call.
+bool CTevOidStore::build_index() const {
+  if (indexed_) return true;
+  index_.clear();
+  if (!empty() && !index_.extend(text_.data(), length(), 0)) {
+    index_.clear();
+    return false;
+  }
+  indexed_ = true;
+  return true;
+}
+
+std::size_t CTevOidStore::count_by_scan() const { return tev::oid_text_count(data(), length()); }
+
+std::size_t CTevOidStore::start_of(std::size_t index) const {
+  if (index == 0) return 0;
+  if (indexed_ || build_index()) return index_[index].start;
+  // Scan for the index-th separator.
+  const char* const text = data();
+  std::size_t position = 0;
+  for (std::size_t i = 0; i < index; ++i) {
+    position = static_cast<std::size_t>(
+                   static_cast<const char*>(std::memchr(text + position, '.', length() - position)) -
+                   text) +
+               1;
+  }
+  return position;
+}
+
+unsigned long CTevOidStore::get_at_from_text(unsigned long index, long* err) const {
+  if (empty()) {
+    tev::set_error(err, ASN_E_EMPTY);
+    return tev::kFail32;
+  }
+  std::size_t start = 0;
+  if (build_index()) {
+    if (index >= index_.size()) {
+      tev::set_error(err, ASN_E_OUT_OF_RANGE);
+      return tev::kFail32;
+    }
+    if (index_[index].value != CTevOidIndex::kUnread) {
+      tev::set_error(err, ASN_OK);
+      return index_[index].value;
+    }
+    start = index_[index].start;
+  } else {
+    if (index >= count_by_scan()) {
+      tev::set_error(err, ASN_E_OUT_OF_RANGE);
+      return tev::kFail32;
+    }
+    start = start_of(index);
+  }
+  unsigned long value = 0;
+  tev::set_error(err, tev::oid_read_sub_id(data() + start, &value));
+  return value;
+}
+
+long CTevOidStore::read_octets_from_text(unsigned long first, unsigned long n, unsigned char* out,
+                                         unsigned long* done) const {
+  for (unsigned long i = 0; i < n; ++i) {
+    long code = ASN_OK;
+    const unsigned long value = get_at(first + i, &code);
+    if (code == ASN_OK && value > 0xFF) code = ASN_E_SUBID_RANGE;
+    if (code != ASN_OK) {
+      *done = i;
+      return code;
+    }
+    out[i] = static_cast<unsigned char>(value);
+  }
+  *done = n;
+  return ASN_OK;
+}

@@ -1,0 +1,113 @@
+// CTevOidStore: the text store of an object identifier. It owns the dotted
+// decimal text ("1.3.6.1.2.1"), zero-terminated, and its sub-identifier index
+// (oid/CTevOidIndex.h), and keeps the two consistent in one place: every edit
+// of the text goes through here and either updates the index or marks it as
+// not matching. That mark is the one cached fact; the sub-identifier count is
+// the size of a matching index.
+//
+// The index is built lazily by const operations (`mutable`), so one object
+// must not be used from two threads at once, not even for reading (the
+// library's rule: one object, one thread at a time). The index is only a
+// speed-up: when memory for it runs out, the text is read instead.
+//
+// Text and index live in the library's own realloc blocks (framework/
+// CTevBlock.h); an edit that cannot get memory returns -3 and leaves the text
+// as it was.
+#ifndef TEVASNVALUE_SRC_OID_CTEVOIDSTORE_H
+#define TEVASNVALUE_SRC_OID_CTEVOIDSTORE_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "framework/CTevBlock.h"
+#include "framework/TevAsnConstants.h"
+#include "oid/CTevOidIndex.h"
+
+class CTevOidStore {
+ public:
+  CTevOidStore() = default;
+  CTevOidStore(const CTevOidStore&) = delete;
+  CTevOidStore& operator=(const CTevOidStore&) = delete;
+
+  /// The text, zero-terminated; valid until the text next changes.
+  const char* data() const { return text_.data() == nullptr ? "" : text_.data(); }
+  std::size_t length() const { return text_.size(); }
+  bool empty() const { return text_.size() == 0; }
+
+  /// Sub-identifier count: 0 for the empty text, else the dots plus one.
+  std::size_t count() const {
+    if (indexed_ || build_index()) return index_.size();
+    return count_by_scan();
+  }
+  /// get_at of the identifier: the value of sub-identifier `index`, or
+  /// 0xFFFFFFFF with -6 (empty), -7 (out of range) or -401 (beyond 32 bits).
+  unsigned long get_at(unsigned long index, long* err) const {
+    // The common case, an array read.
+    std::uint32_t value = 0;
+    if (indexed_ && index_.find(index, &value)) {
+      if (err != nullptr) *err = NTevAsnValue::ASN_OK;
+      return value;
+    }
+    return get_at_from_text(index, err);
+  }
+  /// read_octets of framework/ITevOidOctets.h.
+  long read_octets(unsigned long first, unsigned long n, unsigned char* out,
+                   unsigned long* done) const {
+    if (indexed_ && index_.read_octets(first, n, out)) {
+      *done = n;
+      return NTevAsnValue::ASN_OK;
+    }
+    return read_octets_from_text(first, n, out, done);
+  }
+  /// Length of the first `n` sub-identifiers without a trailing separator.
+  std::size_t prefix_length(unsigned long n) const;
+
+  /// Replaces the text with `length` characters at `text` (which may point
+  /// into this text): 0, or -3 (unchanged).
+  long assign_text(const char* text, std::size_t length);
+  /// Becomes a copy of `other`, its index included when it has one: 0, or -3
+  /// (unchanged). Indexes `other` first when this store is a working copy
+  /// that gets read (it has had an index), so the source keeps its index.
+  long assign(const CTevOidStore& other);
+  /// The empty text; the blocks are kept.
+  void clear();
+  /// Appends a separator (unless the text is empty) and `value` in decimal:
+  /// 0, -2 (beyond 32 bits) or -3 (unchanged).
+  long append_sub_id(unsigned long value);
+  /// Appends a separator (unless the text is empty) and `length` characters
+  /// at `text` (which may point into this text): 0, or -3 (unchanged).
+  long append_piece(const char* text, std::size_t length);
+  /// append_octets of framework/ITevOidOctets.h.
+  long append_octets(bool has_prefix, unsigned long prefix, const unsigned char* octets,
+                     std::size_t n);
+  /// Removes the `n` sub-identifiers from `index` on (index below the count,
+  /// n at least 1, a run past the end stops there) with one separator.
+  void erase(std::size_t index, std::size_t n);
+
+ private:
+  // Longest text held: the count of such a text plus one (a length prefix)
+  // still fits 32 bits, and so does every buffer it is copied into.
+  static constexpr std::size_t kMaxTextLength = 0xFFFFFFFDUL;
+
+  // Builds the index when it does not match the text; false when memory runs
+  // out (callers then read the text).
+  bool build_index() const;
+  std::size_t count_by_scan() const;
+  // Where sub-identifier `index` (below the count) starts in the text.
+  std::size_t start_of(std::size_t index) const;
+  unsigned long get_at_from_text(unsigned long index, long* err) const;
+  long read_octets_from_text(unsigned long first, unsigned long n, unsigned char* out,
+                             unsigned long* done) const;
+  // The text becomes `length` characters long (within the block), terminated.
+  void set_length(std::size_t length) {
+    text_.set_size(length);
+    text_[length] = '\0';
+  }
+
+  CTevBlock<char> text_;
+  mutable CTevOidIndex index_;
+  // Whether index_ matches the text; the empty text has a matching, empty index.
+  mutable bool indexed_ = true;
+};
+
+#endif  // TEVASNVALUE_SRC_OID_CTEVOIDSTORE_H
