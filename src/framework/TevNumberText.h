@@ -64,6 +64,13 @@ inline DigitRun scan_digits(const char* p, const char* limit, unsigned base, std
   return run;
 }
 
+/// The strict scanner when only the extent matters: the end of the decimal
+/// digits from `p` up to `limit`.
+inline const char* skip_digits(const char* p, const char* limit) {
+  while (p < limit && is_digit(*p)) ++p;
+  return p;
+}
+
 /// A number read the way atol reads it: leading white space, one optional '+'
 /// or '-', then decimal digits up to the first other character.
 struct ScannedDecimal {

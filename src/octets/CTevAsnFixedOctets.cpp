@@ -51,17 +51,24 @@ long CTevAsnFixedOctets::reset() {
   return ASN_OK;
 }
 
-long CTevAsnFixedOctets::store_octet_fields(const tev::ScannedField* fields, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
+long CTevAsnFixedOctets::set_text_fields(const char* text, const char* pattern, std::size_t octets,
+                                         bool with_port) {
+  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
+  const long code = reset();
+  if (code != ASN_OK) return code;
+  constexpr std::size_t kMaxFields = 16;
+  tev::ScannedField fields[kMaxFields];
+  const std::size_t wanted = octets + (with_port ? 1 : 0);
+  if (wanted > kMaxFields || tev::scan_fields(text, pattern, fields) < wanted) {
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  for (std::size_t i = 0; i < octets; ++i) {
     if (!tev::field_within(fields[i], 0xFF)) return ASN_E_INVALID_ARGUMENT;
     octets_.data[i] = static_cast<unsigned char>(fields[i].magnitude);
   }
-  return ASN_OK;
-}
-
-long CTevAsnFixedOctets::store_port_field(const tev::ScannedField& field) {
-  if (!tev::field_within(field, 0xFFFF)) return ASN_E_INVALID_ARGUMENT;
-  return set_port(static_cast<unsigned short>(field.magnitude));
+  if (!with_port) return ASN_OK;
+  if (!tev::field_within(fields[octets], 0xFFFF)) return ASN_E_INVALID_ARGUMENT;
+  return set_port(static_cast<unsigned short>(fields[octets].magnitude));
 }
 
 unsigned short CTevAsnFixedOctets::trailing_port(long* err) const {

@@ -41,12 +41,7 @@ long CTevAsnIpAddress::set_ulong(unsigned long value) {
 }
 
 long CTevAsnIpAddress::set_text(const char* text) {
-  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
-  long code = reset();
-  if (code != ASN_OK) return code;
-  tev::ScannedField fields[4];
-  if (tev::scan_fields(text, "d.d.d.d", fields) < 4) return ASN_E_INVALID_ARGUMENT;
-  return store_octet_fields(fields, 4);
+  return set_text_fields(text, "d.d.d.d", 4, false);
 }
 
 char* CTevAsnIpAddress::put_dotted(char* out) const {

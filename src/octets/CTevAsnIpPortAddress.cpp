@@ -35,14 +35,7 @@ long CTevAsnIpPortAddress::to_text_into(CTevAsnBuffer* buffer) const {
 unsigned short CTevAsnIpPortAddress::get_port(long* err) const { return trailing_port(err); }
 
 long CTevAsnIpPortAddress::set_text(const char* text) {
-  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
-  long code = reset();
-  if (code != ASN_OK) return code;
-  tev::ScannedField fields[5];
-  if (tev::scan_fields(text, "d.d.d.d/d", fields) < 5) return ASN_E_INVALID_ARGUMENT;
-  code = store_octet_fields(fields, 4);
-  if (code != ASN_OK) return code;
-  return store_port_field(fields[4]);
+  return set_text_fields(text, "d.d.d.d/d", 4, true);
 }
 
 long CTevAsnIpPortAddress::set_port(unsigned short port) { return set_trailing_port(port); }

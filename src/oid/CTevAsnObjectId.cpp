@@ -164,7 +164,7 @@ long CTevAsnObjectId::compare(const ITevAsnObjectID* oid, long* err) const {
     return -1;
   }
   tev::set_error(err, ASN_OK);
-  return tev::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
+  return tev::oid_text_relation(store_.chars(), store_.length(), other->store_.chars(),
                                 other->store_.length());
 }
 
@@ -181,8 +181,8 @@ long CTevAsnObjectId::remove_prefix_text(const char* prefix) {
 long CTevAsnObjectId::remove_prefix(const ITevAsnObjectID* prefix) {
   const CTevAsnObjectId* other = from(prefix);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
-  const long relation = tev::oid_text_relation(store_.data(), store_.length(),
-                                               other->store_.data(), other->store_.length());
+  const long relation = tev::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
+                                               other->store_.length());
   if (relation != tev::kRelationEqual && relation != tev::kRelationBelow) {
     return ASN_E_INVALID_ARGUMENT;
   }
@@ -191,6 +191,14 @@ long CTevAsnObjectId::remove_prefix(const ITevAsnObjectID* prefix) {
 
 long CTevAsnObjectId::append_text(const char* text) {
   if (text == nullptr || *text == '\0') return ASN_OK;
+  if (store_.holds(text)) {
+    // Text taken from this identifier would move as it grows: append the
+    // same characters of a copy.
+    const auto offset = static_cast<std::size_t>(text - store_.data());
+    return on_copy([this, offset](const CTevAsnObjectId& copy) {
+      return append_text(copy.store_.data() + offset);
+    });
+  }
   return store_.append_piece(text, std::strlen(text));
 }
 

@@ -17,8 +17,8 @@ bool CTevOidIndex::extend(const char* text, std::size_t length, std::size_t firs
       return false;
     }
     if (!plain) {
-      const void* dot = next < end ? std::memchr(next, '.', static_cast<std::size_t>(end - next))
-                                   : nullptr;
+      const void* dot =
+          next < end ? std::memchr(next, '.', static_cast<std::size_t>(end - next)) : nullptr;
       next = dot == nullptr ? end : static_cast<const char*>(dot);
     }
     if (next == end) return true;

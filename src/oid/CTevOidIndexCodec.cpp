@@ -18,8 +18,8 @@ long CTevOidIndexCodec::encode(const CTevAsnObjectId& source, ITevAsnObjectID* t
   return code;
 }
 
-long CTevOidIndexCodec::decode(CTevAsnObjectId* target, const ITevAsnObjectID* source,
-                               long implied, unsigned long length) {
+long CTevOidIndexCodec::decode(CTevAsnObjectId* target, const ITevAsnObjectID* source, long implied,
+                               unsigned long length) {
   target->clear();
   unsigned long n = 0;
   unsigned long first = 0;

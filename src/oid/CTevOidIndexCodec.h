@@ -21,8 +21,8 @@ class CTevOidIndexCodec {
   static long decode(CTevAsnObjectId* target, const ITevAsnObjectID* source, long implied,
                      unsigned long length);
   /// append_value_text: a value of `type` made from `text`, appended to `oid`.
-  static long append_value_text(ITevAsnObjectID* oid, const char* text,
-                                NTevAsnValue::EAsnType type, long implied);
+  static long append_value_text(ITevAsnObjectID* oid, const char* text, NTevAsnValue::EAsnType type,
+                                long implied);
   /// take_value_into: decodes `value` (not `oid`) from the front of `oid`, then
   /// removes the sub-identifiers it used.
   static long take_value_into(ITevAsnObjectID* oid, ITevAsnValue* value, long implied,

@@ -7,17 +7,12 @@
 
 using namespace NTevAsnValue;
 
-namespace {
-
-// Whether `p` points into the block of `size` bytes at `block` (compared as
-// addresses: `p` may belong to another object).
-bool points_into(const char* p, const char* block, std::size_t size) {
+bool CTevOidStore::holds(const char* p) const {
+  // As addresses: `p` may belong to another object.
   const auto at = reinterpret_cast<std::uintptr_t>(p);
-  const auto begin = reinterpret_cast<std::uintptr_t>(block);
-  return block != nullptr && at >= begin && at - begin < size;
+  const auto begin = reinterpret_cast<std::uintptr_t>(text_.data());
+  return text_.data() != nullptr && at >= begin && at - begin <= text_.size();
 }
-
-}  // namespace
 
 std::size_t CTevOidStore::prefix_length(unsigned long n) const {
   if (n == 0) return 0;
@@ -71,8 +66,8 @@ long CTevOidStore::append_sub_id(unsigned long value) {
   if (!text_.reserve(old_length + added + 1)) return ASN_E_OUT_OF_MEMORY;
   std::memcpy(text_.data() + old_length, begin, added);
   set_length(old_length + added);
-  if (indexed_ && !index_.append(old_length == 0 ? 0 : old_length + 1,
-                                 static_cast<std::uint32_t>(value))) {
+  if (indexed_ &&
+      !index_.append(old_length == 0 ? 0 : old_length + 1, static_cast<std::uint32_t>(value))) {
     indexed_ = false;
   }
   return ASN_OK;
@@ -84,14 +79,10 @@ long CTevOidStore::append_piece(const char* text, std::size_t length) {
   if (old_length + separator > kMaxTextLength || length > kMaxTextLength - old_length - separator) {
     return ASN_E_OUT_OF_MEMORY;
   }
-  // A piece taken from this text moves with the block when it grows.
-  const bool inside = points_into(text, text_.data(), text_.capacity());
-  const std::size_t offset = inside ? static_cast<std::size_t>(text - text_.data()) : 0;
   if (!text_.reserve(old_length + separator + length + 1)) return ASN_E_OUT_OF_MEMORY;
-  if (inside) text = text_.data() + offset;
   char* const out = text_.data() + old_length;
   if (separator != 0) *out = '.';
-  std::memmove(out + separator, text, length);
+  std::memcpy(out + separator, text, length);
   set_length(old_length + separator + length);
   // Extend the index with the piece; it stops matching if that fails.
   if (indexed_ && !index_.extend(text_.data(), this->length(), old_length + separator)) {
@@ -100,8 +91,8 @@ long CTevOidStore::append_piece(const char* text, std::size_t length) {
   return ASN_OK;
 }
 
-long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix,
-                                 const unsigned char* octets, std::size_t n) {
+long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const unsigned char* octets,
+                                 std::size_t n) {
   // Up to four characters per octet; longer values go one by one.
   constexpr std::size_t kOctetsAtOnce = 64;
   if (n > kOctetsAtOnce || !tev::fits_u32(prefix)) {
@@ -181,9 +172,9 @@ std::size_t CTevOidStore::start_of(std::size_t index) const {
   const char* const text = data();
   std::size_t position = 0;
   for (std::size_t i = 0; i < index; ++i) {
-    position = static_cast<std::size_t>(
-                   static_cast<const char*>(std::memchr(text + position, '.', length() - position)) -
-                   text) +
+    position = static_cast<std::size_t>(static_cast<const char*>(std::memchr(text + position, '.',
+                                                                             length() - position)) -
+                                        text) +
                1;
   }
   return position;

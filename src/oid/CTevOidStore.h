@@ -31,6 +31,9 @@ class CTevOidStore {
 
   /// The text, zero-terminated; valid until the text next changes.
   const char* data() const { return text_.data() == nullptr ? "" : text_.data(); }
+  /// The same, or null for an empty store that never held text: for reading
+  /// `length()` characters without the check.
+  const char* chars() const { return text_.data(); }
   std::size_t length() const { return text_.size(); }
   bool empty() const { return text_.size() == 0; }
 
@@ -75,7 +78,7 @@ class CTevOidStore {
   /// 0, -2 (beyond 32 bits) or -3 (unchanged).
   long append_sub_id(unsigned long value);
   /// Appends a separator (unless the text is empty) and `length` characters
-  /// at `text` (which may point into this text): 0, or -3 (unchanged).
+  /// at `text`, which must not point into this text: 0, or -3 (unchanged).
   long append_piece(const char* text, std::size_t length);
   /// append_octets of framework/ITevOidOctets.h.
   long append_octets(bool has_prefix, unsigned long prefix, const unsigned char* octets,
@@ -98,6 +101,12 @@ class CTevOidStore {
   unsigned long get_at_from_text(unsigned long index, long* err) const;
   long read_octets_from_text(unsigned long first, unsigned long n, unsigned char* out,
                              unsigned long* done) const;
+
+ public:
+  /// Whether `p` points into this store's text or at its terminator.
+  bool holds(const char* p) const;
+
+ private:
   // The text becomes `length` characters long (within the block), terminated.
   void set_length(std::size_t length) {
     text_.set_size(length);

@@ -61,20 +61,14 @@ std::size_t first_difference(const char* a, const char* b, std::size_t n) {
 }  // namespace
 
 bool oid_text_is_valid(const char* text, std::size_t length) {
+  const char* p = text;
   const char* const end = text + length;
-  std::size_t i = 0;
-  while (i < length) {
-    // One component: "0", or a non-zero digit followed by any digits (their
-    // value does not matter here: the cap of 0 keeps none).
-    if (!is_digit(text[i])) return false;
-    if (text[i] == '0') {
-      ++i;
-    } else {
-      i = static_cast<std::size_t>(scan_digits(text + i, end, 10, 0).end - text);
-    }
-    if (i == length) return true;
-    if (text[i] != '.' || i + 1 == length) return false;  // bad character, or a trailing dot
-    ++i;
+  while (p != end) {
+    // One component: "0", or a non-zero digit followed by any digits.
+    if (!is_digit(*p)) return false;
+    if (*p++ != '0') p = skip_digits(p, end);
+    if (p == end) return true;
+    if (*p != '.' || ++p == end) return false;  // bad character, or a trailing dot
   }
   return true;  // only the empty text gets here
 }

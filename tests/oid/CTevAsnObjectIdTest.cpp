@@ -414,6 +414,19 @@ TEST(ObjectId, AppendTextIsVerbatimAfterASeparator) {
   EXPECT_EQ(text_of(empty), "1.3");  // no leading separator
 }
 
+TEST(ObjectId, AppendTextTakenFromItselfSurvivesTheGrowth) {
+  // Long enough that appending moves the text to a larger block.
+  std::string text = "1.3";
+  for (int i = 0; i < 200; ++i) text += ".77";
+  CTevAsnObjectId oid;
+  oid.set_text(text.c_str());
+  unsigned long length = 0;
+  const char* own = reinterpret_cast<const char*>(oid.get_octets(&length, nullptr));
+  EXPECT_EQ(oid.append_text(own + 2), ASN_OK);
+  EXPECT_EQ(text_of(oid), text + "." + text.substr(2));
+  expect_consistent(oid);
+}
+
 TEST(ObjectId, ValueInterfaceOfAnObjectIdentifier) {
   CTevAsnObjectId oid;
   oid.set_text("1.3.6");

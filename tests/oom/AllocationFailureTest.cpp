@@ -439,6 +439,17 @@ TEST(AllocationFailure, ObjectIdentifierEditing) {
        [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe&) {
          return oid->append_text("4.5.6");
        }},
+      {"append_text of its own text", true,
+       [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe&) {
+         unsigned long length = 0;
+         const unsigned char* text = oid->get_octets(&length, nullptr);
+         return oid->append_text(reinterpret_cast<const char*>(text) + (length > 4 ? 4 : 0));
+       }},
+      {"get_count", true,
+       [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe& p) {
+         p.fold(std::uint64_t{oid->get_count()});
+         return 0L;
+       }},
       {"append_sub_id", true,
        [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe&) {
          return oid->append_sub_id(4294967295UL);
