@@ -63,7 +63,8 @@ TEST(TevNumberText, StrictScannerReadsHexadecimalAndStopsAtTheLimit) {
   EXPECT_EQ(hex.value, 0xFFA9U);
   EXPECT_EQ(hex.end, text + 4);
   EXPECT_EQ(tev::scan_digits(text, nullptr, 10, UINT32_MAX).end, text);
-  EXPECT_EQ(tev::scan_digits("12345", "12345" + 2, 10, UINT32_MAX).value, 12U);
+  const char digits[] = "12345";
+  EXPECT_EQ(tev::scan_digits(digits, &digits[2], 10, UINT32_MAX).value, 12U);
 }
 
 TEST(TevNumberText, ReadDecimalInRangeKeepsTheTargetOnFailure) {
