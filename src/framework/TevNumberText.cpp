@@ -31,10 +31,10 @@ char* write_digits(char* out, U value) {
     const auto pair = static_cast<unsigned>(value % 100);
     value /= 100;
     p -= 2;
-    std::memcpy(p, kPairs + 2 * pair, 2);
+    std::memcpy(p, kPairs + std::size_t{2} * pair, 2);
   }
   if (value >= 10) {
-    std::memcpy(p - 2, kPairs + 2 * static_cast<unsigned>(value), 2);
+    std::memcpy(p - 2, kPairs + std::size_t{2} * static_cast<unsigned>(value), 2);
   } else {
     p[-1] = static_cast<char>('0' + value);
   }

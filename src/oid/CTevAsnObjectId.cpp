@@ -247,16 +247,13 @@ long CTevAsnObjectId::take_prefix_into(ITevAsnObjectID* oid, unsigned long n) {
   if (const void* zero = std::memchr(store_.data(), '\0', length)) {
     length = static_cast<std::size_t>(static_cast<const char*>(zero) - store_.data());
   }
-  long code = ASN_OK;
-  if (CTevAsnObjectId* ours = from(oid)) {
-    code = ours->store_.assign_text(store_.data(), length);
-  } else {
-    // A foreign identifier takes zero-terminated text: the prefix goes
-    // through a buffer of its own.
-    CTevAsnBuffer prefix;
-    code = prefix.assign(store_.data(), length);
-    if (code == ASN_OK) code = oid->set_text(prefix.data());
-  }
+  // A foreign identifier takes zero-terminated text: the prefix goes through
+  // a buffer of its own.
+  CTevAsnObjectId* const ours = from(oid);
+  CTevAsnBuffer prefix;
+  long code = ours != nullptr ? ours->store_.assign_text(store_.data(), length)
+                              : prefix.assign(store_.data(), length);
+  if (code == ASN_OK && ours == nullptr) code = oid->set_text(prefix.data());
   if (code != ASN_OK) return code;
   // Nothing to remove for n = 0 or an empty identifier.
   if (n != 0 && !store_.empty()) erase_sub_ids(0, n);

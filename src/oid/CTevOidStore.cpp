@@ -33,10 +33,10 @@ long CTevOidStore::assign_text(const char* text, std::size_t length) {
 
 long CTevOidStore::assign(const CTevOidStore& other) {
   if (&other == this) return ASN_OK;
-  const std::size_t length = other.length();
-  if (!text_.reserve(length + 1)) return ASN_E_OUT_OF_MEMORY;
-  std::memcpy(text_.data(), other.data(), length + 1);
-  text_.set_size(length);
+  const std::size_t size = other.length();
+  if (!text_.reserve(size + 1)) return ASN_E_OUT_OF_MEMORY;
+  std::memcpy(text_.data(), other.data(), size + 1);
+  text_.set_size(size);
   // A target that has had an index is a working copy that gets read: index
   // the source once (it keeps it) rather than every copy anew.
   if (!other.indexed_ && index_.has_storage()) other.build_index();
@@ -120,9 +120,9 @@ long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const un
 }
 
 void CTevOidStore::erase(std::size_t index, std::size_t n) {
-  const std::size_t count = this->count();
+  const std::size_t total = count();
   const std::size_t start = start_of(index);
-  if (n >= count - index) {
+  if (n >= total - index) {
     // The run reaches the end: drop it with the separator before it. The
     // starts of the sub-identifiers kept stay where they are.
     const std::size_t kept = index == 0 ? 0 : start - 1;
