@@ -39,6 +39,8 @@ inline constexpr const char* kIndexIntegerText = "17";
 inline constexpr const char* kIndexOctetsText =
     "16.109.97.110.97.103.101.109.101.110.116.45.114.111.119.48.49";
 inline constexpr const char* kIndexPairText = "17.192.168.1.10";
+// A full instance of the (INTEGER, IpAddress) table: the column and the pair.
+inline constexpr const char* kIndexInstance = "1.3.6.1.2.1.4.22.1.2.17.192.168.1.10";
 
 // Creation: a Counter64 from its decimal text.
 inline constexpr const char* kCounter64Text = "12345678901234567890";
