@@ -55,6 +55,7 @@ class CTevBlock {
   }
   /// Removes the `n` elements from `at` on.
   void erase(std::size_t at, std::size_t n) {
+    if (n == 0) return;
     std::memmove(data_ + at, data_ + at + n, (size_ - at - n) * sizeof(T));
     size_ -= n;
   }

@@ -164,7 +164,7 @@ long CTevAsnObjectId::compare(const ITevAsnObjectID* oid, long* err) const {
     return -1;
   }
   tev::set_error(err, ASN_OK);
-  return tev::oid_text_relation(store_.chars(), store_.length(), other->store_.chars(),
+  return tev::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
                                 other->store_.length());
 }
 

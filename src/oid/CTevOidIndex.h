@@ -1,8 +1,11 @@
 // CTevOidIndex: the sub-identifier index of a dotted object-identifier text.
 // For each sub-identifier it holds where it starts in the text and its value,
 // so that reading one is an array read and reading every one in order costs
-// O(n) in all. Whether the index matches the text is the text store's one
-// fact (oid/CTevOidStore.h); the index only holds entries and builds them.
+// O(n) in all. Starts are positions in the text store's block, which may
+// begin after the block's first character (oid/CTevOidStore.h erases from the
+// front by moving where the text begins); entries erased from the front are
+// skipped the same way. Whether the index matches the text is the store's one
+// fact; the index only holds entries and builds them.
 // Every operation that allocates reports failure as false; nothing throws.
 #ifndef TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H
 #define TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H
@@ -24,17 +27,17 @@ class CTevOidIndex {
   static constexpr std::uint32_t kUnread = 0xFFFFFFFFU;
 
   /// Entries held.
-  std::size_t size() const { return entries_.size(); }
+  std::size_t size() const { return size_; }
   /// Entry `index`, which must be below size().
-  const SubId& operator[](std::size_t index) const { return entries_[index]; }
+  const SubId& operator[](std::size_t index) const { return live_[index]; }
   /// Whether the index has ever held storage (a value that gets read).
   bool has_storage() const { return entries_.capacity() != 0; }
 
   /// The value of entry `index` into `*value` when it is held (in range and
   /// not kUnread); false otherwise.
   bool find(unsigned long index, std::uint32_t* value) const {
-    if (index < entries_.size()) {
-      const std::uint32_t v = entries_[index].value;
+    if (index < size_) {
+      const std::uint32_t v = live_[index].value;
       if (v != kUnread) {
         *value = v;
         return true;
@@ -46,8 +49,8 @@ class CTevOidIndex {
   /// entries cover the run and every value is an octet (kUnread is above 255
   /// as well); false otherwise, with `out` partly written.
   bool read_octets(unsigned long first, unsigned long n, unsigned char* out) const {
-    if (first > entries_.size() || n > entries_.size() - first) return false;
-    const SubId* const entries = entries_.data() + first;
+    if (first > size_ || n > size_ - first) return false;
+    const SubId* const entries = live_ + first;
     for (unsigned long i = 0; i < n; ++i) {
       const std::uint32_t v = entries[i].value;
       if (v > 0xFF) return false;
@@ -56,34 +59,78 @@ class CTevOidIndex {
     return true;
   }
 
-  void clear() { entries_.clear(); }
+  void clear() {
+    entries_.clear();
+    first_ = 0;
+    sync();
+  }
   /// Appends the entry of a sub-identifier of `value` starting at `start`.
   bool append(std::size_t start, std::uint32_t value) {
-    return entries_.push_back({static_cast<std::uint32_t>(start), value});
+    const bool ok = entries_.push_back({static_cast<std::uint32_t>(start), value});
+    sync();
+    return ok;
   }
-  /// Appends the entries of the sub-identifiers of `text` (of `length`
-  /// characters) from position `first`, the start of one, to the end.
+  /// Appends the entries of the sub-identifiers of the block `text` (of
+  /// `length` characters) from position `first`, the start of one, to the end.
   bool extend(const char* text, std::size_t length, std::size_t first);
   /// Keeps the first `n` entries.
-  void truncate(std::size_t n) { entries_.set_size(n); }
+  void truncate(std::size_t n) {
+    entries_.set_size(first_ + n);
+    sync();
+  }
+  /// Skips the first `n` entries (their text was erased from the front).
+  void drop_front(std::size_t n) {
+    first_ += n;
+    sync();
+  }
   /// Removes the `n` entries from `index` on; those after them moved back by
   /// `cut` characters.
   void erase(std::size_t index, std::size_t n, std::size_t cut) {
-    entries_.erase(index, n);
-    SubId* const entries = entries_.data();
-    for (std::size_t i = index; i < entries_.size(); ++i) {
-      entries[i].start -= static_cast<std::uint32_t>(cut);
-    }
+    entries_.erase(first_ + index, n);
+    shift(first_ + index, cut);
+    sync();
   }
-  /// Becomes a copy of `other`.
-  bool assign(const CTevOidIndex& other) {
-    return entries_.assign(other.entries_.data(), other.entries_.size());
+  /// The text moved `by` characters towards the block's start, to position 0:
+  /// the entries move to the front of theirs as well.
+  void rebase(std::size_t by) {
+    entries_.erase(0, first_);
+    first_ = 0;
+    shift(0, by);
+    sync();
+  }
+  /// Becomes a copy of `other`, whose text began `offset` characters into its
+  /// block and begins at 0 in this one.
+  bool assign(const CTevOidIndex& other, std::size_t offset) {
+    const bool ok = entries_.assign(other.live_, other.size_);
+    first_ = 0;
+    if (ok && offset != 0) shift(0, offset);
+    sync();
+    return ok;
   }
   /// Room for `n` entries.
   bool reserve(std::size_t n) { return entries_.reserve(n); }
 
  private:
+  // Entries from `from` on start `by` characters earlier.
+  void shift(std::size_t from, std::size_t by) {
+    SubId* const entries = entries_.data();
+    for (std::size_t i = from; i < entries_.size(); ++i) {
+      entries[i].start -= static_cast<std::uint32_t>(by);
+    }
+  }
+
+  // The live entries and their number, kept beside the block so that a read
+  // is one comparison and one load.
+  void sync() {
+    live_ = entries_.data() + first_;
+    size_ = entries_.size() - first_;
+  }
+
   CTevBlock<SubId> entries_;
+  // Entries before this one belong to text erased from the front.
+  std::size_t first_ = 0;
+  const SubId* live_ = nullptr;
+  std::size_t size_ = 0;
 };
 
 #endif  // TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H

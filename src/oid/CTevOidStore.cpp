@@ -10,8 +10,8 @@ using namespace NTevAsnValue;
 bool CTevOidStore::holds(const char* p) const {
   // As addresses: `p` may belong to another object.
   const auto at = reinterpret_cast<std::uintptr_t>(p);
-  const auto begin = reinterpret_cast<std::uintptr_t>(text_.data());
-  return text_.data() != nullptr && at >= begin && at - begin <= text_.size();
+  const auto begin = reinterpret_cast<std::uintptr_t>(data());
+  return text_.data() != nullptr && at >= begin && at - begin <= length();
 }
 
 std::size_t CTevOidStore::prefix_length(unsigned long n) const {
@@ -25,6 +25,7 @@ long CTevOidStore::assign_text(const char* text, std::size_t length) {
   // Text inside the block needs no room beyond what it has.
   if (!text_.reserve(length + 1)) return ASN_E_OUT_OF_MEMORY;
   if (length != 0) std::memmove(text_.data(), text, length);
+  begin_ = 0;
   set_length(length);
   indexed_ = length == 0;
   if (indexed_) index_.clear();
@@ -36,17 +37,19 @@ long CTevOidStore::assign(const CTevOidStore& other) {
   const std::size_t size = other.length();
   if (!text_.reserve(size + 1)) return ASN_E_OUT_OF_MEMORY;
   std::memcpy(text_.data(), other.data(), size + 1);
-  text_.set_size(size);
+  begin_ = 0;
+  set_length(size);
   // A target that has had an index is a working copy that gets read: index
   // the source once (it keeps it) rather than every copy anew.
   if (!other.indexed_ && index_.has_storage()) other.build_index();
   // Copying the index is only a speed-up, so running out of memory for it is
   // no failure.
-  indexed_ = other.indexed_ && index_.assign(other.index_);
+  indexed_ = other.indexed_ && index_.assign(other.index_, other.begin_);
   return ASN_OK;
 }
 
 void CTevOidStore::clear() {
+  begin_ = 0;
   if (text_.data() != nullptr) set_length(0);
   index_.clear();
   indexed_ = true;
@@ -76,18 +79,13 @@ long CTevOidStore::append_sub_id(unsigned long value) {
 long CTevOidStore::append_piece(const char* text, std::size_t length) {
   const std::size_t old_length = this->length();
   const std::size_t separator = old_length == 0 ? 0 : 1;
-  if (old_length + separator > kMaxTextLength || length > kMaxTextLength - old_length - separator) {
-    return ASN_E_OUT_OF_MEMORY;
-  }
-  if (!text_.reserve(old_length + separator + length + 1)) return ASN_E_OUT_OF_MEMORY;
-  char* const out = text_.data() + old_length;
+  if (length > kMaxTextLength - separator) return ASN_E_OUT_OF_MEMORY;
+  char* const out = room_for(separator + length);
+  if (out == nullptr) return ASN_E_OUT_OF_MEMORY;
   if (separator != 0) *out = '.';
   std::memcpy(out + separator, text, length);
   set_length(old_length + separator + length);
-  // Extend the index with the piece; it stops matching if that fails.
-  if (indexed_ && !index_.extend(text_.data(), this->length(), old_length + separator)) {
-    indexed_ = false;
-  }
+  extend_index(begin_ + old_length + separator);
   return ASN_OK;
 }
 
@@ -106,21 +104,28 @@ long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const un
     }
     return ASN_OK;
   }
-  // Every sub-identifier is written with a dot before it; the first dot is
-  // left out of the piece.
-  char piece[16 + 4 * kOctetsAtOnce];
-  char* out = piece;
+  // Written in place: every sub-identifier with a dot before it, the first
+  // dot dropped when the text was empty.
+  if (!has_prefix && n == 0) return ASN_OK;
+  const std::size_t old_length = length();
+  char* const out = room_for(1 + 11 + 4 * n);
+  if (out == nullptr) return ASN_E_OUT_OF_MEMORY;
+  char* end = out;
   if (has_prefix) {
-    *out++ = '.';
-    out = tev::write_decimal(out, static_cast<std::uint32_t>(prefix));
+    *end++ = '.';
+    end = tev::write_decimal(end, static_cast<std::uint32_t>(prefix));
   }
-  out = tev::write_dotted_octets(out, octets, n);
-  if (out == piece) return ASN_OK;  // nothing to append
-  return append_piece(piece + 1, static_cast<std::size_t>(out - piece - 1));
+  end = tev::write_dotted_octets(end, octets, n);
+  auto added = static_cast<std::size_t>(end - out);
+  if (old_length == 0) std::memmove(out, out + 1, --added);
+  set_length(old_length + added);
+  extend_index(begin_ + (old_length == 0 ? 0 : old_length + 1));
+  return ASN_OK;
 }
 
 void CTevOidStore::erase(std::size_t index, std::size_t n) {
   const std::size_t total = count();
+  const std::size_t total_length = length();
   const std::size_t start = start_of(index);
   if (n >= total - index) {
     // The run reaches the end: drop it with the separator before it. The
@@ -135,19 +140,46 @@ void CTevOidStore::erase(std::size_t index, std::size_t n) {
     return;
   }
   const std::size_t next = start_of(index + n);
-  // From the front: the run and the separator after it; else the separator
-  // before the run and the run.
-  const std::size_t from = index == 0 ? 0 : start - 1;
-  const std::size_t cut = index == 0 ? next : next - start;
-  text_.erase(from, cut);
-  if (length() == 0) {
+  if (index == 0) {
+    // From the front: the run and the separator after it. The text now
+    // begins later in its block; the entries kept stay where they are.
+    begin_ += next;
+    set_length(total_length - next);
+    if (indexed_) index_.drop_front(n);
+    if (empty()) clear();  // the rest was one empty component ("2." less its first)
+    return;
+  }
+  // The separator before the run and the run.
+  const std::size_t cut = next - start;
+  text_.erase(begin_ + start - 1, cut);
+  if (total_length == cut) {
     // All that remained was one empty component ("2." less its first), which
     // the empty text cannot hold: the identifier is now empty, count 0.
     clear();
     return;
   }
-  set_length(length());
+  set_length(total_length - cut);
   if (indexed_) index_.erase(index, n, cut);
+}
+
+char* CTevOidStore::room_for(std::size_t added) {
+  const std::size_t old_length = length();
+  if (old_length > kMaxTextLength || added > kMaxTextLength - old_length) return nullptr;
+  const std::size_t needed = old_length + added + 1;
+  if (begin_ != 0 && (begin_ + needed > text_.capacity() || begin_ > kMaxTextLength)) {
+    // Take back the space erased from the front before growing.
+    std::memmove(text_.data(), text_.data() + begin_, old_length + 1);
+    if (indexed_) index_.rebase(begin_);
+    begin_ = 0;
+    set_length(old_length);
+  }
+  if (!text_.reserve(begin_ + needed)) return nullptr;
+  return text_.data() + begin_ + old_length;
+}
+
+void CTevOidStore::extend_index(std::size_t first) const {
+  // Appended text extends a matching index; it stops matching if that fails.
+  if (indexed_ && !index_.extend(text_.data(), text_.size(), first)) indexed_ = false;
 }
 
 // Out of line: the reading paths call it once, and inlined it would make
@@ -155,7 +187,7 @@ void CTevOidStore::erase(std::size_t index, std::size_t n) {
 bool CTevOidStore::build_index() const {
   if (indexed_) return true;
   index_.clear();
-  if (!empty() && !index_.extend(text_.data(), length(), 0)) {
+  if (!empty() && !index_.extend(text_.data(), text_.size(), begin_)) {
     index_.clear();
     return false;
   }
@@ -167,7 +199,7 @@ std::size_t CTevOidStore::count_by_scan() const { return tev::oid_text_count(dat
 
 std::size_t CTevOidStore::start_of(std::size_t index) const {
   if (index == 0) return 0;
-  if (indexed_ || build_index()) return index_[index].start;
+  if (indexed_ || build_index()) return index_[index].start - begin_;
   // Scan for the index-th separator.
   const char* const text = data();
   std::size_t position = 0;
@@ -195,7 +227,7 @@ unsigned long CTevOidStore::get_at_from_text(unsigned long index, long* err) con
       tev::set_error(err, ASN_OK);
       return index_[index].value;
     }
-    start = index_[index].start;
+    start = index_[index].start - begin_;
   } else {
     if (index >= count_by_scan()) {
       tev::set_error(err, ASN_E_OUT_OF_RANGE);

@@ -12,7 +12,9 @@
 //
 // Text and index live in the library's own realloc blocks (framework/
 // CTevBlock.h); an edit that cannot get memory returns -3 and leaves the text
-// as it was.
+// as it was. Erasing from the front, as decoding an index does, moves where
+// the text begins in its block instead of moving the text; the space before
+// it is taken back when the block would have to grow.
 #ifndef TEVASNVALUE_SRC_OID_CTEVOIDSTORE_H
 #define TEVASNVALUE_SRC_OID_CTEVOIDSTORE_H
 
@@ -30,12 +32,9 @@ class CTevOidStore {
   CTevOidStore& operator=(const CTevOidStore&) = delete;
 
   /// The text, zero-terminated; valid until the text next changes.
-  const char* data() const { return text_.data() == nullptr ? "" : text_.data(); }
-  /// The same, or null for an empty store that never held text: for reading
-  /// `length()` characters without the check.
-  const char* chars() const { return text_.data(); }
-  std::size_t length() const { return text_.size(); }
-  bool empty() const { return text_.size() == 0; }
+  const char* data() const { return head_; }
+  std::size_t length() const { return length_; }
+  bool empty() const { return length_ == 0; }
 
   /// Sub-identifier count: 0 for the empty text, else the dots plus one.
   std::size_t count() const {
@@ -109,11 +108,25 @@ class CTevOidStore {
  private:
   // The text becomes `length` characters long (within the block), terminated.
   void set_length(std::size_t length) {
-    text_.set_size(length);
-    text_[length] = '\0';
+    text_.set_size(begin_ + length);
+    text_[begin_ + length] = '\0';
+    head_ = text_.data() + begin_;
+    length_ = length;
   }
+  // Room for `added` more characters and the terminator, the text moved to
+  // the block's start first when the block would grow: where they go, or null
+  // when memory runs out (unchanged).
+  char* room_for(std::size_t added);
+  // Appended text from block position `first` on extends a matching index.
+  void extend_index(std::size_t first) const;
 
   CTevBlock<char> text_;
+  // Where the text begins in the block: past what was erased from the front.
+  std::size_t begin_ = 0;
+  // The text and its length, kept beside the block (set_length) so that
+  // reading them is one load each.
+  const char* head_ = "";
+  std::size_t length_ = 0;
   mutable CTevOidIndex index_;
   // Whether index_ matches the text; the empty text has a matching, empty index.
   mutable bool indexed_ = true;
