@@ -65,14 +65,12 @@ long CTevOidStore::append_sub_id(unsigned long value) {
   const std::size_t old_length = length();
   const char* const begin = old_length == 0 ? piece + 1 : piece;
   const auto added = static_cast<std::size_t>(end - begin);
-  if (old_length > kMaxTextLength - added) return ASN_E_OUT_OF_MEMORY;
-  if (!text_.reserve(old_length + added + 1)) return ASN_E_OUT_OF_MEMORY;
-  std::memcpy(text_.data() + old_length, begin, added);
+  char* const out = room_for(added);
+  if (out == nullptr) return ASN_E_OUT_OF_MEMORY;
+  std::memcpy(out, begin, added);
   set_length(old_length + added);
-  if (indexed_ &&
-      !index_.append(old_length == 0 ? 0 : old_length + 1, static_cast<std::uint32_t>(value))) {
-    indexed_ = false;
-  }
+  const std::size_t start = begin_ + (old_length == 0 ? 0 : old_length + 1);
+  if (indexed_ && !index_.append(start, static_cast<std::uint32_t>(value))) indexed_ = false;
   return ASN_OK;
 }
 

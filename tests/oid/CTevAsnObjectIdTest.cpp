@@ -414,6 +414,34 @@ TEST(ObjectId, AppendTextIsVerbatimAfterASeparator) {
   EXPECT_EQ(text_of(empty), "1.3");  // no leading separator
 }
 
+TEST(ObjectId, ErasingFromTheFrontThenGrowingKeepsTextAndIndex) {
+  // Taking values off the front, then appending past the block, with and
+  // without the index built; and a copy of such an identifier.
+  for (bool warm : {false, true}) {
+    SCOPED_TRACE(warm ? "index built" : "index not built");
+    CTevAsnObjectId oid;
+    oid.set_text("1.3.6.1.2.1.4.22.1.2.17.192.168.1.10");
+    if (warm) warm_caches(oid);
+    EXPECT_EQ(oid.erase_sub_ids(0, 10), ASN_OK);
+    EXPECT_EQ(oid.take_first(nullptr), 17UL);
+    expect_consistent(oid);
+    std::string expected = "192.168.1.10";
+    for (unsigned long i = 0; i < 100; ++i) {
+      ASSERT_EQ(oid.append_sub_id(i), ASN_OK);
+      expected += "." + std::to_string(i);
+    }
+    EXPECT_EQ(text_of(oid), expected);
+    expect_consistent(oid);
+    CTevAsnObjectId copy;
+    EXPECT_EQ(copy.assign(&oid), ASN_OK);
+    EXPECT_EQ(text_of(copy), expected);
+    expect_consistent(copy);
+    EXPECT_EQ(oid.erase_sub_ids(1, 2), ASN_OK);
+    EXPECT_EQ(text_of(oid), "192.10." + expected.substr(std::string("192.168.1.10.").size()));
+    expect_consistent(oid);
+  }
+}
+
 TEST(ObjectId, AppendTextTakenFromItselfSurvivesTheGrowth) {
   // Long enough that appending moves the text to a larger block.
   std::string text = "1.3";

@@ -445,6 +445,15 @@ TEST(AllocationFailure, ObjectIdentifierEditing) {
          const unsigned char* text = oid->get_octets(&length, nullptr);
          return oid->append_text(reinterpret_cast<const char*>(text) + (length > 4 ? 4 : 0));
        }},
+      {"append after erasing from the front", false,
+       [](ITevAsnObjectID* oid, ITevAsnObjectID* other, CTevAsnBuffer*, Probe&) {
+         oid->erase_sub_ids(0, 2);
+         for (int i = 0; i < 40; ++i) {
+           const long code = oid->append_oid(other);
+           if (code != 0) return code;
+         }
+         return 0L;
+       }},
       {"get_count", true,
        [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe& p) {
          p.fold(std::uint64_t{oid->get_count()});
