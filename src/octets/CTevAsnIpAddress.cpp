@@ -1,5 +1,7 @@
 #include "octets/CTevAsnIpAddress.h"
 
+#include <cstring>
+
 #include "framework/TevNumberText.h"
 
 using namespace NTevAsnValue;
@@ -41,7 +43,25 @@ long CTevAsnIpAddress::set_ulong(unsigned long value) {
 }
 
 long CTevAsnIpAddress::set_text(const char* text) {
-  return set_text_fields(text, "d.d.d.d", 4, false);
+  // The common form, four plain fields of one to three digits within 0..255,
+  // is read here; anything else (space, signs, leading zeros beyond three
+  // digits, out of range, malformed) goes to the general field reader, which
+  // gives the result sscanf would.
+  unsigned char octets[4];
+  const char* p = text;
+  for (int i = 0; p != nullptr && i < 4; ++i) {
+    if (i != 0 && *p++ != '.') p = nullptr;
+    unsigned value = 0;
+    int digits = 0;
+    for (; p != nullptr && digits < 4 && tev::is_digit(*p); ++p, ++digits) {
+      value = value * 10 + static_cast<unsigned>(*p - '0');
+    }
+    if (digits == 0 || digits > 3 || value > 0xFF) p = nullptr;
+    octets[i] = static_cast<unsigned char>(value);
+  }
+  if (p == nullptr || octets_.length != 4) return set_text_fields(text, "d.d.d.d", 4, false);
+  std::memcpy(octets_.data, octets, 4);
+  return ASN_OK;
 }
 
 char* CTevAsnIpAddress::put_dotted(char* out) const {

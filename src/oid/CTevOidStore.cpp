@@ -57,19 +57,16 @@ void CTevOidStore::clear() {
 
 long CTevOidStore::append_sub_id(unsigned long value) {
   if (!tev::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
-  // The separator and the digits, built in place: this is the hot path of
-  // every index encoding.
-  char piece[16];
-  piece[0] = '.';
-  const char* const end = tev::write_decimal(piece + 1, static_cast<std::uint32_t>(value));
-  const std::size_t old_length = length();
-  const char* const begin = old_length == 0 ? piece + 1 : piece;
-  const auto added = static_cast<std::size_t>(end - begin);
-  char* const out = room_for(added);
+  // The separator and the digits (at most 11 characters), written in place:
+  // this is the hot path of every index encoding.
+  const std::size_t old_length = length_;
+  char* const out = room_for(11);
   if (out == nullptr) return ASN_E_OUT_OF_MEMORY;
-  std::memcpy(out, begin, added);
-  set_length(old_length + added);
-  const std::size_t start = begin_ + (old_length == 0 ? 0 : old_length + 1);
+  char* digits = out;
+  if (old_length != 0) *digits++ = '.';
+  const char* const end = tev::write_decimal(digits, static_cast<std::uint32_t>(value));
+  set_length(old_length + static_cast<std::size_t>(end - out));
+  const auto start = static_cast<std::size_t>(digits - text_.data());
   if (indexed_ && !index_.append(start, static_cast<std::uint32_t>(value))) indexed_ = false;
   return ASN_OK;
 }
@@ -160,7 +157,7 @@ void CTevOidStore::erase(std::size_t index, std::size_t n) {
   if (indexed_) index_.erase(index, n, cut);
 }
 
-char* CTevOidStore::room_for(std::size_t added) {
+char* CTevOidStore::grow_for(std::size_t added) {
   const std::size_t old_length = length();
   if (old_length > kMaxTextLength || added > kMaxTextLength - old_length) return nullptr;
   const std::size_t needed = old_length + added + 1;
@@ -195,9 +192,8 @@ bool CTevOidStore::build_index() const {
 
 std::size_t CTevOidStore::count_by_scan() const { return tev::oid_text_count(data(), length()); }
 
-std::size_t CTevOidStore::start_of(std::size_t index) const {
-  if (index == 0) return 0;
-  if (indexed_ || build_index()) return index_[index].start - begin_;
+std::size_t CTevOidStore::start_by_scan(std::size_t index) const {
+  if (build_index()) return index_[index].start - begin_;
   // Scan for the index-th separator.
   const char* const text = data();
   std::size_t position = 0;

@@ -96,7 +96,13 @@ class CTevOidStore {
   bool build_index() const;
   std::size_t count_by_scan() const;
   // Where sub-identifier `index` (below the count) starts in the text.
-  std::size_t start_of(std::size_t index) const;
+  std::size_t start_of(std::size_t index) const {
+    if (index == 0) return 0;
+    if (indexed_) return index_[index].start - begin_;
+    return start_by_scan(index);
+  }
+  // start_of without a matching index: built first, else scanned.
+  std::size_t start_by_scan(std::size_t index) const;
   unsigned long get_at_from_text(unsigned long index, long* err) const;
   long read_octets_from_text(unsigned long first, unsigned long n, unsigned char* out,
                              unsigned long* done) const;
@@ -116,7 +122,14 @@ class CTevOidStore {
   // Room for `added` more characters and the terminator, the text moved to
   // the block's start first when the block would grow: where they go, or null
   // when memory runs out (unchanged).
-  char* room_for(std::size_t added);
+  char* room_for(std::size_t added) {
+    // Inline for the common case, room in the block.
+    if (added <= kMaxTextLength - length_ && begin_ + length_ + added < text_.capacity()) {
+      return text_.data() + begin_ + length_;
+    }
+    return grow_for(added);
+  }
+  char* grow_for(std::size_t added);
   // Appended text from block position `first` on extends a matching index.
   void extend_index(std::size_t first) const;
 
