@@ -48,7 +48,7 @@ def walk_size(case):
 
 
 def ratio_target(case):
-    if case.startswith(("parse", "format")):
+    if case.startswith(("parse", "format", "decode")):
         return 0.5
     if case.startswith("walk/"):
         return None

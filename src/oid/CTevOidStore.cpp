@@ -172,7 +172,7 @@ char* CTevOidStore::grow_for(std::size_t added) {
   return text_.data() + begin_ + old_length;
 }
 
-void CTevOidStore::extend_index(std::size_t first) const {
+void CTevOidStore::extend_index(std::size_t first) {
   // Appended text extends a matching index; it stops matching if that fails.
   if (indexed_ && !index_.extend(text_.data(), text_.size(), first)) indexed_ = false;
 }

@@ -63,6 +63,8 @@ class CTevOidStore {
   }
   /// Length of the first `n` sub-identifiers without a trailing separator.
   std::size_t prefix_length(unsigned long n) const;
+  /// Whether `p` points into this store's text or at its terminator.
+  bool holds(const char* p) const;
 
   /// Replaces the text with `length` characters at `text` (which may point
   /// into this text): 0, or -3 (unchanged).
@@ -107,11 +109,6 @@ class CTevOidStore {
   long read_octets_from_text(unsigned long first, unsigned long n, unsigned char* out,
                              unsigned long* done) const;
 
- public:
-  /// Whether `p` points into this store's text or at its terminator.
-  bool holds(const char* p) const;
-
- private:
   // The text becomes `length` characters long (within the block), terminated.
   void set_length(std::size_t length) {
     text_.set_size(begin_ + length);
@@ -131,7 +128,7 @@ class CTevOidStore {
   }
   char* grow_for(std::size_t added);
   // Appended text from block position `first` on extends a matching index.
-  void extend_index(std::size_t first) const;
+  void extend_index(std::size_t first);
 
   CTevBlock<char> text_;
   // Where the text begins in the block: past what was erased from the front.
