@@ -62,6 +62,29 @@ TEST(ObjectId, SyntaxCheckAcceptsDottedDecimalOnly) {
     EXPECT_EQ(value != nullptr, c.valid);
     if (value != nullptr) value->release();
   }
+  // Long texts with one fault moved through every position, so that each
+  // rule is met inside a block of sixteen characters and across its edges.
+  const std::string good = "1.3.6.1.4.1.45678.10.0.7.1.200.3.0.99.5";
+  for (std::size_t at = 0; at < good.size(); ++at) {
+    for (const char* fault : {".", "0", "x", "\x80"}) {
+      std::string text = good;
+      text.insert(at, fault);
+      // The reference: the components, split at every dot.
+      bool valid = true;
+      std::size_t begin = 0;
+      for (std::size_t end; valid; begin = end + 1) {
+        end = text.find('.', begin);
+        const std::string part = text.substr(begin, end - begin);
+        valid = !part.empty() && part.find_first_not_of("0123456789") == std::string::npos &&
+                (part == "0" || part[0] != '0');
+        if (end == std::string::npos) break;
+      }
+      SCOPED_TRACE(text);
+      CTevAsnObjectId oid;
+      ASSERT_EQ(oid.set_text(text.c_str()), ASN_OK);
+      EXPECT_EQ(oid.is_valid(), valid);
+    }
+  }
   // Text with a zero byte inside (possible through set_octets) is not valid.
   CTevAsnObjectId oid;
   const unsigned char with_zero[] = {'1', '.', '\0', '.', '3'};
