@@ -41,15 +41,22 @@ bool CTevAsnObjectId::is_equal(const ITevAsnValue* other) const {
 ITevAsnObjectID* CTevAsnObjectId::query_object_id() { return this; }
 
 void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
-  // The bare tag 6 is answered like the class id.
-  const ITevAsnObjectID* self = this;
-  if (answer_class(class_id, tev::kClassIdObjectId, self, out)) return;
-  if (answer_class(class_id, static_cast<unsigned long>(ASN_OBJECT_ID), self, out)) return;
-  if (answer_class(class_id, tev::kClassIdOidOctets, static_cast<const ITevOidOctets*>(this),
-                   out)) {
-    return;
+  // One switch: every operation that takes another identifier or an octet
+  // value's index encoding asks this first.
+  if (out == nullptr) return;
+  switch (class_id) {
+    case tev::kClassIdObjectId:
+    case static_cast<unsigned long>(ASN_OBJECT_ID):  // the bare tag is answered alike
+      *out = static_cast<void*>(
+          const_cast<ITevAsnObjectID*>(static_cast<const ITevAsnObjectID*>(this)));
+      return;
+    case tev::kClassIdOidOctets:
+      *out =
+          static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
+      return;
+    default:
+      CTevAsnValueBase::query_class(class_id, out);
   }
-  CTevAsnValueBase::query_class(class_id, out);
 }
 
 const CTevAsnObjectId* CTevAsnObjectId::from(const ITevAsnValue* value) {

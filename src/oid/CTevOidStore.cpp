@@ -118,7 +118,7 @@ long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const un
   return ASN_OK;
 }
 
-void CTevOidStore::erase(std::size_t index, std::size_t n) {
+void CTevOidStore::erase_slowly(std::size_t index, std::size_t n) {
   const std::size_t total = count();
   const std::size_t total_length = length();
   const std::size_t start = start_of(index);
@@ -172,9 +172,9 @@ char* CTevOidStore::grow_for(std::size_t added) {
   return text_.data() + begin_ + old_length;
 }
 
-void CTevOidStore::extend_index(std::size_t first) {
+void CTevOidStore::extend_index_slowly(std::size_t first) {
   // Appended text extends a matching index; it stops matching if that fails.
-  if (indexed_ && !index_.extend(text_.data(), text_.size(), first)) indexed_ = false;
+  if (!index_.extend(text_.data(), text_.size(), first)) indexed_ = false;
 }
 
 // Out of line: the reading paths call it once, and inlined it would make

@@ -86,7 +86,20 @@ class CTevOidStore {
                      std::size_t n);
   /// Removes the `n` sub-identifiers from `index` on (index below the count,
   /// n at least 1, a run past the end stops there) with one separator.
-  void erase(std::size_t index, std::size_t n);
+  void erase(std::size_t index, std::size_t n) {
+    // Inline, the common case of decoding an index: from the front of an
+    // indexed text, some of it kept. The text then begins later in its block.
+    if (index == 0 && indexed_ && n < index_.size()) {
+      const std::size_t next = index_[n].start - begin_;
+      begin_ += next;
+      head_ += next;
+      length_ -= next;
+      index_.drop_front(n);
+      if (length_ == 0) clear();  // the rest was one empty component ("2." less its first)
+      return;
+    }
+    erase_slowly(index, n);
+  }
 
  private:
   // Longest text held: the count of such a text plus one (a length prefix)
@@ -103,6 +116,7 @@ class CTevOidStore {
     if (indexed_) return index_[index].start - begin_;
     return start_by_scan(index);
   }
+  void erase_slowly(std::size_t index, std::size_t n);
   // start_of without a matching index: built first, else scanned.
   std::size_t start_by_scan(std::size_t index) const;
   unsigned long get_at_from_text(unsigned long index, long* err) const;
@@ -128,7 +142,10 @@ class CTevOidStore {
   }
   char* grow_for(std::size_t added);
   // Appended text from block position `first` on extends a matching index.
-  void extend_index(std::size_t first);
+  void extend_index(std::size_t first) {
+    if (indexed_) extend_index_slowly(first);
+  }
+  void extend_index_slowly(std::size_t first);
 
   CTevBlock<char> text_;
   // Where the text begins in the block: past what was erased from the front.
