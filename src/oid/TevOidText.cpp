@@ -91,14 +91,11 @@ bool oid_text_is_valid(const char* text, std::size_t length) {
 #endif
   for (; i < length; ++i) {
     const char c = text[i];
-    if (c == '.') {
-      if (text[i - 1] == '.') return false;  // i > 0: the first is a digit
-    } else if (!is_digit(c)) {
-      return false;
-    } else if (c == '0' && (i == 0 || text[i - 1] == '.') && i + 1 < length &&
-               is_digit(text[i + 1])) {
-      return false;
-    }
+    const bool starts = i == 0 || text[i - 1] == '.';
+    const bool bad =
+        c == '.' ? text[i - 1] == '.'  // i > 0: the first is a digit
+                 : !is_digit(c) || (c == '0' && starts && i + 1 < length && is_digit(text[i + 1]));
+    if (bad) return false;
   }
   return true;
 }
