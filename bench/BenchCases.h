@@ -64,6 +64,9 @@ inline constexpr HintCase kHintCases[] = {
     {"date", kDateHint, kDateOctets, sizeof kDateOctets},
 };
 
+// A full instance of the (INTEGER, IpAddress) table: the column and the pair.
+inline constexpr const char* kIndexInstance = "1.3.6.1.2.1.4.22.1.2.17.192.168.1.10";
+
 // Creation: a Counter64 from its decimal text.
 inline constexpr const char* kCounter64Text = "12345678901234567890";
 

@@ -16,6 +16,7 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 // clang-format on
+#include <arpa/inet.h>
 
 namespace bench {
 namespace {
@@ -134,6 +135,15 @@ inline int decode(Oid& full, size_t base_length, IndexValues& v, Index which) {
   return parse_oid_indexes(full.ids + base_length, full.length - base_length, list_of(v, which));
 }
 
+// The pair from a full instance: net-snmp's callers check that it lies below
+// the column and parse the index in place.
+inline int decode_instance(Oid& full, const Oid& column, IndexValues& v) {
+  if (netsnmp_oid_is_subtree(column.ids, column.length, full.ids, full.length) != 0) {
+    return SNMPERR_GENERR;
+  }
+  return decode(full, column.length, v, Index::kPair);
+}
+
 std::vector<std::uint64_t> decoded(IndexValues& v, Index which) {
   std::vector<std::uint64_t> out;
   const netsnmp_variable_list* integer = which == Index::kPair ? &v.pair_integer : &v.integer;
@@ -190,9 +200,11 @@ inline unsigned long walk(const std::vector<oid>& o) {
   return sum;
 }
 
-enum class Kind { kInteger, kOctets, kIpAddress, kCounter64 };
-constexpr const char* kKindNames[] = {"integer", "octets16", "ipaddress", "counter64_text"};
-constexpr Kind kKinds[] = {Kind::kInteger, Kind::kOctets, Kind::kIpAddress, Kind::kCounter64};
+enum class Kind { kInteger, kOctets, kIpAddress, kCounter64, kIpAddressText };
+constexpr const char* kKindNames[] = {"integer", "octets16", "ipaddress", "counter64_text",
+                                      "ipaddress_text"};
+constexpr Kind kKinds[] = {Kind::kInteger, Kind::kOctets, Kind::kIpAddress, Kind::kCounter64,
+                           Kind::kIpAddressText};
 
 // A value in net-snmp's form: one variable-list entry, allocated and typed.
 inline netsnmp_variable_list* create(Kind kind) {
@@ -218,6 +230,12 @@ inline netsnmp_variable_list* create(Kind kind) {
       snmp_set_var_typed_value(v, ASN_COUNTER64, &value, sizeof value);
       break;
     }
+    case Kind::kIpAddressText: {
+      // As net-snmp's snmp_add_var reads an 'a' value.
+      const in_addr_t address = inet_addr(kIndexIpAddressText);
+      snmp_set_var_typed_value(v, ASN_IPADDRESS, &address, sizeof address);
+      break;
+    }
   }
   return v;
 }
@@ -228,6 +246,7 @@ std::vector<std::uint64_t> created(const netsnmp_variable_list* v, Kind kind) {
       return {static_cast<std::uint64_t>(*v->val.integer)};
     case Kind::kOctets:
     case Kind::kIpAddress:
+    case Kind::kIpAddressText:
       return std::vector<std::uint64_t>(v->val.string, v->val.string + v->val_len);
     case Kind::kCounter64:
       return {(static_cast<std::uint64_t>(v->val.counter64->high) << 32) | v->val.counter64->low};
@@ -342,6 +361,15 @@ bool netsnmp_check(CheckResults* out, std::string* error) {
     }
     r["decode/integer_inetaddress"] = decoded_row(row);
   }
+  {
+    IndexValues target;
+    Oid full = parse_or_die(kIndexInstance);
+    if (decode_instance(full, base, target) != SNMPERR_SUCCESS) {
+      *error = "parse_oid_indexes failed: instance_pair";
+      return false;
+    }
+    r["decode/instance_pair"] = decoded(target, Index::kPair);
+  }
   for (int n : kWalkSizes) {
     // Longer than net-snmp's fixed arrays: the walks read a heap array.
     const std::vector<std::uint32_t> ids = walk_sub_ids(n);
@@ -424,6 +452,12 @@ void netsnmp_register() {
     const Oid index = parse_or_die(kRowText);
     RowValues row;
     for (auto _ : state) benchmark::DoNotOptimize(decode_row(index, row));
+  });
+  add("netsnmp/decode/instance_pair", [](benchmark::State& state) {
+    Oid full = parse_or_die(kIndexInstance);
+    const Oid column = parse_or_die(kIndexBase);
+    IndexValues v;
+    for (auto _ : state) benchmark::DoNotOptimize(decode_instance(full, column, v));
   });
   for (int n : kWalkSizes) {
     add("netsnmp/walk/" + std::to_string(n), [n](benchmark::State& state) {
