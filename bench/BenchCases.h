@@ -45,6 +45,28 @@ inline constexpr const char* kIndexPairText = "17.192.168.1.10";
 inline constexpr const char* kRowText = "17.1.4.192.168.1.10";
 inline constexpr const char* kRowLayout = "integer inetaddress";
 
+// Octets shown by their DISPLAY-HINT: a MacAddress and a DateAndTime
+// (RFC 2579's example, 1992-5-26,13:30:15.0,-4:0). Every octet of the address
+// needs two hex digits, so net-snmp's unpadded hex shows the same text.
+inline constexpr const char* kMacHint = "1x:";
+inline constexpr unsigned char kMacOctets[6] = {0xa4, 0x5e, 0x60, 0xc1, 0xd2, 0xf3};
+inline constexpr const char* kDateHint = "2d-1d-1d,1d:1d:1d.1d,1a1d:1d";
+inline constexpr unsigned char kDateOctets[11] = {0x07, 0xc8, 0x05, 0x1a, 0x0d, 0x1e,
+                                                  0x0f, 0x00, 0x2d, 0x04, 0x00};
+struct HintCase {
+  const char* name;
+  const char* hint;
+  const unsigned char* octets;
+  std::size_t length;
+};
+inline constexpr HintCase kHintCases[] = {
+    {"mac", kMacHint, kMacOctets, sizeof kMacOctets},
+    {"date", kDateHint, kDateOctets, sizeof kDateOctets},
+};
+
+// A full instance of the (INTEGER, IpAddress) table: the column and the pair.
+inline constexpr const char* kIndexInstance = "1.3.6.1.2.1.4.22.1.2.17.192.168.1.10";
+
 // Creation: a Counter64 from its decimal text.
 inline constexpr const char* kCounter64Text = "12345678901234567890";
 

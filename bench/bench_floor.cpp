@@ -82,10 +82,12 @@ void floor_register() {
   copy_floor("decode/octets16", kIndexOctetsText);
   copy_floor("decode/integer_ipaddress", kIndexPairText);
   copy_floor("decode/integer_inetaddress", kRowText);
+  copy_floor("decode/instance_pair", kIndexInstance);
   block_floor("create/integer", std::string(4, '\0'));
   block_floor("create/octets16", octet_string());
   block_floor("create/ipaddress", std::string(4, '\0'));
   block_floor("create/counter64_text", kCounter64Text);
+  block_floor("create/ipaddress_text", std::string(4, '\0'));
 }
 
 }  // namespace bench

@@ -16,6 +16,7 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 // clang-format on
+#include <arpa/inet.h>
 
 namespace bench {
 namespace {
@@ -35,6 +36,8 @@ void setup() {
   netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
   netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_OID_OUTPUT_FORMAT,
                      NETSNMP_OID_OUTPUT_NUMERIC);
+  // Values print without their type word ("STRING: "), as the library does.
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
   netsnmp_init_mib_internals();
 }
 
@@ -132,6 +135,15 @@ inline int decode(Oid& full, size_t base_length, IndexValues& v, Index which) {
   return parse_oid_indexes(full.ids + base_length, full.length - base_length, list_of(v, which));
 }
 
+// The pair from a full instance: net-snmp's callers check that it lies below
+// the column and parse the index in place.
+inline int decode_instance(Oid& full, const Oid& column, IndexValues& v) {
+  if (netsnmp_oid_is_subtree(column.ids, column.length, full.ids, full.length) != 0) {
+    return SNMPERR_GENERR;
+  }
+  return decode(full, column.length, v, Index::kPair);
+}
+
 std::vector<std::uint64_t> decoded(IndexValues& v, Index which) {
   std::vector<std::uint64_t> out;
   const netsnmp_variable_list* integer = which == Index::kPair ? &v.pair_integer : &v.integer;
@@ -188,9 +200,11 @@ inline unsigned long walk(const std::vector<oid>& o) {
   return sum;
 }
 
-enum class Kind { kInteger, kOctets, kIpAddress, kCounter64 };
-constexpr const char* kKindNames[] = {"integer", "octets16", "ipaddress", "counter64_text"};
-constexpr Kind kKinds[] = {Kind::kInteger, Kind::kOctets, Kind::kIpAddress, Kind::kCounter64};
+enum class Kind { kInteger, kOctets, kIpAddress, kCounter64, kIpAddressText };
+constexpr const char* kKindNames[] = {"integer", "octets16", "ipaddress", "counter64_text",
+                                      "ipaddress_text"};
+constexpr Kind kKinds[] = {Kind::kInteger, Kind::kOctets, Kind::kIpAddress, Kind::kCounter64,
+                           Kind::kIpAddressText};
 
 // A value in net-snmp's form: one variable-list entry, allocated and typed.
 inline netsnmp_variable_list* create(Kind kind) {
@@ -216,6 +230,12 @@ inline netsnmp_variable_list* create(Kind kind) {
       snmp_set_var_typed_value(v, ASN_COUNTER64, &value, sizeof value);
       break;
     }
+    case Kind::kIpAddressText: {
+      // As net-snmp's snmp_add_var reads an 'a' value.
+      const in_addr_t address = inet_addr(kIndexIpAddressText);
+      snmp_set_var_typed_value(v, ASN_IPADDRESS, &address, sizeof address);
+      break;
+    }
   }
   return v;
 }
@@ -226,6 +246,7 @@ std::vector<std::uint64_t> created(const netsnmp_variable_list* v, Kind kind) {
       return {static_cast<std::uint64_t>(*v->val.integer)};
     case Kind::kOctets:
     case Kind::kIpAddress:
+    case Kind::kIpAddressText:
       return std::vector<std::uint64_t>(v->val.string, v->val.string + v->val_len);
     case Kind::kCounter64:
       return {(static_cast<std::uint64_t>(v->val.counter64->high) << 32) | v->val.counter64->low};
@@ -245,6 +266,37 @@ Oid full_index_oid(Index which) {
                                       kIndexPairText};
   return parse_or_die((std::string(kIndexBase) + "." + texts[static_cast<int>(which)]).c_str());
 }
+
+// An OCTET STRING variable printed by a DISPLAY-HINT into a buffer that grows
+// on demand and is reused, as a caller printing many values keeps it.
+class HintedPrinter {
+ public:
+  explicit HintedPrinter(const HintCase& c) : hint_(c.hint) {
+    snmp_set_var_typed_value(&var_, ASN_OCTET_STR, c.octets, c.length);
+    buffer_ = static_cast<u_char*>(std::malloc(size_));
+    if (buffer_ == nullptr) std::abort();
+  }
+  HintedPrinter(const HintedPrinter&) = delete;
+  HintedPrinter& operator=(const HintedPrinter&) = delete;
+  ~HintedPrinter() {
+    std::free(buffer_);
+    if (var_.val.string != nullptr && var_.val.string != var_.buf) std::free(var_.val.string);
+  }
+  int print() {
+    length_ = 0;
+    return sprint_realloc_octet_string(&buffer_, &size_, &length_, 1, &var_, nullptr, hint_,
+                                       nullptr);
+  }
+  const char* text() const { return reinterpret_cast<const char*>(buffer_); }
+  size_t length() const { return length_; }
+
+ private:
+  netsnmp_variable_list var_{};
+  const char* hint_;
+  u_char* buffer_ = nullptr;
+  size_t size_ = 256;
+  size_t length_ = 0;
+};
 
 }  // namespace
 
@@ -309,6 +361,15 @@ bool netsnmp_check(CheckResults* out, std::string* error) {
     }
     r["decode/integer_inetaddress"] = decoded_row(row);
   }
+  {
+    IndexValues target;
+    Oid full = parse_or_die(kIndexInstance);
+    if (decode_instance(full, base, target) != SNMPERR_SUCCESS) {
+      *error = "parse_oid_indexes failed: instance_pair";
+      return false;
+    }
+    r["decode/instance_pair"] = decoded(target, Index::kPair);
+  }
   for (int n : kWalkSizes) {
     // Longer than net-snmp's fixed arrays: the walks read a heap array.
     const std::vector<std::uint32_t> ids = walk_sub_ids(n);
@@ -325,6 +386,14 @@ bool netsnmp_check(CheckResults* out, std::string* error) {
     }
     r[std::string("create/") + kKindNames[static_cast<int>(kind)]] = created(v, kind);
     snmp_free_var(v);
+  }
+  for (const HintCase& c : kHintCases) {
+    HintedPrinter printer(c);
+    if (printer.print() == 0) {
+      *error = std::string("sprint_realloc_octet_string failed: ") + c.name;
+      return false;
+    }
+    r[std::string("hint/") + c.name] = text_numbers(printer.text(), printer.length());
   }
   return true;
 }
@@ -384,6 +453,12 @@ void netsnmp_register() {
     RowValues row;
     for (auto _ : state) benchmark::DoNotOptimize(decode_row(index, row));
   });
+  add("netsnmp/decode/instance_pair", [](benchmark::State& state) {
+    Oid full = parse_or_die(kIndexInstance);
+    const Oid column = parse_or_die(kIndexBase);
+    IndexValues v;
+    for (auto _ : state) benchmark::DoNotOptimize(decode_instance(full, column, v));
+  });
   for (int n : kWalkSizes) {
     add("netsnmp/walk/" + std::to_string(n), [n](benchmark::State& state) {
       const std::vector<std::uint32_t> ids = walk_sub_ids(n);
@@ -401,6 +476,12 @@ void netsnmp_register() {
             snmp_free_var(v);
           }
         });
+  }
+  for (const HintCase& c : kHintCases) {
+    add(std::string("netsnmp/hint/") + c.name, [c](benchmark::State& state) {
+      HintedPrinter printer(c);
+      for (auto _ : state) benchmark::DoNotOptimize(printer.print());
+    });
   }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BenchCases.h"
+#include "TevAsnDisplay.h"
 #include "TevAsnTable.h"
 #include "TevAsnValue.h"
 
@@ -152,6 +153,17 @@ inline long decode(const ITevAsnObjectID* index, ITevAsnObjectID* work, IndexVal
   return ASN_E_INVALID_ARGUMENT;
 }
 
+// Decodes the pair from a full instance identifier, as a manager reads a row:
+// copy it, strip the column, take the INTEGER, read the IpAddress.
+inline long decode_instance(const ITevAsnObjectID* full, const ITevAsnObjectID* column,
+                            ITevAsnObjectID* work, IndexValues& v) {
+  long rc = work->assign(full);
+  rc |= work->remove_prefix(column);
+  rc |= work->take_value_into(v.integer.get(), 0, 0xFFFFFFFFUL);
+  rc |= work->read_value_into(v.ip.get(), 1);
+  return rc;
+}
+
 std::vector<std::uint64_t> decoded(const IndexValues& v, Index which) {
   std::vector<std::uint64_t> out;
   if (which == Index::kInteger || which == Index::kPair) {
@@ -194,9 +206,11 @@ inline unsigned long walk(const ITevAsnObjectID* oid) {
   return sum + static_cast<unsigned long>(err);
 }
 
-enum class Kind { kInteger, kOctets, kIpAddress, kCounter64 };
-constexpr const char* kKindNames[] = {"integer", "octets16", "ipaddress", "counter64_text"};
-constexpr Kind kKinds[] = {Kind::kInteger, Kind::kOctets, Kind::kIpAddress, Kind::kCounter64};
+enum class Kind { kInteger, kOctets, kIpAddress, kCounter64, kIpAddressText };
+constexpr const char* kKindNames[] = {"integer", "octets16", "ipaddress", "counter64_text",
+                                      "ipaddress_text"};
+constexpr Kind kKinds[] = {Kind::kInteger, Kind::kOctets, Kind::kIpAddress, Kind::kCounter64,
+                           Kind::kIpAddressText};
 
 inline ITevAsnValue* create(Kind kind) {
   long err = 0;
@@ -213,6 +227,8 @@ inline ITevAsnValue* create(Kind kind) {
                                   &err);
     case Kind::kCounter64:
       return tev_create_asn_value(kCounter64Text, ASN_COUNTER_64, &err);
+    case Kind::kIpAddressText:
+      return tev_create_asn_value(kIndexIpAddressText, ASN_IP_ADDRESS, &err);
   }
   return nullptr;
 }
@@ -223,6 +239,7 @@ std::vector<std::uint64_t> created(const ITevAsnValue* value, Kind kind) {
       return {static_cast<std::uint64_t>(value->get_long(nullptr))};
     case Kind::kOctets:
     case Kind::kIpAddress:
+    case Kind::kIpAddressText:
       return octets(value);
     case Kind::kCounter64:
       return {(static_cast<std::uint64_t>(value->get_high(nullptr)) << 32) |
@@ -297,6 +314,15 @@ bool tevasn_check(CheckResults* out, std::string* error) {
     for (std::uint64_t o : octets(row.values[2])) values.push_back(o);
     r["decode/integer_inetaddress"] = values;
   }
+  {
+    OidPtr full = make_oid(kIndexInstance), column = make_oid(kIndexBase);
+    IndexValues target;
+    if (decode_instance(full.get(), column.get(), work.get(), target) != ASN_OK) {
+      *error = "decode failed: instance_pair";
+      return false;
+    }
+    r["decode/instance_pair"] = decoded(target, Index::kPair);
+  }
   for (int n : kWalkSizes) {
     OidPtr long_oid = make_oid(walk_text(n).c_str());
     std::vector<std::uint64_t> ids = sub_ids(long_oid.get());
@@ -310,6 +336,14 @@ bool tevasn_check(CheckResults* out, std::string* error) {
       return false;
     }
     r[std::string("create/") + kKindNames[static_cast<int>(kind)]] = created(value.get(), kind);
+  }
+  for (const HintCase& c : kHintCases) {
+    CTevAsnBuffer shown;
+    if (tev_format_octets_hint(c.hint, c.octets, c.length, &shown, nullptr) != ASN_OK) {
+      *error = std::string("hint failed: ") + c.name;
+      return false;
+    }
+    r[std::string("hint/") + c.name] = text_numbers(shown.data(), shown.length());
   }
   return true;
 }
@@ -366,6 +400,14 @@ void tevasn_register() {
     RowDecoder row;
     for (auto _ : state) benchmark::DoNotOptimize(row.decode());
   });
+  add("tevasn/decode/instance_pair", [](benchmark::State& state) {
+    OidPtr full = make_oid(kIndexInstance), column = make_oid(kIndexBase);
+    OidPtr work = make_oid(nullptr);
+    IndexValues v;
+    for (auto _ : state) {
+      benchmark::DoNotOptimize(decode_instance(full.get(), column.get(), work.get(), v));
+    }
+  });
   for (int n : kWalkSizes) {
     add("tevasn/walk/" + std::to_string(n), [n](benchmark::State& state) {
       OidPtr oid = make_oid(walk_text(n).c_str());
@@ -382,6 +424,15 @@ void tevasn_register() {
             value->release();
           }
         });
+  }
+  for (const HintCase& c : kHintCases) {
+    add(std::string("tevasn/hint/") + c.name, [c](benchmark::State& state) {
+      CTevAsnBuffer shown;
+      for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            tev_format_octets_hint(c.hint, c.octets, c.length, &shown, nullptr));
+      }
+    });
   }
 }
 

@@ -73,9 +73,7 @@ inline const char* without_leading_dot(const char* text) noexcept {
   return text != nullptr && text[0] == '.' && text[1] != '\0' ? text + 1 : text;
 }
 
-inline bool is_printable(unsigned char octet) noexcept {
-  return (octet >= 0x20 && octet <= 0x7E) || octet == '\t' || octet == '\n' || octet == '\r';
-}
+inline bool is_printable(unsigned char octet) noexcept { return octet >= 0x20 && octet <= 0x7E; }
 
 }  // namespace detail
 
@@ -272,14 +270,16 @@ inline bool is_below(const ITevAsnObjectID* oid, const char* prefix) noexcept {
 // ---- Octets as text ----------------------------------------------------------
 
 /// How octets_text shows octets. The caller always chooses; there is no default.
+/// The same three choices, with the same numbers, as the companion's
+/// TEV_OCTETS_TEXT, TEV_OCTETS_HEX and TEV_OCTETS_AUTO (TevAsnDisplay.h).
 enum class OctetsAs {
-  text,              ///< the octets as characters, unchanged
-  hex,               ///< lower-case hex pairs joined by the separator
-  text_if_printable  ///< text when every octet is printable ASCII, tab, CR or LF; else hex
+  text = 0,              ///< the octets as characters, unchanged
+  hex = 1,               ///< lower-case hex pairs joined by the separator
+  text_if_printable = 2  ///< text when every octet is printable ASCII (0x20..0x7E); else hex
 };
 
-/// Whether every octet is printable ASCII (0x20..0x7E), tab, CR or LF; true for
-/// no octets. No locale is consulted.
+/// Whether every octet is printable ASCII (0x20..0x7E); true for no octets.
+/// Control characters (tab, CR, LF included) would break a line or a field. No locale is consulted.
 inline bool is_printable(const unsigned char* data, std::size_t length) noexcept {
   for (std::size_t i = 0; i < length; ++i) {
     if (!detail::is_printable(data[i])) return false;

@@ -18,6 +18,7 @@ for entry in \
     '\./usr/include/TevAsnValue/TevAsnValuePtr\.h$' \
     '\./usr/include/TevAsnValue/TevAsnHelpers\.h$' \
     '\./usr/include/TevAsnValue/TevAsnTable\.h$' \
+    '\./usr/include/TevAsnValue/TevAsnDisplay\.h$' \
     '\./usr/lib/[^ ]*libTevAsnTable\.so\.1\.0\.0$' \
     '\./usr/lib/[^ ]*libTevAsnTable\.so\.1 -> libTevAsnTable\.so\.1\.0\.0$' \
     '\./usr/lib/[^ ]*libTevAsnTable\.so -> libTevAsnTable\.so\.1$' \

@@ -11,7 +11,7 @@ seconds=${1:-300}
 shift || true
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-  targets=(fuzz_text_round_trip fuzz_oid_text fuzz_index_decode fuzz_buffer)
+  targets=(fuzz_text_round_trip fuzz_oid_text fuzz_index_decode fuzz_buffer fuzz_display)
 fi
 
 cmake --preset fuzz >/dev/null

@@ -1,6 +1,7 @@
 // The seven exported creation functions: the only entry points of the library.
 #include "TevAsnValue.h"
 #include "framework/CTevAsnNull.h"
+#include "framework/TevCreateFilled.h"
 #include "octets/CTevAsnIpAddress.h"
 #include "octets/CTevAsnIpPortAddress.h"
 #include "octets/CTevAsnIpv6Address.h"
@@ -62,17 +63,8 @@ CTevAsnValueBase* construct(EAsnType type, long* code) {
 // Runs `set` on a new value of `type`; releases the value when it fails.
 template <class Setter>
 ITevAsnValue* create_and_set(EAsnType type, long* err, Setter set) {
-  long code = ASN_OK;
-  ITevAsnValue* value = construct(type, &code);
-  if (value != nullptr) {
-    code = set(value);
-    if (code != ASN_OK) {
-      value->release();
-      value = nullptr;
-    }
-  }
-  tev::set_error(err, code);
-  return value;
+  return tev::create_filled(
+      err, [type](long* code) -> ITevAsnValue* { return construct(type, code); }, set);
 }
 
 }  // namespace
@@ -111,31 +103,21 @@ ITevAsnObjectID* tev_create_asn_object_id(long* err) {
 // Unlike the text overload of tev_create_asn_value, a null text is accepted and
 // gives the empty object identifier.
 ITevAsnObjectID* tev_create_asn_object_id(const char* text, long* err) {
-  long code = ASN_OK;
-  CTevAsnObjectId* oid = CTevAsnValueBase::create<CTevAsnObjectId>(&code);
-  if (oid != nullptr) {
-    code = oid->set_text(text);
-    if (code == ASN_OK && !oid->is_valid()) code = ASN_E_INVALID_ARGUMENT;
-    if (code != ASN_OK) {
-      oid->release();
-      oid = nullptr;
-    }
-  }
-  tev::set_error(err, code);
-  return oid;
+  return tev::create_filled(
+      err, [](long* code) { return CTevAsnValueBase::create<CTevAsnObjectId>(code); },
+      [text](CTevAsnObjectId* oid) {
+        const long code = oid->set_text(text);
+        if (code != ASN_OK) return code;
+        return oid->is_valid() ? ASN_OK : ASN_E_INVALID_ARGUMENT;
+      });
 }
 
 ITevAsnValue* tev_create_asn_counter_64(unsigned long high, unsigned long low, long* err) {
-  long code = ASN_OK;
-  CTevAsnCounter64* value = CTevAsnValueBase::create<CTevAsnCounter64>(&code);
-  if (value != nullptr) {
-    code = value->set_high(high);
-    if (code == ASN_OK) code = value->set_low(low);
-    if (code != ASN_OK) {
-      value->release();
-      value = nullptr;
-    }
-  }
-  tev::set_error(err, code);
+  ITevAsnValue* value = tev::create_filled(
+      err, [](long* code) { return CTevAsnValueBase::create<CTevAsnCounter64>(code); },
+      [high, low](CTevAsnCounter64* counter) {
+        const long code = counter->set_high(high);
+        return code != ASN_OK ? code : counter->set_low(low);
+      });
   return value;
 }

@@ -1,5 +1,6 @@
-// Load-time entry of the Windows build. The library has no global state, so
-// the only work is to turn off per-thread attach and detach notifications.
+// Load-time entry of the Windows builds, compiled into each DLL (the core and
+// its companion). Neither has global state, so the only work is to turn off
+// per-thread attach and detach notifications.
 #if defined(_WIN32)
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -8,6 +8,7 @@
 
 #include "ITevAsnValue.h"
 #include "framework/TevAsnConstants.h"
+#include "framework/TevCreateFilled.h"
 
 class CTevAsnValueBase : public virtual ITevAsnValue {
  public:
@@ -73,17 +74,9 @@ class CTevAsnValueBase : public virtual ITevAsnValue {
   /// (constructor arguments, initialize), then filled with assign(*this).
   template <class T, class... Args>
   ITevAsnValue* clone_as(long* err, Args... args) const {
-    long code = NTevAsnValue::ASN_OK;
-    T* copy = create<T>(&code, args...);
-    if (copy != nullptr) {
-      code = copy->assign(this);
-      if (code != NTevAsnValue::ASN_OK) {
-        copy->release();
-        copy = nullptr;
-      }
-    }
-    tev::set_error(err, code);
-    return copy;
+    return tev::create_filled(
+        err, [args...](long* code) { return create<T>(code, args...); },
+        [this](T* copy) { return copy->assign(this); });
   }
 
   /// The first step of every query_class: answers `own_id` with `self` seen as

@@ -1,5 +1,7 @@
-// Decimal text in and out for the number classes and object identifiers,
-// without sprintf or the C library's overflow behaviour.
+// Decimal text in and out, the one home of both directions: the decimal writer
+// (numbers, sub-identifiers, address octets), the strict digit scanner (plain
+// digits, as the identifier index and the address fields read them) and the
+// atol-style scanner built on it. No sprintf, no C library overflow behaviour.
 #ifndef TEVASNVALUE_SRC_FRAMEWORK_TEVNUMBERTEXT_H
 #define TEVASNVALUE_SRC_FRAMEWORK_TEVNUMBERTEXT_H
 
@@ -12,10 +14,62 @@ namespace tev {
 /// plus a terminating zero.
 constexpr std::size_t kDecimalTextSize = 24;
 
+/// Writes `value` in decimal at `out` and returns the position after the last
+/// digit; no terminating zero. At most 20 characters.
+char* write_decimal(char* out, std::uint64_t value);
+char* write_decimal(char* out, std::uint32_t value);
+
+/// Writes each of `n` octets as a dot and its decimal digits (".192.168.1.10")
+/// and returns the position after the last digit: at most 4 * n characters.
+char* write_dotted_octets(char* out, const unsigned char* octets, std::size_t n);
+
 /// Writes `value` in decimal into `out`, zero-terminated; returns the number of
 /// characters (without the terminator).
 std::size_t format_decimal(std::uint64_t value, char* out);
 std::size_t format_decimal(std::int64_t value, char* out);
+
+inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
+inline bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+/// What the strict scanner read: digits only, no white space or sign.
+struct DigitRun {
+  const char* end = nullptr;  ///< the first character not read
+  std::uint64_t value = 0;    ///< the digits' value; not kept once above the cap
+  bool overflow = false;      ///< the value went above the cap
+};
+
+/// The strict scanner: reads the digits of `base` (10 or 16) from `p` up to
+/// `limit` (null: no limit, the text is zero-terminated) or the first other
+/// character. Every digit is read; the value is kept while it stays within `cap`.
+inline DigitRun scan_digits(const char* p, const char* limit, unsigned base, std::uint64_t cap) {
+  DigitRun run;
+  for (; limit == nullptr || p < limit; ++p) {
+    unsigned digit = 0;
+    if (is_digit(*p)) {
+      digit = static_cast<unsigned>(*p - '0');
+    } else if (base == 16 && *p >= 'a' && *p <= 'f') {
+      digit = static_cast<unsigned>(*p - 'a' + 10);
+    } else if (base == 16 && *p >= 'A' && *p <= 'F') {
+      digit = static_cast<unsigned>(*p - 'A' + 10);
+    } else {
+      break;
+    }
+    if (!run.overflow) {
+      run.value = run.value * base + digit;
+      run.overflow = run.value > cap;
+    }
+  }
+  run.end = p;
+  if (run.overflow) run.value = 0;
+  return run;
+}
+
+/// The strict scanner when only the extent matters: the end of the decimal
+/// digits from `p` up to `limit`.
+inline const char* skip_digits(const char* p, const char* limit) {
+  while (p < limit && is_digit(*p)) ++p;
+  return p;
+}
 
 /// A number read the way atol reads it: leading white space, one optional '+'
 /// or '-', then decimal digits up to the first other character.

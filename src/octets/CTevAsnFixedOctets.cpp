@@ -32,37 +32,12 @@ unsigned long CTevAsnFixedOctets::get_oid_length(long implied) const {
 }
 
 long CTevAsnFixedOctets::append_to_oid(ITevAsnObjectID* oid, long implied) const {
-  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
-  if (domain_ != kNoDomain) {
-    const long code = oid->append_sub_id(domain_);
-    if (code != ASN_OK) return code;
-  }
-  return CTevAsnOctetString::append_to_oid(oid, implied);
+  return encode_index(oid, implied, domain_);
 }
 
 long CTevAsnFixedOctets::set_from_oid(const ITevAsnObjectID* oid, long implied,
                                       unsigned long /*length*/) {
-  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
-  clear();
-  unsigned long next = 0;
-  long code = ASN_OK;
-  if (domain_ != kNoDomain) {
-    // A missing domain is reported as the object identifier reports it.
-    const unsigned long domain = oid->get_at(next++, &code);
-    if (code != ASN_OK) return code;
-    if (domain != domain_) return ASN_E_SUBID_RANGE;
-  }
-  if (implied == 0) {
-    // A missing or different length prefix means the index is not of this type.
-    const unsigned long prefix = oid->get_at(next++, &code);
-    if (code != ASN_OK || prefix != size_) return ASN_E_SUBID_RANGE;
-  }
-  // Zeroed above; only a store without its octets needs them made.
-  if (octets_.length != size_) {
-    code = reset();
-    if (code != ASN_OK) return code;
-  }
-  return read_octets(oid, next, size_, 0);
+  return decode_index(oid, implied, 0, domain_, size_);
 }
 
 long CTevAsnFixedOctets::initialize() { return reset(); }
@@ -76,17 +51,24 @@ long CTevAsnFixedOctets::reset() {
   return ASN_OK;
 }
 
-long CTevAsnFixedOctets::store_octet_fields(const tev::ScannedField* fields, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
+long CTevAsnFixedOctets::set_text_fields(const char* text, const char* pattern, std::size_t octets,
+                                         bool with_port) {
+  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
+  const long code = reset();
+  if (code != ASN_OK) return code;
+  constexpr std::size_t kMaxFields = 16;
+  tev::ScannedField fields[kMaxFields];
+  const std::size_t wanted = octets + (with_port ? 1 : 0);
+  if (wanted > kMaxFields || tev::scan_fields(text, pattern, fields) < wanted) {
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  for (std::size_t i = 0; i < octets; ++i) {
     if (!tev::field_within(fields[i], 0xFF)) return ASN_E_INVALID_ARGUMENT;
     octets_.data[i] = static_cast<unsigned char>(fields[i].magnitude);
   }
-  return ASN_OK;
-}
-
-long CTevAsnFixedOctets::store_port_field(const tev::ScannedField& field) {
-  if (!tev::field_within(field, 0xFFFF)) return ASN_E_INVALID_ARGUMENT;
-  return set_port(static_cast<unsigned short>(field.magnitude));
+  if (!with_port) return ASN_OK;
+  if (!tev::field_within(fields[octets], 0xFFFF)) return ASN_E_INVALID_ARGUMENT;
+  return set_port(static_cast<unsigned short>(fields[octets].magnitude));
 }
 
 unsigned short CTevAsnFixedOctets::trailing_port(long* err) const {

@@ -30,22 +30,17 @@ class CTevAsnFixedOctets : public CTevAsnOctetString {
   long initialize() override;
 
  protected:
-  /// No transport domain: the encoding starts with the length prefix.
-  static constexpr std::uint32_t kNoDomain = 0;
-
   CTevAsnFixedOctets(std::uint32_t size, std::uint32_t domain) : size_(size), domain_(domain) {}
 
   /// Zeroes the value and makes sure all its octets exist, as the text setters
   /// need before they write octets in place: 0, or -3.
   long reset();
 
-  /// Stores the first `n` scanned fields as octets 0..n-1, in order. A field
-  /// outside 0..255 ends it with -2; the octets stored before it stay.
-  long store_octet_fields(const tev::ScannedField* fields, std::size_t n);
-
-  /// Stores a scanned port field with the value's own set_port: -2 when it
-  /// lies outside 0..65535.
-  long store_port_field(const tev::ScannedField& field);
+  /// set_text of the address forms read by tev::scan_fields: `pattern` holds
+  /// `octets` octet fields (0..255) and, when `with_port`, then a port field
+  /// (0..65535, stored with the value's own set_port). -2 for a text that does
+  /// not match or a field out of range; the octets stored before it stay.
+  long set_text_fields(const char* text, const char* pattern, std::size_t octets, bool with_port);
 
   /// The port held big-endian in the last two octets.
   unsigned short trailing_port(long* err) const;

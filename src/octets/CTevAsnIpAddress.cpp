@@ -1,5 +1,9 @@
 #include "octets/CTevAsnIpAddress.h"
 
+#include <cstring>
+
+#include "framework/TevNumberText.h"
+
 using namespace NTevAsnValue;
 
 long CTevAsnIpAddress::accept(ITevAsnValueVisitor* visitor) {
@@ -26,7 +30,8 @@ unsigned long CTevAsnIpAddress::get_ulong(long* err) const {
 long CTevAsnIpAddress::to_text_into(CTevAsnBuffer* buffer) const {
   if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
   char text[16];
-  return buffer->assign(text, static_cast<unsigned long>(put_dotted(text) - text));
+  const char* const end = put_dotted(text);
+  return buffer->assign(text + 1, static_cast<unsigned long>(end - text - 1));
 }
 
 long CTevAsnIpAddress::set_ulong(unsigned long value) {
@@ -38,18 +43,27 @@ long CTevAsnIpAddress::set_ulong(unsigned long value) {
 }
 
 long CTevAsnIpAddress::set_text(const char* text) {
-  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
-  long code = reset();
-  if (code != ASN_OK) return code;
-  tev::ScannedField fields[4];
-  if (tev::scan_fields(text, "d.d.d.d", fields) < 4) return ASN_E_INVALID_ARGUMENT;
-  return store_octet_fields(fields, 4);
+  // The common form, four plain fields of one to three digits within 0..255,
+  // is read here; anything else (space, signs, leading zeros beyond three
+  // digits, out of range, malformed) goes to the general field reader, which
+  // gives the result sscanf would.
+  unsigned char octets[4];
+  const char* p = text;
+  for (int i = 0; p != nullptr && i < 4; ++i) {
+    if (i != 0 && *p++ != '.') p = nullptr;
+    unsigned value = 0;
+    int digits = 0;
+    for (; p != nullptr && digits < 4 && tev::is_digit(*p); ++p, ++digits) {
+      value = value * 10 + static_cast<unsigned>(*p - '0');
+    }
+    if (digits == 0 || digits > 3 || value > 0xFF) p = nullptr;
+    octets[i] = static_cast<unsigned char>(value);
+  }
+  if (p == nullptr || octets_.length != 4) return set_text_fields(text, "d.d.d.d", 4, false);
+  std::memcpy(octets_.data, octets, 4);
+  return ASN_OK;
 }
 
 char* CTevAsnIpAddress::put_dotted(char* out) const {
-  for (int i = 0; i < 4; ++i) {
-    if (i != 0) *out++ = '.';
-    out = tev::put_decimal(out, octets_.data[i]);
-  }
-  return out;
+  return tev::write_dotted_octets(out, octets_.data, 4);
 }

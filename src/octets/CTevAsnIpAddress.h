@@ -24,7 +24,8 @@ class CTevAsnIpAddress : public CTevAsnFixedOctets {
  protected:
   CTevAsnIpAddress(std::uint32_t size, std::uint32_t domain) : CTevAsnFixedOctets(size, domain) {}
 
-  /// Writes the four address octets as "a.b.c.d" at `out`; returns the
+  /// Writes the four address octets as ".a.b.c.d" (a dot before each, as the
+  /// octet writer gives them) at `out`, which has room for 16; returns the
   /// position after the text (no terminating zero).
   char* put_dotted(char* out) const;
 };

@@ -1,5 +1,9 @@
 #include "octets/CTevAsnIpPortAddress.h"
 
+#include <cstdint>
+
+#include "framework/TevNumberText.h"
+
 using namespace NTevAsnValue;
 
 long CTevAsnIpPortAddress::accept(ITevAsnValueVisitor* visitor) {
@@ -24,21 +28,14 @@ long CTevAsnIpPortAddress::to_text_into(CTevAsnBuffer* buffer) const {
   char text[24];
   char* end = put_dotted(text);
   *end++ = '/';
-  end = tev::put_decimal(end, get_port(nullptr));
-  return buffer->assign(text, static_cast<unsigned long>(end - text));
+  end = tev::write_decimal(end, static_cast<std::uint32_t>(get_port(nullptr)));
+  return buffer->assign(text + 1, static_cast<unsigned long>(end - text - 1));
 }
 
 unsigned short CTevAsnIpPortAddress::get_port(long* err) const { return trailing_port(err); }
 
 long CTevAsnIpPortAddress::set_text(const char* text) {
-  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
-  long code = reset();
-  if (code != ASN_OK) return code;
-  tev::ScannedField fields[5];
-  if (tev::scan_fields(text, "d.d.d.d/d", fields) < 5) return ASN_E_INVALID_ARGUMENT;
-  code = store_octet_fields(fields, 4);
-  if (code != ASN_OK) return code;
-  return store_port_field(fields[4]);
+  return set_text_fields(text, "d.d.d.d/d", 4, true);
 }
 
 long CTevAsnIpPortAddress::set_port(unsigned short port) { return set_trailing_port(port); }

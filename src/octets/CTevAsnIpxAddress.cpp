@@ -32,14 +32,7 @@ long CTevAsnIpxAddress::to_text_into(CTevAsnBuffer* buffer) const {
 unsigned short CTevAsnIpxAddress::get_port(long* err) const { return trailing_port(err); }
 
 long CTevAsnIpxAddress::set_text(const char* text) {
-  if (text == nullptr) return ASN_E_INVALID_ARGUMENT;
-  long code = reset();
-  if (code != ASN_OK) return code;
-  tev::ScannedField fields[11];
-  if (tev::scan_fields(text, "hhhh:hhhhhh/x", fields) < 11) return ASN_E_INVALID_ARGUMENT;
-  code = store_octet_fields(fields, 10);
-  if (code != ASN_OK) return code;
-  return store_port_field(fields[10]);
+  return set_text_fields(text, "hhhh:hhhhhh/x", 10, true);
 }
 
 long CTevAsnIpxAddress::set_port(unsigned short port) { return set_trailing_port(port); }

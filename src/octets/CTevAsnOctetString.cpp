@@ -90,9 +90,29 @@ unsigned long CTevAsnOctetString::get_at(unsigned long index, long* err) const {
 }
 
 long CTevAsnOctetString::append_to_oid(ITevAsnObjectID* oid, long implied) const {
+  return encode_index(oid, implied, kNoDomain);
+}
+
+long CTevAsnOctetString::assign_to_oid(ITevAsnObjectID* oid, long implied) const {
   if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  oid->clear();
+  return append_to_oid(oid, implied);
+}
+
+long CTevAsnOctetString::set_from_oid(const ITevAsnObjectID* oid, long implied,
+                                      unsigned long length) {
+  return decode_index(oid, implied, length, kNoDomain, kAnySize);
+}
+
+long CTevAsnOctetString::encode_index(ITevAsnObjectID* oid, long implied,
+                                      std::uint32_t domain) const {
+  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  if (domain != kNoDomain) {
+    const long code = oid->append_sub_id(domain);
+    if (code != ASN_OK) return code;
+  }
   const unsigned long count = get_count();
-  // Our own object identifiers take the whole encoding in one step.
+  // Our own object identifiers take the octets in one step.
   if (ITevOidOctets* ours = ITevOidOctets::of(oid)) {
     return ours->append_octets(implied == 0, count, octets_.data, count);
   }
@@ -107,52 +127,60 @@ long CTevAsnOctetString::append_to_oid(ITevAsnObjectID* oid, long implied) const
   return ASN_OK;
 }
 
-long CTevAsnOctetString::assign_to_oid(ITevAsnObjectID* oid, long implied) const {
-  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
-  oid->clear();
-  return append_to_oid(oid, implied);
-}
-
-long CTevAsnOctetString::set_from_oid(const ITevAsnObjectID* oid, long implied,
-                                      unsigned long length) {
+long CTevAsnOctetString::decode_index(const ITevAsnObjectID* oid, long implied,
+                                      unsigned long length, std::uint32_t domain,
+                                      std::uint32_t fixed) {
   if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
   clear();
-  const unsigned long available = oid->get_count();
-  unsigned long n = 0;
-  unsigned long first = 0;
-  if (implied == 0) {
-    long code = ASN_OK;
-    n = oid->get_at(0, &code);
+  unsigned long next = 0;
+  long code = ASN_OK;
+  if (domain != kNoDomain) {
+    // A missing domain is reported as the object identifier reports it.
+    const unsigned long found = oid->get_at(next++, &code);
     if (code != ASN_OK) return code;
-    if (n > available) return ASN_E_SUBID_RANGE;
-    first = 1;
-  } else {
-    n = tev::is_all(length) || length > available ? available : length;
+    if (found != domain) return ASN_E_SUBID_RANGE;
   }
-  if (n != 0 && !octets_.reserve(n)) return ASN_E_OUT_OF_MEMORY;
-  return read_octets(oid, first, n, 0);
-}
-
-long CTevAsnOctetString::read_octets(const ITevAsnObjectID* oid, unsigned long first,
-                                     unsigned long n, unsigned long at) {
+  unsigned long n = fixed;
+  if (fixed != kAnySize) {
+    if (implied == 0) {
+      // A missing or different length prefix means the index is not of this type.
+      const unsigned long prefix = oid->get_at(next++, &code);
+      if (code != ASN_OK || prefix != fixed) return ASN_E_SUBID_RANGE;
+    }
+    // Zeroed by clear; only a store without its octets needs them made.
+    if (octets_.length != fixed) {
+      if (!octets_.reserve(fixed)) return ASN_E_OUT_OF_MEMORY;
+      std::memset(octets_.data, 0, fixed);
+      octets_.length = fixed;
+    }
+  } else {
+    const unsigned long available = oid->get_count();
+    if (implied == 0) {
+      n = oid->get_at(next++, &code);
+      if (code != ASN_OK) return code;
+      if (n > available) return ASN_E_SUBID_RANGE;
+    } else {
+      n = tev::is_all(length) || length > available ? available : length;
+    }
+    if (n != 0 && !octets_.reserve(n)) return ASN_E_OUT_OF_MEMORY;
+  }
   // Our own object identifiers hand over the values in one step when the
-  // octets fit the block (in place, or appended right after the last).
-  if (at <= octets_.length && n <= octets_.capacity - at) {
+  // octets fit the block.
+  if (n <= octets_.capacity) {
     if (const ITevOidOctets* ours = ITevOidOctets::of(oid)) {
       unsigned long done = 0;
-      const long code = ours->read_octets(first, n, octets_.data + at, &done);
-      if (at + done > octets_.length) octets_.length = static_cast<std::uint32_t>(at + done);
+      code = ours->read_octets(next, n, octets_.data, &done);
+      if (done > octets_.length) octets_.length = static_cast<std::uint32_t>(done);
       return code;
     }
   }
   for (unsigned long i = 0; i < n; ++i) {
-    long code = ASN_OK;
-    const unsigned long sub_id = oid->get_at(first + i, &code);
+    const unsigned long sub_id = oid->get_at(next + i, &code);
     if (code != ASN_OK) return code;
     if (sub_id > 0xFF) return ASN_E_SUBID_RANGE;
     const auto octet = static_cast<unsigned char>(sub_id);
-    if (at + i < octets_.length) {
-      octets_.data[at + i] = octet;
+    if (i < octets_.length) {
+      octets_.data[i] = octet;
     } else if (octets_.push_back(octet) == 0) {
       return ASN_E_OUT_OF_MEMORY;
     }

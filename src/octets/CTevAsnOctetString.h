@@ -5,6 +5,8 @@
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVASNOCTETSTRING_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVASNOCTETSTRING_H
 
+#include <cstdint>
+
 #include "framework/CTevAsnValueBase.h"
 #include "octets/CTevOctetArray.h"
 
@@ -34,12 +36,22 @@ class CTevAsnOctetString : public CTevAsnValueBase {
   const CTevOctetArray& octets() const { return octets_; }
 
  protected:
-  /// Reads `n` sub-identifiers of `oid` from position `first` as octets,
-  /// writing them from octet `at` on (in place or by appending). An error of
-  /// get_at passes through; a sub-identifier above 255 gives -401; the octets
-  /// written before a failure stay.
-  long read_octets(const ITevAsnObjectID* oid, unsigned long first, unsigned long n,
-                   unsigned long at);
+  /// No transport domain: the index encoding starts with the length prefix.
+  static constexpr std::uint32_t kNoDomain = 0;
+  /// Any number of octets (not a fixed size).
+  static constexpr std::uint32_t kAnySize = 0;
+
+  /// The octet-index codec of every octet type: appends to `oid` the
+  /// transport domain (unless kNoDomain), the length prefix (unless implied)
+  /// and one sub-identifier per octet. Sub-identifiers appended before a
+  /// failure stay.
+  long encode_index(ITevAsnObjectID* oid, long implied, std::uint32_t domain) const;
+  /// Decodes what encode_index writes. Of `fixed` octets (kAnySize: the length
+  /// prefix or, implied, `length` up to all that remain): a wrong domain or a
+  /// prefix that does not fit gives -401; errors of get_at pass through,
+  /// except where a fixed size makes a missing prefix -401 as well.
+  long decode_index(const ITevAsnObjectID* oid, long implied, unsigned long length,
+                    std::uint32_t domain, std::uint32_t fixed);
 
   CTevOctetArray octets_;
 };

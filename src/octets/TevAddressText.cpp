@@ -1,18 +1,10 @@
 #include "octets/TevAddressText.h"
 
+#include "framework/TevNumberText.h"
+
 namespace tev {
 
 namespace {
-
-bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// The value of `c` as a digit of `base` (10 or 16), or -1.
-int digit_value(char c, unsigned base) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (base == 16 && c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // Reads one number at `*p` in `base`, taking at most `width` characters after
 // the white space (0: no limit). Advances `*p` past what it read; false when
@@ -35,17 +27,11 @@ bool scan_number(const char** p, unsigned base, std::size_t width, ScannedField*
     ++s;
     if (room() && (*s == 'x' || *s == 'X')) ++s;
   }
-  std::uint64_t value = 0;
-  for (int d; room() && (d = digit_value(*s, base)) >= 0; ++s) {
-    any_digit = true;
-    if (!field->overflow) {
-      value = value * base + static_cast<unsigned>(d);
-      field->overflow = value > UINT32_MAX;
-    }
-  }
-  if (!any_digit) return false;
-  field->magnitude = field->overflow ? 0 : static_cast<std::uint32_t>(value);
-  *p = s;
+  const DigitRun run = scan_digits(s, limit, base, UINT32_MAX);
+  if (!any_digit && run.end == s) return false;
+  field->overflow = run.overflow;
+  field->magnitude = static_cast<std::uint32_t>(run.value);
+  *p = run.end;
   return true;
 }
 
@@ -87,17 +73,6 @@ bool field_bits(const ScannedField& field, std::uint32_t* bits) {
   if (field.overflow) return false;
   *bits = field.negative ? 0U - field.magnitude : field.magnitude;
   return true;
-}
-
-char* put_decimal(char* out, std::uint32_t value) {
-  char digits[10];
-  std::size_t n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  while (n != 0) *out++ = digits[--n];
-  return out;
 }
 
 char* put_hex(char* out, std::uint32_t value, unsigned min_digits) {

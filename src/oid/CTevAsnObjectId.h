@@ -1,24 +1,22 @@
 // CTevAsnObjectId: the OBJECT IDENTIFIER value. It holds its dotted decimal
-// text ("1.3.6.1.2.1") and works on sub-identifiers by finding the separators
-// in that text; the same text is the value's text form and its octets.
+// text ("1.3.6.1.2.1") in a text store (oid/CTevOidStore.h) that also keeps
+// the sub-identifier index; the same text is the value's text form and its
+// octets. This class is the value interface and the editing of identifiers;
+// how values travel through an instance index is oid/CTevOidIndexCodec.h.
 //
-// Two caches speed up reading: the sub-identifier count and a CTevOidIndex
-// holding, for each sub-identifier, where it starts and its value, so that
-// get_at is an array read and reading every sub-identifier in order costs O(n)
-// in all. Both are built lazily by const operations (`mutable`), so one object
-// must not be used from two threads at once, not even for reading (the
-// library's rule: one object, one thread at a time).
+// Reading builds the index lazily, so one object must not be used from two
+// threads at once, not even for reading (the library's rule: one object, one
+// thread at a time).
 #ifndef TEVASNVALUE_SRC_OID_CTEVASNOBJECTID_H
 #define TEVASNVALUE_SRC_OID_CTEVASNOBJECTID_H
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 #include "ITevAsnObjectID.h"
 #include "framework/CTevAsnValueBase.h"
 #include "framework/ITevOidOctets.h"
-#include "oid/CTevOidIndex.h"
+#include "oid/CTevOidStore.h"
 
 class CTevAsnObjectId final : public ITevAsnObjectID,
                               public CTevAsnValueBase,
@@ -90,52 +88,20 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
                    unsigned long* done) const override;
 
  private:
-  // Longest text held: the count of such a text plus one (a length prefix)
-  // still fits 32 bits, and so does every buffer it is copied into.
-  static constexpr std::size_t kMaxTextLength = 0xFFFFFFFDUL;
-
   bool is_self(const ITevAsnValue* value) const {
     return value == static_cast<const ITevAsnValue*>(this);
   }
-
-  // Replaces the text with `length` characters at `data` (which may point into
-  // the text); the count becomes unknown. -3 when memory runs out (unchanged).
-  long replace_text(const char* data, std::size_t length);
-  // Appends a separator (unless the text is empty) and `length` characters at
-  // `data`, which must not point into the text. `sub_ids` is the number of
-  // sub-identifiers added when known, else the count becomes unknown.
-  // -3 when memory runs out (unchanged).
-  long append_piece(const char* data, std::size_t length, bool count_known, std::size_t sub_ids);
-  // Copies this object's text into `copy`: 0 or -3.
-  long copy_into(CTevAsnObjectId* copy) const;
-
-  // Where sub-identifier `index` (below the count) starts in the text: from
-  // the index when known, else built first when `build_index` (reading), else
-  // scanned (editing).
-  std::size_t start_of(unsigned long index, bool build_index) const;
-  // Builds the index when it is not known, and with it the count; false when
-  // memory runs out (callers then scan the text instead).
-  bool build_starts() const;
-  // get_at for what the index cannot answer: the errors, a text not indexed
-  // yet, and the components the index leaves unread.
-  unsigned long get_at_from_text(unsigned long index, long* err) const;
-  // read_octets for what the index cannot answer: one get_at per octet.
-  long read_octets_slowly(unsigned long first, unsigned long n, unsigned char* out,
-                          unsigned long* done) const;
-  // Length of the first `n` sub-identifiers without a trailing separator.
-  std::size_t prefix_length(unsigned long n) const;
-  void forget_count() const {
-    count_known_ = false;
-    index_.forget();
+  // Runs `op` on a copy of this object: for an operation whose source and
+  // target are both this object, so that it reads the source as it was before
+  // the call. op's result, or -3 when the copy cannot be made.
+  template <class Op>
+  long on_copy(Op op) const {
+    CTevAsnObjectId copy;
+    const long code = copy.store_.assign(store_);
+    return code != NTevAsnValue::ASN_OK ? code : op(copy);
   }
 
-  std::string text_;
-  // Sub-identifier count of text_, valid when count_known_.
-  mutable std::size_t count_ = 0;
-  mutable bool count_known_ = true;
-  // The index of text_; when known, its size is count_. Forgotten whenever
-  // the count is.
-  mutable CTevOidIndex index_;
+  CTevOidStore store_;
 };
 
 #endif  // TEVASNVALUE_SRC_OID_CTEVASNOBJECTID_H

@@ -1,20 +1,19 @@
 // CTevOidIndex: the sub-identifier index of a dotted object-identifier text.
 // For each sub-identifier it holds where it starts in the text and its value,
 // so that reading one is an array read and reading every one in order costs
-// O(n) in all. The text itself belongs to the caller, which hands it in to
-// build or extend the index and tells the index what it changed.
-//
-// The index is either known (its size is then the sub-identifier count of the
-// text) or not. It is only a speed-up: whenever memory runs out it becomes
-// unknown, and the caller reads the text instead. Nothing here throws.
+// O(n) in all. Starts are positions in the text store's block, which may
+// begin after the block's first character (oid/CTevOidStore.h erases from the
+// front by moving where the text begins); entries erased from the front are
+// skipped the same way. Whether the index matches the text is the store's one
+// fact; the index only holds entries and builds them.
+// Every operation that allocates reports failure as false; nothing throws.
 #ifndef TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H
 #define TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H
 
 #include <cstddef>
 #include <cstdint>
-#include <new>
-#include <string>
-#include <vector>
+
+#include "framework/CTevBlock.h"
 
 class CTevOidIndex {
  public:
@@ -27,20 +26,18 @@ class CTevOidIndex {
   };
   static constexpr std::uint32_t kUnread = 0xFFFFFFFFU;
 
-  /// Whether the index matches the text; an empty text has a known, empty index.
-  bool known() const { return known_; }
-  /// Entries held; the sub-identifier count of the text when known.
-  std::size_t size() const { return entries_.size(); }
-  /// Entry `index`, which must be below size() of a known index.
-  const SubId& operator[](std::size_t index) const { return entries_[index]; }
+  /// Entries held.
+  std::size_t size() const { return size_; }
+  /// Entry `index`, which must be below size().
+  const SubId& operator[](std::size_t index) const { return live_[index]; }
   /// Whether the index has ever held storage (a value that gets read).
   bool has_storage() const { return entries_.capacity() != 0; }
 
-  /// The value of sub-identifier `index` into `*value` when the index holds it
-  /// (known, in range and not kUnread); false otherwise.
+  /// The value of entry `index` into `*value` when it is held (in range and
+  /// not kUnread); false otherwise.
   bool find(unsigned long index, std::uint32_t* value) const {
-    if (known_ && index < entries_.size()) {
-      const std::uint32_t v = entries_[index].value;
+    if (index < size_) {
+      const std::uint32_t v = live_[index].value;
       if (v != kUnread) {
         *value = v;
         return true;
@@ -49,88 +46,91 @@ class CTevOidIndex {
     return false;
   }
   /// Writes the `n` values from position `first` as octets into `out` when the
-  /// index covers the run and every value is an octet (kUnread is above 255 as
-  /// well); false otherwise, with `out` partly written.
+  /// entries cover the run and every value is an octet (kUnread is above 255
+  /// as well); false otherwise, with `out` partly written.
   bool read_octets(unsigned long first, unsigned long n, unsigned char* out) const {
-    if (known_ && first <= entries_.size() && n <= entries_.size() - first) {
-      const SubId* const entries = entries_.data() + first;
-      unsigned long i = 0;
-      for (; i < n; ++i) {
-        const std::uint32_t v = entries[i].value;
-        if (v > 0xFF) break;
-        out[i] = static_cast<unsigned char>(v);
-      }
-      if (i == n) return true;
+    if (first > size_ || n > size_ - first) return false;
+    const SubId* const entries = live_ + first;
+    for (unsigned long i = 0; i < n; ++i) {
+      const std::uint32_t v = entries[i].value;
+      if (v > 0xFF) return false;
+      out[i] = static_cast<unsigned char>(v);
     }
-    return false;
+    return true;
   }
 
-  /// The text changed in a way the index does not follow.
-  void forget() { known_ = false; }
-  /// The text became empty: a known, empty index (the storage is kept).
-  void reset() {
+  void clear() {
     entries_.clear();
-    known_ = true;
+    first_ = 0;
+    sync();
   }
-  /// A sub-identifier of `value` (32 bits) was appended, starting at `start`.
-  void append(std::size_t start, unsigned long value) {
-    if (!known_) return;
-    try {
-      entries_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(value)});
-    } catch (const std::bad_alloc&) {
-      known_ = false;
-    }
+  /// Appends the entry of a sub-identifier of `value` starting at `start`.
+  bool append(std::size_t start, std::uint32_t value) {
+    const bool ok = entries_.push_back({static_cast<std::uint32_t>(start), value});
+    sync();
+    return ok;
   }
-  /// Sub-identifiers were appended to `text`, the first of them starting at
-  /// `first`.
-  void extend(const std::string& text, std::size_t first) {
-    if (known_ && !index_from(text, first)) known_ = false;
+  /// Appends the entries of the sub-identifiers of the block `text` (of
+  /// `length` characters) from position `first`, the start of one, to the end.
+  bool extend(const char* text, std::size_t length, std::size_t first);
+  /// Keeps the first `n` entries.
+  void truncate(std::size_t n) {
+    entries_.set_size(first_ + n);
+    sync();
   }
-  /// The sub-identifiers from `index` on were removed (with the separator
-  /// before them); the starts of those kept are unchanged.
-  void truncate(std::size_t index) {
-    if (known_) entries_.resize(index);
+  /// Skips the first `n` entries (their text was erased from the front).
+  void drop_front(std::size_t n) {
+    first_ += n;
+    sync();
   }
-  /// The `n` sub-identifiers from `index` on were removed, with `cut`
-  /// characters in all; those after them moved back by `cut`.
-  void erase(std::size_t index, std::size_t n, std::size_t cut);
-  /// Builds the index of `text` unless known;
-  /// `count` (0 when unknown) is the number of sub-identifiers to reserve
-  /// room for. False when memory runs out (the index then stays unknown).
-  bool build(const std::string& text, std::size_t count);
-  /// Takes the state of `other`, which indexes the same text; unknown when
-  /// memory runs out.
-  void copy_from(const CTevOidIndex& other);
+  /// Removes the `n` entries from `index` on; those after them moved back by
+  /// `cut` characters.
+  void erase(std::size_t index, std::size_t n, std::size_t cut) {
+    entries_.erase(first_ + index, n);
+    shift(first_ + index, cut);
+    sync();
+  }
+  /// The text moved `by` characters towards the block's start, to position 0:
+  /// the entries move to the front of theirs as well.
+  void rebase(std::size_t by) {
+    entries_.erase(0, first_);
+    first_ = 0;
+    shift(0, by);
+    sync();
+  }
+  /// Becomes a copy of `other`, whose text began `offset` characters into its
+  /// block and begins at 0 in this one.
+  bool assign(const CTevOidIndex& other, std::size_t offset) {
+    const bool ok = entries_.assign(other.live_, other.size_);
+    first_ = 0;
+    if (ok && offset != 0) shift(0, offset);
+    sync();
+    return ok;
+  }
+  /// Room for `n` entries.
+  bool reserve(std::size_t n) { return entries_.reserve(n); }
 
  private:
-  // Adds the entries of the sub-identifiers from text position `first` (the
-  // start of one) to the end; false when memory runs out.
-  bool index_from(const std::string& text, std::size_t first);
+  // Entries from `from` on start `by` characters earlier.
+  void shift(std::size_t from, std::size_t by) {
+    SubId* const entries = entries_.data();
+    for (std::size_t i = from; i < entries_.size(); ++i) {
+      entries[i].start -= static_cast<std::uint32_t>(by);
+    }
+  }
 
-  std::vector<SubId> entries_;
-  bool known_ = true;
+  // The live entries and their number, kept beside the block so that a read
+  // is one comparison and one load.
+  void sync() {
+    live_ = entries_.data() + first_;
+    size_ = entries_.size() - first_;
+  }
+
+  CTevBlock<SubId> entries_;
+  // Entries before this one belong to text erased from the front.
+  std::size_t first_ = 0;
+  const SubId* live_ = nullptr;
+  std::size_t size_ = 0;
 };
-
-// Inline: both sit on paths that copy and shorten identifiers all the time.
-inline void CTevOidIndex::erase(std::size_t index, std::size_t n, std::size_t cut) {
-  if (!known_) return;
-  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index),
-                 entries_.begin() + static_cast<std::ptrdiff_t>(index + n));
-  for (auto it = entries_.begin() + static_cast<std::ptrdiff_t>(index); it != entries_.end();
-       ++it) {
-    it->start -= static_cast<std::uint32_t>(cut);
-  }
-}
-
-inline void CTevOidIndex::copy_from(const CTevOidIndex& other) {
-  known_ = false;
-  if (!other.known_) return;
-  try {
-    entries_ = other.entries_;
-    known_ = true;
-  } catch (const std::bad_alloc&) {
-    known_ = false;
-  }
-}
 
 #endif  // TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H

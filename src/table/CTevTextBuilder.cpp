@@ -9,37 +9,26 @@ void CTevTextBuilder::release_block() { std::free(data_); }
 
 long CTevTextBuilder::status() const { return failed_ ? ASN_E_OUT_OF_MEMORY : ASN_OK; }
 
-bool CTevTextBuilder::reserve(unsigned long more) {
+bool CTevTextBuilder::grow(unsigned long more) {
   if (failed_) return false;
-  if (capacity_ - length_ >= more) return true;
-  // Sizes stay far below 32 bits: an index has at most a few hundred values.
-  if (more > 0x7FFFFFFFUL - length_) {
+  // Results are bounded by the 32-bit length of a CTevAsnBuffer.
+  constexpr unsigned long kMax = 0x7FFFFFFFUL;
+  if (more > kMax - length_) {
     failed_ = true;
     return false;
   }
-  unsigned long wanted = capacity_ < 64 ? 64 : capacity_ * 2;
+  unsigned long wanted = capacity_ * 2;
   if (wanted < length_ + more) wanted = length_ + more;
-  char* grown = static_cast<char*>(std::realloc(data_, wanted));
+  char* grown =
+      static_cast<char*>(data_ == inline_ ? std::malloc(wanted) : std::realloc(data_, wanted));
   if (grown == nullptr) {
     failed_ = true;
     return false;
   }
+  if (data_ == inline_) std::memcpy(grown, inline_, length_);
   data_ = grown;
   capacity_ = wanted;
   return true;
-}
-
-void CTevTextBuilder::append(const char* data, unsigned long length) {
-  if (length == 0 || !reserve(length)) return;
-  std::memcpy(data_ + length_, data, length);
-  length_ += length;
-}
-
-void CTevTextBuilder::append_text(const char* text) { append(text, std::strlen(text)); }
-
-void CTevTextBuilder::append_char(char c) {
-  if (!reserve(1)) return;
-  data_[length_++] = c;
 }
 
 void CTevTextBuilder::append_decimal(std::uint32_t value) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "TevAsnTable.h"
+#include "table/CTevIpv6Text.h"
 
 using namespace NTevAsnValue;
 
@@ -42,39 +43,6 @@ void append_ipv4(CTevTextBuilder* out, const unsigned char* octets) {
   for (int i = 0; i < 4; ++i) {
     if (i != 0) out->append_char('.');
     out->append_decimal(octets[i]);
-  }
-}
-
-// RFC 5952: lower case, no leading zeros, the longest run of two or more zero
-// groups (the first of equal runs) as "::".
-void append_ipv6(CTevTextBuilder* out, const unsigned char* octets) {
-  std::uint32_t groups[8];
-  for (std::size_t i = 0; i < 8; ++i) {
-    groups[i] = static_cast<std::uint32_t>(octets[2 * i] << 8 | octets[2 * i + 1]);
-  }
-  int best_start = -1;
-  int best_length = 1;
-  for (int i = 0; i < 8;) {
-    if (groups[i] != 0) {
-      ++i;
-      continue;
-    }
-    int j = i;
-    while (j < 8 && groups[j] == 0) ++j;
-    if (j - i > best_length) {
-      best_start = i;
-      best_length = j - i;
-    }
-    i = j;
-  }
-  for (int i = 0; i < 8; ++i) {
-    if (i == best_start) {
-      out->append_text("::");
-      i += best_length - 1;
-      continue;
-    }
-    if (i != 0 && i != best_start + best_length) out->append_char(':');
-    out->append_hex(groups[i]);
   }
 }
 
@@ -117,7 +85,7 @@ void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsign
       append_ipv4(out, octets);
       break;
     case TEV_INET_IPV6:
-      append_ipv6(out, octets);
+      CTevIpv6Text::write(octets, out);
       break;
     case TEV_INET_IPV4Z:
       append_ipv4(out, octets);
@@ -125,7 +93,7 @@ void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsign
       out->append_decimal(big_endian(octets + 4));
       break;
     case TEV_INET_IPV6Z:
-      append_ipv6(out, octets);
+      CTevIpv6Text::write(octets, out);
       out->append_char('%');
       out->append_decimal(big_endian(octets + 16));
       break;

@@ -62,6 +62,29 @@ TEST(ObjectId, SyntaxCheckAcceptsDottedDecimalOnly) {
     EXPECT_EQ(value != nullptr, c.valid);
     if (value != nullptr) value->release();
   }
+  // Long texts with one fault moved through every position, so that each
+  // rule is met inside a block of sixteen characters and across its edges.
+  const std::string good = "1.3.6.1.4.1.45678.10.0.7.1.200.3.0.99.5";
+  for (std::size_t at = 0; at < good.size(); ++at) {
+    for (const char* fault : {".", "0", "x", "\x80"}) {
+      std::string text = good;
+      text.insert(at, fault);
+      // The reference: the components, split at every dot.
+      bool valid = true;
+      std::size_t begin = 0;
+      for (std::size_t end; valid; begin = end + 1) {
+        end = text.find('.', begin);
+        const std::string part = text.substr(begin, end - begin);
+        valid = !part.empty() && part.find_first_not_of("0123456789") == std::string::npos &&
+                (part == "0" || part[0] != '0');
+        if (end == std::string::npos) break;
+      }
+      SCOPED_TRACE(text);
+      CTevAsnObjectId oid;
+      ASSERT_EQ(oid.set_text(text.c_str()), ASN_OK);
+      EXPECT_EQ(oid.is_valid(), valid);
+    }
+  }
   // Text with a zero byte inside (possible through set_octets) is not valid.
   CTevAsnObjectId oid;
   const unsigned char with_zero[] = {'1', '.', '\0', '.', '3'};
@@ -412,6 +435,47 @@ TEST(ObjectId, AppendTextIsVerbatimAfterASeparator) {
   CTevAsnObjectId empty;
   EXPECT_EQ(empty.append_text("1.3"), ASN_OK);
   EXPECT_EQ(text_of(empty), "1.3");  // no leading separator
+}
+
+TEST(ObjectId, ErasingFromTheFrontThenGrowingKeepsTextAndIndex) {
+  // Taking values off the front, then appending past the block, with and
+  // without the index built; and a copy of such an identifier.
+  for (bool warm : {false, true}) {
+    SCOPED_TRACE(warm ? "index built" : "index not built");
+    CTevAsnObjectId oid;
+    oid.set_text("1.3.6.1.2.1.4.22.1.2.17.192.168.1.10");
+    if (warm) warm_caches(oid);
+    EXPECT_EQ(oid.erase_sub_ids(0, 10), ASN_OK);
+    EXPECT_EQ(oid.take_first(nullptr), 17UL);
+    expect_consistent(oid);
+    std::string expected = "192.168.1.10";
+    for (unsigned long i = 0; i < 100; ++i) {
+      ASSERT_EQ(oid.append_sub_id(i), ASN_OK);
+      expected += "." + std::to_string(i);
+    }
+    EXPECT_EQ(text_of(oid), expected);
+    expect_consistent(oid);
+    CTevAsnObjectId copy;
+    EXPECT_EQ(copy.assign(&oid), ASN_OK);
+    EXPECT_EQ(text_of(copy), expected);
+    expect_consistent(copy);
+    EXPECT_EQ(oid.erase_sub_ids(1, 2), ASN_OK);
+    EXPECT_EQ(text_of(oid), "192.10." + expected.substr(std::string("192.168.1.10.").size()));
+    expect_consistent(oid);
+  }
+}
+
+TEST(ObjectId, AppendTextTakenFromItselfSurvivesTheGrowth) {
+  // Long enough that appending moves the text to a larger block.
+  std::string text = "1.3";
+  for (int i = 0; i < 200; ++i) text += ".77";
+  CTevAsnObjectId oid;
+  oid.set_text(text.c_str());
+  unsigned long length = 0;
+  const char* own = reinterpret_cast<const char*>(oid.get_octets(&length, nullptr));
+  EXPECT_EQ(oid.append_text(own + 2), ASN_OK);
+  EXPECT_EQ(text_of(oid), text + "." + text.substr(2));
+  expect_consistent(oid);
 }
 
 TEST(ObjectId, ValueInterfaceOfAnObjectIdentifier) {

@@ -439,6 +439,26 @@ TEST(AllocationFailure, ObjectIdentifierEditing) {
        [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe&) {
          return oid->append_text("4.5.6");
        }},
+      {"append_text of its own text", true,
+       [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe&) {
+         unsigned long length = 0;
+         const unsigned char* text = oid->get_octets(&length, nullptr);
+         return oid->append_text(reinterpret_cast<const char*>(text) + (length > 4 ? 4 : 0));
+       }},
+      {"append after erasing from the front", false,
+       [](ITevAsnObjectID* oid, ITevAsnObjectID* other, CTevAsnBuffer*, Probe&) {
+         oid->erase_sub_ids(0, 2);
+         for (int i = 0; i < 40; ++i) {
+           const long code = oid->append_oid(other);
+           if (code != 0) return code;
+         }
+         return 0L;
+       }},
+      {"get_count", true,
+       [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe& p) {
+         p.fold(std::uint64_t{oid->get_count()});
+         return 0L;
+       }},
       {"append_sub_id", true,
        [](ITevAsnObjectID* oid, ITevAsnObjectID*, CTevAsnBuffer*, Probe&) {
          return oid->append_sub_id(4294967295UL);

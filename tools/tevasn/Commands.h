@@ -19,6 +19,11 @@ int run_encode(const Args& args);
 int run_decode(const Args& args);
 int run_show(const Args& args);
 int run_sort(const Args& args);
+int run_format(const Args& args);  // Format.cpp
+int run_parse(const Args& args);   // Format.cpp
+
+/// Prints the help of format or parse; false for any other command.
+bool print_display_help(const std::string& command);
 
 /// Prints the help of `command` ("" for the tool) to standard output; false
 /// when there is no such command.

@@ -26,6 +26,10 @@ const char kToolHelp[] =
     "  show TYPE VALUE                           a value's text, octets, count and\n"
     "                                            index encodings\n"
     "  sort [--check]                            lines in walk order of their first field\n"
+    "  format --hint HINT|--tc NAME|--opaque HEX...\n"
+    "                                            octets shown by a DISPLAY-HINT, a\n"
+    "                                            textual convention or as a number\n"
+    "  parse --hint HINT|--tc NAME TEXT...       such texts read back to octets\n"
     "  help [COMMAND]                            this help, or a command's\n"
     "\n"
     "Exit status: 0 success, 1 some input was bad, 2 usage error.\n"
@@ -136,7 +140,7 @@ bool print_help(const std::string& command) {
   } else if (command == "show") {
     std::fputs(kShowHelp, stdout);
     print_types(false);
-  } else {
+  } else if (!print_display_help(command)) {
     return false;
   }
   return true;

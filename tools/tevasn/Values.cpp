@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "TevAsnHelpers.h"
+
 using namespace NTevAsnValue;
 
 namespace tevasn {
@@ -53,18 +55,11 @@ ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string
       return from_octets(choice, std::string(text), reason);
     case Form::kFixed: {
       std::string octets(text);
-      if (text.size() != choice.fixed_count()) {
-        CTevAsnBuffer hex;
-        CTevAsnBuffer why;
-        const long err =
-            tev_parse_hex_octets(text.data(), static_cast<unsigned long>(text.size()), &hex, &why);
-        if (err != ASN_OK) {
-          *reason = choice.written + " takes " + std::to_string(choice.fixed_count()) +
-                    " characters of text or " + std::to_string(choice.fixed_count()) +
-                    " octets in hex; " + reason_of(why, err);
-          return nullptr;
-        }
-        octets.assign(hex.length() == 0 ? "" : hex.data(), hex.length());
+      if (text.size() != choice.fixed_count() && !hex_octets(text, &octets, reason)) {
+        *reason = choice.written + " takes " + std::to_string(choice.fixed_count()) +
+                  " characters of text or " + std::to_string(choice.fixed_count()) +
+                  " octets in hex; " + *reason;
+        return nullptr;
       }
       if (octets.size() != choice.fixed_count()) {
         *reason = choice.written + " takes exactly " + std::to_string(choice.fixed_count()) +
@@ -79,6 +74,28 @@ ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string
     default:
       return read_strictly(choice, text, reason);
   }
+}
+
+bool hex_octets(std::string_view text, std::string* octets, std::string* reason) {
+  CTevAsnBuffer hex;
+  CTevAsnBuffer why;
+  const long err =
+      tev_parse_hex_octets(text.data(), static_cast<unsigned long>(text.size()), &hex, &why);
+  if (err != ASN_OK) {
+    *reason = reason_of(why, err);
+    return false;
+  }
+  octets->assign(hex.length() == 0 ? "" : hex.data(), hex.length());
+  return true;
+}
+
+bool decimal_64(std::string_view text, std::uint64_t* value) {
+  long err = ASN_OK;
+  ValuePtr number(tev_read_value(ASN_COUNTER_64, text.data(),
+                                 static_cast<unsigned long>(text.size()), nullptr, &err));
+  if (number == nullptr) return false;
+  *value = tev::get_counter64(number.get());
+  return true;
 }
 
 bool text_form(const ITevAsnValue& value, std::string* text, std::string* reason) {

@@ -2,6 +2,7 @@
 #ifndef TEVASN_TOOL_VALUES_H
 #define TEVASN_TOOL_VALUES_H
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,14 @@ namespace tevasn {
 /// A new value of `choice`'s type from `text`, checked strictly (the whole text
 /// must be a value of the type's form). Null with a reason in words.
 ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string* reason);
+
+/// Octets written in hex, read by the companion's tev_parse_hex_octets. False
+/// with its reason otherwise.
+bool hex_octets(std::string_view text, std::string* octets, std::string* reason);
+
+/// A decimal number of at most 64 bits without sign (0..18446744073709551615),
+/// read strictly by the companion. False for anything else.
+bool decimal_64(std::string_view text, std::uint64_t* value);
 
 /// The value's text form from the library, without a terminating zero that
 /// some types keep in it. False with a reason when the library refuses.

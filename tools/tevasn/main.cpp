@@ -11,13 +11,17 @@ using namespace tevasn;
 namespace {
 
 int run(const Args& args) {
-  if (args.empty()) return usage_error("", "needs a command: encode, decode, show, sort or help");
+  if (args.empty()) {
+    return usage_error("", "needs a command: encode, decode, show, sort, format, parse or help");
+  }
   const std::string& command = args[0];
   const Args rest(args.begin() + 1, args.end());
   if (command == "encode") return run_encode(rest);
   if (command == "decode") return run_decode(rest);
   if (command == "show") return run_show(rest);
   if (command == "sort") return run_sort(rest);
+  if (command == "format") return run_format(rest);
+  if (command == "parse") return run_parse(rest);
   if (command == "--version") {
     std::printf("tevasn %s\n", TEVASN_VERSION);
     return kExitOk;

@@ -1,0 +1,100 @@
+#include "table/CTevIpv6Text.h"
+
+#include <cstddef>
+#include <cstring>
+
+namespace {
+
+int hex_value(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+void CTevIpv6Text::write(const unsigned char* address, CTevTextBuilder* out) {
+  unsigned groups[8];
+  for (std::size_t i = 0; i < 8; ++i) {
+    groups[i] = static_cast<unsigned>(address[2 * i] << 8 | address[2 * i + 1]);
+  }
+  unsigned best_start = 8;
+  unsigned best_length = 1;  // a single zero group stays "0"
+  for (unsigned i = 0; i < 8;) {
+    unsigned j = i;
+    while (j < 8 && groups[j] == 0) ++j;
+    if (j - i > best_length) {
+      best_start = i;
+      best_length = j - i;
+    }
+    i = j == i ? i + 1 : j;
+  }
+  for (unsigned i = 0; i < 8; ++i) {
+    if (i == best_start) {
+      out->append("::", 2);
+      i += best_length - 1;
+      continue;
+    }
+    if (i != 0 && i != best_start + best_length) out->append_char(':');
+    out->append_hex(groups[i]);
+  }
+}
+
+bool CTevIpv6Text::read(const char* text, unsigned long length, unsigned char* address,
+                        unsigned long* fault) {
+  unsigned groups[8];
+  unsigned count = 0;
+  int gap = -1;  // index in groups where "::" stands
+  unsigned long at = 0;
+  if (length >= 2 && text[0] == ':' && text[1] == ':') {
+    gap = 0;
+    at = 2;
+  } else if (length >= 1 && text[0] == ':') {
+    *fault = 1;
+    return false;
+  }
+  while (at < length) {
+    unsigned value = 0;
+    unsigned long digits = 0;
+    for (; at < length && hex_value(text[at]) >= 0; ++at) {
+      if (++digits > 4) break;
+      value = value << 4 | static_cast<unsigned>(hex_value(text[at]));
+    }
+    if (digits == 0 || digits > 4 || count == 8) {
+      *fault = at + 1;
+      return false;
+    }
+    groups[count++] = value;
+    if (at == length) break;
+    if (text[at] != ':') {
+      *fault = at + 1;
+      return false;
+    }
+    ++at;
+    if (at < length && text[at] == ':') {
+      if (gap >= 0) {
+        *fault = at + 1;
+        return false;
+      }
+      gap = static_cast<int>(count);
+      ++at;
+    } else if (at == length) {
+      *fault = at + 1;
+      return false;
+    }
+  }
+  if (gap < 0 ? count != 8 : count > 7) {
+    *fault = length + 1;
+    return false;
+  }
+  std::memset(address, 0, 16);
+  const unsigned tail = gap < 0 ? 0 : count - static_cast<unsigned>(gap);
+  for (unsigned i = 0; i < count; ++i) {
+    const std::size_t slot =
+        gap < 0 || i < static_cast<unsigned>(gap) ? i : 8 - tail + (i - static_cast<unsigned>(gap));
+    address[2 * slot] = static_cast<unsigned char>(groups[i] >> 8);
+    address[2 * slot + 1] = static_cast<unsigned char>(groups[i] & 0xFF);
+  }
+  return true;
+}

@@ -1,0 +1,150 @@
+// The exported functions of TevAsnDisplay.h: argument checks, then the
+// internal classes, the result built in one CTevTextBuilder and stored once.
+#include "TevAsnDisplay.h"
+#include "table/CTevIntegerHint.h"
+#include "table/CTevOctetHint.h"
+#include "table/CTevOpaqueNumber.h"
+#include "table/CTevTextBuilder.h"
+#include "table/CTevTextualConvention.h"
+#include "table/TevReason.h"
+
+using namespace NTevAsnValue;
+using tev_table::fail;
+
+namespace {
+
+const unsigned char* bytes(const void* octets) { return static_cast<const unsigned char*>(octets); }
+
+bool is_printable(const unsigned char* octets, unsigned long length) {
+  for (unsigned long i = 0; i < length; ++i) {
+    if (octets[i] < 0x20 || octets[i] > 0x7E) return false;
+  }
+  return true;
+}
+
+long store(long rc, const CTevTextBuilder& built, CTevAsnBuffer* out) {
+  return rc != ASN_OK ? rc : built.store_into(out);
+}
+
+const CTevTextualConvention* find_tc(const char* name, CTevAsnBuffer* reason) {
+  const CTevTextualConvention* tc = CTevTextualConvention::find(name);
+  if (tc == nullptr) fail(reason, ASN_E_TC_UNKNOWN, "no textual convention named '%.64s'", name);
+  return tc;
+}
+
+}  // namespace
+
+long tev_render_octets(const void* octets, unsigned long length, long rendering,
+                       CTevAsnBuffer* out) {
+  if (out == nullptr || (octets == nullptr && length != 0)) return ASN_E_INVALID_ARGUMENT;
+  if (rendering != TEV_OCTETS_TEXT && rendering != TEV_OCTETS_HEX && rendering != TEV_OCTETS_AUTO) {
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  const unsigned char* p = bytes(octets);
+  if (rendering == TEV_OCTETS_TEXT || (rendering == TEV_OCTETS_AUTO && is_printable(p, length))) {
+    return out->assign(p, length);
+  }
+  CTevTextBuilder built;
+  static const char kDigits[] = "0123456789abcdef";
+  for (unsigned long i = 0; i < length; ++i) {
+    const char pair[3] = {':', kDigits[p[i] >> 4], kDigits[p[i] & 0x0F]};
+    built.append(i == 0 ? pair + 1 : pair, i == 0 ? 2 : 3);
+  }
+  return built.store_into(out);
+}
+
+long tev_format_value(const ITevAsnValue* value, long rendering, CTevAsnBuffer* out) {
+  if (value == nullptr || out == nullptr) return ASN_E_INVALID_ARGUMENT;
+  const EAsnType type = value->get_type();
+  if (type != ASN_OCTET_STRING && type != ASN_OPAQUE) return value->to_text_into(out);
+  unsigned long length = 0;
+  long err = ASN_OK;
+  const unsigned char* octets = value->get_octets(&length, &err);
+  if (err != ASN_OK) return err;
+  return tev_render_octets(octets, length, rendering, out);
+}
+
+long tev_format_octets_hint(const char* hint, const void* octets, unsigned long length,
+                            CTevAsnBuffer* out, CTevAsnBuffer* reason) {
+  if (hint == nullptr || out == nullptr || (octets == nullptr && length != 0)) {
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  CTevTextBuilder built;
+  const long rc = CTevOctetHint::format(hint, bytes(octets), length, &built, reason);
+  return store(rc, built, out);
+}
+
+long tev_parse_octets_hint(const char* hint, const char* text, unsigned long length,
+                           CTevAsnBuffer* out, CTevAsnBuffer* reason) {
+  if (hint == nullptr || out == nullptr || (text == nullptr && length != 0)) {
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  CTevOctetHint parsed;
+  long rc = parsed.parse(hint, reason);
+  if (rc != ASN_OK) return rc;
+  CTevTextBuilder built;
+  rc = parsed.read(text, length, &built, reason);
+  return store(rc, built, out);
+}
+
+long tev_format_integer_hint(const char* hint, long long value, CTevAsnBuffer* out,
+                             CTevAsnBuffer* reason) {
+  if (hint == nullptr || out == nullptr) return ASN_E_INVALID_ARGUMENT;
+  CTevIntegerHint parsed;
+  const long rc = parsed.parse(hint, reason);
+  if (rc != ASN_OK) return rc;
+  CTevTextBuilder built;
+  parsed.format(value, &built);
+  return built.store_into(out);
+}
+
+long tev_format_tc(const char* name, const void* octets, unsigned long length, CTevAsnBuffer* out,
+                   CTevAsnBuffer* reason) {
+  if (name == nullptr || out == nullptr || (octets == nullptr && length != 0)) {
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  const CTevTextualConvention* tc = find_tc(name, reason);
+  if (tc == nullptr) return ASN_E_TC_UNKNOWN;
+  long rc = tc->check_length(length, reason);
+  if (rc != ASN_OK) return rc;
+  CTevTextBuilder built;
+  rc = tc->format(bytes(octets), length, &built, reason);
+  return store(rc, built, out);
+}
+
+long tev_parse_tc(const char* name, const char* text, unsigned long length, CTevAsnBuffer* out,
+                  CTevAsnBuffer* reason) {
+  if (name == nullptr || out == nullptr || (text == nullptr && length != 0)) {
+    return ASN_E_INVALID_ARGUMENT;
+  }
+  const CTevTextualConvention* tc = find_tc(name, reason);
+  if (tc == nullptr) return ASN_E_TC_UNKNOWN;
+  CTevTextBuilder built;
+  long rc = tc->read(text, length, &built, reason);
+  if (rc == ASN_OK && !built.failed()) rc = tc->check_length(built.length(), reason);
+  return store(rc, built, out);
+}
+
+long tev_opaque_unwrap(const void* octets, unsigned long length, STevOpaqueNumber* out,
+                       CTevAsnBuffer* reason) {
+  if (out == nullptr || (octets == nullptr && length != 0)) return ASN_E_INVALID_ARGUMENT;
+  return CTevOpaqueNumber::unwrap(bytes(octets), length, out, reason);
+}
+
+long tev_opaque_wrap(const STevOpaqueNumber* number, CTevAsnBuffer* out) {
+  if (number == nullptr || out == nullptr) return ASN_E_INVALID_ARGUMENT;
+  CTevTextBuilder built;
+  if (!CTevOpaqueNumber::wrap(*number, &built)) return ASN_E_INVALID_ARGUMENT;
+  return built.store_into(out);
+}
+
+long tev_format_opaque(const void* octets, unsigned long length, CTevAsnBuffer* out,
+                       CTevAsnBuffer* reason) {
+  if (out == nullptr || (octets == nullptr && length != 0)) return ASN_E_INVALID_ARGUMENT;
+  STevOpaqueNumber number;
+  const long rc = CTevOpaqueNumber::unwrap(bytes(octets), length, &number, reason);
+  if (rc != ASN_OK) return rc;
+  CTevTextBuilder built;
+  CTevOpaqueNumber::format(number, &built);
+  return built.store_into(out);
+}
