@@ -3,13 +3,19 @@
 #include <cstddef>
 #include <cstring>
 
+#include "table/TevTextScan.h"
+
 namespace {
 
-int hex_value(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
+// Whether the rest from `at` is a dotted IPv4 address (the last 32 bits):
+// it holds a '.' and no ':'.
+bool dotted_tail(const char* text, unsigned long at, unsigned long length) {
+  bool dot = false;
+  for (unsigned long i = at; i < length; ++i) {
+    if (text[i] == ':') return false;
+    dot = dot || text[i] == '.';
+  }
+  return dot;
 }
 
 }  // namespace
@@ -55,11 +61,21 @@ bool CTevIpv6Text::read(const char* text, unsigned long length, unsigned char* a
     return false;
   }
   while (at < length) {
+    if (dotted_tail(text, at, length)) {
+      unsigned char v4[4];
+      if (count + 2 > 8 || !tev_scan_ipv4({text + at, length - at}, v4)) {
+        *fault = at + 1;
+        return false;
+      }
+      groups[count++] = static_cast<unsigned>(v4[0] << 8 | v4[1]);
+      groups[count++] = static_cast<unsigned>(v4[2] << 8 | v4[3]);
+      break;
+    }
     unsigned value = 0;
     unsigned long digits = 0;
-    for (; at < length && hex_value(text[at]) >= 0; ++at) {
+    for (; at < length && tev_hex_value(text[at]) >= 0; ++at) {
       if (++digits > 4) break;
-      value = value << 4 | static_cast<unsigned>(hex_value(text[at]));
+      value = value << 4 | static_cast<unsigned>(tev_hex_value(text[at]));
     }
     if (digits == 0 || digits > 4 || count == 8) {
       *fault = at + 1;

@@ -1,6 +1,7 @@
 // IPv6 addresses as text: written as RFC 5952 recommends (lower case, no
 // leading zeros, the longest run of two or more zero groups, the first of
-// equal runs, as "::"), read in any RFC 4291 hexadecimal form.
+// equal runs, as "::"), read in any RFC 4291 text form (the last 32 bits may
+// be dotted IPv4, as in "::ffff:192.0.2.1").
 #ifndef TEVASNVALUE_SRC_TABLE_CTEVIPV6TEXT_H
 #define TEVASNVALUE_SRC_TABLE_CTEVIPV6TEXT_H
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "TevAsnTable.h"
+#include "table/CTevIpv6Text.h"
 #include "table/TevInetAddress.h"
 #include "table/TevTextScan.h"
 
@@ -72,12 +73,14 @@ long tev_inet_address_parse(const char* text, unsigned long length, unsigned lon
       count = 4;
       break;
     case TEV_INET_IPV6:
-    case TEV_INET_IPV6Z:
-      if (!tev_scan_ipv6(address, bytes)) {
+    case TEV_INET_IPV6Z: {
+      unsigned long fault = 0;
+      if (!CTevIpv6Text::read(address.data, address.length, bytes, &fault)) {
         return refuse(address, "an IPv6 address (eight groups, or shortened with ::)", reason);
       }
       count = 16;
       break;
+    }
     default:  // dns
       if (rest.length == 0 || rest.length > kTevInetMaxOctets) {
         return refuse(rest, "a dns name of 1 to 255 characters", reason);

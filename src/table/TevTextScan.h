@@ -1,5 +1,5 @@
 // Strict scanning of short texts shared by the companion's readers: decimal
-// numbers, IPv4 and IPv6 addresses, hexadecimal digits. Each reads the whole
+// numbers, IPv4 addresses, hexadecimal digits (IPv6 is CTevIpv6Text). Each reads the whole
 // span it is given and answers false for anything else.
 #ifndef TEVASNTABLE_TEVTEXTSCAN_H
 #define TEVASNTABLE_TEVTEXTSCAN_H
@@ -21,8 +21,5 @@ bool tev_scan_decimal(TevSpan text, unsigned long max_digits, std::uint64_t max,
                       std::uint64_t* value);
 /// a.b.c.d, each 0 to 255 in at most three digits, into four octets.
 bool tev_scan_ipv4(TevSpan text, unsigned char* out);
-/// Eight groups of one to four hexadecimal digits, "::" for a run of zero
-/// groups, the last two groups possibly as dotted IPv4, into sixteen octets.
-bool tev_scan_ipv6(TevSpan text, unsigned char* out);
 
 #endif  // TEVASNTABLE_TEVTEXTSCAN_H

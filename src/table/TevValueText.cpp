@@ -4,6 +4,7 @@
 
 #include "TevAsnTable.h"
 #include "TevAsnValue.h"
+#include "table/CTevIpv6Text.h"
 #include "table/CTevTextBuilder.h"
 #include "table/TevTableError.h"
 #include "table/TevTextScan.h"
@@ -94,8 +95,10 @@ bool check_form(unsigned long type, TevSpan text, std::uint64_t* number, bool* n
       return tev_scan_decimal(text, 20, ~0ULL, number);
     case ASN_IP_ADDRESS:
       return tev_scan_ipv4(text, ipv4);
-    case ASN_IPV6_ADDRESS:
-      return tev_scan_ipv6(text, ipv6);
+    case ASN_IPV6_ADDRESS: {
+      unsigned long fault = 0;
+      return CTevIpv6Text::read(text.data, text.length, ipv6, &fault);
+    }
     case ASN_IP_PORT_ADDRESS:
       return is_ip_port(text);
     default:

@@ -59,6 +59,9 @@ const ReadCase kReadCases[] = {
     {ASN_OBJECT_ID, "1.3.", false, ""},
     {ASN_OBJECT_ID, "1.03", false, ""},
     {ASN_OBJECT_ID, "1.4294967296", false, ""},
+    {ASN_IPV6_ADDRESS, "fe80::1", true, "fe80:0:0:0:0:0:0:1"s},
+    {ASN_IPV6_ADDRESS, "::ffff:10.0.0.1", true, "0:0:0:0:0:ffff:a00:1"s},
+    {ASN_IPV6_ADDRESS, "fe80::1::2", false, ""},
     {ASN_IP_PORT_ADDRESS, "10.1.2.3/65536", false, ""},
     {ASN_IPX_ADDRESS, "0000abcd:00a0c9112233", false, ""},
 };
