@@ -91,7 +91,9 @@ enum ETevInetAddressType : std::uint32_t {
 constexpr unsigned long TEV_LAYOUT_ANY_TYPE = 1;  ///< also accept types without an index encoding
 
 /// Flags of the row's text operations.
-constexpr unsigned long TEV_ROW_HEX_OCTETS = 1;  ///< octet strings always as hex pairs
+constexpr unsigned long TEV_ROW_HEX_OCTETS = 1;   ///< octet strings always as hex pairs
+constexpr unsigned long TEV_ROW_TEXT_OCTETS = 2;  ///< octet strings always as their octets
+/// Neither flag: text when every octet is printable ASCII, else hex pairs.
 
 /// One TYPE word of a layout, as get_component describes it.
 struct TevIndexComponent {
@@ -125,7 +127,9 @@ class ITevAsnIndexRow {
   /// decimal, addresses in their text form (an InetAddressType by its name,
   /// an InetAddress as tev_inet_address_text writes it), octet strings as
   /// text when every octet is printable ASCII, else (or with
-  /// TEV_ROW_HEX_OCTETS, or for "hex") as hex pairs joined by ':'.
+  /// TEV_ROW_HEX_OCTETS, or for "hex") as hex pairs joined by ':'; with
+  /// TEV_ROW_TEXT_OCTETS (and not "hex") as the octets themselves, whatever
+  /// they hold.
   /// -2 past the count or for a null buffer, -3 when memory runs out.
   virtual long value_text_into(unsigned long index, unsigned long flags,
                                CTevAsnBuffer* buffer) const = 0;

@@ -131,9 +131,11 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
   return rc == ASN_OK ? values_[index] : nullptr;
 }
 
-void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot, bool hex) const {
+void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot,
+                                 unsigned long flags) const {
   const std::uint32_t* subs = sub_ids_.data() + slot.start;
-  if (!hex) {
+  bool hex = (flags & TEV_ROW_HEX_OCTETS) != 0;
+  if (!hex && (flags & TEV_ROW_TEXT_OCTETS) == 0) {
     for (std::uint32_t i = 0; i < slot.count; ++i) {
       if (subs[i] < 0x20 || subs[i] > 0x7E) {
         hex = true;
@@ -167,7 +169,7 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
       }
       return ASN_OK;
     case ETevIndexShape::kOctets:
-      append_octets(out, slot, part.octets_as_hex || (flags & TEV_ROW_HEX_OCTETS) != 0);
+      append_octets(out, slot, part.octets_as_hex ? TEV_ROW_HEX_OCTETS : flags);
       return ASN_OK;
     case ETevIndexShape::kOid:
       out->append_dotted(subs, slot.count);

@@ -57,7 +57,9 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   long set_long_octets_of(ITevAsnValue* value, const std::uint32_t* subs,
                           std::uint32_t count) const;
   static long set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs, std::uint32_t count);
-  void append_octets(CTevTextBuilder* out, const Slot& slot, bool hex) const;
+  // Octets as text or hex pairs: `flags` (TEV_ROW_*_OCTETS) choose, else
+  // text when every octet is printable ASCII.
+  void append_octets(CTevTextBuilder* out, const Slot& slot, unsigned long flags) const;
   // Writes the row's text into scratch_.
   long build_text(unsigned long flags) const;
 

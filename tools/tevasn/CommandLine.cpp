@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "Commands.h"
+#include "TevAsnTable.h"
 #include "Text.h"
 
 namespace tevasn {
@@ -28,6 +29,20 @@ int value_option(const Args& args, std::size_t* i, const char* name, std::string
   return 1;
 }
 
+// The row flag of an --octets MODE.
+bool octets_mode(const std::string& mode, unsigned long* flags) {
+  if (mode == "text") {
+    *flags = TEV_ROW_TEXT_OCTETS;
+  } else if (mode == "hex") {
+    *flags = TEV_ROW_HEX_OCTETS;
+  } else if (mode == "auto") {
+    *flags = 0;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool parse_command_line(const Args& args, Options options, CommandLine* out, std::string* reason) {
@@ -36,6 +51,7 @@ bool parse_command_line(const Args& args, Options options, CommandLine* out, std
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     int got = 0;
+    std::string mode;
     if (options_ended || !is_option(arg)) {
       out->positional.push_back(arg);
     } else if (arg == "--") {
@@ -43,7 +59,13 @@ bool parse_command_line(const Args& args, Options options, CommandLine* out, std
     } else if (arg == "--help" || arg == "-h") {
       out->help = true;
     } else if (options == Options::kDecode && arg == "--hex") {
-      out->hex = true;
+      out->octets = TEV_ROW_HEX_OCTETS;
+    } else if (options == Options::kDecode &&
+               (got = value_option(args, &i, "octets", &mode)) != 0) {
+      if (got < 0 || !octets_mode(mode, &out->octets)) {
+        *reason = "option --octets needs text, hex or auto";
+        return false;
+      }
     } else if (options == Options::kDecode && arg == "--values") {
       out->values = true;
     } else if (options == Options::kSort && arg == "--check") {

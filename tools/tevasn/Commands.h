@@ -38,7 +38,9 @@ void report(const std::string& command, const std::string& message);
 /// The options and positional arguments of one command line.
 struct CommandLine {
   bool help = false;
-  bool hex = false;
+  /// decode's octet rendering: TEV_ROW_HEX_OCTETS, TEV_ROW_TEXT_OCTETS or 0
+  /// (auto: text when printable, else hex).
+  unsigned long octets = 0;
   bool values = false;
   bool check = false;
   bool has_prefix = false;
@@ -51,7 +53,7 @@ struct CommandLine {
 /// Which options a command takes besides --help.
 enum class Options {
   kNone,    ///< --help only
-  kDecode,  ///< --hex, --values, --prefix BASE, --entry ENTRY
+  kDecode,  ///< --octets MODE, --hex, --values, --prefix BASE, --entry ENTRY
   kSort     ///< --check
 };
 

@@ -1,4 +1,4 @@
-// tevasn decode [--hex] [--values] (--prefix BASE | --entry ENTRY) TYPE... [OID...]
+// tevasn decode [--octets MODE] [--values] (--prefix BASE | --entry ENTRY) TYPE... [OID...]
 #include <cstdio>
 
 #include "Commands.h"
@@ -20,12 +20,9 @@ const char kCommand[] = "decode";
 // (--entry) with the companion library, one row object reused for all.
 class Decoder {
  public:
-  Decoder(Identifier prefix, LayoutPtr layout, bool hex)
-      : prefix_(std::move(prefix)),
-        layout_(std::move(layout)),
-        flags_(hex ? TEV_ROW_HEX_OCTETS : 0) {}
-  Decoder(EntryPtr entry, bool hex)
-      : entry_(std::move(entry)), flags_(hex ? TEV_ROW_HEX_OCTETS : 0) {}
+  Decoder(Identifier prefix, LayoutPtr layout, unsigned long octets)
+      : prefix_(std::move(prefix)), layout_(std::move(layout)), flags_(octets) {}
+  Decoder(EntryPtr entry, unsigned long octets) : entry_(std::move(entry)), flags_(octets) {}
 
   bool make_row(std::string* reason) {
     const ITevAsnIndexLayout* layout = entry_ != nullptr ? entry_->get_layout() : layout_.get();
@@ -204,7 +201,7 @@ int run_decode(const Args& args) {
     LayoutPtr layout;
     std::vector<TypeChoice> types;
     if (!parse_layout(words, 0, &layout, &types, &reason)) return usage_error(kCommand, reason);
-    decoder = std::make_unique<Decoder>(std::move(prefix), std::move(layout), line.hex);
+    decoder = std::make_unique<Decoder>(std::move(prefix), std::move(layout), line.octets);
   } else {
     CTevAsnBuffer why;
     long err = ASN_OK;
@@ -214,7 +211,7 @@ int run_decode(const Args& args) {
       return usage_error(kCommand, why.length() != 0 ? std::string(why.data(), why.length())
                                                      : std::string(error_words(err)));
     }
-    decoder = std::make_unique<Decoder>(std::move(entry), line.hex);
+    decoder = std::make_unique<Decoder>(std::move(entry), line.octets);
   }
   if (!decoder->make_row(&reason)) {
     report(kCommand, "cannot make a row: " + reason);
