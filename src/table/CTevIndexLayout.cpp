@@ -5,6 +5,7 @@
 #include <new>
 
 #include "TevAsnValue.h"
+#include "table/CTevIndexPartCodec.h"
 #include "table/CTevIndexRow.h"
 #include "table/TevInetAddress.h"
 #include "table/TevTableError.h"
@@ -21,11 +22,6 @@ bool is_separator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\n
 long fail(long code, const CTevTextBuilder& why, CTevAsnBuffer* reason) {
   const long rc = why.store_into(reason);
   return rc != ASN_OK ? rc : code;
-}
-
-void append_count(CTevTextBuilder* out, unsigned long n) {
-  out->append_decimal(static_cast<std::uint32_t>(n));
-  out->append_text(n == 1 ? " sub-identifier" : " sub-identifiers");
 }
 
 }  // namespace
@@ -289,12 +285,13 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* sub_id
     unsigned long start = 0;
     unsigned long length = 0;
     unsigned long end = 0;
-    rc = measure_part<false>(i, subs, count, pos, &start, &length, &end, nullptr);
+    rc = CTevIndexPartCodec::measure<false>(parts_[i], subs, count, pos, &start, &length, &end,
+                                            nullptr);
     if (rc != ASN_OK) {
       row->reset();
       CTevTextBuilder why;
       append_value_name(&why, i);
-      measure_part<true>(i, subs, count, pos, &start, &length, &end, &why);
+      CTevIndexPartCodec::measure<true>(parts_[i], subs, count, pos, &start, &length, &end, &why);
       return fail(rc, why, reason);
     }
     const std::uint32_t value = parts_[i].pub.first_value;
@@ -310,170 +307,12 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* sub_id
   if (pos != count) {
     row->reset();
     CTevTextBuilder why;
-    append_count(&why, count - pos);
+    CTevIndexPartCodec::append_count(&why, count - pos);
     why.append_text(" left after the last index value");
     return fail(ASN_E_INDEX_LEFTOVER, why, reason);
   }
   row->finish(column);
   return ASN_OK;
-}
-
-namespace {
-
-// `count` octets from `pos`: present, and each 0..255.
-template <bool kExplain>
-long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
-                  unsigned long count, CTevTextBuilder* why) {
-  if (size - pos < count) {
-    if (kExplain) {
-      why->append_text("needs ");
-      append_count(why, count);
-      why->append_text(" for its octets, only ");
-      why->append_decimal(static_cast<std::uint32_t>(size - pos));
-      why->append_text(" left");
-    }
-    return ASN_E_INDEX_SHORT;
-  }
-  for (unsigned long i = pos; i < pos + count; ++i) {
-    if (sub_ids[i] > 255) {
-      if (kExplain) {
-        why->append_text("sub-identifier ");
-        why->append_decimal(sub_ids[i]);
-        why->append_text(" is not an octet (0..255)");
-      }
-      return ASN_E_SUBID_RANGE;
-    }
-  }
-  return ASN_OK;
-}
-
-// A length prefix at `pos` that the rest can hold.
-template <bool kExplain>
-long read_length(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
-                 const char* what, unsigned long* length, CTevTextBuilder* why) {
-  if (pos >= size) {
-    if (kExplain) {
-      why->append_text("the ");
-      why->append_text(what);
-      why->append_text(" sub-identifier is missing");
-    }
-    return ASN_E_INDEX_SHORT;
-  }
-  const unsigned long follow = size - pos - 1;
-  if (sub_ids[pos] > follow) {
-    if (kExplain) {
-      why->append_text(what);
-      why->append_char(' ');
-      why->append_decimal(sub_ids[pos]);
-      why->append_text(" but only ");
-      append_count(why, follow);
-      why->append_text(follow == 1 ? " follows" : " follow");
-    }
-    return ASN_E_INDEX_LENGTH;
-  }
-  *length = sub_ids[pos];
-  return ASN_OK;
-}
-
-}  // namespace
-
-template <bool kExplain>
-long CTevIndexLayout::measure_part(unsigned long index, const std::uint32_t* subs,
-                                   unsigned long size, unsigned long at, unsigned long* start,
-                                   unsigned long* count, unsigned long* end,
-                                   CTevTextBuilder* why) const {
-  const TevLayoutPart& part = parts_[index];
-  const unsigned long left = size - at;
-  if (part.shape == ETevIndexShape::kNumber && left != 0) {
-    *start = at;
-    *count = 1;
-    *end = at + 1;
-    return ASN_OK;
-  }
-  if (part.shape == ETevIndexShape::kNone) {
-    if (kExplain) why->append_text("has no index encoding");
-    return ASN_E_NOT_SUPPORTED;
-  }
-  const bool implied = part.pub.implied != 0;
-  const bool may_be_empty =
-      part.pub.implied_written != 0 &&
-      (part.shape == ETevIndexShape::kOctets || part.shape == ETevIndexShape::kOid);
-  if (left == 0 && !may_be_empty) {
-    if (kExplain) why->append_text("no sub-identifiers left for it");
-    return ASN_E_INDEX_SHORT;
-  }
-  unsigned long first = at;
-  unsigned long length = 0;
-  long rc = ASN_OK;
-  switch (part.shape) {
-    case ETevIndexShape::kOctets:
-    case ETevIndexShape::kOid:
-      if (implied) {
-        length = left;
-      } else {
-        rc = read_length<kExplain>(subs, size, at, "length", &length, why);
-        ++first;
-      }
-      if (rc == ASN_OK && part.shape == ETevIndexShape::kOctets) {
-        rc = check_octets<kExplain>(subs, size, first, length, why);
-      }
-      break;
-    case ETevIndexShape::kFixed:
-      length = part.octets;
-      rc = check_octets<kExplain>(subs, size, at, length, why);
-      break;
-    case ETevIndexShape::kTransport:
-      if (subs[at] != part.domain) {
-        if (kExplain) {
-          why->append_text("the domain sub-identifier must be ");
-          why->append_decimal(part.domain);
-          why->append_text(", not ");
-          why->append_decimal(subs[at]);
-        }
-        return ASN_E_INDEX_LENGTH;
-      }
-      ++first;
-      if (!implied) {
-        if (first >= size || subs[first] != part.octets) {
-          if (kExplain) {
-            why->append_text("the length sub-identifier must be ");
-            why->append_decimal(part.octets);
-          }
-          return first >= size ? ASN_E_INDEX_SHORT : ASN_E_INDEX_LENGTH;
-        }
-        ++first;
-      }
-      length = part.octets;
-      rc = check_octets<kExplain>(subs, size, first, length, why);
-      break;
-    case ETevIndexShape::kInet: {
-      // The type and the length are checked together, then the octets.
-      const std::uint32_t type = subs[at];
-      if (at + 1 >= size) {
-        if (kExplain) {
-          why->append_text("the InetAddress length sub-identifier after InetAddressType ");
-          why->append_decimal(type);
-          why->append_text(" is missing");
-        }
-        return ASN_E_INDEX_SHORT;
-      }
-      if (!tev_inet_length_agrees(type, subs[at + 1])) {
-        if (kExplain) tev_inet_append_mismatch(why, type, subs[at + 1]);
-        return ASN_E_INET_ADDRESS;
-      }
-      rc = read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length, why);
-      first = at + 2;
-      if (rc == ASN_OK) rc = check_octets<kExplain>(subs, size, first, length, why);
-      break;
-    }
-    case ETevIndexShape::kNumber:
-    case ETevIndexShape::kNone:
-      break;
-  }
-  *start = first;
-  *count = length;
-  *end = first + length;
-  return rc;
 }
 
 long CTevIndexLayout::encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
@@ -491,7 +330,7 @@ long CTevIndexLayout::encode(ITevAsnValue* const* values, unsigned long count, I
   ITevAsnObjectID* built = tev_create_asn_object_id(&rc);
   if (built == nullptr) return rc;
   for (unsigned long i = 0; i < part_count_ && rc == ASN_OK; ++i) {
-    rc = encode_part(i, values, built, &why);
+    rc = CTevIndexPartCodec::encode(parts_[i], values, built, &why);
     if (rc != ASN_OK && rc != ASN_E_OUT_OF_MEMORY) {
       CTevTextBuilder named;
       append_value_name(&named, i);
@@ -502,58 +341,5 @@ long CTevIndexLayout::encode(ITevAsnValue* const* values, unsigned long count, I
   // Only a complete encoding reaches the caller's identifier.
   if (rc == ASN_OK) rc = oid->append_oid(built);
   built->release();
-  return rc;
-}
-
-long CTevIndexLayout::encode_part(unsigned long index, ITevAsnValue* const* values,
-                                  ITevAsnObjectID* oid, CTevTextBuilder* why) const {
-  const TevLayoutPart& part = parts_[index];
-  ITevAsnValue* value = values[part.pub.first_value];
-  if (value == nullptr ||
-      (part.pub.value_count == 2 && values[part.pub.first_value + 1] == nullptr)) {
-    why->append_text("the value is missing");
-    return ASN_E_INVALID_ARGUMENT;
-  }
-  if (part.shape == ETevIndexShape::kNone) {
-    why->append_text("has no index encoding");
-    return ASN_E_NOT_SUPPORTED;
-  }
-  if (value->get_type() != part.pub.type) {
-    why->append_text("needs a value of type tag ");
-    why->append_decimal(part.pub.type);
-    why->append_text(", not ");
-    why->append_decimal(value->get_type());
-    return ASN_E_INVALID_ARGUMENT;
-  }
-  if (part.shape == ETevIndexShape::kInet) {
-    ITevAsnValue* address = values[part.pub.first_value + 1];
-    if (address->get_type() != ASN_OCTET_STRING) {
-      why->append_text("the InetAddress needs an OCTET STRING value");
-      return ASN_E_INVALID_ARGUMENT;
-    }
-    const long type = value->get_long(nullptr);
-    unsigned long length = 0;
-    const unsigned char* octets = address->get_octets(&length, nullptr);
-    if (type < 0 || !tev_inet_length_agrees(static_cast<std::uint32_t>(type), length)) {
-      tev_inet_append_mismatch(why, static_cast<std::uint32_t>(type), length);
-      return ASN_E_INET_ADDRESS;
-    }
-    long rc = oid->append_sub_id(static_cast<unsigned long>(type));
-    if (rc == ASN_OK) rc = oid->append_sub_id(length);
-    for (unsigned long i = 0; i < length && rc == ASN_OK; ++i) rc = oid->append_sub_id(octets[i]);
-    return rc;
-  }
-  if (part.pub.kind == TEV_INDEX_FIXED && value->get_count() != part.octets) {
-    why->append_text("takes exactly ");
-    why->append_decimal(part.octets);
-    why->append_text(" octets, not ");
-    why->append_decimal(static_cast<std::uint32_t>(value->get_count()));
-    return ASN_E_INVALID_ARGUMENT;
-  }
-  const long rc = oid->append_value(value, part.pub.implied);
-  if (rc != ASN_OK && rc != ASN_E_OUT_OF_MEMORY) {
-    why->append_text("cannot be encoded: the library refuses it with ");
-    why->append_signed(static_cast<std::int32_t>(rc));
-  }
   return rc;
 }

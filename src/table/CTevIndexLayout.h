@@ -66,16 +66,6 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   long parse(const char* text, unsigned long flags, CTevAsnBuffer* reason);
   long parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why);
   static long measure_from_library(TevLayoutPart* part);
-  // Where part `index` lies in `size` sub-identifiers from `at`: its content's
-  // first sub-identifier and count, and where the next part starts. The
-  // decoding loop runs it without words; only a failure runs it again with
-  // kExplain to write the reason into `why`.
-  template <bool kExplain>
-  long measure_part(unsigned long index, const std::uint32_t* subs, unsigned long size,
-                    unsigned long at, unsigned long* start, unsigned long* count,
-                    unsigned long* end, CTevTextBuilder* why) const;
-  long encode_part(unsigned long index, ITevAsnValue* const* values, ITevAsnObjectID* oid,
-                   CTevTextBuilder* why) const;
 
   char* text_ = nullptr;
   TevLayoutPart* parts_ = nullptr;

@@ -1,0 +1,196 @@
+// CTevIndexPartCodec: one part of an index layout against sub-identifiers:
+// where its value lies (checked strictly, with the reason in words only when
+// asked for) and how a value is encoded back.
+#ifndef TEVASNTABLE_CTEVINDEXPARTCODEC_H
+#define TEVASNTABLE_CTEVINDEXPARTCODEC_H
+
+#include <cstdint>
+
+#include "ITevAsnObjectID.h"
+#include "ITevAsnValue.h"
+#include "TevAsnTable.h"
+#include "table/CTevIndexLayout.h"
+#include "table/CTevTextBuilder.h"
+#include "table/TevInetAddress.h"
+
+class CTevIndexPartCodec final {
+ public:
+  /// Where `part` lies in `size` sub-identifiers from `at`: its content's
+  /// first sub-identifier and count, and where the next part starts. The
+  /// decoding loop runs it without words; only a failure runs it again with
+  /// kExplain to write the reason into `why`.
+  template <bool kExplain>
+  static long measure(const TevLayoutPart& part, const std::uint32_t* subs, unsigned long size,
+                      unsigned long at, unsigned long* start, unsigned long* count,
+                      unsigned long* end, CTevTextBuilder* why);
+  /// Appends the values of `part` (from `values`) to `oid`; a refusal is
+  /// explained in `why`.
+  static long encode(const TevLayoutPart& part, ITevAsnValue* const* values, ITevAsnObjectID* oid,
+                     CTevTextBuilder* why);
+  /// "N sub-identifier(s)".
+  static void append_count(CTevTextBuilder* out, unsigned long n);
+};
+
+namespace tev_index_part {
+
+using namespace NTevAsnValue;
+
+// `count` octets from `pos`: present, and each 0..255.
+template <bool kExplain>
+inline long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
+                         unsigned long count, CTevTextBuilder* why) {
+  if (size - pos < count) {
+    if (kExplain) {
+      why->append_text("needs ");
+      CTevIndexPartCodec::append_count(why, count);
+      why->append_text(" for its octets, only ");
+      why->append_decimal(static_cast<std::uint32_t>(size - pos));
+      why->append_text(" left");
+    }
+    return ASN_E_INDEX_SHORT;
+  }
+  for (unsigned long i = pos; i < pos + count; ++i) {
+    if (sub_ids[i] > 255) {
+      if (kExplain) {
+        why->append_text("sub-identifier ");
+        why->append_decimal(sub_ids[i]);
+        why->append_text(" is not an octet (0..255)");
+      }
+      return ASN_E_SUBID_RANGE;
+    }
+  }
+  return ASN_OK;
+}
+
+// A length prefix at `pos` that the rest can hold.
+template <bool kExplain>
+inline long read_length(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
+                        const char* what, unsigned long* length, CTevTextBuilder* why) {
+  if (pos >= size) {
+    if (kExplain) {
+      why->append_text("the ");
+      why->append_text(what);
+      why->append_text(" sub-identifier is missing");
+    }
+    return ASN_E_INDEX_SHORT;
+  }
+  const unsigned long follow = size - pos - 1;
+  if (sub_ids[pos] > follow) {
+    if (kExplain) {
+      why->append_text(what);
+      why->append_char(' ');
+      why->append_decimal(sub_ids[pos]);
+      why->append_text(" but only ");
+      CTevIndexPartCodec::append_count(why, follow);
+      why->append_text(follow == 1 ? " follows" : " follow");
+    }
+    return ASN_E_INDEX_LENGTH;
+  }
+  *length = sub_ids[pos];
+  return ASN_OK;
+}
+
+}  // namespace tev_index_part
+
+// Inline: the decoding loop of every row runs it once per part.
+template <bool kExplain>
+inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::uint32_t* subs,
+                                        unsigned long size, unsigned long at, unsigned long* start,
+                                        unsigned long* count, unsigned long* end,
+                                        CTevTextBuilder* why) {
+  using namespace NTevAsnValue;
+  const unsigned long left = size - at;
+  if (part.shape == ETevIndexShape::kNumber && left != 0) {
+    *start = at;
+    *count = 1;
+    *end = at + 1;
+    return ASN_OK;
+  }
+  if (part.shape == ETevIndexShape::kNone) {
+    if (kExplain) why->append_text("has no index encoding");
+    return ASN_E_NOT_SUPPORTED;
+  }
+  const bool implied = part.pub.implied != 0;
+  const bool may_be_empty =
+      part.pub.implied_written != 0 &&
+      (part.shape == ETevIndexShape::kOctets || part.shape == ETevIndexShape::kOid);
+  if (left == 0 && !may_be_empty) {
+    if (kExplain) why->append_text("no sub-identifiers left for it");
+    return ASN_E_INDEX_SHORT;
+  }
+  unsigned long first = at;
+  unsigned long length = 0;
+  long rc = ASN_OK;
+  switch (part.shape) {
+    case ETevIndexShape::kOctets:
+    case ETevIndexShape::kOid:
+      if (implied) {
+        length = left;
+      } else {
+        rc = tev_index_part::read_length<kExplain>(subs, size, at, "length", &length, why);
+        ++first;
+      }
+      if (rc == ASN_OK && part.shape == ETevIndexShape::kOctets) {
+        rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, why);
+      }
+      break;
+    case ETevIndexShape::kFixed:
+      length = part.octets;
+      rc = tev_index_part::check_octets<kExplain>(subs, size, at, length, why);
+      break;
+    case ETevIndexShape::kTransport:
+      if (subs[at] != part.domain) {
+        if (kExplain) {
+          why->append_text("the domain sub-identifier must be ");
+          why->append_decimal(part.domain);
+          why->append_text(", not ");
+          why->append_decimal(subs[at]);
+        }
+        return ASN_E_INDEX_LENGTH;
+      }
+      ++first;
+      if (!implied) {
+        if (first >= size || subs[first] != part.octets) {
+          if (kExplain) {
+            why->append_text("the length sub-identifier must be ");
+            why->append_decimal(part.octets);
+          }
+          return first >= size ? ASN_E_INDEX_SHORT : ASN_E_INDEX_LENGTH;
+        }
+        ++first;
+      }
+      length = part.octets;
+      rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, why);
+      break;
+    case ETevIndexShape::kInet: {
+      // The type and the length are checked together, then the octets.
+      const std::uint32_t type = subs[at];
+      if (at + 1 >= size) {
+        if (kExplain) {
+          why->append_text("the InetAddress length sub-identifier after InetAddressType ");
+          why->append_decimal(type);
+          why->append_text(" is missing");
+        }
+        return ASN_E_INDEX_SHORT;
+      }
+      if (!tev_inet_length_agrees(type, subs[at + 1])) {
+        if (kExplain) tev_inet_append_mismatch(why, type, subs[at + 1]);
+        return ASN_E_INET_ADDRESS;
+      }
+      rc = tev_index_part::read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length,
+                                                 why);
+      first = at + 2;
+      if (rc == ASN_OK) rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, why);
+      break;
+    }
+    case ETevIndexShape::kNumber:
+    case ETevIndexShape::kNone:
+      break;
+  }
+  *start = first;
+  *count = length;
+  *end = first + length;
+  return rc;
+}
+
+#endif  // TEVASNTABLE_CTEVINDEXPARTCODEC_H
