@@ -41,22 +41,20 @@ bool CTevAsnObjectId::is_equal(const ITevAsnValue* other) const {
 ITevAsnObjectID* CTevAsnObjectId::query_object_id() { return this; }
 
 void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
-  // One switch: every operation that takes another identifier or an octet
-  // value's index encoding asks this first.
+  // The hot ids first: every octet value's index encoding asks for the fast
+  // path, and operations given an identifier of unknown origin for the class.
   if (out == nullptr) return;
-  switch (class_id) {
-    case tev::kClassIdObjectId:
-    case static_cast<unsigned long>(ASN_OBJECT_ID):  // the bare tag is answered alike
-      *out = static_cast<void*>(
-          const_cast<ITevAsnObjectID*>(static_cast<const ITevAsnObjectID*>(this)));
-      return;
-    case tev::kClassIdOidOctets:
-      *out =
-          static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
-      return;
-    default:
-      CTevAsnValueBase::query_class(class_id, out);
+  if (class_id == tev::kClassIdOidOctets) {
+    *out = static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
+    return;
   }
+  // The bare tag is answered alike.
+  if (class_id == tev::kClassIdObjectId || class_id == static_cast<unsigned long>(ASN_OBJECT_ID)) {
+    *out =
+        static_cast<void*>(const_cast<ITevAsnObjectID*>(static_cast<const ITevAsnObjectID*>(this)));
+    return;
+  }
+  CTevAsnValueBase::query_class(class_id, out);
 }
 
 const CTevAsnObjectId* CTevAsnObjectId::from(const ITevAsnValue* value) {
