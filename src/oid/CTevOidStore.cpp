@@ -89,15 +89,7 @@ long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const un
   // Up to four characters per octet; longer values go one by one.
   constexpr std::size_t kOctetsAtOnce = 64;
   if (n > kOctetsAtOnce || !tev::fits_u32(prefix)) {
-    if (has_prefix) {
-      const long code = append_sub_id(prefix);
-      if (code != ASN_OK) return code;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-      const long code = append_sub_id(octets[i]);
-      if (code != ASN_OK) return code;
-    }
-    return ASN_OK;
+    return append_octets_one_by_one(has_prefix, prefix, octets, n);
   }
   // Written in place: every sub-identifier with a dot before it, the first
   // dot dropped when the text was empty.
@@ -115,6 +107,19 @@ long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const un
   if (old_length == 0) std::memmove(out, out + 1, --added);
   set_length(old_length + added);
   extend_index(begin_ + (old_length == 0 ? 0 : old_length + 1));
+  return ASN_OK;
+}
+
+long CTevOidStore::append_octets_one_by_one(bool has_prefix, unsigned long prefix,
+                                            const unsigned char* octets, std::size_t n) {
+  if (has_prefix) {
+    const long code = append_sub_id(prefix);
+    if (code != ASN_OK) return code;
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    const long code = append_sub_id(octets[i]);
+    if (code != ASN_OK) return code;
+  }
   return ASN_OK;
 }
 
