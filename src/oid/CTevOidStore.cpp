@@ -28,7 +28,7 @@ long CTevOidStore::assign_text(const char* text, std::size_t length) {
   begin_ = 0;
   set_length(length);
   indexed_ = length == 0;
-  index_.clear();
+  if (indexed_) index_.clear();
   return ASN_OK;
 }
 
@@ -61,7 +61,6 @@ long CTevOidStore::assign(const CTevOidStore& other) {
   // Copying the index is only a speed-up, so running out of memory for it is
   // no failure.
   indexed_ = other.indexed_ && index_.assign(other.index_, other.begin_);
-  if (!indexed_) index_.clear();
   return ASN_OK;
 }
 
@@ -84,7 +83,7 @@ long CTevOidStore::append_sub_id(unsigned long value) {
   const char* const end = tev::write_decimal(digits, static_cast<std::uint32_t>(value));
   set_length(old_length + static_cast<std::size_t>(end - out));
   const auto start = static_cast<std::size_t>(digits - text_.data());
-  if (indexed_ && !index_.append(start, static_cast<std::uint32_t>(value))) forget_index();
+  if (indexed_ && !index_.append(start, static_cast<std::uint32_t>(value))) indexed_ = false;
   return ASN_OK;
 }
 
@@ -196,7 +195,7 @@ char* CTevOidStore::grow_for(std::size_t added) {
 
 void CTevOidStore::extend_index_slowly(std::size_t first) {
   // Appended text extends a matching index; it stops matching if that fails.
-  if (!index_.extend(text_.data(), text_.size(), first)) forget_index();
+  if (!index_.extend(text_.data(), text_.size(), first)) indexed_ = false;
 }
 
 // Out of line: the reading paths call it once, and inlined it would make

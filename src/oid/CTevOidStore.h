@@ -44,10 +44,9 @@ class CTevOidStore {
   /// get_at of the identifier: the value of sub-identifier `index`, or
   /// 0xFFFFFFFF with -6 (empty), -7 (out of range) or -401 (beyond 32 bits).
   unsigned long get_at(unsigned long index, long* err) const {
-    // The common case, an array read (an index that does not match the text
-    // is empty, so it needs no check of its own).
+    // The common case, an array read.
     std::uint32_t value = 0;
-    if (index_.find(index, &value)) {
+    if (indexed_ && index_.find(index, &value)) {
       if (err != nullptr) *err = NTevAsnValue::ASN_OK;
       return value;
     }
@@ -56,7 +55,7 @@ class CTevOidStore {
   /// read_octets of framework/ITevOidOctets.h.
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                    unsigned long* done) const {
-    if (index_.read_octets(first, n, out)) {
+    if (indexed_ && index_.read_octets(first, n, out)) {
       *done = n;
       return NTevAsnValue::ASN_OK;
     }
@@ -150,11 +149,6 @@ class CTevOidStore {
     if (indexed_) extend_index_slowly(first);
   }
   TEV_COLD_PATH void extend_index_slowly(std::size_t first);
-  // The index stops matching the text, and is emptied.
-  void forget_index() {
-    indexed_ = false;
-    index_.clear();
-  }
 
   CTevBlock<char> text_;
   // Where the text begins in the block: past what was erased from the front.
@@ -164,8 +158,7 @@ class CTevOidStore {
   const char* head_ = "";
   std::size_t length_ = 0;
   mutable CTevOidIndex index_;
-  // Whether index_ matches the text; the empty text has a matching, empty
-  // index. An index that does not match is kept empty (forget_index).
+  // Whether index_ matches the text; the empty text has a matching, empty index.
   mutable bool indexed_ = true;
 };
 
