@@ -41,13 +41,13 @@ long CTevOidStore::assign(const CTevOidStore& other) {
   // The common sizes as overlapping blocks of fixed size, copied in place
   // instead of calling memcpy (16 to 32 characters first, a column or an
   // instance); the terminator is written below.
-  if (size - 16 <= 16) {
+  if (size >= 16 && size <= 32) {
     std::memcpy(text, from, 16);
     std::memcpy(text + size - 16, from + size - 16, 16);
-  } else if (size - 8 < 8) {
+  } else if (size >= 8 && size < 16) {
     std::memcpy(text, from, 8);
     std::memcpy(text + size - 8, from + size - 8, 8);
-  } else if (size - 33 < 32) {
+  } else if (size > 32 && size <= 64) {
     std::memcpy(text, from, 32);
     std::memcpy(text + size - 32, from + size - 32, 32);
   } else {
