@@ -12,6 +12,16 @@
 #include <cstring>
 #include <type_traits>
 
+// Keeps a rarely taken path out of the function that calls it, so that the
+// common path does not pay for its registers.
+#if defined(__GNUC__)
+#define TEV_COLD_PATH __attribute__((noinline, cold))
+#elif defined(_MSC_VER)
+#define TEV_COLD_PATH __declspec(noinline)
+#else
+#define TEV_COLD_PATH
+#endif
+
 template <class T>
 class CTevBlock {
   static_assert(std::is_trivially_copyable<T>::value, "elements are moved with memcpy");
@@ -61,7 +71,7 @@ class CTevBlock {
   }
 
  private:
-  bool grow(std::size_t n) {
+  TEV_COLD_PATH bool grow(std::size_t n) {
     // Computed in 64 bits, so that no request wraps to a small block.
     std::uint64_t wanted = 2 * static_cast<std::uint64_t>(capacity_);
     if (wanted < n) wanted = n;

@@ -32,7 +32,7 @@ unsigned long CTevAsnFixedOctets::get_oid_length(long implied) const {
 }
 
 long CTevAsnFixedOctets::append_to_oid(ITevAsnObjectID* oid, long implied) const {
-  return encode_index(oid, implied, domain_);
+  return encode_index(oid, implied, domain_, size_);
 }
 
 long CTevAsnFixedOctets::set_from_oid(const ITevAsnObjectID* oid, long implied,

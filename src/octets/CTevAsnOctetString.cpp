@@ -90,7 +90,7 @@ unsigned long CTevAsnOctetString::get_at(unsigned long index, long* err) const {
 }
 
 long CTevAsnOctetString::append_to_oid(ITevAsnObjectID* oid, long implied) const {
-  return encode_index(oid, implied, kNoDomain);
+  return encode_index(oid, implied, kNoDomain, octets_.length);
 }
 
 long CTevAsnOctetString::assign_to_oid(ITevAsnObjectID* oid, long implied) const {
@@ -104,14 +104,13 @@ long CTevAsnOctetString::set_from_oid(const ITevAsnObjectID* oid, long implied,
   return decode_index(oid, implied, length, kNoDomain, kAnySize);
 }
 
-long CTevAsnOctetString::encode_index(ITevAsnObjectID* oid, long implied,
-                                      std::uint32_t domain) const {
+long CTevAsnOctetString::encode_index(ITevAsnObjectID* oid, long implied, std::uint32_t domain,
+                                      unsigned long count) const {
   if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
   if (domain != kNoDomain) {
     const long code = oid->append_sub_id(domain);
     if (code != ASN_OK) return code;
   }
-  const unsigned long count = get_count();
   // Our own object identifiers take the octets in one step.
   if (ITevOidOctets* ours = ITevOidOctets::of(oid)) {
     return ours->append_octets(implied == 0, count, octets_.data, count);

@@ -43,9 +43,11 @@ class CTevAsnOctetString : public CTevAsnValueBase {
 
   /// The octet-index codec of every octet type: appends to `oid` the
   /// transport domain (unless kNoDomain), the length prefix (unless implied)
-  /// and one sub-identifier per octet. Sub-identifiers appended before a
-  /// failure stay.
-  long encode_index(ITevAsnObjectID* oid, long implied, std::uint32_t domain) const;
+  /// and one sub-identifier per octet for the first `count` octets (the
+  /// caller's get_count, passed so that it needs no virtual call).
+  /// Sub-identifiers appended before a failure stay.
+  long encode_index(ITevAsnObjectID* oid, long implied, std::uint32_t domain,
+                    unsigned long count) const;
   /// Decodes what encode_index writes. Of `fixed` octets (kAnySize: the length
   /// prefix or, implied, `length` up to all that remain): a wrong domain or a
   /// prefix that does not fit gives -401; errors of get_at pass through,

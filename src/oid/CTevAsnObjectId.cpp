@@ -22,7 +22,7 @@ ITevAsnValue* CTevAsnObjectId::clone(long* err) const { return clone_oid(err); }
 long CTevAsnObjectId::assign(const ITevAsnValue* src) {
   // Only our object identifiers answer the class-id cast, so the type check
   // of the other classes is implied.
-  const CTevAsnObjectId* other = from(src);
+  const CTevAsnObjectId* other = peer(src);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
   return store_.assign(other->store_);
 }
@@ -41,22 +41,20 @@ bool CTevAsnObjectId::is_equal(const ITevAsnValue* other) const {
 ITevAsnObjectID* CTevAsnObjectId::query_object_id() { return this; }
 
 void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
-  // One switch: every operation that takes another identifier or an octet
-  // value's index encoding asks this first.
+  // The hot ids first: every octet value's index encoding asks for the fast
+  // path, and operations given an identifier of unknown origin for the class.
   if (out == nullptr) return;
-  switch (class_id) {
-    case tev::kClassIdObjectId:
-    case static_cast<unsigned long>(ASN_OBJECT_ID):  // the bare tag is answered alike
-      *out = static_cast<void*>(
-          const_cast<ITevAsnObjectID*>(static_cast<const ITevAsnObjectID*>(this)));
-      return;
-    case tev::kClassIdOidOctets:
-      *out =
-          static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
-      return;
-    default:
-      CTevAsnValueBase::query_class(class_id, out);
+  if (class_id == tev::kClassIdOidOctets) {
+    *out = static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
+    return;
   }
+  // The bare tag is answered alike.
+  if (class_id == tev::kClassIdObjectId || class_id == static_cast<unsigned long>(ASN_OBJECT_ID)) {
+    *out =
+        static_cast<void*>(const_cast<ITevAsnObjectID*>(static_cast<const ITevAsnObjectID*>(this)));
+    return;
+  }
+  CTevAsnValueBase::query_class(class_id, out);
 }
 
 const CTevAsnObjectId* CTevAsnObjectId::from(const ITevAsnValue* value) {
@@ -165,7 +163,7 @@ long CTevAsnObjectId::compare_text(const char* text, long* err) const {
 }
 
 long CTevAsnObjectId::compare(const ITevAsnObjectID* oid, long* err) const {
-  const CTevAsnObjectId* other = from(oid);
+  const CTevAsnObjectId* other = peer(oid);
   if (other == nullptr) {
     tev::set_error(err, ASN_E_INVALID_ARGUMENT);
     return -1;
@@ -186,7 +184,7 @@ long CTevAsnObjectId::remove_prefix_text(const char* prefix) {
 }
 
 long CTevAsnObjectId::remove_prefix(const ITevAsnObjectID* prefix) {
-  const CTevAsnObjectId* other = from(prefix);
+  const CTevAsnObjectId* other = peer(prefix);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
   const long relation = tev::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
                                                other->store_.length());
@@ -222,7 +220,7 @@ long CTevAsnObjectId::read_octets(unsigned long first, unsigned long n, unsigned
 }
 
 long CTevAsnObjectId::append_oid(const ITevAsnObjectID* oid) {
-  const CTevAsnObjectId* other = from(oid);
+  const CTevAsnObjectId* other = peer(oid);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
   if (other == this) {
     return on_copy([this](const CTevAsnObjectId& copy) { return append_oid(&copy); });
@@ -304,13 +302,6 @@ long CTevAsnObjectId::take_value_into(ITevAsnValue* value, long implied, unsigne
   // Into itself would decode and then erase the same text.
   if (value == nullptr || is_self(value)) return ASN_E_INVALID_ARGUMENT;
   return CTevOidIndexCodec::take_value_into(this, value, implied, length);
-}
-
-long CTevAsnObjectId::erase_sub_ids(unsigned long index, unsigned long n) {
-  if (store_.empty()) return ASN_E_INVALID_ARGUMENT;
-  if (index >= store_.count()) return ASN_E_INVALID_ARGUMENT;
-  if (n != 0) store_.erase(index, n);
-  return ASN_OK;
 }
 
 ITevAsnValue* CTevAsnObjectId::read_value(EAsnType type, long* err, long implied) const {

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "ITevAsnObjectID.h"
 #include "framework/CTevAsnValueBase.h"
@@ -69,7 +70,12 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
   ITevAsnValue* take_value(NTevAsnValue::EAsnType type, long* err, long implied,
                            unsigned long length) override;
   long take_value_into(ITevAsnValue* value, long implied, unsigned long length) override;
-  long erase_sub_ids(unsigned long index, unsigned long n) override;
+  // Inline: decoding an index calls it on this class directly.
+  long erase_sub_ids(unsigned long index, unsigned long n) override {
+    if (store_.empty() || index >= store_.count()) return NTevAsnValue::ASN_E_INVALID_ARGUMENT;
+    if (n != 0) store_.erase(index, n);
+    return NTevAsnValue::ASN_OK;
+  }
   ITevAsnValue* read_value(NTevAsnValue::EAsnType type, long* err, long implied) const override;
   long read_value_into(ITevAsnValue* value, long implied) const override;
   long assign_value(ITevAsnValue* value, long implied) override;
@@ -80,6 +86,27 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
   static CTevAsnObjectId* from(ITevAsnObjectID* oid) {
     return const_cast<CTevAsnObjectId*>(from(static_cast<const ITevAsnValue*>(oid)));
   }
+  /// from() for the operations that take another identifier, without the
+  /// class-id call in the common case: an object that shares this one's table
+  /// of virtual functions is of this (final) class, so it is cast directly;
+  /// any other object, ours from another copy of the code included, is asked.
+  const CTevAsnObjectId* peer(const ITevAsnObjectID* oid) const {
+    if (oid != nullptr && vtable_of(oid) == vtable_of(static_cast<const ITevAsnObjectID*>(this))) {
+      return static_cast<const CTevAsnObjectId*>(oid);
+    }
+    return oid == nullptr ? nullptr : from(static_cast<const ITevAsnValue*>(oid));
+  }
+  const CTevAsnObjectId* peer(const ITevAsnValue* value) const {
+    const auto* self = static_cast<const ITevAsnValue*>(this);
+    if (value != nullptr && vtable_of(value) == vtable_of(self)) {
+      // The same class, so the value part lies as far into that object as
+      // ours does into this one.
+      const auto offset = reinterpret_cast<const char*>(self) - reinterpret_cast<const char*>(this);
+      return reinterpret_cast<const CTevAsnObjectId*>(reinterpret_cast<const char*>(value) -
+                                                      offset);
+    }
+    return from(value);
+  }
 
   // ITevOidOctets
   long append_octets(bool has_prefix, unsigned long prefix, const unsigned char* octets,
@@ -88,6 +115,12 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
                    unsigned long* done) const override;
 
  private:
+  // The first word of a polymorphic object: its table of virtual functions.
+  static const void* vtable_of(const void* object) {
+    const void* table = nullptr;
+    std::memcpy(&table, object, sizeof table);
+    return table;
+  }
   bool is_self(const ITevAsnValue* value) const {
     return value == static_cast<const ITevAsnValue*>(this);
   }

@@ -53,7 +53,7 @@ long CTevOidIndexCodec::append_value_text(ITevAsnObjectID* oid, const char* text
   return code;
 }
 
-long CTevOidIndexCodec::take_value_into(ITevAsnObjectID* oid, ITevAsnValue* value, long implied,
+long CTevOidIndexCodec::take_value_into(CTevAsnObjectId* oid, ITevAsnValue* value, long implied,
                                         unsigned long length) {
   const long code = value->set_from_oid(oid, implied, length);
   if (code != ASN_OK) return code;

@@ -25,7 +25,7 @@ class CTevOidIndexCodec {
                                 long implied);
   /// take_value_into: decodes `value` (not `oid`) from the front of `oid`, then
   /// removes the sub-identifiers it used.
-  static long take_value_into(ITevAsnObjectID* oid, ITevAsnValue* value, long implied,
+  static long take_value_into(CTevAsnObjectId* oid, ITevAsnValue* value, long implied,
                               unsigned long length);
   /// take_value and read_value: the same into a new value of `type`.
   static ITevAsnValue* take_value(ITevAsnObjectID* oid, NTevAsnValue::EAsnType type, long* err,

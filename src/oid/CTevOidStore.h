@@ -84,6 +84,9 @@ class CTevOidStore {
   /// append_octets of framework/ITevOidOctets.h.
   long append_octets(bool has_prefix, unsigned long prefix, const unsigned char* octets,
                      std::size_t n);
+  // append_octets of a long run or a prefix beyond 32 bits: one by one.
+  TEV_COLD_PATH long append_octets_one_by_one(bool has_prefix, unsigned long prefix,
+                                              const unsigned char* octets, std::size_t n);
   /// Removes the `n` sub-identifiers from `index` on (index below the count,
   /// n at least 1, a run past the end stops there) with one separator.
   void erase(std::size_t index, std::size_t n) {
@@ -140,12 +143,12 @@ class CTevOidStore {
     }
     return grow_for(added);
   }
-  char* grow_for(std::size_t added);
+  TEV_COLD_PATH char* grow_for(std::size_t added);
   // Appended text from block position `first` on extends a matching index.
   void extend_index(std::size_t first) {
     if (indexed_) extend_index_slowly(first);
   }
-  void extend_index_slowly(std::size_t first);
+  TEV_COLD_PATH void extend_index_slowly(std::size_t first);
 
   CTevBlock<char> text_;
   // Where the text begins in the block: past what was erased from the front.

@@ -26,6 +26,12 @@ std::size_t first_difference(const char* a, const char* b, std::size_t n) {
       const __m128i wb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + at));
       return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(wa, wb))) ^ 0xFFFFU;
     };
+    if (n <= 32) {
+      // Two blocks, the second overlapping the first: one mask of the
+      // differing positions, the second block's moved to where it starts.
+      const std::uint32_t mask = differing(0) | (differing(n - 16) << (n - 16));
+      return mask == 0 ? n : static_cast<std::size_t>(__builtin_ctz(mask));
+    }
     for (; i + 16 <= n; i += 16) {
       const unsigned mask = differing(i);
       if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));

@@ -465,6 +465,30 @@ TEST(ObjectId, ErasingFromTheFrontThenGrowingKeepsTextAndIndex) {
   }
 }
 
+// A copy is the same text at every length, across the sizes copied in
+// fixed blocks (8-15, 16-32, 33-64) and their edges, into a fresh object and
+// over a longer text, from a source whose text begins inside its block.
+TEST(ObjectId, CopyKeepsTheTextAtEveryLength) {
+  std::string digits = "1";
+  for (int i = 1; digits.size() < 80; ++i) digits += "." + std::to_string(1 + i % 9);
+  for (std::size_t length = 1; length <= 70; ++length) {
+    // "1.2.3" and "1.2.0": every length, every component a single digit.
+    std::string text = digits.substr(0, length);
+    if (text.back() == '.') text.back() = '0';
+    CTevAsnObjectId source;
+    ASSERT_EQ(source.set_text(("7." + text).c_str()), ASN_OK);
+    ASSERT_EQ(source.erase_sub_ids(0, 1), ASN_OK);
+    CTevAsnObjectId fresh;
+    CTevAsnObjectId reused;
+    ASSERT_EQ(reused.set_text(digits.c_str()), ASN_OK);
+    for (CTevAsnObjectId* copy : {&fresh, &reused}) {
+      EXPECT_EQ(copy->assign(&source), ASN_OK);
+      EXPECT_EQ(text_of(*copy), text) << length;
+      expect_consistent(*copy);
+    }
+  }
+}
+
 TEST(ObjectId, AppendTextTakenFromItselfSurvivesTheGrowth) {
   // Long enough that appending moves the text to a larger block.
   std::string text = "1.3";
