@@ -188,7 +188,7 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
     }
     case ETevIndexShape::kFixed:
       if (part.pub.kind == TEV_INDEX_FIXED) {
-        append_octets(out, slot, (flags & TEV_ROW_HEX_OCTETS) != 0);
+        append_octets(out, slot, flags);
         return ASN_OK;
       }
       if (part.pub.kind == TEV_INDEX_IP_ADDRESS) {
