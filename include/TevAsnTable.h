@@ -238,7 +238,8 @@ TEV_ASN_TABLE_API const char* tev_inet_address_type_name(unsigned long type);
 
 /// Replaces `text` with an InetAddress of InetAddressType `type` in words:
 /// ipv4 dotted decimal; ipv6 in RFC 5952 form (lower case, the longest run of
-/// two or more zero groups as "::", the first on a tie); ipv4z and ipv6z add
+/// two or more zero groups as "::", the first on a tie; an IPv4-mapped address
+/// as "::ffff:192.0.2.1"); ipv4z and ipv6z add
 /// "%" and the zone index (the last four octets, big-endian) in decimal; dns
 /// its characters; unknown nothing. ASN_E_INET_ADDRESS for an unknown type or
 /// a length that disagrees with it, -2 for a null buffer, -3.

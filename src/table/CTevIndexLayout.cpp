@@ -133,7 +133,7 @@ long CTevIndexLayout::parse_word(unsigned long index, unsigned long flags, CTevT
   const char* slash = static_cast<const char*>(std::memchr(word, '/', name_length));
   if (slash != nullptr) {
     const unsigned long rest = part.word_length - static_cast<unsigned long>(slash + 1 - word);
-    if (rest != 7 || std::memcmp(slash + 1, "implied", 7) != 0) {
+    if (!tev_index_name_is("implied", slash + 1, rest)) {
       why->append_text("unknown modifier in type ");
       why->append_quoted(word, part.word_length);
       why->append_text(" (only /implied exists)");

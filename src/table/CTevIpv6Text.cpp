@@ -25,6 +25,16 @@ void CTevIpv6Text::write(const unsigned char* address, CTevTextBuilder* out) {
   for (std::size_t i = 0; i < 8; ++i) {
     groups[i] = static_cast<unsigned>(address[2 * i] << 8 | address[2 * i + 1]);
   }
+  if (groups[0] == 0 && groups[1] == 0 && groups[2] == 0 && groups[3] == 0 && groups[4] == 0 &&
+      groups[5] == 0xFFFF) {
+    // An IPv4-mapped address takes the mixed notation (RFC 5952 section 5).
+    out->append_text("::ffff:");
+    for (std::size_t i = 12; i < 16; ++i) {
+      if (i != 12) out->append_char('.');
+      out->append_decimal(address[i]);
+    }
+    return;
+  }
   unsigned best_start = 8;
   unsigned best_length = 1;  // a single zero group stays "0"
   for (unsigned i = 0; i < 8;) {

@@ -46,7 +46,9 @@ const TevKindAlias kAliases[] = {
     {"octetstring", TEV_INDEX_OCTETS}, {"objectidentifier", TEV_INDEX_OID},
 };
 
-bool same_name(const char* candidate, const char* name, unsigned long length) {
+}  // namespace
+
+bool tev_index_name_is(const char* candidate, const char* name, unsigned long length) {
   if (std::strlen(candidate) != length) return false;
   for (unsigned long i = 0; i < length; ++i) {
     char c = name[i];
@@ -56,8 +58,6 @@ bool same_name(const char* candidate, const char* name, unsigned long length) {
   return true;
 }
 
-}  // namespace
-
 const TevIndexKindInfo* tev_index_kind_info(unsigned long kind) {
   if (kind < TEV_INDEX_INTEGER || kind >= TEV_INDEX_KIND_END) return nullptr;
   return &kKinds[kind - TEV_INDEX_INTEGER];
@@ -65,11 +65,11 @@ const TevIndexKindInfo* tev_index_kind_info(unsigned long kind) {
 
 std::uint32_t tev_index_kind_find(const char* name, unsigned long length) {
   for (std::uint32_t kind = TEV_INDEX_INTEGER; kind < TEV_INDEX_KIND_END; ++kind) {
-    if (same_name(kKinds[kind - TEV_INDEX_INTEGER].name, name, length)) return kind;
+    if (tev_index_name_is(kKinds[kind - TEV_INDEX_INTEGER].name, name, length)) return kind;
   }
   const TevKindAlias* alias =
       std::find_if(std::begin(kAliases), std::end(kAliases),
-                   [&](const TevKindAlias& a) { return same_name(a.name, name, length); });
+                   [&](const TevKindAlias& a) { return tev_index_name_is(a.name, name, length); });
   return alias == std::end(kAliases) ? 0 : alias->kind;
 }
 

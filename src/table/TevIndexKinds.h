@@ -28,6 +28,8 @@ struct TevIndexKindInfo {
 
 /// The row of `kind` (an ETevIndexKind); null for other numbers.
 const TevIndexKindInfo* tev_index_kind_info(unsigned long kind);
+/// Whether the `length` bytes at `name` spell `candidate` (lower case) in any case.
+bool tev_index_name_is(const char* candidate, const char* name, unsigned long length);
 /// The kind named `length` bytes at `name`, its name or an SMI spelling
 /// ("Integer32", "OctetString"), in any case; 0 for none.
 std::uint32_t tev_index_kind_find(const char* name, unsigned long length);

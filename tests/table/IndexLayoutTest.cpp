@@ -102,7 +102,7 @@ TEST(IndexLayout, ReadsTypeNamesInAnyCaseAndTheirSmiSpellings) {
       {"Counter32", TEV_INDEX_COUNTER},    {"TimeTicks", TEV_INDEX_TIME_TICKS},
       {"IpAddress", TEV_INDEX_IP_ADDRESS}, {"OctetString", TEV_INDEX_OCTETS},
       {"ObjectIdentifier", TEV_INDEX_OID}, {"InetAddress", TEV_INDEX_INET_ADDRESS},
-      {"Fixed:6", TEV_INDEX_FIXED},        {"OctetString/implied", TEV_INDEX_OCTETS},
+      {"Fixed:6", TEV_INDEX_FIXED},        {"OctetString/IMPLIED", TEV_INDEX_OCTETS},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.word);
