@@ -239,32 +239,43 @@ inline const char* relation_name(long code) noexcept {
   }
 }
 
+namespace detail {
+
+// Whether compare (or compare_text, with one leading "." dropped) answers
+// `relation` without an error; false when either side is null.
+inline bool relation_is(const ITevAsnObjectID* oid, const ITevAsnObjectID* other,
+                        Relation relation) noexcept {
+  long err = 0;
+  return oid != nullptr && other != nullptr && oid->compare(other, &err) == relation && err == 0;
+}
+inline bool relation_is(const ITevAsnObjectID* oid, const char* text, Relation relation) noexcept {
+  long err = 0;
+  return oid != nullptr && text != nullptr &&
+         oid->compare_text(without_leading_dot(text), &err) == relation && err == 0;
+}
+
+}  // namespace detail
+
 /// Whether `oid` and `other` are the same identifier; false when either is null.
 inline bool is_same(const ITevAsnObjectID* oid, const ITevAsnObjectID* other) noexcept {
-  long err = 0;
-  return oid != nullptr && other != nullptr && oid->compare(other, &err) == equal && err == 0;
+  return detail::relation_is(oid, other, equal);
 }
 
 /// Whether `oid` is the identifier `text` (one leading "." allowed); false
 /// when either is null.
 inline bool is_same(const ITevAsnObjectID* oid, const char* text) noexcept {
-  long err = 0;
-  return oid != nullptr && text != nullptr &&
-         oid->compare_text(detail::without_leading_dot(text), &err) == equal && err == 0;
+  return detail::relation_is(oid, text, equal);
 }
 
 /// Whether `oid` lies strictly inside the subtree of `prefix` (the walk test:
 /// an instance of a column is below the column); false when either is null.
 inline bool is_below(const ITevAsnObjectID* oid, const ITevAsnObjectID* prefix) noexcept {
-  long err = 0;
-  return oid != nullptr && prefix != nullptr && oid->compare(prefix, &err) == below && err == 0;
+  return detail::relation_is(oid, prefix, below);
 }
 
 /// is_below with the prefix as dotted text (one leading "." allowed).
 inline bool is_below(const ITevAsnObjectID* oid, const char* prefix) noexcept {
-  long err = 0;
-  return oid != nullptr && prefix != nullptr &&
-         oid->compare_text(detail::without_leading_dot(prefix), &err) == below && err == 0;
+  return detail::relation_is(oid, prefix, below);
 }
 
 // ---- Octets as text ----------------------------------------------------------
@@ -287,18 +298,21 @@ inline bool is_printable(const unsigned char* data, std::size_t length) noexcept
   return true;
 }
 
-/// The octets of `value` (tev_octets) as lower-case hex pairs joined by
-/// `separator`: "00:0c:29" with the default, "000c29" with "". A null
-/// separator is "". Codes as tev_octets.
-inline TevTextResult hex_text(const ITevAsnValue* value, const char* separator = ":") noexcept {
+namespace detail {
+
+// The octets `value` lends (get_octets) and the code: -2 for null.
+inline long borrow_octets(const ITevAsnValue* value, const unsigned char** data,
+                          unsigned long* length) noexcept {
+  if (value == nullptr) return NTevAsnValue::ASN_E_INVALID_ARGUMENT;
+  long code = NTevAsnValue::ASN_OK;
+  *data = value->get_octets(length, &code);
+  return code;
+}
+
+// `length` octets as lower-case hex pairs joined by `separator` (null: "").
+inline TevTextResult hex_pairs(const unsigned char* data, unsigned long length,
+                               const char* separator) noexcept {
   TevTextResult result;
-  if (value == nullptr) {
-    result.code = NTevAsnValue::ASN_E_INVALID_ARGUMENT;
-    return result;
-  }
-  unsigned long length = 0;
-  const unsigned char* data = value->get_octets(&length, &result.code);
-  if (result.code != NTevAsnValue::ASN_OK || length == 0) return result;
   const std::string_view sep(separator == nullptr ? "" : separator);
   static const char kDigits[] = "0123456789abcdef";
   try {
@@ -315,23 +329,21 @@ inline TevTextResult hex_text(const ITevAsnValue* value, const char* separator =
   return result;
 }
 
+}  // namespace detail
+
 /// The octets of `value` shown as `as` says; hex pairs are joined by
 /// `separator`. These are the octets, not the type's text form: an IpAddress
 /// gives its four raw octets (use tev_text for "192.0.2.1"). Codes as
 /// tev_octets: -2 for null, -5 for a type without octets, -3 out of memory.
 inline TevTextResult octets_text(const ITevAsnValue* value, OctetsAs as,
                                  const char* separator = ":") noexcept {
-  if (as == OctetsAs::hex) return hex_text(value, separator);
   TevTextResult result;
-  if (value == nullptr) {
-    result.code = NTevAsnValue::ASN_E_INVALID_ARGUMENT;
-    return result;
-  }
+  const unsigned char* data = nullptr;
   unsigned long length = 0;
-  const unsigned char* data = value->get_octets(&length, &result.code);
+  result.code = detail::borrow_octets(value, &data, &length);
   if (result.code != NTevAsnValue::ASN_OK || length == 0) return result;
-  if (as == OctetsAs::text_if_printable && !is_printable(data, length)) {
-    return hex_text(value, separator);
+  if (as == OctetsAs::hex || (as == OctetsAs::text_if_printable && !is_printable(data, length))) {
+    return detail::hex_pairs(data, length, separator);
   }
   try {
     result.value.assign(reinterpret_cast<const char*>(data), length);
@@ -339,6 +351,13 @@ inline TevTextResult octets_text(const ITevAsnValue* value, OctetsAs as,
     result.code = NTevAsnValue::ASN_E_OUT_OF_MEMORY;
   }
   return result;
+}
+
+/// The octets of `value` (tev_octets) as lower-case hex pairs joined by
+/// `separator`: "00:0c:29" with the default, "000c29" with "". A null
+/// separator is "". Codes as tev_octets.
+inline TevTextResult hex_text(const ITevAsnValue* value, const char* separator = ":") noexcept {
+  return octets_text(value, OctetsAs::hex, separator);
 }
 
 }  // namespace tev
