@@ -68,7 +68,7 @@ TEV_ASN_TABLE_API long tev_format_value(const ITevAsnValue* value, long renderin
 
 /// Shows octets by an OCTET STRING DISPLAY-HINT ("1x:", "255a",
 /// "2d-1d-1d,1d:1d:1d.1d,1a1d:1d"). 0; ASN_E_HINT for a malformed hint, or a
-/// last specification that takes no octets while octets remain; -2; -3.
+/// last octet format that takes no octets while octets remain; -2; -3.
 TEV_ASN_TABLE_API long tev_format_octets_hint(const char* hint, const void* octets,
                                               unsigned long length, CTevAsnBuffer* out,
                                               CTevAsnBuffer* reason);

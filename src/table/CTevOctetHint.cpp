@@ -14,8 +14,8 @@ constexpr char kHexDigits[] = "0123456789abcdef";
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// Starts a new specification: a repeat indicator or an octet length.
-bool starts_spec(char c) { return c == '*' || is_digit(c); }
+// Starts a new octet format: a repeat indicator or an octet length.
+bool starts_part(char c) { return c == '*' || is_digit(c); }
 
 int digit_value(char c, unsigned base) {
   int v = -1;
@@ -118,12 +118,12 @@ void put_value(char format, const unsigned char* octets, unsigned long count,
 
 }  // namespace
 
-inline CTevOctetHint::Fault CTevOctetHint::read_spec(const char* hint, const char** at,
-                                                     Spec* spec) {
+inline CTevOctetHint::Fault CTevOctetHint::read_part(const char* hint, const char** at,
+                                                     Part* part) {
   const char* p = *at;
-  spec->position = static_cast<unsigned>(p - hint) + 1;
-  spec->repeat = *p == '*';
-  if (spec->repeat) ++p;
+  part->position = static_cast<unsigned>(p - hint) + 1;
+  part->repeat = *p == '*';
+  if (part->repeat) ++p;
   *at = p;
   if (!is_digit(*p)) return Fault::kNoDigits;
   unsigned long octets = static_cast<unsigned long>(*p++ - '0');
@@ -131,7 +131,7 @@ inline CTevOctetHint::Fault CTevOctetHint::read_spec(const char* hint, const cha
     octets = octets * 10 + static_cast<unsigned long>(*p - '0');
     if (octets > kMaxOctetLength) return Fault::kLongOctetLength;
   }
-  spec->octets = octets;
+  part->octets = octets;
   *at = p;
   const char letter = *p;
   if (letter == 'd' || letter == 'o') {
@@ -139,30 +139,30 @@ inline CTevOctetHint::Fault CTevOctetHint::read_spec(const char* hint, const cha
   } else if (letter != 'x' && letter != 'a' && letter != 't') {
     return letter == '\0' ? Fault::kNoFormat : Fault::kUnknownFormat;
   }
-  spec->format = letter;
+  part->format = letter;
   ++p;
-  spec->separator = 0;
-  spec->terminator = 0;
-  if (*p != '\0' && !starts_spec(*p)) {
-    spec->separator = *p++;
-    if (*p != '\0' && !starts_spec(*p)) {
+  part->separator = 0;
+  part->terminator = 0;
+  if (*p != '\0' && !starts_part(*p)) {
+    part->separator = *p++;
+    if (*p != '\0' && !starts_part(*p)) {
       *at = p;
-      if (!spec->repeat) return Fault::kLoneTerminator;
-      spec->terminator = *p++;
+      if (!part->repeat) return Fault::kLoneTerminator;
+      part->terminator = *p++;
     }
   }
   *at = p;
   return Fault::kNone;
 }
 
-long CTevOctetHint::hint_fault(Fault fault, const char* hint, const char* at, const Spec& spec,
+long CTevOctetHint::hint_fault(Fault fault, const char* hint, const char* at, const Part& part,
                                CTevAsnBuffer* reason) {
   const unsigned position = static_cast<unsigned>(at - hint) + 1;
   switch (fault) {
     case Fault::kNoDigits:
       return fail(reason, ASN_E_HINT, "hint position %u: an octet length needs digits", position);
     case Fault::kLongOctetLength:
-      return fail(reason, ASN_E_HINT, "hint position %u: octet length above %lu", spec.position,
+      return fail(reason, ASN_E_HINT, "hint position %u: octet length above %lu", part.position,
                   kMaxOctetLength);
     case Fault::kWideNumber:
       return fail(reason, ASN_E_HINT, "hint position %u: '%c' takes at most 8 octets", position,
@@ -184,98 +184,98 @@ long CTevOctetHint::parse(const char* hint, CTevAsnBuffer* reason) {
   count_ = 0;
   if (*hint == '\0') return fail(reason, ASN_E_HINT, "empty hint");
   for (const char* p = hint; *p != '\0'; ++count_) {
-    if (count_ == kMaxSpecs) {
-      return fail(reason, ASN_E_HINT, "hint position %u: more than %u specifications",
-                  static_cast<unsigned>(p - hint) + 1, kMaxSpecs);
+    if (count_ == kMaxParts) {
+      return fail(reason, ASN_E_HINT, "hint position %u: more than %u octet formats",
+                  static_cast<unsigned>(p - hint) + 1, kMaxParts);
     }
-    const Fault fault = read_spec(hint, &p, &specs_[count_]);
-    if (fault != Fault::kNone) return hint_fault(fault, hint, p, specs_[count_], reason);
+    const Fault fault = read_part(hint, &p, &parts_[count_]);
+    if (fault != Fault::kNone) return hint_fault(fault, hint, p, parts_[count_], reason);
   }
   return ASN_OK;
 }
 
 long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsigned long length,
                            CTevTextBuilder* out, CTevAsnBuffer* reason) {
-  // One pass over the hint: each specification is read when it is first
+  // One pass over the hint: each octet format is read when it is first
   // applied, and the last one stays for the octets that remain.
   if (*hint == '\0') return fail(reason, ASN_E_HINT, "empty hint");
   const char* p = hint;
-  Spec spec{};
+  Part part{};
   unsigned long at = 0;
   while (at < length) {
     if (*p != '\0') {
-      const Fault fault = read_spec(hint, &p, &spec);
-      if (fault != Fault::kNone) return hint_fault(fault, hint, p, spec, reason);
+      const Fault fault = read_part(hint, &p, &part);
+      if (fault != Fault::kNone) return hint_fault(fault, hint, p, part, reason);
     }
-    if (!spec.repeat) {
-      // One value and its separator: most specifications.
-      if (spec.octets == 0 && *p == '\0') {
+    if (!part.repeat) {
+      // One value and its separator: most octet formats.
+      if (part.octets == 0 && *p == '\0') {
         return fail(reason, ASN_E_HINT,
-                    "hint position %u: the last specification takes no octets while %lu remain",
-                    spec.position, length - at);
+                    "hint position %u: the last octet format takes no octets while %lu remain",
+                    part.position, length - at);
       }
-      const unsigned long count = length - at < spec.octets ? length - at : spec.octets;
-      put_value(spec.format, octets + at, count, out);
+      const unsigned long count = length - at < part.octets ? length - at : part.octets;
+      put_value(part.format, octets + at, count, out);
       at += count;
-      if (at < length && spec.separator != 0) out->append_char(spec.separator);
+      if (at < length && part.separator != 0) out->append_char(part.separator);
       continue;
     }
     const unsigned long repeat = octets[at++];
     for (unsigned long r = 0; r < repeat && at < length; ++r) {
-      const unsigned long count = length - at < spec.octets ? length - at : spec.octets;
-      put_value(spec.format, octets + at, count, out);
+      const unsigned long count = length - at < part.octets ? length - at : part.octets;
+      put_value(part.format, octets + at, count, out);
       at += count;
       if (at == length) break;
-      if (r + 1 == repeat && spec.terminator != 0) {
-        out->append_char(spec.terminator);
-      } else if (spec.separator != 0) {
-        out->append_char(spec.separator);
+      if (r + 1 == repeat && part.terminator != 0) {
+        out->append_char(part.terminator);
+      } else if (part.separator != 0) {
+        out->append_char(part.separator);
       }
     }
-    if (repeat == 0 && spec.terminator != 0 && at < length) out->append_char(spec.terminator);
+    if (repeat == 0 && part.terminator != 0 && at < length) out->append_char(part.terminator);
   }
-  // Specifications left when the octets ran out show nothing, but a
+  // Octet formats left when the octets ran out show nothing, but a
   // malformed one is still an error.
   while (*p != '\0') {
-    const Fault fault = read_spec(hint, &p, &spec);
-    if (fault != Fault::kNone) return hint_fault(fault, hint, p, spec, reason);
+    const Fault fault = read_part(hint, &p, &part);
+    if (fault != Fault::kNone) return hint_fault(fault, hint, p, part, reason);
   }
   return ASN_OK;
 }
 
 long CTevOctetHint::one_way_check(CTevAsnBuffer* reason) const {
   for (unsigned i = 0; i < count_; ++i) {
-    const Spec& spec = specs_[i];
-    if (spec.repeat) {
+    const Part& part = parts_[i];
+    if (part.repeat) {
       return fail(reason, ASN_E_HINT_ONE_WAY,
-                  "hint position %u: a repeat indicator has no single reading back", spec.position);
+                  "hint position %u: a repeat indicator has no single reading back", part.position);
     }
-    if ((spec.format != 'd' && spec.format != 'o') || spec.octets == 0 || spec.separator != 0) {
+    if ((part.format != 'd' && part.format != 'o') || part.octets == 0 || part.separator != 0) {
       continue;
     }
     unsigned next = i + 1;
-    while (next < count_ && specs_[next].octets == 0 && specs_[next].separator == 0) ++next;
-    if (next < count_ && specs_[next].octets != 0) {
+    while (next < count_ && parts_[next].octets == 0 && parts_[next].separator == 0) ++next;
+    if (next < count_ && parts_[next].octets != 0) {
       return fail(reason, ASN_E_HINT_ONE_WAY,
                   "hint position %u: a number without a separator runs into the next value",
-                  spec.position);
+                  part.position);
     }
   }
   return ASN_OK;
 }
 
-long CTevOctetHint::read_number(const Spec& spec, const char* text, unsigned long length,
+long CTevOctetHint::read_number(const Part& part, const char* text, unsigned long length,
                                 unsigned long* at, CTevTextBuilder* out, CTevAsnBuffer* reason) {
-  const unsigned base = base_of(spec.format);
+  const unsigned base = base_of(part.format);
   const unsigned long start = *at;
   if (base == 16) {
     // Two digits per octet, as the display writes them; an odd count has its
     // high digit implied zero.
     unsigned long end = start;
-    while (end < length && end - start < 2 * spec.octets && digit_value(text[end], 16) >= 0) ++end;
+    while (end < length && end - start < 2 * part.octets && digit_value(text[end], 16) >= 0) ++end;
     if (end == start) {
       return fail(reason, ASN_E_HINT_TEXT, "text position %lu: '%s' where a %s digit belongs",
-                  start + 1, shown(text[start]).text, base_name(spec.format));
+                  start + 1, shown(text[start]).text, base_name(part.format));
     }
     unsigned long i = start;
     if ((end - start) % 2 != 0) out->append_char(static_cast<char>(digit_value(text[i++], 16)));
@@ -286,28 +286,28 @@ long CTevOctetHint::read_number(const Spec& spec, const char* text, unsigned lon
     *at = end;
     return ASN_OK;
   }
-  const unsigned long long limit = spec.octets == 8 ? ~0ULL : (1ULL << (8 * spec.octets)) - 1;
+  const unsigned long long limit = part.octets == 8 ? ~0ULL : (1ULL << (8 * part.octets)) - 1;
   unsigned long long value = 0;
   unsigned long end = start;
   for (int d; end < length && (d = digit_value(text[end], base)) >= 0; ++end) {
     const unsigned long long digit = static_cast<unsigned long long>(d);
     if (value > (limit - digit) / base) {
       return fail(reason, ASN_E_HINT_TEXT, "text position %lu: the number does not fit %lu octet%s",
-                  start + 1, spec.octets, spec.octets == 1 ? "" : "s");
+                  start + 1, part.octets, part.octets == 1 ? "" : "s");
     }
     value = value * base + digit;
   }
   if (end == start) {
     return fail(reason, ASN_E_HINT_TEXT, "text position %lu: '%s' where a %s digit belongs",
-                start + 1, shown(text[start]).text, base_name(spec.format));
+                start + 1, shown(text[start]).text, base_name(part.format));
   }
-  if (spec.separator == 0 && end - start > 1 && text[start] == '0') {
+  if (part.separator == 0 && end - start > 1 && text[start] == '0') {
     // The display writes no leading zeros, so such digits can only be two
-    // numbers run together (the last specification repeated).
+    // numbers run together (the last octet format repeated).
     return fail(reason, ASN_E_HINT_TEXT,
                 "text position %lu: a number without a separator has a leading zero", start + 1);
   }
-  for (unsigned long k = spec.octets; k-- > 0;)
+  for (unsigned long k = part.octets; k-- > 0;)
     out->append_char(static_cast<char>(value >> (8 * k)));
   *at = end;
   return ASN_OK;
@@ -320,40 +320,40 @@ long CTevOctetHint::read(const char* text, unsigned long length, CTevTextBuilder
   unsigned long at = 0;
   unsigned i = 0;
   while (at < length) {
-    const Spec& spec = specs_[i];
+    const Part& part = parts_[i];
     const bool last = i + 1 == count_;
-    if (spec.octets == 0) {
+    if (part.octets == 0) {
       if (last) {
         return fail(reason, ASN_E_HINT,
-                    "hint position %u: the last specification takes no octets while text remains",
-                    spec.position);
+                    "hint position %u: the last octet format takes no octets while text remains",
+                    part.position);
       }
-    } else if (spec.format == 'a' || spec.format == 't') {
-      unsigned long count = length - at < spec.octets ? length - at : spec.octets;
-      if (spec.format == 't' && at + count < length) {
+    } else if (part.format == 'a' || part.format == 't') {
+      unsigned long count = length - at < part.octets ? length - at : part.octets;
+      if (part.format == 't' && at + count < length) {
         // Cut before a character that does not fit whole.
         while (count > 0 && (static_cast<unsigned char>(text[at + count]) & 0xC0) == 0x80) --count;
         if (count == 0) {
           return fail(reason, ASN_E_HINT_TEXT,
                       "text position %lu: a character longer than the octet length %lu", at + 1,
-                      spec.octets);
+                      part.octets);
         }
       }
       out->append(text + at, count);
       at += count;
     } else {
-      const long rc = read_number(spec, text, length, &at, out, reason);
+      const long rc = read_number(part, text, length, &at, out, reason);
       if (rc != ASN_OK) return rc;
     }
     if (at == length) break;
-    if (spec.separator != 0) {
-      if (text[at] != spec.separator) {
+    if (part.separator != 0) {
+      if (text[at] != part.separator) {
         return fail(reason, ASN_E_HINT_TEXT, "text position %lu: '%s' where the hint has '%s'",
-                    at + 1, shown(text[at]).text, shown(spec.separator).text);
+                    at + 1, shown(text[at]).text, shown(part.separator).text);
       }
       if (++at == length) {
         return fail(reason, ASN_E_HINT_TEXT, "text position %lu: the text ends after '%s'", at,
-                    shown(spec.separator).text);
+                    shown(part.separator).text);
       }
     }
     if (!last) ++i;

@@ -1,6 +1,6 @@
 // An OCTET STRING DISPLAY-HINT (RFC 2579 section 3.1): octets shown by it in
 // one pass over the hint, or the hint read once into its octet-format
-// specifications to read a text back to octets. The choices of this library are listed in
+// octet formats to read a text back to octets. The choices of this library are listed in
 // TevAsnDisplay.h.
 #ifndef TEVASNVALUE_SRC_TABLE_CTEVOCTETHINT_H
 #define TEVASNVALUE_SRC_TABLE_CTEVOCTETHINT_H
@@ -15,7 +15,7 @@ class CTevOctetHint final {
 
   /// Appends the display of `length` octets by `hint` to `out`, reading the
   /// hint as it goes. 0, or ASN_E_HINT for a malformed hint or a last
-  /// specification that takes no octets while octets remain.
+  /// octet format that takes no octets while octets remain.
   static long format(const char* hint, const unsigned char* octets, unsigned long length,
                      CTevTextBuilder* out, CTevAsnBuffer* reason);
 
@@ -24,13 +24,13 @@ class CTevOctetHint final {
   long read(const char* text, unsigned long length, CTevTextBuilder* out,
             CTevAsnBuffer* reason) const;
 
-  /// More specifications than any DISPLAY-HINT clause can hold (255 characters).
-  static constexpr unsigned kMaxSpecs = 128;
+  /// More octet formats than any DISPLAY-HINT clause can hold (255 characters).
+  static constexpr unsigned kMaxParts = 128;
 
  private:
-  struct Spec {
+  struct Part {
     unsigned long octets;  // octet length
-    unsigned position;     // 1-based position of the specification in the hint
+    unsigned position;     // 1-based position of the octet format in the hint
     char format;           // d x o a t
     char separator;        // 0 for none
     char terminator;       // 0 for none
@@ -46,17 +46,17 @@ class CTevOctetHint final {
     kUnknownFormat,
     kLoneTerminator
   };
-  /// Reads the specification at `*at` and moves `*at` past it; on a fault
+  /// Reads the octet format at `*at` and moves `*at` past it; on a fault
   /// `*at` points at the character at fault.
-  static Fault read_spec(const char* hint, const char** at, Spec* spec);
-  /// The reason for a fault of read_spec; returns ASN_E_HINT.
-  static long hint_fault(Fault fault, const char* hint, const char* at, const Spec& spec,
+  static Fault read_part(const char* hint, const char** at, Part* part);
+  /// The reason for a fault of read_part; returns ASN_E_HINT.
+  static long hint_fault(Fault fault, const char* hint, const char* at, const Part& part,
                          CTevAsnBuffer* reason);
   long one_way_check(CTevAsnBuffer* reason) const;
-  static long read_number(const Spec& spec, const char* text, unsigned long length,
+  static long read_number(const Part& part, const char* text, unsigned long length,
                           unsigned long* at, CTevTextBuilder* out, CTevAsnBuffer* reason);
 
-  Spec specs_[kMaxSpecs]{};
+  Part parts_[kMaxParts]{};
   unsigned count_ = 0;
 };
 

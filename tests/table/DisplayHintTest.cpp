@@ -32,8 +32,8 @@ TEST(OctetHint, FormatsByRfc2579Rules) {
        "1992-5-26,13:30:15.0,-4:0"},
       {"2d-1d-1d,1d:1d:1d.1d,1a1d:1d", "07 c8 05 1a 0d 1e 0f 00", "1992-5-26,13:30:15.0"},
       {"1d.1d.1d.1d", "c0 a8 01 0a", "192.168.1.10"},
-      {"1d.", "01 02 03", "1.2.3"},  // the last specification again
-      {"1a1x:2d", "41", "A"},        // specifications left over
+      {"1d.", "01 02 03", "1.2.3"},  // the last octet format again
+      {"1a1x:2d", "41", "A"},        // octet formats left over
       {"2d", "01 00 ff", "256255"},  // big-endian, fewer octets at the end
       {"2x", "00 0c 29", "000c29"},
       {"3o", "00 00 08", "10"},
@@ -72,7 +72,7 @@ TEST(OctetHint, MalformedHintsNameThePosition) {
       {"1x:;", "01", ASN_E_HINT, "position 4: terminator ';' without a repeat"},
       {"9d", "01", ASN_E_HINT, "position 2: 'd' takes at most 8"},
       {"99999999999x", "01", ASN_E_HINT, "position 1: octet length above"},
-      {"1d.0a", "01 02", ASN_E_HINT, "position 4: the last specification takes no octets"},
+      {"1d.0a", "01 02", ASN_E_HINT, "position 4: the last octet format takes no octets"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.hint);
