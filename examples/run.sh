@@ -9,15 +9,19 @@ here=$(dirname "$0")
 tevasn=${1:-$here/../build/release/tools/tevasn}
 walk=$here/walk.txt
 
-# table TITLE COLUMN TYPE...: the lines of COLUMN, decoded with the TYPEs.
-table() {
-  title=$1
-  column=$2
-  shift 2
+# decode OPTION TITLE BASE TYPE...: the lines below BASE, decoded with the
+# TYPEs; OPTION is --prefix (one column) or --entry (every column of a table).
+decode() {
+  option=$1
+  title=$2
+  base=$3
+  shift 3
   printf '\n%s\n' "$title"
-  awk -v column="$column." 'index($1, column) == 1' "$walk" |
-    ${TEVASN_EMULATOR:-} "$tevasn" decode --prefix "$column" "$@"
+  awk -v base="$base." 'index($1, base) == 1' "$walk" |
+    ${TEVASN_EMULATOR:-} "$tevasn" decode "$option" "$base" "$@"
 }
+table() { decode --prefix "$@"; }
+entry() { decode --entry "$@"; }
 
 table "ifTable (INDEX ifIndex), from ifDescr:" \
   .1.3.6.1.2.1.2.2.1.2 integer
@@ -33,16 +37,6 @@ table "vacmSecurityToGroupTable (INDEX securityModel, securityName):" \
   .1.3.6.1.6.3.16.1.2.1.3 integer octets
 table "vacmViewTreeFamilyTable (INDEX viewName, subtree):" \
   .1.3.6.1.6.3.16.1.5.2.1.4 octets oid
-
-# entry TITLE ENTRY TYPE...: every column of the table below ENTRY at once.
-entry() {
-  title=$1
-  base=$2
-  shift 2
-  printf '\n%s\n' "$title"
-  awk -v base="$base." 'index($1, base) == 1' "$walk" |
-    ${TEVASN_EMULATOR:-} "$tevasn" decode --entry "$base" "$@"
-}
 
 entry "ipAddressTable (INDEX ipAddressAddrType, ipAddressAddr), every column:" \
   .1.3.6.1.2.1.4.34.1 inetaddress
