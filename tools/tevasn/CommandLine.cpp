@@ -103,4 +103,18 @@ int usage_error(const std::string& command, const std::string& message) {
   return kExitUsage;
 }
 
+bool start_command(const char* command, const Args& args, Options options, CommandLine* line,
+                   int* status) {
+  std::string reason;
+  if (!parse_command_line(args, options, line, &reason)) {
+    *status = usage_error(command, reason);
+    return false;
+  }
+  if (line->help) {
+    *status = print_help(command) ? kExitOk : kExitUsage;
+    return false;
+  }
+  return true;
+}
+
 }  // namespace tevasn

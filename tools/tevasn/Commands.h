@@ -62,6 +62,12 @@ enum class Options {
 /// False with a reason for an unknown or incomplete option.
 bool parse_command_line(const Args& args, Options options, CommandLine* out, std::string* reason);
 
+/// The start of every command: reads `args` into `line`. False when the
+/// command is already done (a usage error reported, or --help printed), with
+/// the exit status in `*status`.
+bool start_command(const char* command, const Args& args, Options options, CommandLine* line,
+                   int* status);
+
 }  // namespace tevasn
 
 #endif  // TEVASN_TOOL_COMMANDS_H

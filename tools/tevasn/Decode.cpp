@@ -169,11 +169,9 @@ int decode_standard_input(Decoder* decoder, bool values) {
 
 int run_decode(const Args& args) {
   CommandLine line;
+  int status = kExitOk;
+  if (!start_command(kCommand, args, Options::kDecode, &line, &status)) return status;
   std::string reason;
-  if (!parse_command_line(args, Options::kDecode, &line, &reason)) {
-    return usage_error(kCommand, reason);
-  }
-  if (line.help) return print_help(kCommand) ? kExitOk : kExitUsage;
   if (line.has_prefix == line.has_entry) {
     return usage_error(kCommand, line.has_prefix ? "takes --prefix or --entry, not both"
                                                  : "needs --prefix BASE or --entry ENTRY");

@@ -20,10 +20,9 @@ const char kCommand[] = "encode";
 
 int run_encode(const Args& args) {
   CommandLine line;
+  int status = kExitOk;
+  if (!start_command(kCommand, args, Options::kNone, &line, &status)) return status;
   std::string reason;
-  if (!parse_command_line(args, Options::kNone, &line, &reason))
-    return usage_error(kCommand, reason);
-  if (line.help) return print_help(kCommand) ? kExitOk : kExitUsage;
   if (line.positional.size() < 2) return usage_error(kCommand, "needs BASE and TYPE=VALUE...");
 
   Identifier base;

@@ -98,11 +98,9 @@ int check_order() {
 
 int run_sort(const Args& args) {
   CommandLine line;
+  int status = kExitOk;
+  if (!start_command(kCommand, args, Options::kSort, &line, &status)) return status;
   std::string reason;
-  if (!parse_command_line(args, Options::kSort, &line, &reason)) {
-    return usage_error(kCommand, reason);
-  }
-  if (line.help) return print_help(kCommand) ? kExitOk : kExitUsage;
   if (!line.positional.empty()) {
     return usage_error(kCommand, "reads standard input; no arguments besides --check");
   }
