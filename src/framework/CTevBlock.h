@@ -12,15 +12,8 @@
 #include <cstring>
 #include <type_traits>
 
-// Keeps a rarely taken path out of the function that calls it, so that the
-// common path does not pay for its registers.
-#if defined(__GNUC__)
-#define TEV_COLD_PATH __attribute__((noinline, cold))
-#elif defined(_MSC_VER)
-#define TEV_COLD_PATH __declspec(noinline)
-#else
-#define TEV_COLD_PATH
-#endif
+#include "framework/TevColdPath.h"
+#include "framework/TevCopyBytes.h"
 
 template <class T>
 class CTevBlock {
@@ -59,7 +52,7 @@ class CTevBlock {
   /// Replaces the content by `n` elements from `src` (not inside the block).
   bool assign(const T* src, std::size_t n) {
     if (!reserve(n)) return false;
-    if (n != 0) std::memcpy(data_, src, n * sizeof(T));
+    tev::copy_bytes(data_, src, n * sizeof(T));
     size_ = n;
     return true;
   }

@@ -126,10 +126,59 @@ long CTevAsnOctetString::encode_index(ITevAsnObjectID* oid, long implied, std::u
   return ASN_OK;
 }
 
+bool CTevAsnOctetString::decode_known(TevSubIdRun run, long implied, unsigned long length,
+                                      std::uint32_t domain, std::uint32_t fixed) {
+  const TevSubId* const ids = run.ids;
+  const std::size_t known = run.known;
+  const std::size_t count = run.count;
+  std::size_t next = 0;
+  if (domain != kNoDomain) {
+    if (known == 0 || ids[0].value != domain) return false;
+    next = 1;
+  }
+  std::size_t n = fixed;
+  if (fixed != kAnySize) {
+    if (implied == 0) {
+      if (next >= known || ids[next].value != fixed) return false;
+      ++next;
+    }
+    if (octets_.length != fixed) return false;  // a store without its octets
+  } else if (implied == 0) {
+    if (known == 0) return false;
+    n = ids[next++].value;
+  } else {
+    n = tev::is_all(length) || length > count ? count : length;
+  }
+  // Growing the block is left to the general path. Octets written before a
+  // value above 255 turns up are overwritten there after its clear().
+  if (n > known - next || n > octets_.capacity) return false;
+  unsigned char* const out = octets_.data;
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t value = ids[next + i].value;
+    if (value > 0xFF) return false;
+    out[i] = static_cast<unsigned char>(value);
+  }
+  octets_.length = static_cast<std::uint32_t>(n);
+  return true;
+}
+
 long CTevAsnOctetString::decode_index(const ITevAsnObjectID* oid, long implied,
                                       unsigned long length, std::uint32_t domain,
                                       std::uint32_t fixed) {
   if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  // Our own identifiers show the values they hold: an index that lies within
+  // them and decodes cleanly is read in place. Anything else, failures
+  // included, takes the general path, which reports them.
+  const ITevOidOctets* const ours = ITevOidOctets::of(oid);
+  if (ours != nullptr && decode_known(ours->known_sub_ids(), implied, length, domain, fixed)) {
+    return ASN_OK;
+  }
+  return decode_by_sub_id(oid, ours, implied, length, domain, fixed);
+}
+
+long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, const ITevOidOctets* ours,
+                                          long implied, unsigned long length,
+                                          std::uint32_t domain, std::uint32_t fixed) {
   clear();
   unsigned long next = 0;
   long code = ASN_OK;
@@ -165,8 +214,8 @@ long CTevAsnOctetString::decode_index(const ITevAsnObjectID* oid, long implied,
   }
   // Our own object identifiers hand over the values in one step when the
   // octets fit the block.
-  if (n <= octets_.capacity) {
-    if (const ITevOidOctets* ours = ITevOidOctets::of(oid)) {
+  if (n <= octets_.capacity && ours != nullptr) {
+    {
       unsigned long done = 0;
       code = ours->read_octets(next, n, octets_.data, &done);
       if (done > octets_.length) octets_.length = static_cast<std::uint32_t>(done);

@@ -8,7 +8,11 @@
 #include <cstdint>
 
 #include "framework/CTevAsnValueBase.h"
+#include "framework/TevColdPath.h"
+#include "framework/TevSubId.h"
 #include "octets/CTevOctetArray.h"
+
+class ITevOidOctets;
 
 class CTevAsnOctetString : public CTevAsnValueBase {
  public:
@@ -54,6 +58,20 @@ class CTevAsnOctetString : public CTevAsnValueBase {
   /// except where a fixed size makes a missing prefix -401 as well.
   long decode_index(const ITevAsnObjectID* oid, long implied, unsigned long length,
                     std::uint32_t domain, std::uint32_t fixed);
+
+ private:
+  // decode_index from the values an identifier of ours holds: true when the
+  // index lies within them and decodes without error (the value then holds
+  // it); false leaves the rest to the general path.
+  bool decode_known(TevSubIdRun run, long implied, unsigned long length,
+                    std::uint32_t domain, std::uint32_t fixed);
+  // decode_index by one get_at per sub-identifier, or by read_octets of `ours`
+  // when that is not null; reports every failure.
+  TEV_COLD_PATH long decode_by_sub_id(const ITevAsnObjectID* oid, const ITevOidOctets* ours,
+                                      long implied, unsigned long length, std::uint32_t domain,
+                                      std::uint32_t fixed);
+
+ protected:
 
   CTevOctetArray octets_;
 };

@@ -5,7 +5,9 @@
 // begin after the block's first character (oid/CTevOidStore.h erases from the
 // front by moving where the text begins); entries erased from the front are
 // skipped the same way. Whether the index matches the text is the store's one
-// fact; the index only holds entries and builds them.
+// fact; the index only holds entries and builds them. It also knows how many
+// leading entries hold their values, so that reading one of them is one
+// comparison and one load.
 // Every operation that allocates reports failure as false; nothing throws.
 #ifndef TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H
 #define TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H
@@ -14,37 +16,27 @@
 #include <cstdint>
 
 #include "framework/CTevBlock.h"
+#include "framework/TevSubId.h"
 
 class CTevOidIndex {
  public:
   // One entry: where a sub-identifier starts in the text and its value, or
   // kUnread when it must be read from the text (a component that is not plain
   // decimal digits within 32 bits, and 4294967295 itself).
-  struct SubId {
-    std::uint32_t start;
-    std::uint32_t value;
-  };
+  using SubId = TevSubId;
   static constexpr std::uint32_t kUnread = 0xFFFFFFFFU;
 
   /// Entries held.
   std::size_t size() const { return size_; }
   /// Entry `index`, which must be below size().
   const SubId& operator[](std::size_t index) const { return live_[index]; }
+  /// Leading entries that hold their values (none is kUnread).
+  std::size_t known() const { return known_; }
+  /// The live entries.
+  const SubId* entries() const { return live_; }
   /// Whether the index has ever held storage (a value that gets read).
   bool has_storage() const { return entries_.capacity() != 0; }
 
-  /// The value of entry `index` into `*value` when it is held (in range and
-  /// not kUnread); false otherwise.
-  bool find(unsigned long index, std::uint32_t* value) const {
-    if (index < size_) {
-      const std::uint32_t v = live_[index].value;
-      if (v != kUnread) {
-        *value = v;
-        return true;
-      }
-    }
-    return false;
-  }
   /// Writes the `n` values from position `first` as octets into `out` when the
   /// entries cover the run and every value is an octet (kUnread is above 255
   /// as well); false otherwise, with `out` partly written.
@@ -62,11 +54,13 @@ class CTevOidIndex {
   void clear() {
     entries_.clear();
     first_ = 0;
+    unread_ = kNone;
     sync();
   }
   /// Appends the entry of a sub-identifier of `value` starting at `start`.
   bool append(std::size_t start, std::uint32_t value) {
     const bool ok = entries_.push_back({static_cast<std::uint32_t>(start), value});
+    if (ok && value == kUnread && unread_ == kNone) unread_ = entries_.size() - 1;
     sync();
     return ok;
   }
@@ -76,24 +70,35 @@ class CTevOidIndex {
   /// Keeps the first `n` entries.
   void truncate(std::size_t n) {
     entries_.set_size(first_ + n);
+    if (unread_ != kNone && unread_ >= first_ + n) unread_ = kNone;
     sync();
   }
   /// Skips the first `n` entries (their text was erased from the front).
   void drop_front(std::size_t n) {
     first_ += n;
+    if (unread_ != kNone && unread_ < first_) find_unread(first_);
     sync();
   }
   /// Removes the `n` entries from `index` on; those after them moved back by
   /// `cut` characters.
   void erase(std::size_t index, std::size_t n, std::size_t cut) {
-    entries_.erase(first_ + index, n);
-    shift(first_ + index, cut);
+    const std::size_t from = first_ + index;
+    entries_.erase(from, n);
+    shift(from, cut);
+    if (unread_ != kNone && unread_ >= from) {
+      if (unread_ >= from + n) {
+        unread_ -= n;
+      } else {
+        find_unread(from);
+      }
+    }
     sync();
   }
   /// The text moved `by` characters towards the block's start, to position 0:
   /// the entries move to the front of theirs as well.
   void rebase(std::size_t by) {
     entries_.erase(0, first_);
+    if (unread_ != kNone) unread_ -= first_;
     first_ = 0;
     shift(0, by);
     sync();
@@ -103,6 +108,8 @@ class CTevOidIndex {
   bool assign(const CTevOidIndex& other, std::size_t offset) {
     const bool ok = entries_.assign(other.live_, other.size_);
     first_ = 0;
+    unread_ = ok && other.unread_ != kNone ? other.unread_ - other.first_ : kNone;
+    if (!ok) entries_.clear();
     if (ok && offset != 0) shift(0, offset);
     sync();
     return ok;
@@ -119,18 +126,35 @@ class CTevOidIndex {
     }
   }
 
-  // The live entries and their number, kept beside the block so that a read
-  // is one comparison and one load.
+  // unread_ becomes the first kUnread entry from block position `from` on.
+  TEV_COLD_PATH void find_unread(std::size_t from) {
+    unread_ = kNone;
+    for (std::size_t i = from; i < entries_.size(); ++i) {
+      if (entries_[i].value == kUnread) {
+        unread_ = i;
+        return;
+      }
+    }
+  }
+
+  // The live entries, their number and how many lead with known values, kept
+  // beside the block so that a read is one comparison and one load.
   void sync() {
     live_ = entries_.data() + first_;
     size_ = entries_.size() - first_;
+    known_ = unread_ == kNone ? size_ : unread_ - first_;
   }
+
+  static constexpr std::size_t kNone = SIZE_MAX;
 
   CTevBlock<SubId> entries_;
   // Entries before this one belong to text erased from the front.
   std::size_t first_ = 0;
+  // Block position of the first kUnread entry, or kNone.
+  std::size_t unread_ = kNone;
   const SubId* live_ = nullptr;
   std::size_t size_ = 0;
+  std::size_t known_ = 0;
 };
 
 #endif  // TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H

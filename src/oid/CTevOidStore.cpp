@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "framework/TevCopyBytes.h"
 #include "framework/TevNumberText.h"
 #include "oid/TevOidText.h"
 
@@ -27,8 +28,8 @@ long CTevOidStore::assign_text(const char* text, std::size_t length) {
   if (length != 0) std::memmove(text_.data(), text, length);
   begin_ = 0;
   set_length(length);
+  index_.clear();
   indexed_ = length == 0;
-  if (indexed_) index_.clear();
   return ASN_OK;
 }
 
@@ -36,23 +37,7 @@ long CTevOidStore::assign(const CTevOidStore& other) {
   if (&other == this) return ASN_OK;
   const std::size_t size = other.length();
   if (!text_.reserve(size + 1)) return ASN_E_OUT_OF_MEMORY;
-  char* const text = text_.data();
-  const char* const from = other.data();
-  // The common sizes as overlapping blocks of fixed size, copied in place
-  // instead of calling memcpy (16 to 32 characters first, a column or an
-  // instance); the terminator is written below.
-  if (size >= 16 && size <= 32) {
-    std::memcpy(text, from, 16);
-    std::memcpy(text + size - 16, from + size - 16, 16);
-  } else if (size >= 8 && size < 16) {
-    std::memcpy(text, from, 8);
-    std::memcpy(text + size - 8, from + size - 8, 8);
-  } else if (size > 32 && size <= 64) {
-    std::memcpy(text, from, 32);
-    std::memcpy(text + size - 32, from + size - 32, 32);
-  } else {
-    std::memcpy(text, from, size);
-  }
+  tev::copy_bytes(text_.data(), other.data(), size);  // the terminator is written below
   begin_ = 0;
   set_length(size);
   // A target that has had an index is a working copy that gets read: index
@@ -60,7 +45,11 @@ long CTevOidStore::assign(const CTevOidStore& other) {
   if (!other.indexed_ && index_.has_storage()) other.build_index();
   // Copying the index is only a speed-up, so running out of memory for it is
   // no failure.
-  indexed_ = other.indexed_ && index_.assign(other.index_, other.begin_);
+  if (!other.indexed_ || !index_.assign(other.index_, other.begin_)) {
+    forget_index();
+  } else {
+    indexed_ = true;
+  }
   return ASN_OK;
 }
 
@@ -83,7 +72,7 @@ long CTevOidStore::append_sub_id(unsigned long value) {
   const char* const end = tev::write_decimal(digits, static_cast<std::uint32_t>(value));
   set_length(old_length + static_cast<std::size_t>(end - out));
   const auto start = static_cast<std::size_t>(digits - text_.data());
-  if (indexed_ && !index_.append(start, static_cast<std::uint32_t>(value))) indexed_ = false;
+  if (indexed_ && !index_.append(start, static_cast<std::uint32_t>(value))) forget_index();
   return ASN_OK;
 }
 
@@ -195,7 +184,7 @@ char* CTevOidStore::grow_for(std::size_t added) {
 
 void CTevOidStore::extend_index_slowly(std::size_t first) {
   // Appended text extends a matching index; it stops matching if that fails.
-  if (!index_.extend(text_.data(), text_.size(), first)) indexed_ = false;
+  if (!index_.extend(text_.data(), text_.size(), first)) forget_index();
 }
 
 // Out of line: the reading paths call it once, and inlined it would make

@@ -44,13 +44,22 @@ class CTevOidStore {
   /// get_at of the identifier: the value of sub-identifier `index`, or
   /// 0xFFFFFFFF with -6 (empty), -7 (out of range) or -401 (beyond 32 bits).
   unsigned long get_at(unsigned long index, long* err) const {
-    // The common case, an array read.
-    std::uint32_t value = 0;
-    if (indexed_ && index_.find(index, &value)) {
+    // The common case, an array read: an index that does not match the text
+    // is kept empty, so it knows no values.
+    if (index < index_.known()) {
       if (err != nullptr) *err = NTevAsnValue::ASN_OK;
-      return value;
+      return index_.entries()[index].value;
     }
     return get_at_from_text(index, err);
+  }
+  /// known_sub_ids of framework/ITevOidOctets.h; builds the index first.
+  /// Counts fit 32 bits: a text holds at most kMaxTextLength characters.
+  TevSubIdRun known_sub_ids() const {
+    if (indexed_ || build_index()) {
+      return {index_.entries(), static_cast<std::uint32_t>(index_.known()),
+              static_cast<std::uint32_t>(index_.size())};
+    }
+    return {nullptr, 0, static_cast<std::uint32_t>(count_by_scan())};
   }
   /// read_octets of framework/ITevOidOctets.h.
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
@@ -126,6 +135,11 @@ class CTevOidStore {
   long read_octets_from_text(unsigned long first, unsigned long n, unsigned char* out,
                              unsigned long* done) const;
 
+  // The index stops matching the text; emptied, it knows no values.
+  void forget_index() const {
+    indexed_ = false;
+    index_.clear();
+  }
   // The text becomes `length` characters long (within the block), terminated.
   void set_length(std::size_t length) {
     text_.set_size(begin_ + length);
@@ -157,8 +171,9 @@ class CTevOidStore {
   // reading them is one load each.
   const char* head_ = "";
   std::size_t length_ = 0;
+  // Whether index_ matches the text; the empty text has a matching, empty
+  // index. An index that does not match is kept empty (forget_index).
   mutable CTevOidIndex index_;
-  // Whether index_ matches the text; the empty text has a matching, empty index.
   mutable bool indexed_ = true;
 };
 

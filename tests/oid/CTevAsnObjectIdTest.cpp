@@ -383,6 +383,50 @@ TEST(ObjectId, CachedCountFollowsEveryChange) {
   }
 }
 
+// Components whose values the index does not hold (beyond 32 bits) must
+// still be read from the text after every edit that
+// drops, moves or copies entries, while the values before them keep coming
+// from the index.
+TEST(ObjectId, ValuesReadFromTheTextSurviveEveryEdit) {
+  const std::string kText = "1.2.99999999999.3.77777777777.5.6";
+  const struct {
+    const char* name;
+    std::function<void(CTevAsnObjectId&)> edit;
+  } edits[] = {
+      {"erase the front before it", [](CTevAsnObjectId& o) { o.erase_sub_ids(0, 1); }},
+      {"erase the front past it", [](CTevAsnObjectId& o) { o.erase_sub_ids(0, 3); }},
+      {"erase the front past both", [](CTevAsnObjectId& o) { o.erase_sub_ids(0, 5); }},
+      {"erase it in the middle", [](CTevAsnObjectId& o) { o.erase_sub_ids(2, 1); }},
+      {"erase before it in the middle", [](CTevAsnObjectId& o) { o.erase_sub_ids(1, 1); }},
+      {"erase the tail from it", [](CTevAsnObjectId& o) { o.erase_sub_ids(2, kAll); }},
+      {"erase the tail after it", [](CTevAsnObjectId& o) { o.erase_sub_ids(3, kAll); }},
+      {"grow past the block after erasing the front",
+       [](CTevAsnObjectId& o) {
+         o.erase_sub_ids(0, 3);
+         for (unsigned long i = 0; i < 100; ++i) o.append_sub_id(i);
+       }},
+      {"copy after erasing the front",
+       [](CTevAsnObjectId& o) {
+         o.erase_sub_ids(0, 3);
+         CTevAsnObjectId copy;
+         copy.assign(&o);
+         o.assign(&copy);
+       }},
+      {"append another", [](CTevAsnObjectId& o) { o.append_text("88888888888.7"); }},
+      {"set a plain text", [](CTevAsnObjectId& o) { o.set_text("1.2.3"); }},
+  };
+  for (const auto& e : edits) {
+    for (const bool warm : {false, true}) {
+      SCOPED_TRACE(std::string(e.name) + (warm ? " with the index built" : ""));
+      CTevAsnObjectId oid;
+      oid.set_text(kText.c_str());
+      if (warm) warm_caches(oid);
+      e.edit(oid);
+      expect_consistent(oid);
+    }
+  }
+}
+
 // Erasing from a text with an empty component can leave nothing but that
 // component ("2." less "2"), which the empty text cannot hold. The identifier
 // must then be empty with the count 0: a count of 1 used to survive, and the
