@@ -1,7 +1,8 @@
 // The floors: plain memcpy/memcmp of the bytes each case handles in this
 // library's form (the dotted text, or a value's octets), so the table shows
 // how close to the limit a case is. Creation adds the one heap block any new
-// value needs.
+// value needs; the walk is one virtual call per sub-identifier into another
+// shared library (WalkFloor.h).
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "BenchCases.h"
+#include "WalkFloor.h"
 
 namespace bench {
 namespace {
@@ -57,6 +59,20 @@ void block_floor(const std::string& name, std::string bytes) {
   });
 }
 
+void walk_floor(unsigned long n) {
+  add("floor/walk/" + std::to_string(n), [n](benchmark::State& state) {
+    WalkFloor* walk = tev_bench_walk_floor(n);
+    for (auto _ : state) {
+      unsigned long sum = 0;
+      long err = 0;
+      const unsigned long count = walk->get_count();
+      for (unsigned long i = 0; i < count; ++i) sum += walk->get_at(i, &err);
+      benchmark::DoNotOptimize(sum + static_cast<unsigned long>(err));
+    }
+    walk->release();
+  });
+}
+
 std::string octet_string() {
   return std::string(reinterpret_cast<const char*>(kIndexOctets), sizeof kIndexOctets);
 }
@@ -88,6 +104,7 @@ void floor_register() {
   block_floor("create/ipaddress", std::string(4, '\0'));
   block_floor("create/counter64_text", kCounter64Text);
   block_floor("create/ipaddress_text", std::string(4, '\0'));
+  for (int n : kWalkSizes) walk_floor(static_cast<unsigned long>(n));
 }
 
 }  // namespace bench
