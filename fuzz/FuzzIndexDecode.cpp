@@ -1,11 +1,16 @@
 // set_from_oid of every type from an object identifier built from the input:
-// no crash, only the documented codes, and when decoding succeeds the value's
+// no crash, only the documented codes, the same result as from another
+// implementation holding the same sub-identifiers (ours hand their values
+// over in one pass), and when decoding succeeds the value's
 // own encoding (append_to_oid) decodes to an equal value, takes
 // get_oid_length sub-identifiers, and the object identifier's read_value and
 // take_value agree with set_from_oid.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <vector>
+
 #include "FuzzSupport.h"
+#include "support/ForeignValue.h"
 
 using namespace NTevAsnValue;
 using namespace tev_fuzz;
@@ -29,7 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Sub-identifiers: mostly small (so that octets and lengths fit), some wide.
   Oid index(tev_create_asn_object_id(nullptr, nullptr));
   require(index != nullptr, "creation failed");
+  // A few components beyond 32 bits, which only the text holds.
   while (provider.remaining_bytes() > 0 && index->get_count() < 300) {
+    if (provider.ConsumeIntegralInRange<int>(0, 15) == 0) {
+      require(index->append_text("4294967296") == ASN_OK, "append_text failed");
+      continue;
+    }
     const std::uint32_t sub_id = provider.ConsumeBool() ? provider.ConsumeIntegral<std::uint8_t>()
                                                         : provider.ConsumeIntegral<std::uint32_t>();
     require(index->append_sub_id(sub_id) == ASN_OK, "append_sub_id failed");
@@ -39,6 +49,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(value != nullptr, "creation failed", type);
   const long code = value->set_from_oid(index.get(), implied, length);
   require(documented(code), "set_from_oid gave an undocumented code", type);
+
+  std::vector<unsigned long> sub_ids;
+  bool plain = true;
+  for (unsigned long i = 0; plain && i < index->get_count(); ++i) {
+    long read = ASN_OK;
+    sub_ids.push_back(index->get_at(i, &read));
+    plain = read == ASN_OK;
+  }
+  if (plain) {
+    ForeignOid foreign(sub_ids);
+    Value through(tev_create_asn_value(type, nullptr));
+    require(through != nullptr, "creation failed", type);
+    require(through->set_from_oid(&foreign, implied, length) == code,
+            "another implementation's identifier decodes with another code", type);
+    require(code != ASN_OK || through->is_equal(value.get()),
+            "another implementation's identifier decodes to another value", type);
+  }
 
   // read_value decodes the same way and leaves the object identifier alone.
   if (length == 0xFFFFFFFFUL) {
