@@ -328,13 +328,22 @@ TEST(AllocationFailure, IndexEncoding) {
         p.run([&] { return value->assign_to_oid(oid.get(), implied); });
         p.fold(oid.get());
       });
-      exercise(label(row, ("set_from_oid" + suffix).c_str()).c_str(), [&](Probe& p) {
-        Oid index = index_of(sample_of(row).get(), implied);
-        Value value = initial_of(row);
-        p.run([&] { return value->set_from_oid(index.get(), implied, kAll); });
-        p.fold(value.get());
-        p.fold(index.get());
-      });
+      // From an identifier set as text, decoding builds its index first.
+      for (const bool from_text : {false, true}) {
+        const std::string name = "set_from_oid" + suffix + (from_text ? " from text" : "");
+        exercise(label(row, name.c_str()).c_str(), [&](Probe& p) {
+          Oid index = index_of(sample_of(row).get(), implied);
+          if (from_text) {
+            unsigned long length = 0;
+            const unsigned char* text = index->get_octets(&length, nullptr);
+            index = oid_of(std::string(reinterpret_cast<const char*>(text), length).c_str());
+          }
+          Value value = initial_of(row);
+          p.run([&] { return value->set_from_oid(index.get(), implied, kAll); });
+          p.fold(value.get());
+          p.fold(index.get());
+        });
+      }
       exercise(label(row, ("append_value" + suffix).c_str()).c_str(), [&](Probe& p) {
         Value value = sample_of(row);
         Oid oid = oid_of("1.3.6.1.4.1.9");
