@@ -301,7 +301,13 @@ ITevAsnValue* CTevAsnObjectId::take_value(EAsnType type, long* err, long implied
 long CTevAsnObjectId::take_value_into(ITevAsnValue* value, long implied, unsigned long length) {
   // Into itself would decode and then erase the same text.
   if (value == nullptr || is_self(value)) return ASN_E_INVALID_ARGUMENT;
-  return CTevOidIndexCodec::take_value_into(this, value, implied, length);
+  const long code = value->set_from_oid(this, implied, length);
+  if (code != ASN_OK) return code;
+  // Remove exactly the sub-identifiers the value was decoded from: every
+  // non-zero flag decoded it as implied, and a value that took none (an empty
+  // implied string) leaves the identifier as it is.
+  const unsigned long used = value->get_oid_length(implied != 0 ? 1 : 0);
+  return used == 0 ? ASN_OK : erase_sub_ids(0, used);
 }
 
 ITevAsnValue* CTevAsnObjectId::read_value(EAsnType type, long* err, long implied) const {

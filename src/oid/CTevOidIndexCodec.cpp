@@ -53,17 +53,6 @@ long CTevOidIndexCodec::append_value_text(ITevAsnObjectID* oid, const char* text
   return code;
 }
 
-long CTevOidIndexCodec::take_value_into(CTevAsnObjectId* oid, ITevAsnValue* value, long implied,
-                                        unsigned long length) {
-  const long code = value->set_from_oid(oid, implied, length);
-  if (code != ASN_OK) return code;
-  // Remove exactly the sub-identifiers the value was decoded from: every
-  // non-zero flag decoded it as implied, and a value that took none (an empty
-  // implied string) leaves the identifier as it is.
-  const unsigned long used = value->get_oid_length(implied != 0 ? 1 : 0);
-  return used == 0 ? ASN_OK : oid->erase_sub_ids(0, used);
-}
-
 ITevAsnValue* CTevOidIndexCodec::take_value(ITevAsnObjectID* oid, EAsnType type, long* err,
                                             long implied, unsigned long length) {
   return tev::create_filled(

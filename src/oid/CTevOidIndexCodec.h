@@ -23,10 +23,6 @@ class CTevOidIndexCodec {
   /// append_value_text: a value of `type` made from `text`, appended to `oid`.
   static long append_value_text(ITevAsnObjectID* oid, const char* text, NTevAsnValue::EAsnType type,
                                 long implied);
-  /// take_value_into: decodes `value` (not `oid`) from the front of `oid`, then
-  /// removes the sub-identifiers it used.
-  static long take_value_into(CTevAsnObjectId* oid, ITevAsnValue* value, long implied,
-                              unsigned long length);
   /// take_value and read_value: the same into a new value of `type`.
   static ITevAsnValue* take_value(ITevAsnObjectID* oid, NTevAsnValue::EAsnType type, long* err,
                                   long implied, unsigned long length);

@@ -24,12 +24,4 @@ long assign_number_index(ITevAsnObjectID* oid, std::uint32_t pattern) {
   return oid->set_ulong(pattern);
 }
 
-long read_number_index(const ITevAsnObjectID* oid, std::uint32_t* pattern) {
-  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
-  long code = ASN_OK;
-  // A foreign identifier might hand back more than 32 bits; keep the low ones.
-  *pattern = static_cast<std::uint32_t>(oid->get_at(0, &code) & kMax32);
-  return code;
-}
-
 }  // namespace tev

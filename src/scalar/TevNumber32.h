@@ -25,7 +25,14 @@ long assign_number_index(ITevAsnObjectID* oid, std::uint32_t pattern);
 /// Reads the first sub-identifier of `oid` into `*pattern` and returns the
 /// read's code. A failed read still writes 0xFFFFFFFF (what get_at answers);
 /// a null oid gives -2 and leaves `*pattern` alone.
-long read_number_index(const ITevAsnObjectID* oid, std::uint32_t* pattern);
+/// Inline: decoding a row calls it for every number in the index.
+inline long read_number_index(const ITevAsnObjectID* oid, std::uint32_t* pattern) {
+  if (oid == nullptr) return NTevAsnValue::ASN_E_INVALID_ARGUMENT;
+  long code = NTevAsnValue::ASN_OK;
+  // A foreign identifier might hand back more than 32 bits; keep the low ones.
+  *pattern = static_cast<std::uint32_t>(oid->get_at(0, &code) & 0xFFFFFFFFUL);
+  return code;
+}
 
 }  // namespace tev
 
