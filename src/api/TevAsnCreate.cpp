@@ -20,43 +20,57 @@ using namespace NTevAsnValue;
 
 namespace {
 
+// A new value and its code, returned together in registers.
+struct Constructed {
+  ITevAsnValue* value;
+  long code;
+};
+
+// create<T> seen as the interface while the class is still known, so that the
+// conversion to the virtual base needs no look-up in the object.
+template <class T, class... Args>
+Constructed make(Args... args) {
+  long code = ASN_OK;
+  ITevAsnValue* value = CTevAsnValueBase::create<T>(&code, args...);
+  return {value, code};
+}
+
 // The concrete class of every type tag, constructed and initialized; null with
-// `*code` set (-2 for an unknown tag, -3 when memory runs out).
-CTevAsnValueBase* construct(EAsnType type, long* code) {
+// the code set (-2 for an unknown tag, -3 when memory runs out).
+Constructed construct(EAsnType type) {
   switch (type) {
     case ASN_INTEGER:
-      return CTevAsnValueBase::create<CTevAsnInteger>(code);
+      return make<CTevAsnInteger>();
     case ASN_OCTET_STRING:
-      return CTevAsnValueBase::create<CTevAsnOctetString>(code);
+      return make<CTevAsnOctetString>();
     case ASN_NULL:
-      return CTevAsnValueBase::create<CTevAsnNull>(code);
+      return make<CTevAsnNull>();
     case ASN_OBJECT_ID:
-      return CTevAsnValueBase::create<CTevAsnObjectId>(code);
+      return make<CTevAsnObjectId>();
     case ASN_IP_ADDRESS:
-      return CTevAsnValueBase::create<CTevAsnIpAddress>(code);
+      return make<CTevAsnIpAddress>();
     case ASN_OPAQUE:
-      return CTevAsnValueBase::create<CTevAsnOpaque>(code);
+      return make<CTevAsnOpaque>();
     case ASN_IPV6_ADDRESS:
-      return CTevAsnValueBase::create<CTevAsnIpv6Address>(code);
+      return make<CTevAsnIpv6Address>();
     case ASN_IP_PORT_ADDRESS:
-      return CTevAsnValueBase::create<CTevAsnIpPortAddress>(code);
+      return make<CTevAsnIpPortAddress>();
     case ASN_IPX_ADDRESS:
-      return CTevAsnValueBase::create<CTevAsnIpxAddress>(code);
+      return make<CTevAsnIpxAddress>();
     case ASN_COUNTER:
-      return CTevAsnValueBase::create<CTevAsnCounter>(code);
+      return make<CTevAsnCounter>();
     case ASN_GAUGE:
-      return CTevAsnValueBase::create<CTevAsnGauge>(code);
+      return make<CTevAsnGauge>();
     case ASN_TIME_TICKS:
-      return CTevAsnValueBase::create<CTevAsnTimeTicks>(code);
+      return make<CTevAsnTimeTicks>();
     case ASN_COUNTER_64:
-      return CTevAsnValueBase::create<CTevAsnCounter64>(code);
+      return make<CTevAsnCounter64>();
     case ASN_NO_SUCH_OBJECT:
     case ASN_NO_SUCH_INSTANCE:
     case ASN_END_OF_MIB_VIEW:
-      return CTevAsnValueBase::create<CTevAsnException>(code, type);
+      return make<CTevAsnException>(type);
     default:
-      *code = ASN_E_INVALID_ARGUMENT;
-      return nullptr;
+      return {nullptr, ASN_E_INVALID_ARGUMENT};
   }
 }
 
@@ -64,13 +78,21 @@ CTevAsnValueBase* construct(EAsnType type, long* code) {
 template <class Setter>
 ITevAsnValue* create_and_set(EAsnType type, long* err, Setter set) {
   return tev::create_filled(
-      err, [type](long* code) -> ITevAsnValue* { return construct(type, code); }, set);
+      err,
+      [type](long* code) {
+        const Constructed made = construct(type);
+        *code = made.code;
+        return made.value;
+      },
+      set);
 }
 
 }  // namespace
 
 ITevAsnValue* tev_create_asn_value(EAsnType type, long* err) {
-  return create_and_set(type, err, [](ITevAsnValue*) { return ASN_OK; });
+  const Constructed made = construct(type);
+  tev::set_error(err, made.code);
+  return made.value;
 }
 
 ITevAsnValue* tev_create_asn_value(long value, EAsnType type, long* err) {

@@ -134,5 +134,3 @@ long CTevAsnValueBase::set_from_oid(const ITevAsnObjectID* /*oid*/, long /*impli
                                     unsigned long /*length*/) {
   return ASN_E_NOT_SUPPORTED;
 }
-
-long CTevAsnValueBase::initialize() { return ASN_OK; }

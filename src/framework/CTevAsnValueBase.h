@@ -45,8 +45,9 @@ class CTevAsnValueBase : public virtual ITevAsnValue {
 
   virtual ~CTevAsnValueBase() = default;
   /// Post-construction step, run once before the object is handed out: 0, or
-  /// -3 when the class cannot obtain its storage.
-  virtual long initialize();
+  /// -3 when the class cannot obtain its storage. Inline, so that create()
+  /// drops the call for the classes that need no such step.
+  virtual long initialize() { return NTevAsnValue::ASN_OK; }
 
   /// Allocates a T and runs its initialize(). Returns the object, or null with
   /// the code in `*code` (-3, or initialize's code; the object is released).

@@ -70,7 +70,7 @@ long CTevAsnOctetString::set_octets(const unsigned char* data, unsigned long len
     octets_.length = 0;
     return ASN_OK;
   }
-  if (!tev::fits_u32(length)) return ASN_E_OUT_OF_MEMORY;
+  // More than 32 bits of octets fail in assign, which cannot grow that far.
   return octets_.assign(data, length) ? ASN_OK : ASN_E_OUT_OF_MEMORY;
 }
 

@@ -1,7 +1,6 @@
 #include "octets/CTevOctetArray.h"
 
 #include <cstdlib>
-#include <cstring>
 
 bool CTevOctetArray::round_capacity(unsigned long n, std::uint32_t* rounded) {
   // Computed in 64 bits so that a request near 2^32 cannot wrap to a small block.
@@ -11,8 +10,9 @@ bool CTevOctetArray::round_capacity(unsigned long n, std::uint32_t* rounded) {
   return true;
 }
 
-bool CTevOctetArray::reserve(unsigned long n) {
-  if (n <= capacity) return true;
+bool CTevOctetArray::reserve(unsigned long n) { return n <= capacity || grow(n); }
+
+bool CTevOctetArray::grow(unsigned long n) {
   std::uint32_t rounded = 0;
   if (!round_capacity(n, &rounded)) return false;
   void* block = std::realloc(data, rounded);
@@ -26,15 +26,6 @@ unsigned long CTevOctetArray::push_back(unsigned char octet) {
   if (length == capacity && !reserve(static_cast<unsigned long>(capacity) + 1)) return 0;
   data[length++] = octet;
   return length;
-}
-
-bool CTevOctetArray::assign(const unsigned char* src, unsigned long n) {
-  if (n != 0) {
-    if (!reserve(n)) return false;
-    std::memmove(data, src, n);
-  }
-  length = static_cast<std::uint32_t>(n);
-  return true;
 }
 
 void CTevOctetArray::free_storage() {

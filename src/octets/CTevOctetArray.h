@@ -6,6 +6,8 @@
 #define TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 
 struct CTevOctetArray {
   unsigned char* data = nullptr;  ///< null until the first reservation
@@ -15,7 +17,7 @@ struct CTevOctetArray {
   CTevOctetArray() = default;
   CTevOctetArray(const CTevOctetArray&) = delete;
   CTevOctetArray& operator=(const CTevOctetArray&) = delete;
-  ~CTevOctetArray() { free_storage(); }
+  ~CTevOctetArray() { std::free(data); }
 
   /// The capacity a request of `n` octets grows the block to: the smallest
   /// multiple of 128 strictly above `n`. False when that does not fit 32 bits.
@@ -29,10 +31,35 @@ struct CTevOctetArray {
   unsigned long push_back(unsigned char octet);
   /// Replaces the content by `n` octets from `src` (which may point into the
   /// block). n = 0 empties the store without allocating. False when the block
-  /// could not grow; the store is then unchanged.
-  bool assign(const unsigned char* src, unsigned long n);
+  /// could not grow; the store is then unchanged. Inline, copying the sizes of
+  /// most values itself: for them a call to memmove costs more than the copy.
+  bool assign(const unsigned char* src, unsigned long n) {
+    if (n > capacity && !grow(n)) return false;
+    unsigned char* const to = data;  // read once: the copies below may alias it
+    if (n - 16 <= 16) {
+      // 16 to 32 octets as two overlapping blocks of sixteen, both read before
+      // either is written, so that `src` may lie in the block as for memmove.
+      struct Sixteen {
+        unsigned char octets[16];
+      };
+      Sixteen head;
+      Sixteen tail;
+      std::memcpy(&head, src, sizeof head);
+      std::memcpy(&tail, src + n - 16, sizeof tail);
+      std::memcpy(to, &head, sizeof head);
+      std::memcpy(to + n - 16, &tail, sizeof tail);
+    } else if (n != 0) {
+      std::memmove(to, src, n);
+    }
+    length = static_cast<std::uint32_t>(n);
+    return true;
+  }
   /// Frees the block; length and capacity become 0.
   void free_storage();
+
+ private:
+  // reserve() once the block is known to be too small.
+  bool grow(unsigned long n);
 };
 
 #endif  // TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H

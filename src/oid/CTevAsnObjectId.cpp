@@ -163,6 +163,18 @@ long CTevAsnObjectId::compare_text(const char* text, long* err) const {
 }
 
 long CTevAsnObjectId::compare(const ITevAsnObjectID* oid, long* err) const {
+  // peer()'s common case spelled out here, so that the class-id call of the
+  // other case (compare_foreign) costs this path no stack frame.
+  if (oid == nullptr || vtable_of(oid) != vtable_of(static_cast<const ITevAsnObjectID*>(this))) {
+    return compare_foreign(oid, err);
+  }
+  const auto* other = static_cast<const CTevAsnObjectId*>(oid);
+  tev::set_error(err, ASN_OK);
+  return tev::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
+                                other->store_.length());
+}
+
+long CTevAsnObjectId::compare_foreign(const ITevAsnObjectID* oid, long* err) const {
   const CTevAsnObjectId* other = peer(oid);
   if (other == nullptr) {
     tev::set_error(err, ASN_E_INVALID_ARGUMENT);

@@ -16,6 +16,7 @@
 
 #include "ITevAsnObjectID.h"
 #include "framework/CTevAsnValueBase.h"
+#include "framework/CTevBlock.h"
 #include "framework/ITevOidOctets.h"
 #include "oid/CTevOidStore.h"
 
@@ -122,6 +123,8 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
     std::memcpy(&table, object, sizeof table);
     return table;
   }
+  // compare() for null or an object of another class or copy of this code.
+  TEV_COLD_PATH long compare_foreign(const ITevAsnObjectID* oid, long* err) const;
   bool is_self(const ITevAsnValue* value) const {
     return value == static_cast<const ITevAsnValue*>(this);
   }

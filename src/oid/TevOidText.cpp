@@ -117,17 +117,12 @@ std::size_t oid_text_count(const char* text, std::size_t length) {
   return count;
 }
 
-long oid_text_relation(const char* a, std::size_t a_length, const char* b, std::size_t b_length) {
+long oid_text_relation_of_any(const char* a, std::size_t a_length, const char* b,
+                              std::size_t b_length) {
   const std::size_t common = a_length < b_length ? a_length : b_length;
   const std::size_t i = first_difference(a, b, common);
-  if (i < common) {
-    const auto ca = static_cast<signed char>(a[i]);
-    const auto cb = static_cast<signed char>(b[i]);
-    return ca < cb ? kRelationSortsFirst : kRelationSortsLast;
-  }
-  if (a_length == b_length) return kRelationEqual;
-  if (a_length == common) return b[common] == '.' ? kRelationAbove : kRelationSortsFirst;
-  return a[common] == '.' ? kRelationBelow : kRelationSortsLast;
+  if (i < common) return oid_relation_at_difference(a[i], b[i]);
+  return oid_relation_after_common(a, a_length, b, b_length, common);
 }
 
 long oid_read_sub_id(const char* p, unsigned long* value) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "octets/CTevOctetArray.h"
@@ -48,4 +49,20 @@ TEST(CTevOctetArray, GrowsInBlocksAndNeverShrinks) {
   EXPECT_TRUE(store.assign(big.data(), 1));
   EXPECT_EQ(store.length, 1U);
   EXPECT_EQ(store.capacity, 384U);
+}
+
+// assign from the store's own octets (a shift towards the start) copies as
+// memmove does, at every copy width.
+TEST(CTevOctetArray, AssignFromItsOwnOctetsCopiesLikeMemmove) {
+  unsigned char pattern[160];
+  for (unsigned i = 0; i < sizeof pattern; ++i) pattern[i] = static_cast<unsigned char>(i + 1);
+  for (const unsigned long n : {1UL, 8UL, 15UL, 16UL, 17UL, 24UL, 31UL, 32UL, 33UL, 100UL}) {
+    for (const unsigned long from : {1UL, 8UL, 15UL, 16UL, 40UL}) {
+      CTevOctetArray store;
+      ASSERT_TRUE(store.assign(pattern, n + from));
+      ASSERT_TRUE(store.assign(store.data + from, n));
+      EXPECT_EQ(store.length, n);
+      EXPECT_EQ(std::memcmp(store.data, pattern + from, n), 0) << n << " from " << from;
+    }
+  }
 }

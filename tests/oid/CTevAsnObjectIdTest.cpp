@@ -132,15 +132,24 @@ TEST(ObjectId, RelationCodesFollowCharacterOrderAndSeparators) {
 }
 
 // Long texts compared in blocks: a difference at any position, in either
-// direction and with a negative character, and a prefix cut at any separator.
+// direction and with a negative character, and a prefix cut anywhere; as text
+// and between two identifiers, each way round.
 TEST(ObjectId, RelationFindsTheFirstDifferenceAtAnyPosition) {
   std::string base = "1";
   for (int i = 2; base.size() < 40; ++i) base += "." + std::to_string(i);
+  const auto both_ways = [](const CTevAsnObjectId& self, const std::string& other, long expected) {
+    CTevAsnObjectId oid;
+    ASSERT_EQ(oid.set_text(other.c_str()), ASN_OK);
+    EXPECT_EQ(self.compare(&oid, nullptr), expected) << other;
+    constexpr long kSwapped[] = {0, 2, 1, 4, 3};
+    EXPECT_EQ(oid.compare(&self, nullptr), kSwapped[expected]) << other;
+  };
   for (std::size_t length = 1; length <= base.size(); ++length) {
     const std::string text = base.substr(0, length);
     CTevAsnObjectId self;
     ASSERT_EQ(self.set_text(text.c_str()), ASN_OK);
     EXPECT_EQ(self.compare_text(text.c_str(), nullptr), 0) << text;
+    both_ways(self, text, 0);
     for (std::size_t at = 0; at < length; ++at) {
       for (const char changed : {'\x80', '#', '~'}) {
         if (changed == text[at]) continue;
@@ -149,11 +158,12 @@ TEST(ObjectId, RelationFindsTheFirstDifferenceAtAnyPosition) {
         const long expected =
             static_cast<signed char>(text[at]) < static_cast<signed char>(changed) ? 3 : 4;
         EXPECT_EQ(self.compare_text(other.c_str(), nullptr), expected) << text << " at " << at;
+        both_ways(self, other, expected);
       }
-      if (text[at] == '.') {
-        EXPECT_EQ(self.compare_text(text.substr(0, at).c_str(), nullptr), 2)
-            << text << " at " << at;
-      }
+      const long cut = text[at] == '.' ? 2 : 4;
+      EXPECT_EQ(self.compare_text(text.substr(0, at).c_str(), nullptr), cut)
+          << text << " at " << at;
+      both_ways(self, text.substr(0, at), cut);
     }
   }
 }
