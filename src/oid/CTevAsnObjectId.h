@@ -16,7 +16,7 @@
 
 #include "ITevAsnObjectID.h"
 #include "framework/CTevAsnValueBase.h"
-#include "framework/CTevBlock.h"
+#include "framework/TevColdPath.h"
 #include "framework/ITevOidOctets.h"
 #include "oid/CTevOidStore.h"
 
