@@ -15,7 +15,9 @@ bool CTevOctetArray::reserve(unsigned long n) { return n <= capacity || grow(n);
 bool CTevOctetArray::grow(unsigned long n) {
   std::uint32_t rounded = 0;
   if (!round_capacity(n, &rounded)) return false;
-  void* block = std::realloc(data, rounded);
+  // The first block straight from malloc: realloc of null is the same, with
+  // a detour on every new value.
+  void* block = data == nullptr ? std::malloc(rounded) : std::realloc(data, rounded);
   if (block == nullptr) return false;
   data = static_cast<unsigned char*>(block);
   capacity = rounded;

@@ -1,7 +1,7 @@
 // CTevOctetArray: the growable octet store behind every octet-string value.
-// The block comes from realloc, grows in whole blocks of 128 octets and is
-// never shrunk; emptying a value only resets `length`. The block is freed when
-// the store is destroyed.
+// The block comes from malloc and realloc, grows in whole blocks of 128
+// octets and is never shrunk; emptying a value only resets `length`. The
+// block is freed when the store is destroyed.
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H
 
