@@ -41,28 +41,24 @@ char* write_digits(char* out, U value) {
   return end;
 }
 
-// Every octet value as a dot and its digits; only `length` of the four count.
-struct OctetText {
-  char chars[4];
-  std::uint32_t length;
-};
-struct OctetTexts {
-  OctetText entry[256];
-  OctetTexts() : entry() {
-    for (unsigned v = 0; v < 256; ++v) {
-      OctetText& t = entry[v];
-      std::uint32_t n = 0;
-      t.chars[n++] = '.';
-      if (v >= 100) t.chars[n++] = static_cast<char>('0' + v / 100);
-      if (v >= 10) t.chars[n++] = static_cast<char>('0' + v / 10 % 10);
-      t.chars[n++] = static_cast<char>('0' + v % 10);
-      t.length = n;
-    }
+constexpr OctetTable make_octet_table() {
+  OctetTable table{};
+  for (unsigned v = 0; v < 256; ++v) {
+    OctetText& t = table.entry[v];
+    std::uint32_t n = 0;
+    t.chars[n++] = '.';
+    if (v >= 100) t.chars[n++] = static_cast<char>('0' + v / 100);
+    if (v >= 10) t.chars[n++] = static_cast<char>('0' + v / 10 % 10);
+    t.chars[n++] = static_cast<char>('0' + v % 10);
+    t.length = n;
   }
-};
-const OctetTexts kOctetTexts;  // filled when the library loads
+  return table;
+}
 
 }  // namespace
+
+// Computed at compile time: no code runs when the library loads.
+constexpr OctetTable kOctetTable = make_octet_table();
 
 char* write_decimal(char* out, std::uint64_t value) {
   // 32-bit arithmetic where it suffices: the common case, and far cheaper on
@@ -72,16 +68,6 @@ char* write_decimal(char* out, std::uint64_t value) {
 }
 
 char* write_decimal(char* out, std::uint32_t value) { return write_digits(out, value); }
-
-char* write_dotted_octets(char* out, const unsigned char* octets, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
-    // Four bytes are copied; the caller's room of 4 * n covers them.
-    const OctetText& text = kOctetTexts.entry[octets[i]];
-    std::memcpy(out, text.chars, 4);
-    out += text.length;
-  }
-  return out;
-}
 
 std::size_t format_decimal(std::uint64_t value, char* out) {
   char* const end = write_decimal(out, value);

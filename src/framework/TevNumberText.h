@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace tev {
 
@@ -19,9 +20,28 @@ constexpr std::size_t kDecimalTextSize = 24;
 char* write_decimal(char* out, std::uint64_t value);
 char* write_decimal(char* out, std::uint32_t value);
 
+/// Every octet value as a dot and its digits; only `length` of the four count.
+struct OctetText {
+  char chars[4];
+  std::uint32_t length;
+};
+struct OctetTable {
+  OctetText entry[256];
+};
+extern const OctetTable kOctetTable;
+
 /// Writes each of `n` octets as a dot and its decimal digits (".192.168.1.10")
-/// and returns the position after the last digit: at most 4 * n characters.
-char* write_dotted_octets(char* out, const unsigned char* octets, std::size_t n);
+/// and returns the position after the last digit. Four bytes are stored per
+/// octet, so the room must be 4 * n characters. Inline: index encoding writes
+/// every octet value this way.
+inline char* write_dotted_octets(char* out, const unsigned char* octets, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const OctetText& text = kOctetTable.entry[octets[i]];
+    std::memcpy(out, text.chars, 4);
+    out += text.length;
+  }
+  return out;
+}
 
 /// Writes `value` in decimal into `out`, zero-terminated; returns the number of
 /// characters (without the terminator).

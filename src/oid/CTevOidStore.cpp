@@ -68,8 +68,17 @@ long CTevOidStore::append_sub_id(unsigned long value) {
   char* const out = room_for(11);
   if (out == nullptr) return ASN_E_OUT_OF_MEMORY;
   char* digits = out;
-  if (old_length != 0) *digits++ = '.';
-  const char* const end = tev::write_decimal(digits, static_cast<std::uint32_t>(value));
+  const char* end = nullptr;
+  if (value <= 0xFF && old_length != 0) {
+    // Octets and small numbers, the most common: the dot and the digits from
+    // a table.
+    const auto octet = static_cast<unsigned char>(value);
+    end = tev::write_dotted_octets(out, &octet, 1);
+    ++digits;
+  } else {
+    if (old_length != 0) *digits++ = '.';
+    end = tev::write_decimal(digits, static_cast<std::uint32_t>(value));
+  }
   set_length(old_length + static_cast<std::size_t>(end - out));
   const auto start = static_cast<std::size_t>(digits - text_.data());
   if (indexed_ && !index_.append(start, static_cast<std::uint32_t>(value))) forget_index();
