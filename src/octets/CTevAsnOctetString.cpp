@@ -177,8 +177,8 @@ long CTevAsnOctetString::decode_index(const ITevAsnObjectID* oid, long implied,
 }
 
 long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, const ITevOidOctets* ours,
-                                          long implied, unsigned long length,
-                                          std::uint32_t domain, std::uint32_t fixed) {
+                                          long implied, unsigned long length, std::uint32_t domain,
+                                          std::uint32_t fixed) {
   clear();
   unsigned long next = 0;
   long code = ASN_OK;

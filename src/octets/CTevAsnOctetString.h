@@ -63,8 +63,8 @@ class CTevAsnOctetString : public CTevAsnValueBase {
   // decode_index from the values an identifier of ours holds: true when the
   // index lies within them and decodes without error (the value then holds
   // it); false leaves the rest to the general path.
-  bool decode_known(TevSubIdRun run, long implied, unsigned long length,
-                    std::uint32_t domain, std::uint32_t fixed);
+  bool decode_known(TevSubIdRun run, long implied, unsigned long length, std::uint32_t domain,
+                    std::uint32_t fixed);
   // decode_index by one get_at per sub-identifier, or by read_octets of `ours`
   // when that is not null; reports every failure.
   TEV_COLD_PATH long decode_by_sub_id(const ITevAsnObjectID* oid, const ITevOidOctets* ours,
@@ -72,7 +72,6 @@ class CTevAsnOctetString : public CTevAsnValueBase {
                                       std::uint32_t fixed);
 
  protected:
-
   CTevOctetArray octets_;
 };
 

@@ -16,8 +16,8 @@
 
 #include "ITevAsnObjectID.h"
 #include "framework/CTevAsnValueBase.h"
-#include "framework/TevColdPath.h"
 #include "framework/ITevOidOctets.h"
+#include "framework/TevColdPath.h"
 #include "oid/CTevOidStore.h"
 
 class CTevAsnObjectId final : public ITevAsnObjectID,
