@@ -36,7 +36,7 @@ struct CTevOctetArray {
   bool assign(const unsigned char* src, unsigned long n) {
     if (n > capacity && !grow(n)) return false;
     unsigned char* const to = data;  // read once: the copies below may alias it
-    if (n - 16 <= 16) {
+    if (n >= 16 && n <= 32) {
       // 16 to 32 octets as two overlapping blocks of sixteen, both read before
       // either is written, so that `src` may lie in the block as for memmove.
       struct Sixteen {

@@ -33,7 +33,7 @@ class CTevOidIndex {
   /// Leading entries that hold their values (none is kUnread).
   std::size_t known() const { return known_; }
   /// The live entries.
-  const SubId* entries() const { return live_; }
+  const SubId* live_entries() const { return live_; }
   /// Whether the index has ever held storage (a value that gets read).
   bool has_storage() const { return entries_.capacity() != 0; }
 

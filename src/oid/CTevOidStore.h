@@ -48,7 +48,7 @@ class CTevOidStore {
     // is kept empty, so it knows no values.
     if (index < index_.known()) {
       if (err != nullptr) *err = NTevAsnValue::ASN_OK;
-      return index_.entries()[index].value;
+      return index_.live_entries()[index].value;
     }
     return get_at_from_text(index, err);
   }
@@ -56,7 +56,7 @@ class CTevOidStore {
   /// Counts fit 32 bits: a text holds at most kMaxTextLength characters.
   TevSubIdRun known_sub_ids() const {
     if (indexed_ || build_index()) {
-      return {index_.entries(), static_cast<std::uint32_t>(index_.known()),
+      return {index_.live_entries(), static_cast<std::uint32_t>(index_.known()),
               static_cast<std::uint32_t>(index_.size())};
     }
     return {nullptr, 0, static_cast<std::uint32_t>(count_by_scan())};
