@@ -98,6 +98,12 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
   }
   value_slots_ = static_cast<TevValueSlot*>(std::malloc(value_count_ * sizeof(TevValueSlot)));
   if (value_slots_ == nullptr) return ASN_E_OUT_OF_MEMORY;
+  bool quick = part_count_ < 64;
+  for (index = 0; index < part_count_ && quick; ++index) {
+    quick = parts_[index].shape == ETevIndexShape::kNumber ||
+            parts_[index].shape == ETevIndexShape::kInet;
+  }
+  if (quick) quick_plan_ = 1UL << part_count_;
   for (index = 0; index < part_count_; ++index) {
     const TevLayoutPart& part = parts_[index];
     TevValueSlot slot{static_cast<std::uint32_t>(index), static_cast<EAsnType>(part.pub.type),
@@ -117,9 +123,7 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
       default:
         break;
     }
-    if (part.shape != ETevIndexShape::kNumber && part.shape != ETevIndexShape::kInet) {
-      quick_ = false;
-    }
+    if (quick && part.shape == ETevIndexShape::kInet) quick_plan_ |= 1UL << index;
     value_slots_[part.pub.first_value] = slot;
     if (part.shape == ETevIndexShape::kInet) {
       value_slots_[part.pub.first_value + 1] = {slot.part, ASN_OCTET_STRING,
@@ -280,32 +284,30 @@ long CTevIndexLayout::decode_oid(const ITevAsnObjectID* oid, unsigned long start
 long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, unsigned long count,
                                   std::uint32_t column, CTevAsnBuffer* reason) const {
   // Rows of numbers and InetAddresses that decode cleanly are taken here,
-  // with no call and the row's arrays in locals; anything else starts again
-  // in decode_parts.
-  if (!quick_ || !row->has_octet_room(count)) {
+  // with no call and few values live in the loop; anything else starts
+  // again in decode_parts.
+  if (quick_plan_ == 0 || !row->has_octet_room(count)) {
     return decode_parts(row, subs, count, column, reason);
   }
-  CTevIndexRow::Slot* slots = row->slots();
-  unsigned char* octets = row->octets();
-  const TevLayoutPart* parts = parts_;
-  const unsigned long n = part_count_;
-  unsigned long pos = 0;
+  CTevIndexRow::Slot* slot = row->slots();
+  unsigned char* const octets = row->octets();
   std::uint32_t used = 0;
-  for (unsigned long i = 0; i < n; ++i) {
-    const unsigned long left = count - pos;
-    const std::uint32_t value = parts[i].pub.first_value;
-    if (left == 0) return decode_parts(row, subs, count, column, reason);
-    if (parts[i].shape == ETevIndexShape::kNumber) {
-      slots[value] = {subs[pos++], 1};
+  unsigned long pos = 0;
+  for (unsigned long plan = quick_plan_; plan != 1; plan >>= 1) {
+    if (pos == count) return decode_parts(row, subs, count, column, reason);
+    if ((plan & 1) == 0) {
+      *slot++ = {subs[pos++], 1};
       continue;
     }
+    const unsigned long left = count - pos;
     const std::uint32_t length = left >= 2 ? subs[pos + 1] : 0;
     if (left < 2 || !tev_inet_length_agrees(subs[pos], length) || length > left - 2 ||
         !tev_index_part::narrow_octets(subs + pos + 2, length, octets + used)) {
       return decode_parts(row, subs, count, column, reason);
     }
-    slots[value] = {subs[pos], 1};
-    slots[value + 1] = {used, length};
+    slot[0] = {subs[pos], 1};
+    slot[1] = {used, length};
+    slot += 2;
     used += length;
     pos += 2 + length;
   }

@@ -81,7 +81,10 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   unsigned long part_count_ = 0;
   TevValueSlot* value_slots_ = nullptr;
   unsigned long value_count_ = 0;
-  bool quick_ = true;  // only numbers and InetAddresses: decode_into's own loop
+  // A layout of fewer than 64 numbers and InetAddresses decodes in
+  // decode_into's own loop by this plan: bit i set when part i is an
+  // InetAddress, and a bit above the last part; 0 for other layouts.
+  unsigned long quick_plan_ = 0;
 };
 
 #endif  // TEVASNTABLE_CTEVINDEXLAYOUT_H
