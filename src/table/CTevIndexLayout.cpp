@@ -296,7 +296,7 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, 
   for (unsigned long plan = quick_plan_; plan != 1; plan >>= 1) {
     if (pos == count) return decode_parts(row, subs, count, column, reason);
     if ((plan & 1) == 0) {
-      *slot++ = {subs[pos++], 1};
+      (slot++)->hold(subs[pos++], 1);
       continue;
     }
     const unsigned long left = count - pos;
@@ -305,8 +305,8 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, 
         !tev_index_part::narrow_octets(subs + pos + 2, length, octets + used)) {
       return decode_parts(row, subs, count, column, reason);
     }
-    slot[0] = {subs[pos], 1};
-    slot[1] = {used, length};
+    slot[0].hold(subs[pos], 1);
+    slot[1].hold(used, length);
     slot += 2;
     used += length;
     pos += 2 + length;

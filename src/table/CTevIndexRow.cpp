@@ -14,14 +14,13 @@ CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
   const unsigned long n = layout->get_value_count();
   CTevIndexRow* row = new (std::nothrow) CTevIndexRow(layout, n);
   if (row != nullptr && n != 0) {
-    row->slots_ = static_cast<Slot*>(std::calloc(n, sizeof(Slot)));
-    row->cache_ = static_cast<Cached*>(std::malloc(n * sizeof(Cached)));
-    for (unsigned long i = 0; row->cache_ != nullptr && i < n; ++i) {
-      row->cache_[i] = {nullptr, 0, ETevValueForm::kNone};
+    row->slots_ = static_cast<Slot*>(std::malloc(n * sizeof(Slot)));
+    for (unsigned long i = 0; row->slots_ != nullptr && i < n; ++i) {
+      row->slots_[i] = {0, 0, nullptr, 0, ETevValueForm::kNone};
     }
     row->kinds_ = &layout->value_slot(0);
     // Octets have a block from the start, so that no value points at null.
-    if (row->slots_ == nullptr || row->cache_ == nullptr || row->grow_octets(1) != ASN_OK) {
+    if (row->slots_ == nullptr || row->grow_octets(1) != ASN_OK) {
       row->release();
       row = nullptr;
     }
@@ -31,12 +30,11 @@ CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
 }
 
 CTevIndexRow::~CTevIndexRow() {
-  if (cache_ != nullptr) {
+  if (slots_ != nullptr) {
     for (unsigned long i = 0; i < value_count_; ++i) {
-      if (cache_[i].value != nullptr) cache_[i].value->release();
+      if (slots_[i].value != nullptr) slots_[i].value->release();
     }
   }
-  std::free(cache_);
   std::free(slots_);
   std::free(octets_);
 }
@@ -55,24 +53,23 @@ long CTevIndexRow::grow_octets(unsigned long total) {
 }
 
 long CTevIndexRow::clear_fresh_marks() {
-  for (unsigned long i = 0; i < value_count_; ++i) cache_[i].decode = 0;
+  for (unsigned long i = 0; i < value_count_; ++i) slots_[i].decode = 0;
   decodes_ = 1;
   return ASN_OK;
 }
 
 long CTevIndexRow::refresh_value(unsigned long index) const {
-  Cached& cached = cache_[index];
-  if (cached.decode == decodes_) return ASN_OK;
+  Slot& slot = slots_[index];
+  if (slot.decode == decodes_) return ASN_OK;
   const TevValueSlot& kind = kinds_[index];
   long err = ASN_OK;
-  ITevAsnValue*& value = cached.value;
+  ITevAsnValue*& value = slot.value;
   if (value == nullptr) {
     value = kind.type == ASN_OBJECT_ID ? tev_create_asn_object_id(&err)
                                        : tev_create_asn_value(kind.type, &err);
     if (value == nullptr) return err;
-    if (kind.form != ETevValueForm::kOid) cached.quick = kind.form;
+    if (kind.form != ETevValueForm::kOid) slot.quick = kind.form;
   }
-  const Slot& slot = slots_[index];
   switch (kind.form) {
     case ETevValueForm::kSigned:
       err = value->set_long(static_cast<std::int32_t>(slot.at));
@@ -90,7 +87,7 @@ long CTevIndexRow::refresh_value(unsigned long index) const {
       err = ASN_E_NOT_SUPPORTED;
       break;
   }
-  if (err == ASN_OK) cached.decode = decodes_;
+  if (err == ASN_OK) slot.decode = decodes_;
   return err;
 }
 
@@ -108,19 +105,18 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
     tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
-  Cached& cached = cache_[index];
-  if (cached.decode != decodes_) {
-    const ETevValueForm form = cached.quick;
+  Slot& slot = slots_[index];
+  if (slot.decode != decodes_) {
+    const ETevValueForm form = slot.quick;
     if (form == ETevValueForm::kNone) {
       const long rc = refresh_value(index);
       tev_table_set_error(err, rc);
-      return rc == ASN_OK ? cached.value : nullptr;
+      return rc == ASN_OK ? slot.value : nullptr;
     }
     // Marked before the setter runs, so that little has to live across its
     // call; a refusal makes the value stale again.
-    cached.decode = decodes_;
-    ITevAsnValue* value = cached.value;
-    const Slot slot = slots_[index];
+    slot.decode = decodes_;
+    ITevAsnValue* value = slot.value;
     long rc = ASN_OK;
     if (form == ETevValueForm::kOctets) {
       rc = value->set_octets(octets_ + slot.at, slot.count);
@@ -130,13 +126,13 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
       rc = value->set_ulong(slot.at);
     }
     if (rc != ASN_OK) {
-      cached.decode = 0;
+      slot.decode = 0;
       tev_table_set_error(err, rc);
       return nullptr;
     }
   }
   tev_table_set_error(err, ASN_OK);
-  return cached.value;
+  return slot.value;
 }
 
 void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot,
@@ -209,7 +205,7 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
   long rc = refresh_value(index);
   if (rc != ASN_OK) return rc;
   CTevAsnBuffer core_text;
-  rc = cache_[index].value->to_text_into(&core_text);
+  rc = slots_[index].value->to_text_into(&core_text);
   if (rc != ASN_OK) return rc;
   unsigned long length = core_text.length();
   while (length != 0 && core_text.data()[length - 1] == '\0') --length;

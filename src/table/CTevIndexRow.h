@@ -37,11 +37,22 @@ class CTevIndexRow final : public ITevAsnIndexRow {
     sub_ids_.clear();
     return count <= octets_capacity_ ? NTevAsnValue::ASN_OK : grow_octets(count);
   }
-  // By the value's form (TevValueSlot): the number itself (count 1), or
-  // where its octets or sub-identifiers start and how many there are.
+  // One value. By its form (TevValueSlot): the number itself (count 1), or
+  // where its octets or sub-identifiers start and how many there are. Then,
+  // beside it so that get_value reads one place: the core's object made
+  // from it on first request, the decode it was last set from (0: none) and
+  // the form get_value sets in line (kNone until the object exists, and for
+  // the forms refresh_value sets).
   struct Slot {
     std::uint32_t at;
     std::uint32_t count;
+    ITevAsnValue* value;
+    std::uint32_t decode;
+    ETevValueForm quick;
+    void hold(std::uint32_t first, std::uint32_t n) {
+      at = first;
+      count = n;
+    }
   };
   /// Whether the octets of `count` sub-identifiers fit without growing; then
   /// a decode of only numbers and octets may fill slots() and octets()
@@ -51,15 +62,15 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   unsigned char* octets() { return octets_; }
   /// Where the next octet value's octets are to be written.
   unsigned char* octet_room() { return octets_ + octets_used_; }
-  void set_number(unsigned long value, std::uint32_t number) { slots_[value] = {number, 1}; }
+  void set_number(unsigned long value, std::uint32_t number) { slots_[value].hold(number, 1); }
   /// Value `value` is the `count` octets just written at octet_room().
   void take_octets(unsigned long value, std::uint32_t count) {
-    slots_[value] = {static_cast<std::uint32_t>(octets_used_), count};
+    slots_[value].hold(static_cast<std::uint32_t>(octets_used_), count);
     octets_used_ += count;
   }
   /// Value `value` is an identifier of these sub-identifiers; 0 or -3.
   long set_sub_ids(unsigned long value, const std::uint32_t* subs, std::uint32_t count) {
-    slots_[value] = {static_cast<std::uint32_t>(sub_ids_.count()), count};
+    slots_[value].hold(static_cast<std::uint32_t>(sub_ids_.count()), count);
     return sub_ids_.append(subs, count);
   }
   /// Makes the decoded values visible; 0.
@@ -82,15 +93,6 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   long append_value_text(CTevTextBuilder* out, unsigned long index, unsigned long flags) const;
 
  private:
-  // A value object, the decode it was last set from (0: none) and the form
-  // get_value sets in line (kNone until the object exists, and for the
-  // forms refresh_value sets).
-  struct Cached {
-    ITevAsnValue* value;
-    std::uint32_t decode;
-    ETevValueForm quick;
-  };
-
   CTevIndexRow(const CTevIndexLayout* layout, unsigned long value_count)
       : layout_(layout), value_count_(value_count) {}
   ~CTevIndexRow();
@@ -112,12 +114,12 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   unsigned char* octets_ = nullptr;
   unsigned long octets_used_ = 0;
   unsigned long octets_capacity_ = 0;
-  Slot* slots_ = nullptr;
+  // The value objects are a cache behind const operations (the text of
+  // address types comes from the core's objects): one row is used by one
+  // thread at a time.
+  mutable Slot* slots_ = nullptr;
   unsigned long count_ = 0;
   std::uint32_t column_ = 0;
-  // A cache behind const operations (the text of address types comes from
-  // the core's objects): one row is used by one thread at a time.
-  mutable Cached* cache_ = nullptr;
   std::uint32_t decodes_ = 1;        // decodes so far, from 1
   mutable CTevTextBuilder scratch_;  // to_text_into's line
 };
