@@ -291,7 +291,6 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, 
   }
   CTevIndexRow::Slot* slot = row->slots();
   unsigned char* const octets = row->octets();
-  std::uint32_t used = 0;
   unsigned long pos = 0;
   for (unsigned long plan = quick_plan_; plan != 1; plan >>= 1) {
     if (pos == count) return decode_parts(row, subs, count, column, reason);
@@ -302,13 +301,12 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, 
     const unsigned long left = count - pos;
     const std::uint32_t length = left >= 2 ? subs[pos + 1] : 0;
     if (left < 2 || !tev_inet_length_agrees(subs[pos], length) || length > left - 2 ||
-        !tev_index_part::narrow_octets(subs + pos + 2, length, octets + used)) {
+        !tev_index_part::narrow_octets(subs + pos + 2, length, octets + pos + 2)) {
       return decode_parts(row, subs, count, column, reason);
     }
     slot[0].hold(subs[pos], 1);
-    slot[1].hold(used, length);
+    slot[1].hold(static_cast<std::uint32_t>(pos + 2), length);
     slot += 2;
-    used += length;
     pos += 2 + length;
   }
   if (pos != count) return decode_parts(row, subs, count, column, reason);
@@ -347,7 +345,7 @@ long CTevIndexLayout::decode_part(CTevIndexRow* row, unsigned long index, const 
   unsigned long length = 0;
   unsigned long end = 0;
   long rc = CTevIndexPartCodec::measure<false>(part, subs, count, *pos, &start, &length, &end,
-                                               row->octet_room(), nullptr);
+                                               row->octets(), nullptr);
   if (rc != ASN_OK) {
     row->reset();
     CTevTextBuilder why;
@@ -362,7 +360,8 @@ long CTevIndexLayout::decode_part(CTevIndexRow* row, unsigned long index, const 
       break;
     case ETevIndexShape::kInet:
       row->set_number(value, subs[*pos]);
-      row->take_octets(value + 1, static_cast<std::uint32_t>(length));
+      row->take_octets(value + 1, static_cast<std::uint32_t>(start),
+                       static_cast<std::uint32_t>(length));
       break;
     case ETevIndexShape::kOid:
       rc = row->set_sub_ids(value, subs + start, static_cast<std::uint32_t>(length));
@@ -372,7 +371,8 @@ long CTevIndexLayout::decode_part(CTevIndexRow* row, unsigned long index, const 
       }
       break;
     default:
-      row->take_octets(value, static_cast<std::uint32_t>(length));
+      row->take_octets(value, static_cast<std::uint32_t>(start),
+                       static_cast<std::uint32_t>(length));
       break;
   }
   *pos = end;

@@ -1,6 +1,7 @@
 // CTevIndexRow: a decoded index. It keeps, per value, what the core's value
 // is made from: the number itself, the octets (narrowed while they were
-// checked) or, for identifiers, a copy of the sub-identifiers. The core's
+// checked, each at the position of its sub-identifier, so that no running
+// offset is kept) or, for identifiers, a copy of the sub-identifiers. The core's
 // value objects are made from that on first request and reused by later
 // decodes, so that decoding and printing a row allocate nothing.
 #ifndef TEVASNTABLE_CTEVINDEXROW_H
@@ -33,7 +34,6 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   /// 0 or -3.
   long begin(unsigned long count) {
     reset();
-    octets_used_ = 0;
     sub_ids_.clear();
     return count <= octets_capacity_ ? NTevAsnValue::ASN_OK : grow_octets(count);
   }
@@ -60,13 +60,10 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   bool has_octet_room(unsigned long count) const { return count <= octets_capacity_; }
   Slot* slots() { return slots_; }
   unsigned char* octets() { return octets_; }
-  /// Where the next octet value's octets are to be written.
-  unsigned char* octet_room() { return octets_ + octets_used_; }
   void set_number(unsigned long value, std::uint32_t number) { slots_[value].hold(number, 1); }
-  /// Value `value` is the `count` octets just written at octet_room().
-  void take_octets(unsigned long value, std::uint32_t count) {
-    slots_[value].hold(static_cast<std::uint32_t>(octets_used_), count);
-    octets_used_ += count;
+  /// Value `value` is the `count` octets written to octets() from `first`.
+  void take_octets(unsigned long value, std::uint32_t first, std::uint32_t count) {
+    slots_[value].hold(first, count);
   }
   /// Value `value` is an identifier of these sub-identifiers; 0 or -3.
   long set_sub_ids(unsigned long value, const std::uint32_t* subs, std::uint32_t count) {
@@ -111,8 +108,7 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   unsigned long value_count_;
   const TevValueSlot* kinds_ = nullptr;  // the layout's, one per value
   CTevSubIdArray sub_ids_;               // identifier values only
-  unsigned char* octets_ = nullptr;
-  unsigned long octets_used_ = 0;
+  unsigned char* octets_ = nullptr;      // by sub-identifier position
   unsigned long octets_capacity_ = 0;
   // The value objects are a cache behind const operations (the text of
   // address types comes from the core's objects): one row is used by one
