@@ -98,6 +98,12 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
   }
   value_slots_ = static_cast<TevValueSlot*>(std::malloc(value_count_ * sizeof(TevValueSlot)));
   if (value_slots_ == nullptr) return ASN_E_OUT_OF_MEMORY;
+  bool quick = part_count_ < 64;
+  for (index = 0; index < part_count_ && quick; ++index) {
+    quick = parts_[index].shape == ETevIndexShape::kNumber ||
+            parts_[index].shape == ETevIndexShape::kInet;
+  }
+  if (quick) quick_plan_ = 1UL << part_count_;
   for (index = 0; index < part_count_; ++index) {
     const TevLayoutPart& part = parts_[index];
     TevValueSlot slot{static_cast<std::uint32_t>(index), static_cast<EAsnType>(part.pub.type),
@@ -117,6 +123,7 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
       default:
         break;
     }
+    if (quick && part.shape == ETevIndexShape::kInet) quick_plan_ |= 1UL << index;
     value_slots_[part.pub.first_value] = slot;
     if (part.shape == ETevIndexShape::kInet) {
       value_slots_[part.pub.first_value + 1] = {slot.part, ASN_OCTET_STRING,
@@ -274,44 +281,101 @@ long CTevIndexLayout::decode_oid(const ITevAsnObjectID* oid, unsigned long start
   return decode(sub_ids.data() + start, sub_ids.count() - start, row, reason);
 }
 
-long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* sub_ids,
-                                  unsigned long count, std::uint32_t column,
-                                  CTevAsnBuffer* reason) const {
-  long rc = row->begin(sub_ids, count);
+long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, unsigned long count,
+                                  std::uint32_t column, CTevAsnBuffer* reason) const {
+  // Rows of numbers and InetAddresses that decode cleanly are taken here,
+  // with no call and few values live in the loop; anything else starts
+  // again in decode_parts.
+  if (quick_plan_ == 0 || !row->has_octet_room(count)) {
+    return decode_parts(row, subs, count, column, reason);
+  }
+  CTevIndexRow::Slot* slot = row->slots();
+  unsigned char* const octets = row->octets();
+  unsigned long pos = 0;
+  for (unsigned long plan = quick_plan_; plan != 1; plan >>= 1) {
+    if (pos == count) return decode_parts(row, subs, count, column, reason);
+    if ((plan & 1) == 0) {
+      (slot++)->hold(subs[pos++], 1);
+      continue;
+    }
+    const unsigned long left = count - pos;
+    const std::uint32_t length = left >= 2 ? subs[pos + 1] : 0;
+    if (left < 2 || !tev_inet_length_agrees(subs[pos], length) || length > left - 2 ||
+        !tev_index_part::narrow_octets(subs + pos + 2, length, octets + pos + 2)) {
+      return decode_parts(row, subs, count, column, reason);
+    }
+    slot[0].hold(subs[pos], 1);
+    slot[1].hold(static_cast<std::uint32_t>(pos + 2), length);
+    slot += 2;
+    pos += 2 + length;
+  }
+  if (pos != count) return decode_parts(row, subs, count, column, reason);
+  return row->finish(column);
+}
+
+long CTevIndexLayout::decode_parts(CTevIndexRow* row, const std::uint32_t* subs,
+                                   unsigned long count, std::uint32_t column,
+                                   CTevAsnBuffer* reason) const {
+  long rc = row->begin(count);
   if (rc != ASN_OK) return rc;
-  const std::uint32_t* subs = row->sub_ids();
   unsigned long pos = 0;
   for (unsigned long i = 0; i < part_count_; ++i) {
-    unsigned long start = 0;
-    unsigned long length = 0;
-    unsigned long end = 0;
-    rc = CTevIndexPartCodec::measure<false>(parts_[i], subs, count, pos, &start, &length, &end,
-                                            nullptr);
-    if (rc != ASN_OK) {
-      row->reset();
-      CTevTextBuilder why;
-      append_value_name(&why, i);
-      CTevIndexPartCodec::measure<true>(parts_[i], subs, count, pos, &start, &length, &end, &why);
-      return fail(rc, why, reason);
-    }
-    const std::uint32_t value = parts_[i].pub.first_value;
-    if (parts_[i].shape == ETevIndexShape::kInet) {
-      row->set_slot(value, static_cast<std::uint32_t>(pos), 1);
-      row->set_slot(value + 1, static_cast<std::uint32_t>(start),
-                    static_cast<std::uint32_t>(length));
-    } else {
-      row->set_slot(value, static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(length));
-    }
-    pos = end;
+    rc = decode_part(row, i, subs, count, &pos, reason);
+    if (rc != ASN_OK) return rc;
   }
-  if (pos != count) {
+  if (pos != count) return refuse_leftover(row, count - pos, reason);
+  return row->finish(column);
+}
+
+long CTevIndexLayout::refuse_leftover(CTevIndexRow* row, unsigned long left,
+                                      CTevAsnBuffer* reason) {
+  row->reset();
+  CTevTextBuilder why;
+  CTevIndexPartCodec::append_count(&why, left);
+  why.append_text(" left after the last index value");
+  return fail(ASN_E_INDEX_LEFTOVER, why, reason);
+}
+
+long CTevIndexLayout::decode_part(CTevIndexRow* row, unsigned long index, const std::uint32_t* subs,
+                                  unsigned long count, unsigned long* pos,
+                                  CTevAsnBuffer* reason) const {
+  const TevLayoutPart& part = parts_[index];
+  const std::uint32_t value = part.pub.first_value;
+  unsigned long start = 0;
+  unsigned long length = 0;
+  unsigned long end = 0;
+  long rc = CTevIndexPartCodec::measure<false>(part, subs, count, *pos, &start, &length, &end,
+                                               row->octets(), nullptr);
+  if (rc != ASN_OK) {
     row->reset();
     CTevTextBuilder why;
-    CTevIndexPartCodec::append_count(&why, count - pos);
-    why.append_text(" left after the last index value");
-    return fail(ASN_E_INDEX_LEFTOVER, why, reason);
+    append_value_name(&why, index);
+    CTevIndexPartCodec::measure<true>(part, subs, count, *pos, &start, &length, &end, nullptr,
+                                      &why);
+    return fail(rc, why, reason);
   }
-  row->finish(column);
+  switch (part.shape) {
+    case ETevIndexShape::kNumber:
+      row->set_number(value, subs[start]);
+      break;
+    case ETevIndexShape::kInet:
+      row->set_number(value, subs[*pos]);
+      row->take_octets(value + 1, static_cast<std::uint32_t>(start),
+                       static_cast<std::uint32_t>(length));
+      break;
+    case ETevIndexShape::kOid:
+      rc = row->set_sub_ids(value, subs + start, static_cast<std::uint32_t>(length));
+      if (rc != ASN_OK) {
+        row->reset();
+        return rc;
+      }
+      break;
+    default:
+      row->take_octets(value, static_cast<std::uint32_t>(start),
+                       static_cast<std::uint32_t>(length));
+      break;
+  }
+  *pos = end;
   return ASN_OK;
 }
 

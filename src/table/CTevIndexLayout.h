@@ -55,8 +55,8 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   const TevValueSlot& value_slot(unsigned long value) const { return value_slots_[value]; }
   /// Appends "value N (WORD): " for part `index`.
   void append_value_name(CTevTextBuilder* out, unsigned long index) const;
-  /// Decodes into `row` (made by this layout), which takes its copy of the
-  /// sub-identifiers first; the column is stored with the row.
+  /// Decodes into `row` (made by this layout), which keeps what its values
+  /// are made from; the column is stored with the row.
   long decode_into(CTevIndexRow* row, const std::uint32_t* sub_ids, unsigned long count,
                    std::uint32_t column, CTevAsnBuffer* reason) const;
 
@@ -66,12 +66,25 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   long parse(const char* text, unsigned long flags, CTevAsnBuffer* reason);
   long parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why);
   static long measure_from_library(TevLayoutPart* part);
+  // Any layout, any input: decodes part by part, explaining a refusal.
+  long decode_parts(CTevIndexRow* row, const std::uint32_t* sub_ids, unsigned long count,
+                    std::uint32_t column, CTevAsnBuffer* reason) const;
+  // Part `index` from `*pos` into `row`, moving `*pos` past it; a refusal
+  // empties the row and is explained in `reason`.
+  long decode_part(CTevIndexRow* row, unsigned long index, const std::uint32_t* subs,
+                   unsigned long count, unsigned long* pos, CTevAsnBuffer* reason) const;
+  // Out of line: the text it builds would otherwise weigh on every decode.
+  static long refuse_leftover(CTevIndexRow* row, unsigned long left, CTevAsnBuffer* reason);
 
   char* text_ = nullptr;
   TevLayoutPart* parts_ = nullptr;
   unsigned long part_count_ = 0;
   TevValueSlot* value_slots_ = nullptr;
   unsigned long value_count_ = 0;
+  // A layout of fewer than 64 numbers and InetAddresses decodes in
+  // decode_into's own loop by this plan: bit i set when part i is an
+  // InetAddress, and a bit above the last part; 0 for other layouts.
+  unsigned long quick_plan_ = 0;
 };
 
 #endif  // TEVASNTABLE_CTEVINDEXLAYOUT_H

@@ -18,11 +18,13 @@ class CTevIndexPartCodec final {
   /// Where `part` lies in `size` sub-identifiers from `at`: its content's
   /// first sub-identifier and count, and where the next part starts. The
   /// decoding loop runs it without words; only a failure runs it again with
-  /// kExplain to write the reason into `why`.
+  /// kExplain to write the reason into `why`. Given `octets` (room for
+  /// `size`), an octet-valued part's content is also written there as it is
+  /// checked, each octet at the position of its sub-identifier.
   template <bool kExplain>
   static long measure(const TevLayoutPart& part, const std::uint32_t* subs, unsigned long size,
                       unsigned long at, unsigned long* start, unsigned long* count,
-                      unsigned long* end, CTevTextBuilder* why);
+                      unsigned long* end, unsigned char* octets, CTevTextBuilder* why);
   /// Appends the values of `part` (from `values`) to `oid`; a refusal is
   /// explained in `why`.
   static long encode(const TevLayoutPart& part, ITevAsnValue* const* values, ITevAsnObjectID* oid,
@@ -35,10 +37,12 @@ namespace tev_index_part {
 
 using namespace NTevAsnValue;
 
-// `count` octets from `pos`: present, and each 0..255.
+// `count` octets from `pos`: present, and each 0..255; copied narrow to the
+// same positions of `out` unless it is null. The early exit keeps the loop scalar, which suits
+// the few octets of an index.
 template <bool kExplain>
 inline long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
-                         unsigned long count, CTevTextBuilder* why) {
+                         unsigned long count, unsigned char* out, CTevTextBuilder* why) {
   if (size - pos < count) {
     if (kExplain) {
       why->append_text("needs ");
@@ -49,17 +53,38 @@ inline long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsig
     }
     return ASN_E_INDEX_SHORT;
   }
-  for (unsigned long i = pos; i < pos + count; ++i) {
-    if (sub_ids[i] > 255) {
+  for (unsigned long i = 0; i < count; ++i) {
+    const std::uint32_t sub = sub_ids[pos + i];
+    if (sub > 255) {
       if (kExplain) {
         why->append_text("sub-identifier ");
-        why->append_decimal(sub_ids[i]);
+        why->append_decimal(sub);
         why->append_text(" is not an octet (0..255)");
       }
       return ASN_E_SUBID_RANGE;
     }
+    if (out != nullptr) out[pos + i] = static_cast<unsigned char>(sub);
   }
   return ASN_OK;
+}
+
+// Whether all `count` sub-identifiers are octets, copying them narrow to
+// `out` meanwhile; four at a time, as an address mostly has a multiple of
+// four octets.
+inline bool narrow_octets(const std::uint32_t* sub_ids, unsigned long count, unsigned char* out) {
+  const std::uint32_t* const end = sub_ids + count;
+  for (; end - sub_ids >= 4; sub_ids += 4, out += 4) {
+    if ((sub_ids[0] | sub_ids[1] | sub_ids[2] | sub_ids[3]) > 255) return false;
+    out[0] = static_cast<unsigned char>(sub_ids[0]);
+    out[1] = static_cast<unsigned char>(sub_ids[1]);
+    out[2] = static_cast<unsigned char>(sub_ids[2]);
+    out[3] = static_cast<unsigned char>(sub_ids[3]);
+  }
+  for (; sub_ids != end; ++sub_ids, ++out) {
+    if (*sub_ids > 255) return false;
+    *out = static_cast<unsigned char>(*sub_ids);
+  }
+  return true;
 }
 
 // A length prefix at `pos` that the rest can hold.
@@ -97,7 +122,7 @@ template <bool kExplain>
 inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::uint32_t* subs,
                                         unsigned long size, unsigned long at, unsigned long* start,
                                         unsigned long* count, unsigned long* end,
-                                        CTevTextBuilder* why) {
+                                        unsigned char* octets, CTevTextBuilder* why) {
   using namespace NTevAsnValue;
   const unsigned long left = size - at;
   if (part.shape == ETevIndexShape::kNumber && left != 0) {
@@ -131,12 +156,12 @@ inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::ui
         ++first;
       }
       if (rc == ASN_OK && part.shape == ETevIndexShape::kOctets) {
-        rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, why);
+        rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, octets, why);
       }
       break;
     case ETevIndexShape::kFixed:
       length = part.octets;
-      rc = tev_index_part::check_octets<kExplain>(subs, size, at, length, why);
+      rc = tev_index_part::check_octets<kExplain>(subs, size, at, length, octets, why);
       break;
     case ETevIndexShape::kTransport:
       if (subs[at] != part.domain) {
@@ -160,7 +185,7 @@ inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::ui
         ++first;
       }
       length = part.octets;
-      rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, why);
+      rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, octets, why);
       break;
     case ETevIndexShape::kInet: {
       // The type and the length are checked together, then the octets.
@@ -180,7 +205,9 @@ inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::ui
       rc = tev_index_part::read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length,
                                                  why);
       first = at + 2;
-      if (rc == ASN_OK) rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, why);
+      if (rc == ASN_OK) {
+        rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, octets, why);
+      }
       break;
     }
     case ETevIndexShape::kNumber:

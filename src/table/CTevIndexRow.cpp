@@ -11,13 +11,16 @@
 using namespace NTevAsnValue;
 
 CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
-  CTevIndexRow* row = new (std::nothrow) CTevIndexRow(layout);
   const unsigned long n = layout->get_value_count();
+  CTevIndexRow* row = new (std::nothrow) CTevIndexRow(layout, n);
   if (row != nullptr && n != 0) {
-    row->slots_ = static_cast<Slot*>(std::calloc(n, sizeof(Slot)));
-    row->values_ = new (std::nothrow) ITevAsnValue*[n]();
-    row->fresh_ = static_cast<std::uint32_t*>(std::calloc(n, sizeof(std::uint32_t)));
-    if (row->slots_ == nullptr || row->values_ == nullptr || row->fresh_ == nullptr) {
+    row->slots_ = static_cast<Slot*>(std::malloc(n * sizeof(Slot)));
+    for (unsigned long i = 0; row->slots_ != nullptr && i < n; ++i) {
+      row->slots_[i] = {0, 0, nullptr, 0, ETevValueForm::kNone};
+    }
+    row->kinds_ = &layout->value_slot(0);
+    // Octets have a block from the start, so that no value points at null.
+    if (row->slots_ == nullptr || row->grow_octets(1) != ASN_OK) {
       row->release();
       row = nullptr;
     }
@@ -27,89 +30,65 @@ CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
 }
 
 CTevIndexRow::~CTevIndexRow() {
-  if (values_ != nullptr) {
-    for (unsigned long i = 0; i < layout_->get_value_count(); ++i) {
-      if (values_[i] != nullptr) values_[i]->release();
+  if (slots_ != nullptr) {
+    for (unsigned long i = 0; i < value_count_; ++i) {
+      if (slots_[i].value != nullptr) slots_[i].value->release();
     }
   }
-  delete[] values_;
-  std::free(fresh_);
   std::free(slots_);
+  std::free(octets_);
 }
 
 void CTevIndexRow::release() { delete this; }
 
-long CTevIndexRow::begin(const std::uint32_t* sub_ids, unsigned long count) {
-  reset();
-  return sub_ids_.assign(sub_ids, count);
+long CTevIndexRow::grow_octets(unsigned long total) {
+  if (total > 0x3FFFFFFFUL) return ASN_E_OUT_OF_MEMORY;
+  unsigned long wanted = octets_capacity_ < 64 ? 64 : octets_capacity_ * 2;
+  if (wanted < total) wanted = total;
+  auto* grown = static_cast<unsigned char*>(std::realloc(octets_, wanted));
+  if (grown == nullptr) return ASN_E_OUT_OF_MEMORY;
+  octets_ = grown;
+  octets_capacity_ = wanted;
+  return ASN_OK;
 }
 
-void CTevIndexRow::finish(std::uint32_t column) {
-  count_ = layout_->get_value_count();
-  column_ = column;
-  // A new decode makes every value stale at once; at the (distant) wrap of
-  // the counter the marks are cleared so that none matches by accident.
-  ++decodes_;
-  // cppcheck-suppress knownConditionTrueFalse ; true after 2^32 decodes
-  if (decodes_ == 0) {
-    for (unsigned long i = 0; i < count_; ++i) fresh_[i] = 0;
-    decodes_ = 1;
-  }
-}
-
-void CTevIndexRow::reset() {
-  count_ = 0;
-  column_ = 0;
+long CTevIndexRow::clear_fresh_marks() {
+  for (unsigned long i = 0; i < value_count_; ++i) slots_[i].decode = 0;
+  decodes_ = 1;
+  return ASN_OK;
 }
 
 long CTevIndexRow::refresh_value(unsigned long index) const {
-  if (fresh_[index] == decodes_) return ASN_OK;
-  const TevValueSlot& kind = layout_->value_slot(index);
+  Slot& slot = slots_[index];
+  if (slot.decode == decodes_) return ASN_OK;
+  const TevValueSlot& kind = kinds_[index];
   long err = ASN_OK;
-  ITevAsnValue*& value = values_[index];
+  ITevAsnValue*& value = slot.value;
   if (value == nullptr) {
     value = kind.type == ASN_OBJECT_ID ? tev_create_asn_object_id(&err)
                                        : tev_create_asn_value(kind.type, &err);
     if (value == nullptr) return err;
+    if (kind.form != ETevValueForm::kOid) slot.quick = kind.form;
   }
-  const Slot& slot = slots_[index];
-  const std::uint32_t* subs = sub_ids_.data() + slot.start;
   switch (kind.form) {
     case ETevValueForm::kSigned:
-      err = value->set_long(static_cast<std::int32_t>(subs[0]));
+      err = value->set_long(static_cast<std::int32_t>(slot.at));
       break;
     case ETevValueForm::kUnsigned:
-      err = value->set_ulong(subs[0]);
+      err = value->set_ulong(slot.at);
       break;
-    case ETevValueForm::kOctets: {
-      unsigned char octets[64];
-      if (slot.count > sizeof octets) {
-        err = set_long_octets_of(value, subs, slot.count);
-        break;
-      }
-      for (std::uint32_t i = 0; i < slot.count; ++i) {
-        octets[i] = static_cast<unsigned char>(subs[i]);
-      }
-      err = value->set_octets(octets, slot.count);
+    case ETevValueForm::kOctets:
+      err = value->set_octets(octets_ + slot.at, slot.count);
       break;
-    }
     case ETevValueForm::kOid:
-      err = set_sub_ids_of(value, subs, slot.count);
+      err = set_sub_ids_of(value, sub_ids_.data() + slot.at, slot.count);
       break;
     case ETevValueForm::kNone:
       err = ASN_E_NOT_SUPPORTED;
       break;
   }
-  if (err == ASN_OK) fresh_[index] = decodes_;
+  if (err == ASN_OK) slot.decode = decodes_;
   return err;
-}
-
-long CTevIndexRow::set_long_octets_of(ITevAsnValue* value, const std::uint32_t* subs,
-                                      std::uint32_t count) const {
-  long_octets_.clear();
-  for (std::uint32_t i = 0; i < count; ++i) long_octets_.append_char(static_cast<char>(subs[i]));
-  if (long_octets_.status() != ASN_OK) return long_octets_.status();
-  return value->set_octets(reinterpret_cast<const unsigned char*>(long_octets_.data()), count);
 }
 
 long CTevIndexRow::set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs,
@@ -126,31 +105,56 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
     tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
-  const long rc = refresh_value(index);
-  tev_table_set_error(err, rc);
-  return rc == ASN_OK ? values_[index] : nullptr;
+  Slot& slot = slots_[index];
+  if (slot.decode != decodes_) {
+    const ETevValueForm form = slot.quick;
+    if (form == ETevValueForm::kNone) {
+      const long rc = refresh_value(index);
+      tev_table_set_error(err, rc);
+      return rc == ASN_OK ? slot.value : nullptr;
+    }
+    // Marked before the setter runs, so that little has to live across its
+    // call; a refusal makes the value stale again.
+    slot.decode = decodes_;
+    ITevAsnValue* value = slot.value;
+    long rc = ASN_OK;
+    if (form == ETevValueForm::kOctets) {
+      rc = value->set_octets(octets_ + slot.at, slot.count);
+    } else if (form == ETevValueForm::kSigned) {
+      rc = value->set_long(static_cast<std::int32_t>(slot.at));
+    } else {
+      rc = value->set_ulong(slot.at);
+    }
+    if (rc != ASN_OK) {
+      slot.decode = 0;
+      tev_table_set_error(err, rc);
+      return nullptr;
+    }
+  }
+  tev_table_set_error(err, ASN_OK);
+  return slot.value;
 }
 
 void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot,
                                  unsigned long flags) const {
-  const std::uint32_t* subs = sub_ids_.data() + slot.start;
+  const unsigned char* octets = octets_ + slot.at;
   bool hex = (flags & TEV_ROW_HEX_OCTETS) != 0;
   if (!hex && (flags & TEV_ROW_TEXT_OCTETS) == 0) {
     for (std::uint32_t i = 0; i < slot.count; ++i) {
-      if (subs[i] < 0x20 || subs[i] > 0x7E) {
+      if (octets[i] < 0x20 || octets[i] > 0x7E) {
         hex = true;
         break;
       }
     }
   }
   if (!hex) {
-    for (std::uint32_t i = 0; i < slot.count; ++i) out->append_char(static_cast<char>(subs[i]));
+    out->append(octets, slot.count);
     return;
   }
   static const char kDigits[] = "0123456789abcdef";
   for (std::uint32_t i = 0; i < slot.count; ++i) {
     if (i != 0) out->append_char(':');
-    const char pair[2] = {kDigits[subs[i] >> 4], kDigits[subs[i] & 0x0F]};
+    const char pair[2] = {kDigits[octets[i] >> 4], kDigits[octets[i] & 0x0F]};
     out->append(pair, 2);
   }
 }
@@ -159,40 +163,37 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
                                      unsigned long flags) const {
   const TevLayoutPart& part = layout_->part_at(layout_->value_slot(index).part);
   const Slot& slot = slots_[index];
-  const std::uint32_t* subs = sub_ids_.data() + slot.start;
   switch (part.shape) {
     case ETevIndexShape::kNumber:
       if (part.pub.type == ASN_INTEGER) {
-        out->append_signed(static_cast<std::int32_t>(subs[0]));
+        out->append_signed(static_cast<std::int32_t>(slot.at));
       } else {
-        out->append_decimal(subs[0]);
+        out->append_decimal(slot.at);
       }
       return ASN_OK;
     case ETevIndexShape::kOctets:
       append_octets(out, slot, part.octets_as_hex ? TEV_ROW_HEX_OCTETS : flags);
       return ASN_OK;
     case ETevIndexShape::kOid:
-      out->append_dotted(subs, slot.count);
+      out->append_dotted(sub_ids_.data() + slot.at, slot.count);
       return ASN_OK;
-    case ETevIndexShape::kInet: {
+    case ETevIndexShape::kInet:
       if (index == part.pub.first_value) {
-        out->append_text(tev_inet_address_type_name(subs[0]));
+        out->append_text(tev_inet_address_type_name(slot.at));
         return ASN_OK;
       }
-      const std::uint32_t type = sub_ids_.data()[slots_[index - 1].start];
-      unsigned char octets[kTevInetMaxOctets];
-      for (std::uint32_t i = 0; i < slot.count; ++i)
-        octets[i] = static_cast<unsigned char>(subs[i]);
-      tev_inet_append_text(out, type, octets, slot.count);
+      tev_inet_append_text(out, slots_[index - 1].at, octets_ + slot.at, slot.count);
       return ASN_OK;
-    }
     case ETevIndexShape::kFixed:
       if (part.pub.kind == TEV_INDEX_FIXED) {
         append_octets(out, slot, flags);
         return ASN_OK;
       }
       if (part.pub.kind == TEV_INDEX_IP_ADDRESS) {
-        out->append_dotted(subs, slot.count);
+        for (std::uint32_t i = 0; i < slot.count; ++i) {
+          if (i != 0) out->append_char('.');
+          out->append_decimal(octets_[slot.at + i]);
+        }
         return ASN_OK;
       }
       break;
@@ -204,7 +205,7 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
   long rc = refresh_value(index);
   if (rc != ASN_OK) return rc;
   CTevAsnBuffer core_text;
-  rc = values_[index]->to_text_into(&core_text);
+  rc = slots_[index].value->to_text_into(&core_text);
   if (rc != ASN_OK) return rc;
   unsigned long length = core_text.length();
   while (length != 0 && core_text.data()[length - 1] == '\0') --length;

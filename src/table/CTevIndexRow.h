@@ -1,5 +1,7 @@
-// CTevIndexRow: a decoded index. It keeps its own copy of the index's
-// sub-identifiers and, per value, where the value lies in them; the core's
+// CTevIndexRow: a decoded index. It keeps, per value, what the core's value
+// is made from: the number itself, the octets (narrowed while they were
+// checked, each at the position of its sub-identifier, so that no running
+// offset is kept) or, for identifiers, a copy of the sub-identifiers. The core's
 // value objects are made from that on first request and reused by later
 // decodes, so that decoding and printing a row allocate nothing.
 #ifndef TEVASNTABLE_CTEVINDEXROW_H
@@ -8,10 +10,9 @@
 #include <cstdint>
 
 #include "TevAsnTable.h"
+#include "table/CTevIndexLayout.h"
 #include "table/CTevSubIdArray.h"
 #include "table/CTevTextBuilder.h"
-
-class CTevIndexLayout;
 
 class CTevIndexRow final : public ITevAsnIndexRow {
  public:
@@ -29,33 +30,73 @@ class CTevIndexRow final : public ITevAsnIndexRow {
 
   // Used by the layout while it decodes.
   const CTevIndexLayout* layout() const { return layout_; }
-  /// Empties the row and takes a copy of the sub-identifiers; 0 or -3.
-  long begin(const std::uint32_t* sub_ids, unsigned long count);
-  const std::uint32_t* sub_ids() const { return sub_ids_.data(); }
-  unsigned long sub_id_count() const { return sub_ids_.count(); }
-  void set_slot(unsigned long value, std::uint32_t start, std::uint32_t count) {
-    slots_[value] = {start, count};
+  /// Empties the row with room for the octets of `count` sub-identifiers;
+  /// 0 or -3.
+  long begin(unsigned long count) {
+    reset();
+    sub_ids_.clear();
+    return count <= octets_capacity_ ? NTevAsnValue::ASN_OK : grow_octets(count);
   }
-  /// Makes the decoded values visible.
-  void finish(std::uint32_t column);
+  // One value. By its form (TevValueSlot): the number itself (count 1), or
+  // where its octets or sub-identifiers start and how many there are. Then,
+  // beside it so that get_value reads one place: the core's object made
+  // from it on first request, the decode it was last set from (0: none) and
+  // the form get_value sets in line (kNone until the object exists, and for
+  // the forms refresh_value sets).
+  struct Slot {
+    std::uint32_t at;
+    std::uint32_t count;
+    ITevAsnValue* value;
+    std::uint32_t decode;
+    ETevValueForm quick;
+    void hold(std::uint32_t first, std::uint32_t n) {
+      at = first;
+      count = n;
+    }
+  };
+  /// Whether the octets of `count` sub-identifiers fit without growing; then
+  /// a decode of only numbers and octets may fill slots() and octets()
+  /// directly (no begin) and finish.
+  bool has_octet_room(unsigned long count) const { return count <= octets_capacity_; }
+  Slot* slots() { return slots_; }
+  unsigned char* octets() { return octets_; }
+  void set_number(unsigned long value, std::uint32_t number) { slots_[value].hold(number, 1); }
+  /// Value `value` is the `count` octets written to octets() from `first`.
+  void take_octets(unsigned long value, std::uint32_t first, std::uint32_t count) {
+    slots_[value].hold(first, count);
+  }
+  /// Value `value` is an identifier of these sub-identifiers; 0 or -3.
+  long set_sub_ids(unsigned long value, const std::uint32_t* subs, std::uint32_t count) {
+    slots_[value].hold(static_cast<std::uint32_t>(sub_ids_.count()), count);
+    return sub_ids_.append(subs, count);
+  }
+  /// Makes the decoded values visible; 0.
+  long finish(std::uint32_t column) {
+    count_ = value_count_;
+    column_ = column;
+    // A new decode makes every value stale at once; at the (distant) wrap of
+    // the counter the marks are cleared so that none matches by accident.
+    // cppcheck-suppress knownConditionTrueFalse ; true after 2^32 decodes
+    if (++decodes_ == 0) return clear_fresh_marks();
+    return NTevAsnValue::ASN_OK;
+  }
   /// Leaves the row empty (after a failed decode).
-  void reset();
+  void reset() {
+    count_ = 0;
+    column_ = 0;
+  }
 
   /// Appends value `index`'s text (see value_text_into); 0 or the core's code.
   long append_value_text(CTevTextBuilder* out, unsigned long index, unsigned long flags) const;
 
  private:
-  struct Slot {
-    std::uint32_t start;  // first sub-identifier of the value's content
-    std::uint32_t count;  // sub-identifiers of its content
-  };
-
-  explicit CTevIndexRow(const CTevIndexLayout* layout) : layout_(layout) {}
+  CTevIndexRow(const CTevIndexLayout* layout, unsigned long value_count)
+      : layout_(layout), value_count_(value_count) {}
   ~CTevIndexRow();
+  long grow_octets(unsigned long total);
+  long clear_fresh_marks();  // 0
   // Brings the cached value object of `index` up to date with the slot.
   long refresh_value(unsigned long index) const;
-  long set_long_octets_of(ITevAsnValue* value, const std::uint32_t* subs,
-                          std::uint32_t count) const;
   static long set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs, std::uint32_t count);
   // Octets as text or hex pairs: `flags` (TEV_ROW_*_OCTETS) choose, else
   // text when every octet is printable ASCII.
@@ -64,17 +105,19 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   long build_text(unsigned long flags) const;
 
   const CTevIndexLayout* layout_;
-  CTevSubIdArray sub_ids_;
-  Slot* slots_ = nullptr;
+  unsigned long value_count_;
+  const TevValueSlot* kinds_ = nullptr;  // the layout's, one per value
+  CTevSubIdArray sub_ids_;               // identifier values only
+  unsigned char* octets_ = nullptr;      // by sub-identifier position
+  unsigned long octets_capacity_ = 0;
+  // The value objects are a cache behind const operations (the text of
+  // address types comes from the core's objects): one row is used by one
+  // thread at a time.
+  mutable Slot* slots_ = nullptr;
   unsigned long count_ = 0;
   std::uint32_t column_ = 0;
-  // A cache behind const operations (the text of address types comes from
-  // the core's objects): one row is used by one thread at a time.
-  mutable ITevAsnValue** values_ = nullptr;
-  mutable std::uint32_t* fresh_ = nullptr;  // the decode a cached value belongs to
-  std::uint32_t decodes_ = 1;               // decodes so far (0 marks a value never made)
-  mutable CTevTextBuilder scratch_;         // to_text_into's line
-  mutable CTevTextBuilder long_octets_;     // octets of a long value on their way to the core
+  std::uint32_t decodes_ = 1;        // decodes so far, from 1
+  mutable CTevTextBuilder scratch_;  // to_text_into's line
 };
 
 #endif  // TEVASNTABLE_CTEVINDEXROW_H

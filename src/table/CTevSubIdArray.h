@@ -28,6 +28,15 @@ class CTevSubIdArray final {
     count_ = count;
     return NTevAsnValue::ASN_OK;
   }
+  /// Adds `count` sub-identifiers; 0 or -3 (content unchanged).
+  long append(const std::uint32_t* sub_ids, unsigned long count) {
+    if (count_ + count > capacity_ && !reserve(count_ + count)) {
+      return NTevAsnValue::ASN_E_OUT_OF_MEMORY;
+    }
+    if (count != 0) std::memcpy(data_ + count_, sub_ids, count * sizeof(std::uint32_t));
+    count_ += count;
+    return NTevAsnValue::ASN_OK;
+  }
   /// Adds one sub-identifier; 0 or -3 (content unchanged).
   long push(std::uint32_t value);
   /// Replaces the content with the sub-identifiers of `oid` (its get_count

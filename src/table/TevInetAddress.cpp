@@ -18,7 +18,7 @@ struct InetType {
   const char* length_words;
 };
 
-const InetType kInetTypes[] = {
+constexpr InetType kInetTypes[] = {
     {TEV_INET_UNKNOWN, "unknown", 0, "no octets"},
     {TEV_INET_IPV4, "ipv4", 4, "4 octets"},
     {TEV_INET_IPV6, "ipv6", 16, "16 octets"},
@@ -26,6 +26,19 @@ const InetType kInetTypes[] = {
     {TEV_INET_IPV6Z, "ipv6z", 20, "20 octets (16 of address, 4 of zone index)"},
     {TEV_INET_DNS, "dns", kTevInetMaxOctets, "1 to 255 octets"},
 };
+
+// The names and words here, the lengths in tev_inet_length_agrees: both
+// must know the same types with the same lengths.
+constexpr bool types_agree() {
+  for (const InetType& type : kInetTypes) {
+    if (!tev_inet_length_agrees(type.number, type.length) ||
+        tev_inet_length_agrees(type.number, type.length + 1)) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(types_agree(), "kInetTypes and tev_inet_length_agrees disagree");
 
 const InetType* find_type(std::uint32_t number) {
   const InetType* end = kInetTypes + sizeof kInetTypes / sizeof kInetTypes[0];
@@ -49,13 +62,6 @@ void append_ipv4(CTevTextBuilder* out, const unsigned char* octets) {
 }  // namespace
 
 bool tev_inet_type_known(std::uint32_t type) { return find_type(type) != nullptr; }
-
-bool tev_inet_length_agrees(std::uint32_t type, unsigned long length) {
-  const InetType* known = find_type(type);
-  if (known == nullptr) return false;
-  if (type == TEV_INET_DNS) return length >= 1 && length <= known->length;
-  return length == known->length;
-}
 
 void tev_inet_append_mismatch(CTevTextBuilder* out, std::uint32_t type, unsigned long length) {
   const InetType* known = find_type(type);

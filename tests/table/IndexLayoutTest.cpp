@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TevAsnTable.h"
@@ -231,6 +232,69 @@ TEST(IndexLayout, RefusesIndexesThatDoNotDecodeExactly) {
         c.code);
     EXPECT_NE(text_of(reason).find(c.reason), std::string::npos) << text_of(reason);
     EXPECT_EQ(row->get_count(), 0UL);  // nothing half-decoded is left
+  }
+}
+
+// One row through many decodes: each holds exactly the latest index, values
+// changed by the caller are set again, and a refusal leaves nothing behind.
+TEST(IndexLayout, ReusedRowHoldsOnlyTheLatestDecode) {
+  std::string long_dns = "16.70";
+  for (int i = 0; i < 70; ++i) long_dns += ".97";
+  const std::string long_row = "5\tdns\t" + std::string(70, 'a');
+  const struct {
+    const char* layout;
+    std::vector<std::pair<std::string, const char*>> decodes;  // index, row text (null: refused)
+  } cases[] = {
+      {"integer inetaddress",
+       {{"17.1.4.192.168.1.10", "17\tipv4\t192.168.1.10"},
+        {"5." + long_dns, long_row.c_str()},
+        {"6.1.4.1.2", nullptr},
+        {"6.1.4.1.2.3.4.5", nullptr},
+        {"4294967295.0.0", "-1\tunknown\t"},
+        {"9.2.16.254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1", "9\tipv6\tfe80::1"}}},
+      {"integer oid",
+       {{"1.3.1.2.3", "1\t1.2.3"}, {"2.2.9.9", "2\t9.9"}, {"3.4.1", nullptr}, {"4.1.7", "4\t7"}}},
+      {"octets ipaddress",
+       {{"3.97.98.99.10.0.0.1", "abc\t10.0.0.1"}, {"1.120.1.2.3.4", "x\t1.2.3.4"}}},
+  };
+  for (const auto& c : cases) {
+    Layout layout = make_layout(c.layout);
+    ASSERT_NE(layout, nullptr);
+    Row row(layout->create_row(nullptr));
+    for (const auto& d : c.decodes) {
+      SCOPED_TRACE(std::string(c.layout) + " / " + d.first);
+      const std::vector<std::uint32_t> index = sub_ids(d.first.c_str());
+      const long rc = layout->decode(index.data(), static_cast<unsigned long>(index.size()),
+                                     row.get(), nullptr);
+      if (d.second == nullptr) {
+        EXPECT_NE(rc, ASN_OK);
+        EXPECT_EQ(row->get_count(), 0UL);
+        EXPECT_EQ(row->get_value(0, nullptr), nullptr);
+        continue;
+      }
+      ASSERT_EQ(rc, ASN_OK);
+      CTevAsnBuffer text;
+      ASSERT_EQ(row->to_text_into(&text, 0), ASN_OK);
+      EXPECT_EQ(text_of(text), d.second);
+      std::vector<ITevAsnValue*> values;
+      for (unsigned long i = 0; i < row->get_count(); ++i)
+        values.push_back(row->get_value(i, nullptr));
+      TevAsnObjectIdPtr oid(tev_create_asn_object_id(nullptr));
+      ASSERT_EQ(layout->encode(values.data(), static_cast<unsigned long>(values.size()), oid.get(),
+                               nullptr),
+                ASN_OK);
+      EXPECT_EQ(tev_text(oid.get()).value, d.first);
+      // Spoiled values must not survive into the next decode.
+      for (ITevAsnValue* value : values) {
+        if (value->query_object_id() != nullptr) {
+          value->query_object_id()->append_sub_id(99);
+        } else if (value->get_type() == ASN_INTEGER) {
+          value->set_long(99);
+        } else {
+          value->set_octets(reinterpret_cast<const unsigned char*>("zzzz"), 4);
+        }
+      }
+    }
   }
 }
 
