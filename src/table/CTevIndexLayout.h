@@ -57,7 +57,7 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   void append_value_name(CTevTextBuilder* out, unsigned long index) const;
   /// Decodes into `row` (made by this layout), which keeps what its values
   /// are made from; the column is stored with the row.
-  long decode_into(CTevIndexRow* row, const std::uint32_t* sub_ids, unsigned long count,
+  long decode_into(CTevIndexRow* row, const std::uint32_t* subs, unsigned long count,
                    std::uint32_t column, CTevAsnBuffer* reason) const;
 
  private:
@@ -67,7 +67,7 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   long parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why);
   static long measure_from_library(TevLayoutPart* part);
   // Any layout, any input: decodes part by part, explaining a refusal.
-  long decode_parts(CTevIndexRow* row, const std::uint32_t* sub_ids, unsigned long count,
+  long decode_parts(CTevIndexRow* row, const std::uint32_t* subs, unsigned long count,
                     std::uint32_t column, CTevAsnBuffer* reason) const;
   // Part `index` from `*pos` into `row`, moving `*pos` past it; a refusal
   // empties the row and is explained in `reason`.

@@ -117,14 +117,10 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
     // call; a refusal makes the value stale again.
     slot.decode = decodes_;
     ITevAsnValue* value = slot.value;
-    long rc = ASN_OK;
-    if (form == ETevValueForm::kOctets) {
-      rc = value->set_octets(octets_ + slot.at, slot.count);
-    } else if (form == ETevValueForm::kSigned) {
-      rc = value->set_long(static_cast<std::int32_t>(slot.at));
-    } else {
-      rc = value->set_ulong(slot.at);
-    }
+    const long rc =
+        form == ETevValueForm::kOctets   ? value->set_octets(octets_ + slot.at, slot.count)
+        : form == ETevValueForm::kSigned ? value->set_long(static_cast<std::int32_t>(slot.at))
+                                         : value->set_ulong(slot.at);
     if (rc != ASN_OK) {
       slot.decode = 0;
       tev_table_set_error(err, rc);
@@ -137,24 +133,24 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
 
 void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot,
                                  unsigned long flags) const {
-  const unsigned char* octets = octets_ + slot.at;
+  const unsigned char* bytes = octets_ + slot.at;
   bool hex = (flags & TEV_ROW_HEX_OCTETS) != 0;
   if (!hex && (flags & TEV_ROW_TEXT_OCTETS) == 0) {
     for (std::uint32_t i = 0; i < slot.count; ++i) {
-      if (octets[i] < 0x20 || octets[i] > 0x7E) {
+      if (bytes[i] < 0x20 || bytes[i] > 0x7E) {
         hex = true;
         break;
       }
     }
   }
   if (!hex) {
-    out->append(octets, slot.count);
+    out->append(bytes, slot.count);
     return;
   }
   static const char kDigits[] = "0123456789abcdef";
   for (std::uint32_t i = 0; i < slot.count; ++i) {
     if (i != 0) out->append_char(':');
-    const char pair[2] = {kDigits[octets[i] >> 4], kDigits[octets[i] & 0x0F]};
+    const char pair[2] = {kDigits[bytes[i] >> 4], kDigits[bytes[i] & 0x0F]};
     out->append(pair, 2);
   }
 }

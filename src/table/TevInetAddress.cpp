@@ -30,13 +30,13 @@ constexpr InetType kInetTypes[] = {
 // The names and words here, the lengths in tev_inet_length_agrees: both
 // must know the same types with the same lengths.
 constexpr bool types_agree() {
+  // A loop, not std::all_of: that is constexpr only from C++20.
+  bool agree = true;
   for (const InetType& type : kInetTypes) {
-    if (!tev_inet_length_agrees(type.number, type.length) ||
-        tev_inet_length_agrees(type.number, type.length + 1)) {
-      return false;
-    }
+    agree = agree && tev_inet_length_agrees(type.number, type.length) &&
+            !tev_inet_length_agrees(type.number, type.length + 1);
   }
-  return true;
+  return agree;
 }
 static_assert(types_agree(), "kInetTypes and tev_inet_length_agrees disagree");
 
