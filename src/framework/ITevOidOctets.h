@@ -1,8 +1,7 @@
 // ITevOidOctets: the fast path between octet values and the library's own
 // object identifiers. The index encoding of octets is one sub-identifier per
 // octet; an identifier that implements this takes or hands over a whole run in
-// one call instead of one append_sub_id or get_at per octet, or shows the
-// values it already holds so that a whole index is read in place. Octet values reach
+// one call instead of one append_sub_id or get_at per octet. Octet values reach
 // it through query_class, so they need not know the identifier's class.
 #ifndef TEVASNVALUE_SRC_FRAMEWORK_ITEVOIDOCTETS_H
 #define TEVASNVALUE_SRC_FRAMEWORK_ITEVOIDOCTETS_H
@@ -11,7 +10,6 @@
 
 #include "ITevAsnObjectID.h"
 #include "framework/TevAsnConstants.h"
-#include "framework/TevSubId.h"
 
 class ITevOidOctets {
  public:
@@ -25,9 +23,6 @@ class ITevOidOctets {
   /// for a value above 255, ends it. `*done` receives the octets written.
   virtual long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                            unsigned long* done) const = 0;
-  /// The leading sub-identifiers whose values are held without reading text
-  /// (possibly none), valid until the identifier next changes.
-  virtual TevSubIdRun known_sub_ids() const = 0;
 
   /// The fast path of `oid`, or null for null or an identifier without one.
   static ITevOidOctets* of(const ITevAsnObjectID* oid) {

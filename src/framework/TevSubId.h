@@ -1,11 +1,12 @@
 // TevSubId: one sub-identifier of an object identifier as its index holds it:
-// where it starts in the identifier's text and its value. TevSubIdRun: the
-// leading ones whose values are held, as octet values read them straight from
-// the library's own identifiers (framework/ITevOidOctets.h); small enough to
-// be returned in registers.
+// where it starts in the identifier's text and its value. TevSubIdView: the
+// index as a whole, which the library's own identifiers hand to octet values
+// through query_class (class id kClassIdSubIds), so that decoding an index
+// reads the values in place after one call.
 #ifndef TEVASNVALUE_SRC_FRAMEWORK_TEVSUBID_H
 #define TEVASNVALUE_SRC_FRAMEWORK_TEVSUBID_H
 
+#include <cstddef>
 #include <cstdint>
 
 struct TevSubId {
@@ -13,10 +14,10 @@ struct TevSubId {
   std::uint32_t value;
 };
 
-struct TevSubIdRun {
-  const TevSubId* ids;  ///< the first sub-identifier; null when none is known
-  std::uint32_t known;  ///< sub-identifiers from the first on whose values are held
-  std::uint32_t count;  ///< all sub-identifiers
+struct TevSubIdView {
+  const TevSubId* live;  ///< the first sub-identifier
+  std::size_t size;      ///< all sub-identifiers
+  std::size_t known;     ///< from the first on, those whose values are held
 };
 
 #endif  // TEVASNVALUE_SRC_FRAMEWORK_TEVSUBID_H

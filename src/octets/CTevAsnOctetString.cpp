@@ -126,11 +126,11 @@ long CTevAsnOctetString::encode_index(ITevAsnObjectID* oid, long implied, std::u
   return ASN_OK;
 }
 
-bool CTevAsnOctetString::decode_known(TevSubIdRun run, long implied, unsigned long length,
+bool CTevAsnOctetString::decode_known(const TevSubIdView& view, long implied, unsigned long length,
                                       std::uint32_t domain, std::uint32_t fixed) {
-  const TevSubId* const ids = run.ids;
-  const std::size_t known = run.known;
-  const std::size_t count = run.count;
+  const TevSubId* const ids = view.live;
+  const std::size_t known = view.known;
+  const std::size_t count = view.size;
   std::size_t next = 0;
   if (domain != kNoDomain) {
     if (known == 0 || ids[0].value != domain) return false;
@@ -166,18 +166,20 @@ long CTevAsnOctetString::decode_index(const ITevAsnObjectID* oid, long implied,
                                       unsigned long length, std::uint32_t domain,
                                       std::uint32_t fixed) {
   if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
-  // Our own identifiers show the values they hold: an index that lies within
-  // them and decodes cleanly is read in place. Anything else, failures
-  // included, takes the general path, which reports them.
-  const ITevOidOctets* const ours = ITevOidOctets::of(oid);
-  if (ours != nullptr && decode_known(ours->known_sub_ids(), implied, length, domain, fixed)) {
+  // Our own identifiers show their index: an index that lies within the
+  // values it holds and decodes cleanly is read in place. Anything else,
+  // failures included, takes the general path, which reports them.
+  void* view = nullptr;
+  oid->query_class(tev::kClassIdSubIds, &view);
+  if (view != nullptr &&
+      decode_known(*static_cast<const TevSubIdView*>(view), implied, length, domain, fixed)) {
     return ASN_OK;
   }
-  return decode_by_sub_id(oid, ours, implied, length, domain, fixed);
+  return decode_by_sub_id(oid, implied, length, domain, fixed);
 }
 
-long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, const ITevOidOctets* ours,
-                                          long implied, unsigned long length, std::uint32_t domain,
+long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, long implied,
+                                          unsigned long length, std::uint32_t domain,
                                           std::uint32_t fixed) {
   clear();
   unsigned long next = 0;
@@ -214,6 +216,7 @@ long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, const ITev
   }
   // Our own object identifiers hand over the values in one step when the
   // octets fit the block.
+  const ITevOidOctets* const ours = ITevOidOctets::of(oid);
   if (n <= octets_.capacity && ours != nullptr) {
     {
       unsigned long done = 0;

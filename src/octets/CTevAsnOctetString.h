@@ -63,12 +63,12 @@ class CTevAsnOctetString : public CTevAsnValueBase {
   // decode_index from the values an identifier of ours holds: true when the
   // index lies within them and decodes without error (the value then holds
   // it); false leaves the rest to the general path.
-  bool decode_known(TevSubIdRun run, long implied, unsigned long length, std::uint32_t domain,
-                    std::uint32_t fixed);
-  // decode_index by one get_at per sub-identifier, or by read_octets of `ours`
-  // when that is not null; reports every failure.
-  TEV_COLD_PATH long decode_by_sub_id(const ITevAsnObjectID* oid, const ITevOidOctets* ours,
-                                      long implied, unsigned long length, std::uint32_t domain,
+  bool decode_known(const TevSubIdView& view, long implied, unsigned long length,
+                    std::uint32_t domain, std::uint32_t fixed);
+  // decode_index by one get_at per sub-identifier, or by the identifier's
+  // read_octets when it is one of ours; reports every failure.
+  TEV_COLD_PATH long decode_by_sub_id(const ITevAsnObjectID* oid, long implied,
+                                      unsigned long length, std::uint32_t domain,
                                       std::uint32_t fixed);
 
  protected:

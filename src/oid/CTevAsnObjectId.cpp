@@ -41,9 +41,14 @@ bool CTevAsnObjectId::is_equal(const ITevAsnValue* other) const {
 ITevAsnObjectID* CTevAsnObjectId::query_object_id() { return this; }
 
 void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
-  // The hot ids first: every octet value's index encoding asks for the fast
-  // path, and operations given an identifier of unknown origin for the class.
+  // The hot ids first: every octet value's index decoding and encoding asks
+  // for the fast paths, and operations given an identifier of unknown origin
+  // for the class.
   if (out == nullptr) return;
+  if (class_id == tev::kClassIdSubIds) {
+    *out = const_cast<TevSubIdView*>(store_.sub_id_view());
+    return;
+  }
   if (class_id == tev::kClassIdOidOctets) {
     *out = static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
     return;

@@ -114,7 +114,6 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
                      std::size_t n) override;
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                    unsigned long* done) const override;
-  TevSubIdRun known_sub_ids() const override { return store_.known_sub_ids(); }
 
  private:
   // The first word of a polymorphic object: its table of virtual functions.

@@ -27,13 +27,13 @@ class CTevOidIndex {
   static constexpr std::uint32_t kUnread = 0xFFFFFFFFU;
 
   /// Entries held.
-  std::size_t size() const { return size_; }
+  std::size_t size() const { return view_.size; }
   /// Entry `index`, which must be below size().
-  const SubId& operator[](std::size_t index) const { return live_[index]; }
+  const SubId& operator[](std::size_t index) const { return view_.live[index]; }
   /// Leading entries that hold their values (none is kUnread).
-  std::size_t known() const { return known_; }
-  /// The live entries.
-  const SubId* live_entries() const { return live_; }
+  std::size_t known() const { return view_.known; }
+  /// The live entries, their number and how many lead with known values.
+  const TevSubIdView& view() const { return view_; }
   /// Whether the index has ever held storage (a value that gets read).
   bool has_storage() const { return entries_.capacity() != 0; }
 
@@ -41,8 +41,8 @@ class CTevOidIndex {
   /// entries cover the run and every value is an octet (kUnread is above 255
   /// as well); false otherwise, with `out` partly written.
   bool read_octets(unsigned long first, unsigned long n, unsigned char* out) const {
-    if (first > size_ || n > size_ - first) return false;
-    const SubId* const entries = live_ + first;
+    if (first > view_.size || n > view_.size - first) return false;
+    const SubId* const entries = view_.live + first;
     for (unsigned long i = 0; i < n; ++i) {
       const std::uint32_t v = entries[i].value;
       if (v > 0xFF) return false;
@@ -106,7 +106,7 @@ class CTevOidIndex {
   /// Becomes a copy of `other`, whose text began `offset` characters into its
   /// block and begins at 0 in this one.
   bool assign(const CTevOidIndex& other, std::size_t offset) {
-    const bool ok = entries_.assign(other.live_, other.size_);
+    const bool ok = entries_.assign(other.view_.live, other.view_.size);
     first_ = 0;
     unread_ = ok && other.unread_ != kNone ? other.unread_ - other.first_ : kNone;
     if (!ok) entries_.clear();
@@ -140,9 +140,9 @@ class CTevOidIndex {
   // The live entries, their number and how many lead with known values, kept
   // beside the block so that a read is one comparison and one load.
   void sync() {
-    live_ = entries_.data() + first_;
-    size_ = entries_.size() - first_;
-    known_ = unread_ == kNone ? size_ : unread_ - first_;
+    view_.live = entries_.data() + first_;
+    view_.size = entries_.size() - first_;
+    view_.known = unread_ == kNone ? view_.size : unread_ - first_;
   }
 
   static constexpr std::size_t kNone = SIZE_MAX;
@@ -152,9 +152,7 @@ class CTevOidIndex {
   std::size_t first_ = 0;
   // Block position of the first kUnread entry, or kNone.
   std::size_t unread_ = kNone;
-  const SubId* live_ = nullptr;
-  std::size_t size_ = 0;
-  std::size_t known_ = 0;
+  TevSubIdView view_{nullptr, 0, 0};
 };
 
 #endif  // TEVASNVALUE_SRC_OID_CTEVOIDINDEX_H

@@ -48,18 +48,14 @@ class CTevOidStore {
     // is kept empty, so it knows no values.
     if (index < index_.known()) {
       if (err != nullptr) *err = NTevAsnValue::ASN_OK;
-      return index_.live_entries()[index].value;
+      return index_[index].value;
     }
     return get_at_from_text(index, err);
   }
-  /// known_sub_ids of framework/ITevOidOctets.h; builds the index first.
-  /// Counts fit 32 bits: a text holds at most kMaxTextLength characters.
-  TevSubIdRun known_sub_ids() const {
-    if (indexed_ || build_index()) {
-      return {index_.live_entries(), static_cast<std::uint32_t>(index_.known()),
-              static_cast<std::uint32_t>(index_.size())};
-    }
-    return {nullptr, 0, static_cast<std::uint32_t>(count_by_scan())};
+  /// The index as a view for reading values in place (class id
+  /// kClassIdSubIds); built first, null when memory for it runs out.
+  const TevSubIdView* sub_id_view() const {
+    return indexed_ || build_index() ? &index_.view() : nullptr;
   }
   /// read_octets of framework/ITevOidOctets.h.
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
