@@ -106,13 +106,17 @@ class CTevOidIndex {
   /// Becomes a copy of `other`, whose text began `offset` characters into its
   /// block and begins at 0 in this one.
   bool assign(const CTevOidIndex& other, std::size_t offset) {
-    const bool ok = entries_.assign(other.view_.live, other.view_.size);
+    const TevSubIdView from = other.view_;
+    if (!entries_.assign(from.live, from.size)) {
+      clear();
+      return false;
+    }
     first_ = 0;
-    unread_ = ok && other.unread_ != kNone ? other.unread_ - other.first_ : kNone;
-    if (!ok) entries_.clear();
-    if (ok && offset != 0) shift(0, offset);
-    sync();
-    return ok;
+    unread_ = other.unread_ == kNone ? kNone : other.unread_ - other.first_;
+    if (offset != 0) shift(0, offset);
+    // The same entries: as many lead with known values.
+    view_ = {entries_.data(), from.size, from.known};
+    return true;
   }
   /// Room for `n` entries.
   bool reserve(std::size_t n) { return entries_.reserve(n); }

@@ -28,18 +28,24 @@ long CTevOidStore::assign_text(const char* text, std::size_t length) {
   if (length != 0) std::memmove(text_.data(), text, length);
   begin_ = 0;
   set_length(length);
-  index_.clear();
+  if (indexed_) index_.clear();  // one that does not match is empty already
   indexed_ = length == 0;
   return ASN_OK;
 }
 
 long CTevOidStore::assign(const CTevOidStore& other) {
   if (&other == this) return ASN_OK;
-  const std::size_t size = other.length();
+  const std::size_t size = other.length_;
   if (!text_.reserve(size + 1)) return ASN_E_OUT_OF_MEMORY;
-  tev::copy_bytes(text_.data(), other.data(), size);  // the terminator is written below
+  // The block and the sizes are read before the characters are written: a
+  // character store may alias any member, and would make them read again.
+  char* const text = text_.data();
+  text_.set_size(size);
   begin_ = 0;
-  set_length(size);
+  head_ = text;
+  length_ = size;
+  tev::copy_bytes(text, other.head_, size);
+  text[size] = '\0';
   // A target that has had an index is a working copy that gets read: index
   // the source once (it keeps it) rather than every copy anew.
   if (!other.indexed_ && index_.has_storage()) other.build_index();
