@@ -103,7 +103,7 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
     quick = parts_[index].shape == ETevIndexShape::kNumber ||
             parts_[index].shape == ETevIndexShape::kInet;
   }
-  if (quick) quick_plan_ = 1UL << part_count_;
+  if (quick) quick_plan_ = std::uint64_t{1} << part_count_;
   for (index = 0; index < part_count_; ++index) {
     const TevLayoutPart& part = parts_[index];
     TevValueSlot slot{static_cast<std::uint32_t>(index), static_cast<EAsnType>(part.pub.type),
@@ -123,7 +123,7 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
       default:
         break;
     }
-    if (quick && part.shape == ETevIndexShape::kInet) quick_plan_ |= 1UL << index;
+    if (quick && part.shape == ETevIndexShape::kInet) quick_plan_ |= std::uint64_t{1} << index;
     value_slots_[part.pub.first_value] = slot;
     if (part.shape == ETevIndexShape::kInet) {
       value_slots_[part.pub.first_value + 1] = {slot.part, ASN_OCTET_STRING,
@@ -292,7 +292,7 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, 
   CTevIndexRow::Slot* slot = row->slots();
   unsigned char* const octets = row->octets();
   unsigned long pos = 0;
-  for (unsigned long plan = quick_plan_; plan != 1; plan >>= 1) {
+  for (std::uint64_t plan = quick_plan_; plan != 1; plan >>= 1) {
     if (pos == count) return decode_parts(row, subs, count, column, reason);
     if ((plan & 1) == 0) {
       (slot++)->hold(subs[pos++], 1);

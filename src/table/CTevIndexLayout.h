@@ -84,7 +84,7 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   // A layout of fewer than 64 numbers and InetAddresses decodes in
   // decode_into's own loop by this plan: bit i set when part i is an
   // InetAddress, and a bit above the last part; 0 for other layouts.
-  unsigned long quick_plan_ = 0;
+  std::uint64_t quick_plan_ = 0;
 };
 
 #endif  // TEVASNTABLE_CTEVINDEXLAYOUT_H
