@@ -1,5 +1,8 @@
 #include "table/CTevOctetHint.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "TevAsnDisplay.h"
 #include "table/TevReason.h"
 
@@ -31,34 +34,154 @@ const char* base_name(char format) {
   return format == 'x' ? "hexadecimal" : format == 'o' ? "octal" : "decimal";
 }
 
-// A big-endian number of at most 8 octets in decimal or octal, written in
-// place (constant divisors, so no division instruction).
-void put_number(const unsigned char* octets, unsigned long count, bool octal,
-                CTevTextBuilder* out) {
+// Decimal digits of 0..255: three places and the count, copied as one piece.
+class ByteDecimals {
+ public:
+  constexpr ByteDecimals() {
+    for (unsigned v = 0; v < 256; ++v) {
+      unsigned n = 0;
+      if (v >= 100) entry_[v][n++] = static_cast<char>('0' + v / 100);
+      if (v >= 10) entry_[v][n++] = static_cast<char>('0' + v / 10 % 10);
+      entry_[v][n++] = static_cast<char>('0' + v % 10);
+      entry_[v][3] = static_cast<char>(n);
+    }
+  }
+  // Writes the digits of `v` and three bytes more at most; returns the end.
+  char* put(unsigned char v, char* w) const {
+    std::memcpy(w, entry_[v], 4);
+    return w + entry_[v][3];
+  }
+
+ private:
+  char entry_[256][4]{};
+};
+constexpr ByteDecimals kByteDecimals;
+
+constexpr unsigned long long kPowersOf10[20] = {1ULL,
+                                                10ULL,
+                                                100ULL,
+                                                1000ULL,
+                                                10000ULL,
+                                                100000ULL,
+                                                1000000ULL,
+                                                10000000ULL,
+                                                100000000ULL,
+                                                1000000000ULL,
+                                                10000000000ULL,
+                                                100000000000ULL,
+                                                1000000000000ULL,
+                                                10000000000000ULL,
+                                                100000000000000ULL,
+                                                1000000000000000ULL,
+                                                10000000000000000ULL,
+                                                100000000000000000ULL,
+                                                1000000000000000000ULL,
+                                                10000000000000000000ULL};
+
+// Most bytes a value of a 'd' or 'o' octet format (8 octets: 22 octal digits)
+// writes, with the 4-byte copy of kByteDecimals.
+constexpr unsigned long kNumberRoom = 24;
+
+// "00".."99", two characters each.
+class DigitPairs {
+ public:
+  constexpr DigitPairs() {
+    for (unsigned long v = 0; v < 100; ++v) {
+      pair_[2 * v] = static_cast<char>('0' + v / 10);
+      pair_[2 * v + 1] = static_cast<char>('0' + v % 10);
+    }
+  }
+  const char* of(unsigned long v) const { return &pair_[2 * v]; }
+
+ private:
+  char pair_[200]{};
+};
+constexpr DigitPairs kDigitPairs;
+
+// Character classes for the quick reading of the usual octet formats.
+enum : unsigned char {
+  kDigit = 1,
+  kStar = 2,
+  kEnd = 4,     // the terminating zero
+  kFormat = 8,  // d x o a t
+  kNumberFormat = 16
+};
+class CharClasses {
+ public:
+  constexpr CharClasses() {
+    for (unsigned c = '0'; c <= '9'; ++c) of_[c] = kDigit;
+    of_[static_cast<unsigned char>('*')] = kStar;
+    of_[0] = kEnd;
+    of_[static_cast<unsigned char>('x')] = kFormat;
+    of_[static_cast<unsigned char>('a')] = kFormat;
+    of_[static_cast<unsigned char>('t')] = kFormat;
+    of_[static_cast<unsigned char>('d')] = kFormat | kNumberFormat;
+    of_[static_cast<unsigned char>('o')] = kFormat | kNumberFormat;
+  }
+  unsigned of(char c) const { return of_[static_cast<unsigned char>(c)]; }
+
+ private:
+  unsigned char of_[256]{};
+};
+constexpr CharClasses kClasses;
+unsigned class_of(char c) { return kClasses.of(c); }
+
+// 0..65535 (two octets: years, ports) in decimal at `w`; returns the end.
+char* put_two_octet_decimal(unsigned v, char* w) {
+  if (v < 10) {
+    *w = static_cast<char>('0' + v);
+    return w + 1;
+  }
+  if (v < 100) {
+    std::memcpy(w, kDigitPairs.of(v), 2);
+    return w + 2;
+  }
+  if (v < 1000) {
+    *w = static_cast<char>('0' + v / 100);
+    std::memcpy(w + 1, kDigitPairs.of(v % 100), 2);
+    return w + 3;
+  }
+  if (v >= 10000) {
+    *w++ = static_cast<char>('0' + v / 10000);
+    v %= 10000;
+  }
+  std::memcpy(w, kDigitPairs.of(v / 100), 2);
+  std::memcpy(w + 2, kDigitPairs.of(v % 100), 2);
+  return w + 4;
+}
+
+// A big-endian number of at most 8 octets in decimal or octal at `w`, which
+// has kNumberRoom bytes; returns the end. The digit count comes first so the
+// digits go straight to their place.
+char* put_number(const unsigned char* octets, unsigned long count, bool octal, char* w) {
   unsigned long long value = 0;
   for (unsigned long i = 0; i < count; ++i) value = value << 8 | octets[i];
-  char* const room = out->room(24);
-  if (room == nullptr) return;
-  if (!octal && value < 1000) {
-    // The common case (dates, addresses): up to three digits, no loop.
-    const unsigned v = static_cast<unsigned>(value);
-    unsigned long n = 0;
-    if (v >= 100) room[n++] = static_cast<char>('0' + v / 100);
-    if (v >= 10) room[n++] = static_cast<char>('0' + v / 10 % 10);
-    room[n++] = static_cast<char>('0' + v % 10);
-    out->advance(n);
-    return;
+  unsigned long n = 1;
+  if (octal) {
+    while (n < 22 && value >> (3 * n) != 0) ++n;
+    for (unsigned long i = n; i-- > 0; value >>= 3) w[i] = static_cast<char>('0' + (value & 7));
+    return w + n;
   }
-  char digits[24];
-  char* const end = digits + sizeof digits;
-  char* p = end;
-  do {
-    *--p = static_cast<char>('0' + (octal ? value & 7 : value % 10));
-    value = octal ? value >> 3 : value / 10;
-  } while (value != 0);
-  const unsigned long n = static_cast<unsigned long>(end - p);
-  for (unsigned long i = 0; i < n; ++i) room[i] = p[i];
-  out->advance(n);
+  while (n < 20 && value >= kPowersOf10[n]) ++n;
+  char* p = w + n;
+  // Two digits a step, in 32 bits once the value fits (most numbers do).
+  while (value > 0xFFFFFFFFULL) {
+    p -= 2;
+    std::memcpy(p, kDigitPairs.of(value % 100), 2);
+    value /= 100;
+  }
+  auto v = static_cast<std::uint32_t>(value);
+  while (v >= 100) {
+    p -= 2;
+    std::memcpy(p, kDigitPairs.of(v % 100), 2);
+    v /= 100;
+  }
+  if (v >= 10) {
+    std::memcpy(p - 2, kDigitPairs.of(v), 2);
+  } else {
+    p[-1] = static_cast<char>('0' + v);
+  }
+  return w + n;
 }
 
 // The first `count` octets without a trailing incomplete UTF-8 character.
@@ -76,45 +199,77 @@ unsigned long whole_utf8(const unsigned char* octets, unsigned long count) {
   return count;
 }
 
-void put_value(char format, const unsigned char* octets, unsigned long count,
-               CTevTextBuilder* out) {
+// Writes one value at `w`, which has room for it (value_room); returns the end.
+char* put_value(char format, const unsigned char* octets, unsigned long count, char* w) {
   switch (format) {
-    case 'x': {
-      char* const room = out->room(2 * count);
-      if (room == nullptr) return;
+    case 'x':
       for (unsigned long i = 0; i < count; ++i) {
-        room[2 * i] = kHexDigits[octets[i] >> 4];
-        room[2 * i + 1] = kHexDigits[octets[i] & 0x0F];
+        *w++ = kHexDigits[octets[i] >> 4];
+        *w++ = kHexDigits[octets[i] & 0x0F];
       }
-      out->advance(2 * count);
-      break;
-    }
+      return w;
     case 'd':
       if (count == 1) {
-        // One octet, at most three digits: the common case (dates, addresses).
-        char* const room = out->room(3);
-        if (room == nullptr) return;
-        const unsigned v = octets[0];
-        unsigned long n = 0;
-        if (v >= 100) room[n++] = static_cast<char>('0' + v / 100);
-        if (v >= 10) room[n++] = static_cast<char>('0' + v / 10 % 10);
-        room[n++] = static_cast<char>('0' + v % 10);
-        out->advance(n);
-      } else if (count != 0) {
-        put_number(octets, count, false, out);
+        // One octet: the common case (dates, addresses).
+        return kByteDecimals.put(octets[0], w);
       }
-      break;
+      if (count == 2)
+        return put_two_octet_decimal(static_cast<unsigned>(octets[0] << 8 | octets[1]), w);
+      return count == 0 ? w : put_number(octets, count, false, w);
     case 'o':
-      if (count != 0) put_number(octets, count, true, out);
-      break;
+      return count == 0 ? w : put_number(octets, count, true, w);
     case 't':
-      out->append(octets, whole_utf8(octets, count));
+      count = whole_utf8(octets, count);
       break;
     default:  // 'a'
-      out->append(octets, count);
       break;
   }
+  std::memcpy(w, octets, count);
+  return w + count;
 }
+
+// Room for a value of `count` octets and one separator or terminator.
+unsigned long value_room(unsigned long count) { return 2 * count + kNumberRoom + 1; }
+
+// Room for a value of at most 8 octets and one separator.
+constexpr unsigned long kQuickRoom = kNumberRoom + 1;
+
+// put_value for at most 8 octets, with the one-octet cases of 'd' and 'x'
+// (dates, addresses) inline.
+inline char* put_short_value(char format, const unsigned char* octets, unsigned long count,
+                             char* w) {
+  if (count == 1) {
+    if (format == 'd') {
+      return kByteDecimals.put(octets[0], w);
+    }
+    if (format == 'x') {
+      w[0] = kHexDigits[octets[0] >> 4];
+      w[1] = kHexDigits[octets[0] & 0x0F];
+      return w + 2;
+    }
+  }
+  return put_value(format, octets, count, w);
+}
+
+// Where format writes: a stretch of the builder's room held in locals, so that
+// the stores of characters do not make the compiler reload the builder.
+struct Cursor {
+  CTevTextBuilder* out;
+  char* start;
+  char* at;
+  char* end;
+
+  // Room for `count` bytes at `at`; false after a failed growth (the builder
+  // then reports it).
+  bool ensure(unsigned long count) {
+    if (static_cast<unsigned long>(end - at) >= count) return true;
+    out->advance(static_cast<unsigned long>(at - start));
+    start = at = out->room(count);
+    end = at == nullptr ? nullptr : at + out->spare();
+    return at != nullptr;
+  }
+  void finish() const { out->advance(static_cast<unsigned long>(at - start)); }
+};
 
 }  // namespace
 
@@ -202,7 +357,35 @@ long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsign
   const char* p = hint;
   Part part{};
   unsigned long at = 0;
+  Cursor w{out, nullptr, nullptr, nullptr};
+  constexpr unsigned kBoundary = kDigit | kStar | kEnd;
+  w.ensure(kNumberRoom);
   while (at < length) {
+    // A run of the usual octet formats (a one-digit length, a format and
+    // perhaps a separator, not the last one in the hint) goes straight from
+    // the hint to the text; all others, faults and the last go below.
+    while (true) {
+      // Lengths 0..8 only: a '9' before 'd' or 'o' is a fault, and before
+      // anything else rare. Each character is read only once the one before
+      // it is known not to end the hint.
+      const unsigned long count =
+          static_cast<unsigned long>(static_cast<unsigned char>(p[0])) - '0';
+      if (count > 8) break;
+      const char letter = p[1];
+      if ((class_of(letter) & kFormat) == 0) break;
+      const char separator = (class_of(p[2]) & kBoundary) != 0 ? '\0' : p[2];
+      const char* const after = separator == '\0' ? p + 2 : p + 3;
+      if ((class_of(*after) & (kDigit | kStar)) == 0 || count > length - at ||
+          static_cast<unsigned long>(w.end - w.at) < kQuickRoom) {
+        break;
+      }
+      w.at = put_short_value(letter, octets + at, count, w.at);
+      at += count;
+      p = after;
+      if (at == length) break;
+      if (separator != '\0') *w.at++ = separator;
+    }
+    if (at == length) break;
     if (*p != '\0') {
       const Fault fault = read_part(hint, &p, &part);
       if (fault != Fault::kNone) return hint_fault(fault, hint, p, part, reason);
@@ -214,26 +397,47 @@ long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsign
                     "hint position %u: the last octet format takes no octets while %lu remain",
                     part.position, length - at);
       }
+      if (*p == '\0' && part.octets <= 8) {
+        // The last octet format, applied to all that remain (addresses).
+        while (at < length) {
+          const unsigned long count = length - at < part.octets ? length - at : part.octets;
+          if (w.ensure(kQuickRoom)) {
+            w.at = put_short_value(part.format, octets + at, count, w.at);
+            if (at + count < length && part.separator != 0) *w.at++ = part.separator;
+          }
+          at += count;
+        }
+        break;
+      }
       const unsigned long count = length - at < part.octets ? length - at : part.octets;
-      put_value(part.format, octets + at, count, out);
+      if (w.ensure(value_room(count))) {
+        w.at = put_value(part.format, octets + at, count, w.at);
+        if (at + count < length && part.separator != 0) *w.at++ = part.separator;
+      }
       at += count;
-      if (at < length && part.separator != 0) out->append_char(part.separator);
       continue;
     }
     const unsigned long repeat = octets[at++];
     for (unsigned long r = 0; r < repeat && at < length; ++r) {
       const unsigned long count = length - at < part.octets ? length - at : part.octets;
-      put_value(part.format, octets + at, count, out);
+      if (!w.ensure(value_room(count))) {
+        at += count;
+        continue;
+      }
+      w.at = put_value(part.format, octets + at, count, w.at);
       at += count;
       if (at == length) break;
       if (r + 1 == repeat && part.terminator != 0) {
-        out->append_char(part.terminator);
+        *w.at++ = part.terminator;
       } else if (part.separator != 0) {
-        out->append_char(part.separator);
+        *w.at++ = part.separator;
       }
     }
-    if (repeat == 0 && part.terminator != 0 && at < length) out->append_char(part.terminator);
+    if (repeat == 0 && part.terminator != 0 && at < length && w.ensure(1)) {
+      *w.at++ = part.terminator;
+    }
   }
+  w.finish();
   // Octet formats left when the octets ran out show nothing, but a
   // malformed one is still an error.
   while (*p != '\0') {

@@ -13,6 +13,7 @@
 
 class CTevTextBuilder final {
  public:
+  // cppcheck-suppress uninitMemberVar ; inline_ is written before it is read
   CTevTextBuilder() = default;
   CTevTextBuilder(const CTevTextBuilder&) = delete;
   CTevTextBuilder& operator=(const CTevTextBuilder&) = delete;
@@ -64,6 +65,8 @@ class CTevTextBuilder final {
   /// null after a failed growth.
   char* room(unsigned long count) { return reserve(count) ? data_ + length_ : nullptr; }
   void advance(unsigned long count) { length_ += count; }
+  /// Bytes that fit after the content without growing (at least what room() gave).
+  unsigned long spare() const { return capacity_ - length_; }
 
   /// Copies the content into `buffer` (null: nothing): its code or -3.
   long store_into(CTevAsnBuffer* buffer) const;
@@ -78,7 +81,8 @@ class CTevTextBuilder final {
   // nothing to end, which matters on decoding's success path).
   void release_block();
 
-  char inline_[160]{};
+  // Not zeroed (a builder is made per call): only bytes below length_ are read.
+  char inline_[160];
   char* data_ = inline_;
   unsigned long length_ = 0;
   unsigned long capacity_ = sizeof inline_;

@@ -44,6 +44,11 @@ TEST(OctetHint, FormatsByRfc2579Rules) {
       {"*1d./", "02 0a 0b 01 0c", "10.11/12"},
       {"3t", "e2 82 ac e2 82", "\xe2\x82\xac"},  // incomplete character dropped
       {"0a-1d", "05", "-5"},
+      {"2d.", "00 00 00 09 00 0a 00 63 00 64 03 e7 03 e8 27 0f 27 10 ff ff",
+       "0.9.10.99.100.999.1000.9999.10000.65535"},
+      {"2d-2o-4d-1x2a1d", "ff ff 01 00 00 01 86 a0 ab 41 42 07", "65535-400-100000-abAB7"},
+      {"9a.1d", "41 42 43 44 45 46 47 48 49 05", "ABCDEFGHI.5"},
+      {"8o", "ff ff ff ff ff ff ff ff", "1777777777777777777777"},
   };
   for (const FormatCase& c : cases) {
     SCOPED_TRACE(std::string(c.hint) + " of " + c.octets);
@@ -53,6 +58,21 @@ TEST(OctetHint, FormatsByRfc2579Rules) {
         << content(reason);
     EXPECT_EQ(content(out), c.display);
   }
+}
+
+TEST(OctetHint, LongDisplaysGrowPastTheFirstBlock) {
+  std::string hint;
+  std::string expected;
+  for (int i = 0; i < 60; ++i) {
+    hint += "1d,";
+    expected += "255,";
+  }
+  hint += "1x:";
+  for (int i = 0; i < 40; ++i) expected += i == 0 ? "ff" : ":ff";
+  const std::string in(100, '\xff');
+  CTevAsnBuffer out;
+  ASSERT_EQ(tev_format_octets_hint(hint.c_str(), in.data(), in.size(), &out, nullptr), ASN_OK);
+  EXPECT_EQ(content(out), expected);
 }
 
 struct ErrorCase {
@@ -73,6 +93,9 @@ TEST(OctetHint, MalformedHintsNameThePosition) {
       {"9d", "01", ASN_E_HINT, "position 2: 'd' takes at most 8"},
       {"99999999999x", "01", ASN_E_HINT, "position 1: octet length above"},
       {"1d.0a", "01 02", ASN_E_HINT, "position 4: the last octet format takes no octets"},
+      {"1d.1d;:", "01 02 03", ASN_E_HINT, "position 7: terminator ':' without a repeat"},
+      {"1d.9d", "01 02", ASN_E_HINT, "position 5: 'd' takes at most 8"},
+      {"1d.1d.1x:2q", "01 02", ASN_E_HINT, "position 11: unknown format 'q'"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.hint);
