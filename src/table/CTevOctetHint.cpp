@@ -4,16 +4,17 @@
 #include <cstring>
 
 #include "TevAsnDisplay.h"
+#include "table/CTevHintValueWriter.h"
 #include "table/TevReason.h"
 
 using namespace NTevAsnValue;
 using tev_table::fail;
 using tev_table::shown;
+using Writer = CTevHintValueWriter;
 
 namespace {
 
 constexpr unsigned long kMaxOctetLength = 65535;
-constexpr char kHexDigits[] = "0123456789abcdef";
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -33,70 +34,6 @@ unsigned base_of(char format) { return format == 'x' ? 16 : format == 'o' ? 8 : 
 const char* base_name(char format) {
   return format == 'x' ? "hexadecimal" : format == 'o' ? "octal" : "decimal";
 }
-
-// Decimal digits of 0..255: three places and the count, copied as one piece.
-class ByteDecimals {
- public:
-  constexpr ByteDecimals() {
-    for (unsigned v = 0; v < 256; ++v) {
-      unsigned n = 0;
-      if (v >= 100) entry_[v][n++] = static_cast<char>('0' + v / 100);
-      if (v >= 10) entry_[v][n++] = static_cast<char>('0' + v / 10 % 10);
-      entry_[v][n++] = static_cast<char>('0' + v % 10);
-      entry_[v][3] = static_cast<char>(n);
-    }
-  }
-  // Writes the digits of `v` and three bytes more at most; returns the end.
-  char* put(unsigned char v, char* w) const {
-    std::memcpy(w, entry_[v], 4);
-    return w + entry_[v][3];
-  }
-
- private:
-  char entry_[256][4]{};
-};
-constexpr ByteDecimals kByteDecimals;
-
-constexpr unsigned long long kPowersOf10[20] = {1ULL,
-                                                10ULL,
-                                                100ULL,
-                                                1000ULL,
-                                                10000ULL,
-                                                100000ULL,
-                                                1000000ULL,
-                                                10000000ULL,
-                                                100000000ULL,
-                                                1000000000ULL,
-                                                10000000000ULL,
-                                                100000000000ULL,
-                                                1000000000000ULL,
-                                                10000000000000ULL,
-                                                100000000000000ULL,
-                                                1000000000000000ULL,
-                                                10000000000000000ULL,
-                                                100000000000000000ULL,
-                                                1000000000000000000ULL,
-                                                10000000000000000000ULL};
-
-// Most bytes a value of a 'd' or 'o' octet format (8 octets: 22 octal digits)
-// writes, with the 4-byte copy of kByteDecimals.
-constexpr unsigned long kNumberRoom = 24;
-
-// "00".."99", two characters each.
-class DigitPairs {
- public:
-  constexpr DigitPairs() {
-    for (unsigned long v = 0; v < 100; ++v) {
-      pair_[2 * v] = static_cast<char>('0' + v / 10);
-      pair_[2 * v + 1] = static_cast<char>('0' + v % 10);
-    }
-  }
-  const char* of(unsigned long v) const { return &pair_[2 * v]; }
-
- private:
-  char pair_[200]{};
-};
-constexpr DigitPairs kDigitPairs;
 
 // Character classes for the quick reading of the usual octet formats.
 enum : unsigned char {
@@ -125,131 +62,6 @@ class CharClasses {
 };
 constexpr CharClasses kClasses;
 unsigned class_of(char c) { return kClasses.of(c); }
-
-// 0..65535 (two octets: years, ports) in decimal at `w`; returns the end.
-char* put_two_octet_decimal(unsigned v, char* w) {
-  if (v < 10) {
-    *w = static_cast<char>('0' + v);
-    return w + 1;
-  }
-  if (v < 100) {
-    std::memcpy(w, kDigitPairs.of(v), 2);
-    return w + 2;
-  }
-  if (v < 1000) {
-    *w = static_cast<char>('0' + v / 100);
-    std::memcpy(w + 1, kDigitPairs.of(v % 100), 2);
-    return w + 3;
-  }
-  if (v >= 10000) {
-    *w++ = static_cast<char>('0' + v / 10000);
-    v %= 10000;
-  }
-  std::memcpy(w, kDigitPairs.of(v / 100), 2);
-  std::memcpy(w + 2, kDigitPairs.of(v % 100), 2);
-  return w + 4;
-}
-
-// A big-endian number of at most 8 octets in decimal or octal at `w`, which
-// has kNumberRoom bytes; returns the end. The digit count comes first so the
-// digits go straight to their place.
-char* put_number(const unsigned char* octets, unsigned long count, bool octal, char* w) {
-  unsigned long long value = 0;
-  for (unsigned long i = 0; i < count; ++i) value = value << 8 | octets[i];
-  unsigned long n = 1;
-  if (octal) {
-    while (n < 22 && value >> (3 * n) != 0) ++n;
-    for (unsigned long i = n; i-- > 0; value >>= 3) w[i] = static_cast<char>('0' + (value & 7));
-    return w + n;
-  }
-  while (n < 20 && value >= kPowersOf10[n]) ++n;
-  char* p = w + n;
-  // Two digits a step, in 32 bits once the value fits (most numbers do).
-  while (value > 0xFFFFFFFFULL) {
-    p -= 2;
-    std::memcpy(p, kDigitPairs.of(value % 100), 2);
-    value /= 100;
-  }
-  auto v = static_cast<std::uint32_t>(value);
-  while (v >= 100) {
-    p -= 2;
-    std::memcpy(p, kDigitPairs.of(v % 100), 2);
-    v /= 100;
-  }
-  if (v >= 10) {
-    std::memcpy(p - 2, kDigitPairs.of(v), 2);
-  } else {
-    p[-1] = static_cast<char>('0' + v);
-  }
-  return w + n;
-}
-
-// The first `count` octets without a trailing incomplete UTF-8 character.
-unsigned long whole_utf8(const unsigned char* octets, unsigned long count) {
-  for (unsigned long back = 1; back <= 4 && back <= count; ++back) {
-    const unsigned char c = octets[count - back];
-    if ((c & 0xC0) == 0x80) continue;  // a continuation octet: look further back
-    const unsigned long need = c < 0x80             ? 1
-                               : (c & 0xE0) == 0xC0 ? 2
-                               : (c & 0xF0) == 0xE0 ? 3
-                               : (c & 0xF8) == 0xF0 ? 4
-                                                    : 1;
-    return need > back ? count - back : count;
-  }
-  return count;
-}
-
-// Writes one value at `w`, which has room for it (value_room); returns the end.
-char* put_value(char format, const unsigned char* octets, unsigned long count, char* w) {
-  switch (format) {
-    case 'x':
-      for (unsigned long i = 0; i < count; ++i) {
-        *w++ = kHexDigits[octets[i] >> 4];
-        *w++ = kHexDigits[octets[i] & 0x0F];
-      }
-      return w;
-    case 'd':
-      if (count == 1) {
-        // One octet: the common case (dates, addresses).
-        return kByteDecimals.put(octets[0], w);
-      }
-      if (count == 2)
-        return put_two_octet_decimal(static_cast<unsigned>(octets[0] << 8 | octets[1]), w);
-      return count == 0 ? w : put_number(octets, count, false, w);
-    case 'o':
-      return count == 0 ? w : put_number(octets, count, true, w);
-    case 't':
-      count = whole_utf8(octets, count);
-      break;
-    default:  // 'a'
-      break;
-  }
-  std::memcpy(w, octets, count);
-  return w + count;
-}
-
-// Room for a value of `count` octets and one separator or terminator.
-unsigned long value_room(unsigned long count) { return 2 * count + kNumberRoom + 1; }
-
-// Room for a value of at most 8 octets and one separator.
-constexpr unsigned long kQuickRoom = kNumberRoom + 1;
-
-// put_value for at most 8 octets, with the one-octet cases of 'd' and 'x'
-// (dates, addresses) inline.
-inline char* put_short_value(char format, const unsigned char* octets, unsigned long count,
-                             char* w) {
-  if (count == 1) {
-    if (format == 'd') {
-      return kByteDecimals.put(octets[0], w);
-    }
-    if (format == 'x') {
-      w[0] = kHexDigits[octets[0] >> 4];
-      w[1] = kHexDigits[octets[0] & 0x0F];
-      return w + 2;
-    }
-  }
-  return put_value(format, octets, count, w);
-}
 
 // Where format writes: a stretch of the builder's room held in locals, so that
 // the stores of characters do not make the compiler reload the builder.
@@ -359,7 +171,7 @@ long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsign
   unsigned long at = 0;
   Cursor w{out, nullptr, nullptr, nullptr};
   constexpr unsigned kBoundary = kDigit | kStar | kEnd;
-  w.ensure(kNumberRoom);
+  w.ensure(Writer::kNumberRoom);
   while (at < length) {
     // A run of the usual octet formats (a one-digit length, a format and
     // perhaps a separator, not the last one in the hint) goes straight from
@@ -376,10 +188,10 @@ long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsign
       const char separator = (class_of(p[2]) & kBoundary) != 0 ? '\0' : p[2];
       const char* const after = separator == '\0' ? p + 2 : p + 3;
       if ((class_of(*after) & (kDigit | kStar)) == 0 || count > length - at ||
-          static_cast<unsigned long>(w.end - w.at) < kQuickRoom) {
+          static_cast<unsigned long>(w.end - w.at) < Writer::kQuickRoom) {
         break;
       }
-      w.at = put_short_value(letter, octets + at, count, w.at);
+      w.at = Writer::put_short_value(letter, octets + at, count, w.at);
       at += count;
       p = after;
       if (at == length) break;
@@ -401,8 +213,8 @@ long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsign
         // The last octet format, applied to all that remain (addresses).
         while (at < length) {
           const unsigned long count = length - at < part.octets ? length - at : part.octets;
-          if (w.ensure(kQuickRoom)) {
-            w.at = put_short_value(part.format, octets + at, count, w.at);
+          if (w.ensure(Writer::kQuickRoom)) {
+            w.at = Writer::put_short_value(part.format, octets + at, count, w.at);
             if (at + count < length && part.separator != 0) *w.at++ = part.separator;
           }
           at += count;
@@ -410,8 +222,8 @@ long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsign
         break;
       }
       const unsigned long count = length - at < part.octets ? length - at : part.octets;
-      if (w.ensure(value_room(count))) {
-        w.at = put_value(part.format, octets + at, count, w.at);
+      if (w.ensure(Writer::value_room(count))) {
+        w.at = Writer::put_value(part.format, octets + at, count, w.at);
         if (at + count < length && part.separator != 0) *w.at++ = part.separator;
       }
       at += count;
@@ -420,11 +232,11 @@ long CTevOctetHint::format(const char* hint, const unsigned char* octets, unsign
     const unsigned long repeat = octets[at++];
     for (unsigned long r = 0; r < repeat && at < length; ++r) {
       const unsigned long count = length - at < part.octets ? length - at : part.octets;
-      if (!w.ensure(value_room(count))) {
+      if (!w.ensure(Writer::value_room(count))) {
         at += count;
         continue;
       }
-      w.at = put_value(part.format, octets + at, count, w.at);
+      w.at = Writer::put_value(part.format, octets + at, count, w.at);
       at += count;
       if (at == length) break;
       if (r + 1 == repeat && part.terminator != 0) {
