@@ -4,6 +4,8 @@
 #ifndef TEVASNVALUE_SRC_FRAMEWORK_CTEVASNVALUEBASE_H
 #define TEVASNVALUE_SRC_FRAMEWORK_CTEVASNVALUEBASE_H
 
+#include <cstddef>
+#include <cstdlib>
 #include <new>
 
 #include "ITevAsnValue.h"
@@ -44,6 +46,13 @@ class CTevAsnValueBase : public virtual ITevAsnValue {
   long set_from_oid(const ITevAsnObjectID* oid, long implied, unsigned long length) override;
 
   virtual ~CTevAsnValueBase() = default;
+  // Values are made only by create() and freed only by release(): straight
+  // from malloc and back to free, without the global operator new's detour
+  // (failure is a null result here, never an exception).
+  static void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return std::malloc(size);
+  }
+  static void operator delete(void* object) noexcept { std::free(object); }
   /// Post-construction step, run once before the object is handed out: 0, or
   /// -3 when the class cannot obtain its storage. Inline, so that create()
   /// drops the call for the classes that need no such step.
