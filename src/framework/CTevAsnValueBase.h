@@ -52,7 +52,12 @@ class CTevAsnValueBase : public virtual ITevAsnValue {
   static void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     return std::malloc(size);
   }
-  static void operator delete(void* object) noexcept { std::free(object); }
+  static void* operator new(std::size_t size) = delete;
+  // The plain form matches the deleted plain new: values have no other.
+  static void operator delete(void* object) noexcept {  // NOLINT(cert-dcl54-cpp)
+    std::free(object);
+  }
+  static void operator delete(void* object, const std::nothrow_t&) noexcept { std::free(object); }
   /// Post-construction step, run once before the object is handed out: 0, or
   /// -3 when the class cannot obtain its storage. Inline, so that create()
   /// drops the call for the classes that need no such step.
