@@ -215,6 +215,10 @@ bool CTevOidStore::build_index() const {
   return true;
 }
 
+const TevSubIdView* CTevOidStore::sub_id_view_slowly() const {
+  return build_index() ? &index_.view() : nullptr;
+}
+
 std::size_t CTevOidStore::count_by_scan() const { return tev::oid_text_count(data(), length()); }
 
 std::size_t CTevOidStore::start_by_scan(std::size_t index) const {

@@ -55,7 +55,7 @@ class CTevOidStore {
   /// The index as a view for reading values in place (class id
   /// kClassIdSubIds); built first, null when memory for it runs out.
   const TevSubIdView* sub_id_view() const {
-    return indexed_ || build_index() ? &index_.view() : nullptr;
+    return indexed_ ? &index_.view() : sub_id_view_slowly();
   }
   /// read_octets of framework/ITevOidOctets.h.
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
@@ -117,6 +117,8 @@ class CTevOidStore {
   // Builds the index when it does not match the text; false when memory runs
   // out (callers then read the text).
   bool build_index() const;
+  // sub_id_view when the index must be built first.
+  TEV_COLD_PATH const TevSubIdView* sub_id_view_slowly() const;
   std::size_t count_by_scan() const;
   // Where sub-identifier `index` (below the count) starts in the text.
   std::size_t start_of(std::size_t index) const {
