@@ -120,8 +120,8 @@ long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const un
   char* end = out;
   if (has_prefix && prefix <= 0xFF) {
     // A length prefix is an octet count, below 256 nearly always.
-    const auto count = static_cast<unsigned char>(prefix);
-    end = tev::write_dotted_octets(end, &count, 1);
+    const auto length_prefix = static_cast<unsigned char>(prefix);
+    end = tev::write_dotted_octets(end, &length_prefix, 1);
   } else if (has_prefix) {
     *end++ = '.';
     end = tev::write_decimal(end, static_cast<std::uint32_t>(prefix));
