@@ -7,6 +7,7 @@
 #include "TevAsnValue.h"
 #include "table/CTevIndexPartCodec.h"
 #include "table/CTevIndexRow.h"
+#include "table/CTevLayoutWord.h"
 #include "table/TevInetAddress.h"
 #include "table/TevTableError.h"
 
@@ -14,15 +15,7 @@ using namespace NTevAsnValue;
 
 namespace {
 
-constexpr std::uint32_t kMaxFixedOctets = 128;  // an identifier has at most 128 sub-identifiers
-
 bool is_separator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r'; }
-
-// A failure code with its reason copied out; -3 when the reason cannot be.
-long fail(long code, const CTevTextBuilder& why, CTevAsnBuffer* reason) {
-  const long rc = why.store_into(reason);
-  return rc != ASN_OK ? rc : code;
-}
 
 }  // namespace
 
@@ -66,7 +59,7 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
   CTevTextBuilder why;
   if (words == 0) {
     why.append_text("no TYPE in the layout");
-    return fail(ASN_E_LAYOUT, why, reason);
+    return why.refuse(ASN_E_LAYOUT, reason);
   }
   parts_ = static_cast<TevLayoutPart*>(std::calloc(words, sizeof(TevLayoutPart)));
   if (parts_ == nullptr) return ASN_E_OUT_OF_MEMORY;
@@ -82,7 +75,8 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
     i = end;
   }
   for (index = 0; index < part_count_; ++index) {
-    const long rc = parse_word(index, flags, &why);
+    const long rc = CTevLayoutWord::read(text_ + parts_[index].word_start, index + 1 == part_count_,
+                                         flags, &parts_[index], &why);
     if (rc != ASN_OK) {
       if (rc == ASN_E_LAYOUT) {
         why.append_text(" (value ");
@@ -91,7 +85,7 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
         why.append_decimal(static_cast<std::uint32_t>(part_count_));
         why.append_char(')');
       }
-      return fail(rc, why, reason);
+      return why.refuse(rc, reason);
     }
     parts_[index].pub.first_value = static_cast<std::uint32_t>(value_count_);
     value_count_ += parts_[index].pub.value_count;
@@ -131,113 +125,6 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
     }
   }
   return ASN_OK;
-}
-
-long CTevIndexLayout::parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why) {
-  TevLayoutPart& part = parts_[index];
-  const char* word = text_ + part.word_start;
-  unsigned long name_length = part.word_length;
-  const char* slash = static_cast<const char*>(std::memchr(word, '/', name_length));
-  if (slash != nullptr) {
-    const unsigned long rest = part.word_length - static_cast<unsigned long>(slash + 1 - word);
-    if (!tev_index_name_is("implied", slash + 1, rest)) {
-      why->append_text("unknown modifier in type ");
-      why->append_quoted(word, part.word_length);
-      why->append_text(" (only /implied exists)");
-      return ASN_E_LAYOUT;
-    }
-    part.pub.implied_written = 1;
-    name_length = static_cast<unsigned long>(slash - word);
-  }
-  const char* colon = static_cast<const char*>(std::memchr(word, ':', name_length));
-  const unsigned long kind_length =
-      colon == nullptr ? name_length : static_cast<unsigned long>(colon - word);
-  part.pub.kind = tev_index_kind_find(word, kind_length);
-  const TevIndexKindInfo* info = tev_index_kind_info(part.pub.kind);
-  if (info == nullptr) {
-    why->append_text("unknown type ");
-    why->append_quoted(word, part.word_length);
-    return ASN_E_LAYOUT;
-  }
-  const bool fixed = part.pub.kind == TEV_INDEX_FIXED;
-  if (fixed != (colon != nullptr)) {
-    if (fixed) {
-      why->append_text("type fixed needs its octet count, as in fixed:6");
-    } else {
-      why->append_text("only fixed takes a count, not ");
-      why->append_quoted(word, part.word_length);
-    }
-    return ASN_E_LAYOUT;
-  }
-  part.pub.type = info->type;
-  part.shape = info->shape;
-  part.octets_as_hex = info->octets_as_hex;
-  part.pub.implied = part.pub.implied_written != 0 || info->implied_by_default ? 1 : 0;
-  part.pub.value_count = info->shape == ETevIndexShape::kInet ? 2 : 1;
-  if (fixed) {
-    const char* digits = colon + 1;
-    const unsigned long n_digits = name_length - kind_length - 1;
-    std::uint32_t n = 0;
-    bool ok = n_digits != 0 && n_digits <= 3;
-    for (unsigned long i = 0; ok && i < n_digits; ++i) {
-      ok = digits[i] >= '0' && digits[i] <= '9';
-      n = n * 10 + static_cast<std::uint32_t>(digits[i] - '0');
-    }
-    if (!ok || n == 0 || n > kMaxFixedOctets) {
-      why->append_text("the count of ");
-      why->append_quoted(word, part.word_length);
-      why->append_text(" must be a number from 1 to 128");
-      return ASN_E_LAYOUT;
-    }
-    part.pub.fixed_count = n;
-    part.octets = n;
-  }
-  if (info->shape == ETevIndexShape::kNone && (flags & TEV_LAYOUT_ANY_TYPE) == 0) {
-    why->append_text("type ");
-    why->append(word, part.word_length);
-    why->append_text(" has no index encoding and cannot be part of an index");
-    return ASN_E_LAYOUT;
-  }
-  if (part.pub.implied_written != 0 && index + 1 != part_count_) {
-    why->append_text("type ");
-    why->append(word, part.word_length);
-    why->append_text(": IMPLIED is allowed on the last index value only");
-    return ASN_E_LAYOUT;
-  }
-  if (part.pub.implied_written != 0 && info->shape == ETevIndexShape::kInet) {
-    why->append_text("type ");
-    why->append(word, part.word_length);
-    why->append_text(": an InetAddress index always has its length");
-    return ASN_E_LAYOUT;
-  }
-  return measure_from_library(&part);
-}
-
-// The sizes and domains of the address types are the core's: its sample
-// value's index encoding tells them.
-long CTevIndexLayout::measure_from_library(TevLayoutPart* part) {
-  if (part->shape != ETevIndexShape::kTransport &&
-      !(part->shape == ETevIndexShape::kFixed && part->pub.kind != TEV_INDEX_FIXED)) {
-    return ASN_OK;
-  }
-  long err = ASN_OK;
-  ITevAsnValue* sample = tev_create_asn_value(static_cast<EAsnType>(part->pub.type), &err);
-  if (sample == nullptr) return err;
-  if (part->shape == ETevIndexShape::kFixed) {
-    part->octets = static_cast<std::uint32_t>(sample->get_oid_length(1));
-    sample->release();
-    return ASN_OK;
-  }
-  ITevAsnObjectID* encoding = tev_create_asn_object_id(&err);
-  if (encoding != nullptr) err = sample->assign_to_oid(encoding, 0);
-  if (err == ASN_OK) {
-    // domain, length, octets
-    part->domain = static_cast<std::uint32_t>(encoding->get_at(0, &err));
-    if (err == ASN_OK) part->octets = static_cast<std::uint32_t>(encoding->get_at(1, &err));
-  }
-  if (encoding != nullptr) encoding->release();
-  sample->release();
-  return err;
 }
 
 long CTevIndexLayout::get_component(unsigned long index, TevIndexComponent* out) const {
@@ -333,7 +220,7 @@ long CTevIndexLayout::refuse_leftover(CTevIndexRow* row, unsigned long left,
   CTevTextBuilder why;
   CTevIndexPartCodec::append_count(&why, left);
   why.append_text(" left after the last index value");
-  return fail(ASN_E_INDEX_LEFTOVER, why, reason);
+  return why.refuse(ASN_E_INDEX_LEFTOVER, reason);
 }
 
 long CTevIndexLayout::decode_part(CTevIndexRow* row, unsigned long index, const std::uint32_t* subs,
@@ -352,7 +239,7 @@ long CTevIndexLayout::decode_part(CTevIndexRow* row, unsigned long index, const 
     append_value_name(&why, index);
     CTevIndexPartCodec::measure<true>(part, subs, count, *pos, &start, &length, &end, nullptr,
                                       &why);
-    return fail(rc, why, reason);
+    return why.refuse(rc, reason);
   }
   switch (part.shape) {
     case ETevIndexShape::kNumber:
@@ -388,7 +275,7 @@ long CTevIndexLayout::encode(ITevAsnValue* const* values, unsigned long count, I
     why.append_decimal(static_cast<std::uint32_t>(value_count_));
     why.append_text(value_count_ == 1 ? " value, not " : " values, not ");
     why.append_decimal(static_cast<std::uint32_t>(count));
-    return fail(ASN_E_INVALID_ARGUMENT, why, reason);
+    return why.refuse(ASN_E_INVALID_ARGUMENT, reason);
   }
   long rc = ASN_OK;
   ITevAsnObjectID* built = tev_create_asn_object_id(&rc);
@@ -399,7 +286,7 @@ long CTevIndexLayout::encode(ITevAsnValue* const* values, unsigned long count, I
       CTevTextBuilder named;
       append_value_name(&named, i);
       named.append(why.data(), why.length());
-      rc = fail(rc, named, reason);
+      rc = named.refuse(rc, reason);
     }
   }
   // Only a complete encoding reaches the caller's identifier.

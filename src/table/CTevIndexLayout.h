@@ -64,8 +64,6 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   CTevIndexLayout() = default;
   ~CTevIndexLayout();
   long parse(const char* text, unsigned long flags, CTevAsnBuffer* reason);
-  long parse_word(unsigned long index, unsigned long flags, CTevTextBuilder* why);
-  static long measure_from_library(TevLayoutPart* part);
   // Any layout, any input: decodes part by part, explaining a refusal.
   long decode_parts(CTevIndexRow* row, const std::uint32_t* subs, unsigned long count,
                     std::uint32_t column, CTevAsnBuffer* reason) const;

@@ -14,11 +14,6 @@ namespace {
 
 constexpr unsigned long kMaxSubIds = 128;
 
-long fail(long code, const CTevTextBuilder& why, CTevAsnBuffer* reason) {
-  const long rc = why.store_into(reason);
-  return rc != ASN_OK ? rc : code;
-}
-
 }  // namespace
 
 CTevTableEntry::~CTevTableEntry() {
@@ -47,7 +42,7 @@ CTevTableEntry* CTevTableEntry::create(const char* entry, const char* layout, CT
     named.append_quoted(entry, std::strlen(entry));
     named.append_text(": ");
     named.append(why.data(), why.length());
-    tev_table_set_error(err, rc == ASN_E_OUT_OF_MEMORY ? rc : fail(rc, named, reason));
+    tev_table_set_error(err, rc == ASN_E_OUT_OF_MEMORY ? rc : named.refuse(rc, reason));
     return nullptr;
   }
   CTevTableEntry* made = new (std::nothrow) CTevTableEntry;
@@ -79,7 +74,7 @@ long CTevTableEntry::split(const std::uint32_t* sub_ids, unsigned long count, un
     why.append_text(below ? "is the entry itself, with no column after it"
                           : "does not lie below the entry ");
     if (!below) why.append_dotted(entry_.data(), n);
-    return fail(below ? ASN_E_INDEX_SHORT : ASN_E_NOT_IN_TABLE, why, reason);
+    return why.refuse(below ? ASN_E_INDEX_SHORT : ASN_E_NOT_IN_TABLE, reason);
   }
   const long rc = layout_->decode_into(own, sub_ids + n + 1, count - n - 1, sub_ids[n], reason);
   if (rc == ASN_OK && column != nullptr) *column = sub_ids[n];

@@ -70,6 +70,12 @@ class CTevTextBuilder final {
 
   /// Copies the content into `buffer` (null: nothing): its code or -3.
   long store_into(CTevAsnBuffer* buffer) const;
+  /// A refusal with the content as its reason: stores it into `reason` and
+  /// returns `code`, or -3 when the reason cannot be stored.
+  long refuse(long code, CTevAsnBuffer* reason) const {
+    const long rc = store_into(reason);
+    return rc != NTevAsnValue::ASN_OK ? rc : code;
+  }
 
  private:
   static constexpr unsigned long kShortCopy = 8;
