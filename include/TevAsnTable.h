@@ -140,6 +140,11 @@ class ITevAsnIndexRow {
   /// for this text again, or released. Null with -2 for a null `length`, -3
   /// when memory runs out.
   virtual const char* text(unsigned long flags, unsigned long* length, long* err) const = 0;
+  /// Cast by class id, as ITevAsnValue::query_class: `*out` receives this
+  /// row seen as that class (borrowed), or null when it is not of that class;
+  /// a null `out` is ignored. The library knows its own rows by it, so a
+  /// caller's own row sets `*out` to null for every id.
+  virtual void query_class(unsigned long class_id, void** out) const = 0;
 
  protected:
   ~ITevAsnIndexRow() = default;
@@ -169,8 +174,8 @@ class ITevAsnIndexLayout {
   /// A new empty row for this layout, owned by the caller; null with -3.
   virtual ITevAsnIndexRow* create_row(long* err) const = 0;
   /// Decodes `count` sub-identifiers, exactly one index, into `row` (made by
-  /// this layout: -2 otherwise). 0; on failure the code, the reason, and an
-  /// empty row.
+  /// this layout: -2 otherwise, and nothing else happens). 0; on failure the code, the reason, and
+  /// an empty row.
   virtual long decode(const std::uint32_t* sub_ids, unsigned long count, ITevAsnIndexRow* row,
                       CTevAsnBuffer* reason) const = 0;
   /// As decode, with the sub-identifiers of `oid` from position `start`;
@@ -183,6 +188,8 @@ class ITevAsnIndexLayout {
   /// InetAddressType and length that disagree; `oid` unchanged on failure.
   virtual long encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
                       CTevAsnBuffer* reason) const = 0;
+  /// Cast by class id, as ITevAsnIndexRow::query_class.
+  virtual void query_class(unsigned long class_id, void** out) const = 0;
 
  protected:
   ~ITevAsnIndexLayout() = default;
@@ -200,8 +207,9 @@ class ITevAsnTableEntry {
   virtual const ITevAsnIndexLayout* get_layout() const = 0;
   /// Splits `count` sub-identifiers of an instance identifier into the column
   /// number (through `column`, may be null, and the row's get_column) and the
-  /// index values in `row`. ASN_E_NOT_IN_TABLE when it does not lie below the
-  /// entry, ASN_E_INDEX_SHORT when no column follows; the layout's codes.
+  /// index values in `row` (made by get_layout(): -2 otherwise, and nothing
+  /// else happens). ASN_E_NOT_IN_TABLE when it does not lie below the entry,
+  /// ASN_E_INDEX_SHORT when no column follows; the layout's codes.
   virtual long split(const std::uint32_t* sub_ids, unsigned long count, unsigned long* column,
                      ITevAsnIndexRow* row, CTevAsnBuffer* reason) const = 0;
   /// As split, with an instance identifier object.
@@ -211,6 +219,8 @@ class ITevAsnTableEntry {
   /// layout's encode); -2 for a column above 0xFFFFFFFF.
   virtual long build(unsigned long column, ITevAsnValue* const* values, unsigned long count,
                      ITevAsnObjectID* instance, CTevAsnBuffer* reason) const = 0;
+  /// Cast by class id, as ITevAsnIndexRow::query_class.
+  virtual void query_class(unsigned long class_id, void** out) const = 0;
 
  protected:
   ~ITevAsnTableEntry() = default;

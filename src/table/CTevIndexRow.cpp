@@ -6,6 +6,7 @@
 #include "TevAsnValue.h"
 #include "table/CTevIndexLayout.h"
 #include "table/TevInetAddress.h"
+#include "table/TevTableClassIds.h"
 #include "table/TevTableError.h"
 
 using namespace NTevAsnValue;
@@ -40,6 +41,14 @@ CTevIndexRow::~CTevIndexRow() {
 }
 
 void CTevIndexRow::release() { delete this; }
+
+void CTevIndexRow::query_class(unsigned long class_id, void** out) const {
+  tev_table::answer_class(class_id, tev_table::kClassIdIndexRow, this, out);
+}
+
+CTevIndexRow* CTevIndexRow::from(ITevAsnIndexRow* row) {
+  return tev_table::own_object<CTevIndexRow>(row, tev_table::kClassIdIndexRow);
+}
 
 long CTevIndexRow::grow_octets(unsigned long total) {
   if (total > 0x3FFFFFFFUL) return ASN_E_OUT_OF_MEMORY;

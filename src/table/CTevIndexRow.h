@@ -27,6 +27,11 @@ class CTevIndexRow final : public ITevAsnIndexRow {
                        CTevAsnBuffer* buffer) const override;
   long to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const override;
   const char* text(unsigned long flags, unsigned long* length, long* err) const override;
+  void query_class(unsigned long class_id, void** out) const override;
+
+  /// The row behind `row` when it is one of ours; null for null and for a
+  /// caller's own implementation.
+  static CTevIndexRow* from(ITevAsnIndexRow* row);
 
   // Used by the layout while it decodes.
   const CTevIndexLayout* layout() const { return layout_; }
