@@ -4,6 +4,7 @@
 #include <new>
 
 #include "TevAsnValue.h"
+#include "base/TevEscape.h"
 #include "table/CTevIndexLayout.h"
 #include "table/TevInetAddress.h"
 #include "table/TevTableClassIds.h"
@@ -143,25 +144,10 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
 void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot,
                                  unsigned long flags) const {
   const unsigned char* bytes = octets_ + slot.at;
-  bool hex = (flags & TEV_ROW_HEX_OCTETS) != 0;
-  if (!hex && (flags & TEV_ROW_TEXT_OCTETS) == 0) {
-    for (std::uint32_t i = 0; i < slot.count; ++i) {
-      if (bytes[i] < 0x20 || bytes[i] > 0x7E) {
-        hex = true;
-        break;
-      }
-    }
-  }
-  if (!hex) {
-    out->append(bytes, slot.count);
-    return;
-  }
-  static const char kDigits[] = "0123456789abcdef";
-  for (std::uint32_t i = 0; i < slot.count; ++i) {
-    if (i != 0) out->append_char(':');
-    const char pair[2] = {kDigits[bytes[i] >> 4], kDigits[bytes[i] & 0x0F]};
-    out->append(pair, 2);
-  }
+  const bool hex =
+      (flags & TEV_ROW_HEX_OCTETS) != 0 ||
+      ((flags & TEV_ROW_TEXT_OCTETS) == 0 && !tev_base::all_printable(bytes, slot.count));
+  out->append_octets(bytes, slot.count, hex);
 }
 
 long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
@@ -187,7 +173,12 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
         out->append_text(tev_inet_address_type_name(slot.at));
         return ASN_OK;
       }
-      tev_inet_append_text(out, slots_[index - 1].at, octets_ + slot.at, slot.count);
+      // A dns name is agent text: the row's octet choice applies to it.
+      if (slots_[index - 1].at == TEV_INET_DNS) {
+        append_octets(out, slot, flags);
+      } else {
+        tev_inet_append_text(out, slots_[index - 1].at, octets_ + slot.at, slot.count);
+      }
       return ASN_OK;
     case ETevIndexShape::kFixed:
       if (part.pub.kind == TEV_INDEX_FIXED) {

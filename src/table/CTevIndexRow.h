@@ -103,8 +103,8 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   // Brings the cached value object of `index` up to date with the slot.
   long refresh_value(unsigned long index) const;
   static long set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs, std::uint32_t count);
-  // Octets as text or hex pairs: `flags` (TEV_ROW_*_OCTETS) choose, else
-  // text when every octet is printable ASCII.
+  // Octets as escaped text or hex pairs: `flags` (TEV_ROW_*_OCTETS) choose,
+  // else text when every octet is printable ASCII.
   void append_octets(CTevTextBuilder* out, const Slot& slot, unsigned long flags) const;
   // Writes the row's text into scratch_.
   long build_text(unsigned long flags) const;

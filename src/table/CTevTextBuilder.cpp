@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/TevEscape.h"
+
 using namespace NTevAsnValue;
 
 void CTevTextBuilder::release_block() { std::free(data_); }
@@ -80,6 +82,17 @@ long CTevTextBuilder::store_into(CTevAsnBuffer* buffer) const {
   if (failed_) return ASN_E_OUT_OF_MEMORY;
   if (buffer == nullptr) return ASN_OK;
   return buffer->assign(data_, length_);
+}
+
+void CTevTextBuilder::append_escaped(const unsigned char* octets, unsigned long count) {
+  if (count == 0) return;
+  if (count > 0xFFFFFFFFUL / tev_base::kEscapedWidth) {
+    failed_ = true;
+    return;
+  }
+  char* w = room(tev_base::kEscapedWidth * count);
+  if (w != nullptr)
+    advance(static_cast<unsigned long>(tev_base::put_escaped(octets, count, w) - w));
 }
 
 void CTevTextBuilder::append_quoted(const char* data, unsigned long length) {

@@ -104,7 +104,7 @@ void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsign
       out->append_decimal(big_endian(octets + 16));
       break;
     case TEV_INET_DNS:
-      out->append(reinterpret_cast<const char*>(octets), length);
+      out->append_escaped(octets, length);
       break;
     default:
       break;

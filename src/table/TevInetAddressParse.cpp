@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "TevAsnTable.h"
+#include "base/TevEscape.h"
 #include "table/CTevIpv6Text.h"
 #include "table/TevInetAddress.h"
 #include "table/TevTextScan.h"
@@ -81,13 +82,16 @@ long tev_inet_address_parse(const char* text, unsigned long length, unsigned lon
       count = 16;
       break;
     }
-    default:  // dns
-      if (rest.length == 0 || rest.length > kTevInetMaxOctets) {
+    default: {  // dns, its escapes read back as the writer writes them
+      unsigned long at = 0;
+      while (at < rest.length && count < kTevInetMaxOctets) {
+        at = tev_base::read_escaped(rest.data, rest.length, at, &bytes[count++]);
+      }
+      if (count == 0 || at < rest.length) {
         return refuse(rest, "a dns name of 1 to 255 characters", reason);
       }
-      std::memcpy(bytes, rest.data, rest.length);
-      count = rest.length;
       break;
+    }
   }
   if (number != TEV_INET_DNS && number != TEV_INET_UNKNOWN) {
     if (zoned_type) {
