@@ -49,6 +49,7 @@ constexpr long ASN_E_NOT_SUPPORTED = -5;     ///< the operation has no meaning f
 constexpr long ASN_E_OUT_OF_RANGE = -7;      ///< object identifiers: position past the end
 constexpr long ASN_E_EMPTY = -8;             ///< object identifiers: no sub-identifiers to read
 constexpr long ASN_E_SUBID_RANGE = -401;     ///< index decoding: a sub-identifier does not fit
+constexpr long ASN_E_TC_RANGE = -426;        ///< companion: a DateAndTime field out of its range
 
 }  // namespace NTevAsnValue
 

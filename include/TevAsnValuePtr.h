@@ -117,6 +117,8 @@ inline const char* tev_error_name(long code) noexcept {
       return "ASN_E_EMPTY";
     case NTevAsnValue::ASN_E_SUBID_RANGE:
       return "ASN_E_SUBID_RANGE";
+    case NTevAsnValue::ASN_E_TC_RANGE:
+      return "ASN_E_TC_RANGE";
     default:
       return "unknown";
   }
@@ -141,6 +143,8 @@ inline const char* tev_error_message(long code) noexcept {
       return "object identifier has no sub-identifiers";
     case NTevAsnValue::ASN_E_SUBID_RANGE:
       return "index sub-identifier does not fit the value";
+    case NTevAsnValue::ASN_E_TC_RANGE:
+      return "textual convention field out of its range";
     default:
       return "unknown error code";
   }

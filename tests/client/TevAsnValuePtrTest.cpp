@@ -135,6 +135,7 @@ TEST(TevAsnValuePtr, EveryCodeHasItsOwnNameAndMessage) {
       {ASN_E_OUT_OF_RANGE, "ASN_E_OUT_OF_RANGE"},
       {ASN_E_EMPTY, "ASN_E_EMPTY"},
       {ASN_E_SUBID_RANGE, "ASN_E_SUBID_RANGE"},
+      {ASN_E_TC_RANGE, "ASN_E_TC_RANGE"},
   };
   const std::string unknown_message = tev_error_message(-4);
   std::set<std::string> messages;
