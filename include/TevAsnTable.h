@@ -125,11 +125,13 @@ class ITevAsnIndexRow {
   virtual unsigned long get_column() const = 0;
   /// Replaces the buffer's content with value `index` in text: numbers in
   /// decimal, addresses in their text form (an InetAddressType by its name,
-  /// an InetAddress as tev_inet_address_text writes it), octet strings as
-  /// text when every octet is printable ASCII, else (or with
-  /// TEV_ROW_HEX_OCTETS, or for "hex") as hex pairs joined by ':'; with
-  /// TEV_ROW_TEXT_OCTETS (and not "hex") as the octets themselves, whatever
-  /// they hold.
+  /// an InetAddress as tev_inet_address_text writes it, "ipv6" as the core's
+  /// to_text: eight groups, an IPv4-mapped address too), octet strings and
+  /// dns InetAddress names as text when every octet is printable ASCII, else
+  /// (or with TEV_ROW_HEX_OCTETS, or for "hex") as hex pairs joined by ':';
+  /// with TEV_ROW_TEXT_OCTETS (and not "hex") as text whatever they hold.
+  /// Text is escaped as TevAsnDisplay.h says (control octets as "\xHH", '\'
+  /// as "\\"), so a value is one field on one line.
   /// -2 past the count or for a null buffer, -3 when memory runs out.
   virtual long value_text_into(unsigned long index, unsigned long flags,
                                CTevAsnBuffer* buffer) const = 0;
@@ -249,15 +251,17 @@ TEV_ASN_TABLE_API const char* tev_inet_address_type_name(unsigned long type);
 /// Replaces `text` with an InetAddress of InetAddressType `type` in words:
 /// ipv4 dotted decimal; ipv6 in RFC 5952 form (lower case, the longest run of
 /// two or more zero groups as "::", the first on a tie; an IPv4-mapped address
-/// as "::ffff:192.0.2.1"); ipv4z and ipv6z add
-/// "%" and the zone index (the last four octets, big-endian) in decimal; dns
-/// its characters; unknown nothing. ASN_E_INET_ADDRESS for an unknown type or
+/// (::ffff:0:0/96) in mixed notation, "::ffff:192.0.2.1", as RFC 5952 section
+/// 5 recommends); ipv4z and ipv6z add "%" and the zone index (the last four
+/// octets, big-endian) in decimal; dns its characters, escaped as
+/// TevAsnDisplay.h says so that the name stays on one line; unknown nothing. ASN_E_INET_ADDRESS for an unknown type or
 /// a length that disagrees with it, -2 for a null buffer, -3.
 TEV_ASN_TABLE_API long tev_inet_address_text(unsigned long type, const unsigned char* octets,
                                              unsigned long length, CTevAsnBuffer* text);
 /// Reads an InetAddress from `text` (not zero-terminated; `length` bytes):
 /// "TYPE:ADDRESS" with a type name, or a bare address whose form says the
-/// type (dotted IPv4, IPv6 with ':', either with "%ZONE"). The type through
+/// type (dotted IPv4, IPv6 with ':', either with "%ZONE"); a dns name's
+/// escapes ("\\", "\xHH") are read back. The type through
 /// `type`, the octets into `octets`. ASN_E_ADDRESS_TEXT with a reason when
 /// the text is not an address of its type; -2 for null arguments; -3.
 TEV_ASN_TABLE_API long tev_inet_address_parse(const char* text, unsigned long length,
