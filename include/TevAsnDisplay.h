@@ -91,8 +91,8 @@ TEV_ASN_TABLE_API long tev_format_octets_hint(const char* hint, const void* octe
 /// Reads `length` characters of `text` back to octets by an OCTET STRING hint.
 /// Decimal and octal numbers fill their octet length, hex gives one octet per
 /// two digits (at most the octet length); `a`/`t` take up to their count of
-/// octets (an escape is one octet), `t` never splitting a character. 0; ASN_E_HINT; ASN_E_HINT_ONE_WAY
-/// for a hint with a repeat indicator or a `d`/`o` number without a separator
+/// octets (an escape is one octet), `t` never splitting a character. 0; ASN_E_HINT;
+/// ASN_E_HINT_ONE_WAY for a hint with a repeat indicator or a `d`/`o` number without a separator
 /// before the next value; ASN_E_HINT_TEXT naming the text's position (also for
 /// a leading zero where a number has no separator); -2; -3.
 TEV_ASN_TABLE_API long tev_parse_octets_hint(const char* hint, const char* text,

@@ -254,8 +254,8 @@ TEV_ASN_TABLE_API const char* tev_inet_address_type_name(unsigned long type);
 /// (::ffff:0:0/96) in mixed notation, "::ffff:192.0.2.1", as RFC 5952 section
 /// 5 recommends); ipv4z and ipv6z add "%" and the zone index (the last four
 /// octets, big-endian) in decimal; dns its characters, escaped as
-/// TevAsnDisplay.h says so that the name stays on one line; unknown nothing. ASN_E_INET_ADDRESS for an unknown type or
-/// a length that disagrees with it, -2 for a null buffer, -3.
+/// TevAsnDisplay.h says so that the name stays on one line; unknown nothing. ASN_E_INET_ADDRESS for
+/// an unknown type or a length that disagrees with it, -2 for a null buffer, -3.
 TEV_ASN_TABLE_API long tev_inet_address_text(unsigned long type, const unsigned char* octets,
                                              unsigned long length, CTevAsnBuffer* text);
 /// Reads an InetAddress from `text` (not zero-terminated; `length` bytes):

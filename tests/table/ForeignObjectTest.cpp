@@ -42,7 +42,8 @@ struct CallerLayout final : ITevAsnIndexLayout {
   unsigned long get_value_count() const override { return 0; }
   long get_component(unsigned long, TevIndexComponent*) const override { return -2; }
   long component_text_into(unsigned long, CTevAsnBuffer*) const override { return -2; }
-  ITevAsnIndexRow* create_row(long*) const override { return new CallerRow; }
+  mutable CallerRow row;
+  ITevAsnIndexRow* create_row(long*) const override { return &row; }
   long decode(const std::uint32_t*, unsigned long, ITevAsnIndexRow*,
               CTevAsnBuffer*) const override {
     return -2;
