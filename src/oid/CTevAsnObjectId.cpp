@@ -45,10 +45,6 @@ void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
   // for the fast paths, and operations given an identifier of unknown origin
   // for the class.
   if (out == nullptr) return;
-  if (class_id == tev::kClassIdSubIds) {
-    *out = const_cast<TevSubIdView*>(store_.sub_id_view());
-    return;
-  }
   if (class_id == tev::kClassIdOidOctets) {
     *out = static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
     return;

@@ -114,6 +114,7 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
                      std::size_t n) override;
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                    unsigned long* done) const override;
+  const TevSubIdView* sub_id_view() const override { return store_.sub_id_view(); }
 
  private:
   // The first word of a polymorphic object: its table of virtual functions.

@@ -52,8 +52,8 @@ class CTevOidStore {
     }
     return get_at_from_text(index, err);
   }
-  /// The index as a view for reading values in place (class id
-  /// kClassIdSubIds); built first, null when memory for it runs out.
+  /// The index as a view for reading values in place (sub_id_view of
+  /// framework/ITevOidOctets.h); built first, null when memory for it runs out.
   const TevSubIdView* sub_id_view() const {
     return indexed_ ? &index_.view() : sub_id_view_slowly();
   }
