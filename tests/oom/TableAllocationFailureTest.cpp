@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "OomHarness.h"
+#include "TestText.h"
 #include "TevAsnTable.h"
 
 using namespace NTevAsnValue;
@@ -93,7 +94,7 @@ TEST(TableAllocationFailure, RowsDecodeEncodeAndPrint) {
                   err = layout->decode(index->data(), static_cast<unsigned long>(index->size()),
                                        row.object, out);
                   if (err != ASN_OK) return err;
-                  err = row.object->to_text_into(out, 0);
+                  err = row.object->to_text_into(out, TEV_OCTETS_AUTO);
                   for (unsigned long i = 0; err == ASN_OK && i < row.object->get_count(); ++i) {
                     p.fold(row.object->get_value(i, &err));
                   }
@@ -147,11 +148,11 @@ TEST(TableAllocationFailure, AddressTextAndWalkOrder) {
       CTevAsnBuffer reason;
       CTevAsnBuffer written;
       p.run([&] {
-        unsigned long type = 0;
-        long err = tev_inet_address_parse(text, std::strlen(text), &type, &octets, &reason);
+        ETevInetAddressType type = TEV_INET_UNKNOWN;
+        long err = tev_parse_inet_address(text, std::strlen(text), &type, &octets, &reason);
         if (err == ASN_OK) {
-          err = tev_inet_address_text(type, reinterpret_cast<const unsigned char*>(octets.data()),
-                                      octets.length(), &written);
+          err = tev_format_inet_address(type, tev_test::bytes(octets.data()), octets.length(),
+                                        TEV_OCTETS_AUTO, &written);
         }
         return err;
       });
@@ -199,7 +200,7 @@ TEST(TableAllocationFailure, StrictValueReading) {
       Owned<ITevAsnValue> value;
       p.run([&] {
         long err = 1;
-        value.object = tev_read_value(c.type, c.text, std::strlen(c.text), &reason, &err);
+        value.object = tev_read_value(c.text, std::strlen(c.text), c.type, &reason, &err);
         p.check((value.object != nullptr) == (err == ASN_OK), "a value with a failure code");
         return err;
       });

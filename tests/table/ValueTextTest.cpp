@@ -71,7 +71,7 @@ TEST(ValueTextTest, ReadsTheWholeTextInRangeOrRefuses) {
     SCOPED_TRACE(std::to_string(c.type) + " '" + c.text + "'");
     CTevAsnBuffer reason;
     long err = 1;
-    ITevAsnValue* value = tev_read_value(c.type, c.text, std::strlen(c.text), &reason, &err);
+    ITevAsnValue* value = tev_read_value(c.text, std::strlen(c.text), c.type, &reason, &err);
     if (!c.accepted) {
       EXPECT_EQ(value, nullptr);
       EXPECT_EQ(err, ASN_E_VALUE_TEXT);
@@ -103,15 +103,15 @@ TEST(ValueTextTest, TheCoreStaysLenientWhereTheStrictReaderRefuses) {
   ASSERT_NE(lenient, nullptr);
   EXPECT_EQ(lenient->get_long(&err), 12);
   lenient->release();
-  EXPECT_EQ(tev_read_value(ASN_INTEGER, "12abc", 5, nullptr, &err), nullptr);
+  EXPECT_EQ(tev_read_value("12abc", 5, ASN_INTEGER, nullptr, &err), nullptr);
   EXPECT_EQ(err, ASN_E_VALUE_TEXT);
 }
 
 TEST(ValueTextTest, RefusesTypesWithoutTextAndNullText) {
   long err = ASN_OK;
-  EXPECT_EQ(tev_read_value(ASN_NULL, "", 0, nullptr, &err), nullptr);
+  EXPECT_EQ(tev_read_value("", 0, ASN_NULL, nullptr, &err), nullptr);
   EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
-  EXPECT_EQ(tev_read_value(ASN_INTEGER, nullptr, 1, nullptr, &err), nullptr);
+  EXPECT_EQ(tev_read_value(nullptr, 1, ASN_INTEGER, nullptr, &err), nullptr);
   EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
   EXPECT_EQ(tev_parse_hex_octets("00", 2, nullptr, nullptr), ASN_E_INVALID_ARGUMENT);
 }

@@ -150,7 +150,7 @@ TEST(Threads, OneLayoutDecodesIntoRowsOfEachThread) {
                                        static_cast<std::uint32_t>(round % 256)};
         unsigned long length = 0;
         const char* text = layout->decode(index, 7, row, nullptr) == ASN_OK
-                               ? row->text(0, &length, nullptr)
+                               ? row->get_text(TEV_OCTETS_AUTO, &length, nullptr)
                                : nullptr;
         const std::string expected =
             std::to_string(t) + "\tipv4\t10.0.0." + std::to_string(round % 256);
