@@ -5,6 +5,7 @@
 #include <string>
 
 #include "RecordingVisitor.h"
+#include "TestText.h"
 #include "TevAsnValuePtr.h"
 #include "TypeTable.h"
 
@@ -15,7 +16,7 @@ namespace {
 std::string text_of(const ITevAsnValue* v, long* code) {
   CTevAsnBuffer b;
   *code = v->to_text_into(&b);
-  return b.length() == 0 ? std::string() : std::string(b.data(), b.length());
+  return tev_test::text_of(b);
 }
 
 // The row's sample value (made from its sample text), or its initial value

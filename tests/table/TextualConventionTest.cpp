@@ -8,10 +8,7 @@
 #include "TevAsnDisplay.h"
 
 using namespace NTevAsnValue;
-using display_test::bytes;
-using display_test::hex;
-using display_test::octets;
-using display_test::text_of;
+using namespace display_test;
 
 namespace {
 
