@@ -5,6 +5,7 @@
 
 #include "TevAsnValue.h"
 #include "table/CTevIndexLayout.h"
+#include "table/CTevIpv6Text.h"
 #include "table/TevInetAddress.h"
 #include "table/TevTableError.h"
 
@@ -159,6 +160,10 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
     case ETevIndexShape::kFixed:
       if (part.pub.kind == TEV_INDEX_FIXED) {
         out->append_octets(octets_ + slot.at, slot.count, as);
+        return ASN_OK;
+      }
+      if (part.pub.kind == TEV_INDEX_IPV6) {
+        CTevIpv6Text::write(octets_ + slot.at, out);
         return ASN_OK;
       }
       if (part.pub.kind == TEV_INDEX_IP_ADDRESS) {
