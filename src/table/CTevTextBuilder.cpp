@@ -66,6 +66,15 @@ void CTevTextBuilder::append_hex_pairs(const unsigned char* octets, unsigned lon
   }
 }
 
+void CTevTextBuilder::append_octets(const unsigned char* octets, unsigned long count,
+                                    ETevOctetsAs as) {
+  if (as == TEV_OCTETS_HEX || (as == TEV_OCTETS_AUTO && !tev_base::all_printable(octets, count))) {
+    append_hex_pairs(octets, count);
+  } else {
+    append_escaped(octets, count);
+  }
+}
+
 void CTevTextBuilder::append_hex(std::uint32_t value) {
   static const char kDigits[] = "0123456789abcdef";
   char digits[8];

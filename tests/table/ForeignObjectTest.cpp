@@ -24,13 +24,15 @@ struct CallerRow final : ITevAsnIndexRow {
   unsigned long get_count() const override { return ++calls, 0; }
   ITevAsnValue* get_value(unsigned long, long*) override { return ++calls, nullptr; }
   unsigned long get_column() const override { return ++calls, 0; }
-  long value_text_into(unsigned long, unsigned long, CTevAsnBuffer*) const override {
+  long value_to_text_into(CTevAsnBuffer*, unsigned long, ETevOctetsAs) const override {
     return ++calls, ASN_E_NOT_SUPPORTED;
   }
-  long to_text_into(CTevAsnBuffer*, unsigned long) const override {
+  long to_text_into(CTevAsnBuffer*, ETevOctetsAs) const override {
     return ++calls, ASN_E_NOT_SUPPORTED;
   }
-  const char* text(unsigned long, unsigned long*, long*) const override { return ++calls, nullptr; }
+  const char* get_text(ETevOctetsAs, unsigned long*, long*) const override {
+    return ++calls, nullptr;
+  }
   void query_class(unsigned long, void** out) const override {
     if (out != nullptr) *out = nullptr;
   }
@@ -38,10 +40,10 @@ struct CallerRow final : ITevAsnIndexRow {
 
 struct CallerLayout final : ITevAsnIndexLayout {
   void release() override {}
-  unsigned long get_component_count() const override { return 0; }
+  unsigned long get_word_count() const override { return 0; }
   unsigned long get_value_count() const override { return 0; }
-  long get_component(unsigned long, TevIndexComponent*) const override { return -2; }
-  long component_text_into(unsigned long, CTevAsnBuffer*) const override { return -2; }
+  long get_word(unsigned long, TevIndexWord*) const override { return -2; }
+  long word_to_text_into(CTevAsnBuffer*, unsigned long) const override { return -2; }
   mutable CallerRow row;
   ITevAsnIndexRow* create_row(long*) const override { return &row; }
   long decode(const std::uint32_t*, unsigned long, ITevAsnIndexRow*,

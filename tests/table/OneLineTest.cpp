@@ -55,10 +55,10 @@ std::vector<Writer> writers() {
                     return tev_parse_tc(name, t.data(), t.size(), out, nullptr);
                   }};
   };
-  const auto rendering = [](const char* name, long as) {
+  const auto rendering = [](const char* name, ETevOctetsAs as) {
     return Writer{name,
                   [as](const Octets& o, CTevAsnBuffer* out) {
-                    return tev_render_octets(o.data(), o.size(), as, out);
+                    return tev_format_octets(o.data(), o.size(), as, out);
                   },
                   {}};
   };
@@ -73,12 +73,12 @@ std::vector<Writer> writers() {
       rendering("TEV_OCTETS_AUTO", TEV_OCTETS_AUTO),
       {"dns InetAddress",
        [](const Octets& o, CTevAsnBuffer* out) {
-         return tev_inet_address_text(TEV_INET_DNS, o.data(), o.size(), out);
+         return tev_format_inet_address(TEV_INET_DNS, o.data(), o.size(), TEV_OCTETS_TEXT, out);
        },
        [](const Text& t, CTevAsnBuffer* out) {
-         unsigned long type = 0;
+         ETevInetAddressType type = TEV_INET_UNKNOWN;
          const Text typed = "dns:" + t;
-         return tev_inet_address_parse(typed.data(), typed.size(), &type, out, nullptr);
+         return tev_parse_inet_address(typed.data(), typed.size(), &type, out, nullptr);
        }},
   };
 }
@@ -126,12 +126,12 @@ TEST(OneLine, RowValuesAreOneFieldEach) {
   std::unique_ptr<ITevAsnIndexLayout, TevAsnReleaser> layout{
       tev_create_index_layout("octets fixed:3 inetaddress", 0, nullptr, nullptr)};
   std::unique_ptr<ITevAsnIndexRow, TevAsnReleaser> row{layout->create_row(nullptr)};
-  for (unsigned long flags : {0UL, TEV_ROW_TEXT_OCTETS, TEV_ROW_HEX_OCTETS}) {
+  for (ETevOctetsAs as : {TEV_OCTETS_AUTO, TEV_OCTETS_TEXT, TEV_OCTETS_HEX}) {
     for (std::uint32_t b = 0; b < 256; ++b) {
       const std::uint32_t index[] = {3, 'a', b, 'z', 'a', b, 'z', 16, 3, 'a', b, 'z'};
       ASSERT_EQ(layout->decode(index, 12, row.get(), nullptr), ASN_OK);
       unsigned long length = 0;
-      const char* text = row->text(flags, &length, nullptr);
+      const char* text = row->get_text(as, &length, nullptr);
       ASSERT_NE(text, nullptr);
       const Text line(text, length);
       // Four values: three TABs between them and no other.
