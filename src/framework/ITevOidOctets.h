@@ -26,8 +26,11 @@ class ITevOidOctets {
   /// for a value above 255, ends it. `*done` receives the octets written.
   virtual long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                            unsigned long* done) const = 0;
-  /// The index, built first; null when memory for it runs out.
-  virtual const TevSubIdView* sub_id_view() const = 0;
+  /// The index, built first; null when memory for it runs out. Read right
+  /// after query_class handed out this view, before the identifier changes.
+  const TevSubIdView* sub_id_view() const {
+    return ready_index_ != nullptr ? ready_index_ : build_sub_id_view();
+  }
 
   /// The fast path of `oid`, or null for null or an identifier without one.
   static ITevOidOctets* of(const ITevAsnObjectID* oid) {
@@ -42,6 +45,14 @@ class ITevOidOctets {
   ITevOidOctets(const ITevOidOctets&) = default;
   ITevOidOctets& operator=(const ITevOidOctets&) = default;
   ~ITevOidOctets() = default;
+
+  /// sub_id_view when the index is not built yet.
+  virtual const TevSubIdView* build_sub_id_view() const = 0;
+
+  // The index when it was built as query_class handed out this view, else
+  // null: set by every such query (one object, one thread), so that the
+  // common decode reads its values with no call beyond query_class.
+  mutable const TevSubIdView* ready_index_ = nullptr;
 };
 
 #endif  // TEVASNVALUE_SRC_FRAMEWORK_ITEVOIDOCTETS_H

@@ -46,6 +46,7 @@ void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
   // for the class.
   if (out == nullptr) return;
   if (class_id == tev::kClassIdOidOctets) {
+    ready_index_ = store_.built_sub_id_view();
     *out = static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
     return;
   }

@@ -95,7 +95,7 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
                      std::size_t n) override;
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                    unsigned long* done) const override;
-  const TevSubIdView* sub_id_view() const override { return store_.sub_id_view(); }
+  const TevSubIdView* build_sub_id_view() const override { return store_.sub_id_view(); }
 
  private:
   bool is_self(const ITevAsnValue* value) const {

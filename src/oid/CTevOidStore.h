@@ -57,6 +57,8 @@ class CTevOidStore {
   const TevSubIdView* sub_id_view() const {
     return indexed_ ? &index_.view() : sub_id_view_slowly();
   }
+  /// sub_id_view when the index is built already, else null.
+  const TevSubIdView* built_sub_id_view() const { return indexed_ ? &index_.view() : nullptr; }
   /// read_octets of framework/ITevOidOctets.h.
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                    unsigned long* done) const {
