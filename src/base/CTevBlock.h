@@ -12,8 +12,8 @@
 #include <cstring>
 #include <type_traits>
 
-#include "framework/TevColdPath.h"
-#include "framework/TevCopyBytes.h"
+#include "base/TevColdPath.h"
+#include "base/TevCopyBytes.h"
 
 template <class T>
 class CTevBlock {
@@ -52,7 +52,7 @@ class CTevBlock {
   /// Replaces the content by `n` elements from `src` (not inside the block).
   bool assign(const T* src, std::size_t n) {
     if (!reserve(n)) return false;
-    tev::copy_bytes(data_, src, n * sizeof(T));
+    tev_base::copy_bytes(data_, src, n * sizeof(T));
     size_ = n;
     return true;
   }

@@ -1,9 +1,9 @@
-#include "table/CTevIpv6Text.h"
+#include "base/CTevIpText.h"
 
 #include <cstddef>
 #include <cstring>
 
-#include "table/TevTextScan.h"
+#include "base/TevTextScan.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ bool dotted_tail(const char* text, unsigned long at, unsigned long length) {
 
 }  // namespace
 
-void CTevIpv6Text::write(const unsigned char* address, CTevTextBuilder* out) {
+void CTevIpText::write(const unsigned char* address, CTevTextBuilder* out) {
   unsigned groups[8];
   for (std::size_t i = 0; i < 8; ++i) {
     groups[i] = static_cast<unsigned>(address[2 * i] << 8 | address[2 * i + 1]);
@@ -57,7 +57,7 @@ void CTevIpv6Text::write(const unsigned char* address, CTevTextBuilder* out) {
   }
 }
 
-bool CTevIpv6Text::read(const char* text, unsigned long length, unsigned char* address,
+bool CTevIpText::read(const char* text, unsigned long length, unsigned char* address,
                         unsigned long* fault) {
   unsigned groups[8];
   unsigned count = 0;

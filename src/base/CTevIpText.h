@@ -5,9 +5,9 @@
 #ifndef TEVASNVALUE_SRC_TABLE_CTEVIPV6TEXT_H
 #define TEVASNVALUE_SRC_TABLE_CTEVIPV6TEXT_H
 
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
-class CTevIpv6Text final {
+class CTevIpText final {
  public:
   /// Appends the text of the 16 octets at `address`.
   static void write(const unsigned char* address, CTevTextBuilder* out);

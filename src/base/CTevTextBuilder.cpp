@@ -1,4 +1,4 @@
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-// tev::copy_bytes: memcpy for the sizes an object identifier's text and index
+// tev_base::copy_bytes: memcpy for the sizes an object identifier's text and index
 // usually have. From 8 to 64 bytes it copies two overlapping blocks of fixed
 // size in place instead of calling memcpy, which decoding and encoding
 // indexes do on every row.
@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstring>
 
-namespace tev {
+namespace tev_base {
 
 /// Copies `n` bytes from `from` to `to`; the two must not overlap.
 inline void copy_bytes(void* to, const void* from, std::size_t n) {
@@ -28,6 +28,6 @@ inline void copy_bytes(void* to, const void* from, std::size_t n) {
   }
 }
 
-}  // namespace tev
+}  // namespace tev_base
 
 #endif  // TEVASNVALUE_SRC_FRAMEWORK_TEVCOPYBYTES_H

@@ -1,13 +1,16 @@
-// The one helper that writes an operation's `long* err` out-parameter.
-#ifndef TEVASNTABLE_TEVTABLEERROR_H
-#define TEVASNTABLE_TEVTABLEERROR_H
+// The one helper that writes an operation's `long* err` out-parameter, for
+// both libraries.
+#ifndef TEVASNVALUE_SRC_BASE_TEVERROR_H
+#define TEVASNVALUE_SRC_BASE_TEVERROR_H
 
-#include "TevAsnTypes.h"
+namespace tev_base {
 
 /// Stores `code` through `err` when it is not null; returns `code`.
-inline long tev_table_set_error(long* err, long code) {
+inline long set_error(long* err, long code) {
   if (err != nullptr) *err = code;
   return code;
 }
 
-#endif  // TEVASNTABLE_TEVTABLEERROR_H
+}  // namespace tev_base
+
+#endif  // TEVASNVALUE_SRC_BASE_TEVERROR_H

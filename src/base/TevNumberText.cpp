@@ -1,8 +1,8 @@
-#include "framework/TevNumberText.h"
+#include "base/TevNumberText.h"
 
 #include <cstring>
 
-namespace tev {
+namespace tev_base {
 
 namespace {
 
@@ -106,4 +106,4 @@ bool read_decimal_in_range(const char* text, std::int64_t low, std::int64_t high
   return true;
 }
 
-}  // namespace tev
+}  // namespace tev_base

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace tev {
+namespace tev_base {
 
 /// Room for any number format_decimal writes (20 digits or a sign and 19)
 /// plus a terminating zero.
@@ -105,6 +105,6 @@ ScannedDecimal scan_decimal(const char* text);
 bool read_decimal_in_range(const char* text, std::int64_t low, std::int64_t high,
                            std::int64_t* value);
 
-}  // namespace tev
+}  // namespace tev_base
 
 #endif  // TEVASNVALUE_SRC_FRAMEWORK_TEVNUMBERTEXT_H

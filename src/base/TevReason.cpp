@@ -1,4 +1,4 @@
-#include "table/TevReason.h"
+#include "base/TevReason.h"
 
 namespace tev_table {
 

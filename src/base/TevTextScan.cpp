@@ -1,4 +1,4 @@
-#include "table/TevTextScan.h"
+#include "base/TevTextScan.h"
 
 int tev_hex_value(char c) {
   if (c >= '0' && c <= '9') return c - '0';

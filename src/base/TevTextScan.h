@@ -1,5 +1,5 @@
 // Strict scanning of short texts shared by the companion's readers: decimal
-// numbers, IPv4 addresses, hexadecimal digits (IPv6 is CTevIpv6Text). Each reads the whole
+// numbers, IPv4 addresses, hexadecimal digits (IPv6 is CTevIpText). Each reads the whole
 // span it is given and answers false for anything else.
 #ifndef TEVASNTABLE_TEVTEXTSCAN_H
 #define TEVASNTABLE_TEVTEXTSCAN_H

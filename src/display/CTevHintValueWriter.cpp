@@ -1,4 +1,4 @@
-#include "table/CTevHintValueWriter.h"
+#include "display/CTevHintValueWriter.h"
 
 #include <cstdint>
 

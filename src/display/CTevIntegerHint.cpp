@@ -1,7 +1,7 @@
-#include "table/CTevIntegerHint.h"
+#include "display/CTevIntegerHint.h"
 
 #include "TevAsnDisplay.h"
-#include "table/TevReason.h"
+#include "base/TevReason.h"
 
 using namespace NTevAsnValue;
 using tev_table::fail;

@@ -4,7 +4,7 @@
 #define TEVASNVALUE_SRC_TABLE_CTEVINTEGERHINT_H
 
 #include "CTevAsnBuffer.h"
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
 class CTevIntegerHint final {
  public:

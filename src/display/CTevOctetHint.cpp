@@ -1,11 +1,11 @@
-#include "table/CTevOctetHint.h"
+#include "display/CTevOctetHint.h"
 
 #include <cstdint>
 #include <cstring>
 
 #include "TevAsnDisplay.h"
-#include "table/CTevHintValueWriter.h"
-#include "table/TevReason.h"
+#include "display/CTevHintValueWriter.h"
+#include "base/TevReason.h"
 
 using namespace NTevAsnValue;
 using tev_table::fail;

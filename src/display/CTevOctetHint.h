@@ -6,7 +6,7 @@
 #define TEVASNVALUE_SRC_TABLE_CTEVOCTETHINT_H
 
 #include "CTevAsnBuffer.h"
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
 class CTevOctetHint final {
  public:

@@ -1,10 +1,10 @@
-#include "table/CTevOpaqueNumber.h"
+#include "display/CTevOpaqueNumber.h"
 
 #include <charconv>
 #include <cstdint>
 #include <cstring>
 
-#include "table/TevReason.h"
+#include "base/TevReason.h"
 
 using namespace NTevAsnValue;
 using tev_table::fail;

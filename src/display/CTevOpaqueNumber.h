@@ -5,7 +5,7 @@
 #define TEVASNVALUE_SRC_TABLE_CTEVOPAQUENUMBER_H
 
 #include "TevAsnDisplay.h"
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
 class CTevOpaqueNumber final {
  public:

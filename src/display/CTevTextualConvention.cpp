@@ -1,12 +1,12 @@
-#include "table/CTevTextualConvention.h"
+#include "display/CTevTextualConvention.h"
 
 #include <algorithm>
 #include <iterator>
 
 #include "TevAsnDisplay.h"
-#include "table/CTevIpv6Text.h"
-#include "table/CTevOctetHint.h"
-#include "table/TevReason.h"
+#include "base/CTevIpText.h"
+#include "display/CTevOctetHint.h"
+#include "base/TevReason.h"
 
 using namespace NTevAsnValue;
 using tev_table::fail;
@@ -71,7 +71,7 @@ long CTevTextualConvention::check_length(unsigned long length, CTevAsnBuffer* re
 long CTevTextualConvention::format(const unsigned char* octets, unsigned long length,
                                    CTevTextBuilder* out, CTevAsnBuffer* reason) const {
   if (kind == Kind::kHint) return CTevOctetHint::format(hint, octets, length, out, reason);
-  CTevIpv6Text::write(octets, out);
+  CTevIpText::write(octets, out);
   if (kind == Kind::kIpv6Zone) {
     const unsigned long zone = static_cast<unsigned long>(octets[16]) << 24 |
                                static_cast<unsigned long>(octets[17]) << 16 |
@@ -107,7 +107,7 @@ long CTevTextualConvention::read(const char* text, unsigned long length, CTevTex
   }
   unsigned char address[16];
   unsigned long fault = 0;
-  if (!CTevIpv6Text::read(text, address_length, address, &fault)) {
+  if (!CTevIpText::read(text, address_length, address, &fault)) {
     return fail(reason, ASN_E_HINT_TEXT, "text position %lu: not an IPv6 address", fault);
   }
   out->append(address, sizeof address);

@@ -4,7 +4,7 @@
 #define TEVASNVALUE_SRC_TABLE_CTEVTEXTUALCONVENTION_H
 
 #include "CTevAsnBuffer.h"
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
 class CTevTextualConvention final {
  public:

@@ -1,12 +1,12 @@
 // The exported functions of TevAsnDisplay.h: argument checks, then the
 // internal classes, the result built in one CTevTextBuilder and stored once.
 #include "TevAsnDisplay.h"
-#include "table/CTevIntegerHint.h"
-#include "table/CTevOctetHint.h"
-#include "table/CTevOpaqueNumber.h"
-#include "table/CTevTextBuilder.h"
-#include "table/CTevTextualConvention.h"
-#include "table/TevReason.h"
+#include "display/CTevIntegerHint.h"
+#include "display/CTevOctetHint.h"
+#include "display/CTevOpaqueNumber.h"
+#include "base/CTevTextBuilder.h"
+#include "display/CTevTextualConvention.h"
+#include "base/TevReason.h"
 
 using namespace NTevAsnValue;
 using tev_table::fail;

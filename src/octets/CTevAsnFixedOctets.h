@@ -36,7 +36,7 @@ class CTevAsnFixedOctets : public CTevAsnOctetString {
   /// need before they write octets in place: 0, or -3.
   long reset();
 
-  /// set_text of the address forms read by tev::scan_fields: `pattern` holds
+  /// set_text of the address forms read by tev_core::scan_fields: `pattern` holds
   /// `octets` octet fields (0..255) and, when `with_port`, then a port field
   /// (0..65535, stored with the value's own set_port). -2 for a text that does
   /// not match or a field out of range; the octets stored before it stay.

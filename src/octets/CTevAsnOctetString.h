@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "framework/CTevAsnValueBase.h"
-#include "framework/TevColdPath.h"
+#include "base/TevColdPath.h"
 #include "framework/TevSubId.h"
 #include "octets/CTevOctetArray.h"
 

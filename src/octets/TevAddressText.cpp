@@ -1,8 +1,8 @@
 #include "octets/TevAddressText.h"
 
-#include "framework/TevNumberText.h"
+#include "base/TevNumberText.h"
 
-namespace tev {
+namespace tev_core {
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace {
 // no digit was found.
 bool scan_number(const char** p, unsigned base, std::size_t width, ScannedField* field) {
   const char* s = *p;
-  while (is_space(*s)) ++s;
+  while (tev_base::is_space(*s)) ++s;
   const char* const limit = width == 0 ? nullptr : s + width;
   auto room = [&]() { return limit == nullptr || s < limit; };
   *field = ScannedField{};
@@ -27,7 +27,7 @@ bool scan_number(const char** p, unsigned base, std::size_t width, ScannedField*
     ++s;
     if (room() && (*s == 'x' || *s == 'X')) ++s;
   }
-  const DigitRun run = scan_digits(s, limit, base, UINT32_MAX);
+  const tev_base::DigitRun run = tev_base::scan_digits(s, limit, base, UINT32_MAX);
   if (!any_digit && run.end == s) return false;
   field->overflow = run.overflow;
   field->magnitude = static_cast<std::uint32_t>(run.value);
@@ -88,4 +88,4 @@ char* put_hex(char* out, std::uint32_t value, unsigned min_digits) {
   return out;
 }
 
-}  // namespace tev
+}  // namespace tev_core

@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace tev {
+namespace tev_core {
 
 /// One number read from an address text.
 struct ScannedField {
@@ -41,6 +41,6 @@ bool field_bits(const ScannedField& field, std::uint32_t* bits);
 /// terminating zero is written (decimal: framework/TevNumberText.h).
 char* put_hex(char* out, std::uint32_t value, unsigned min_digits = 1);
 
-}  // namespace tev
+}  // namespace tev_core
 
 #endif  // TEVASNVALUE_SRC_OCTETS_TEVADDRESSTEXT_H

@@ -17,7 +17,7 @@
 #include "ITevAsnObjectID.h"
 #include "framework/CTevAsnValueBase.h"
 #include "framework/ITevOidOctets.h"
-#include "framework/TevColdPath.h"
+#include "base/TevColdPath.h"
 #include "oid/CTevOidStore.h"
 
 class CTevAsnObjectId final : public ITevAsnObjectID,

@@ -15,7 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/CTevBlock.h"
+#include "base/CTevBlock.h"
 #include "framework/TevSubId.h"
 
 class CTevOidIndex {

@@ -21,7 +21,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/CTevBlock.h"
+#include "base/CTevBlock.h"
 #include "framework/TevAsnConstants.h"
 #include "oid/CTevOidIndex.h"
 

@@ -4,28 +4,28 @@
 #include <new>
 
 #include "TevAsnValue.h"
-#include "table/CTevIndexLayout.h"
 #include "table/TevInetAddress.h"
-#include "table/TevTableError.h"
+#include "base/TevError.h"
 
 using namespace NTevAsnValue;
 
-CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
-  const unsigned long n = layout->get_value_count();
-  CTevIndexRow* row = new (std::nothrow) CTevIndexRow(layout, n);
+CTevIndexRow* CTevIndexRow::create(const ITevAsnIndexLayout* layout, const TevLayoutWord* words,
+                                   const TevValueSlot* slots, unsigned long value_count,
+                                   long* err) {
+  const unsigned long n = value_count;
+  CTevIndexRow* row = new (std::nothrow) CTevIndexRow(layout, words, slots, n);
   if (row != nullptr && n != 0) {
     row->slots_ = static_cast<Slot*>(std::malloc(n * sizeof(Slot)));
     for (unsigned long i = 0; row->slots_ != nullptr && i < n; ++i) {
       row->slots_[i] = {0, 0, nullptr, 0, ETevValueForm::kNone};
     }
-    row->kinds_ = &layout->value_slot(0);
     // Octets have a block from the start, so that no value points at null.
     if (row->slots_ == nullptr || row->grow_octets(1) != ASN_OK) {
       row->release();
       row = nullptr;
     }
   }
-  tev_table_set_error(err, row == nullptr ? ASN_E_OUT_OF_MEMORY : ASN_OK);
+  tev_base::set_error(err, row == nullptr ? ASN_E_OUT_OF_MEMORY : ASN_OK);
   return row;
 }
 
@@ -102,7 +102,7 @@ long CTevIndexRow::set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs
 
 ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
   if (index >= count_) {
-    tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_base::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
   Slot& slot = slots_[index];
@@ -110,7 +110,7 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
     const ETevValueForm form = slot.quick;
     if (form == ETevValueForm::kNone) {
       const long rc = refresh_value(index);
-      tev_table_set_error(err, rc);
+      tev_base::set_error(err, rc);
       return rc == ASN_OK ? slot.value : nullptr;
     }
     // Marked before the setter runs, so that little has to live across its
@@ -123,11 +123,11 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
                                          : value->set_ulong(slot.at);
     if (rc != ASN_OK) {
       slot.decode = 0;
-      tev_table_set_error(err, rc);
+      tev_base::set_error(err, rc);
       return nullptr;
     }
   }
-  tev_table_set_error(err, ASN_OK);
+  tev_base::set_error(err, ASN_OK);
   return slot.value;
 }
 
@@ -157,35 +157,35 @@ void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot,
 
 long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
                                      unsigned long flags) const {
-  const TevLayoutPart& part = layout_->part_at(layout_->value_slot(index).part);
+  const TevLayoutWord& word = words_[kinds_[index].word];
   const Slot& slot = slots_[index];
-  switch (part.shape) {
+  switch (word.shape) {
     case ETevIndexShape::kNumber:
-      if (part.pub.type == ASN_INTEGER) {
+      if (word.pub.type == ASN_INTEGER) {
         out->append_signed(static_cast<std::int32_t>(slot.at));
       } else {
         out->append_decimal(slot.at);
       }
       return ASN_OK;
     case ETevIndexShape::kOctets:
-      append_octets(out, slot, part.octets_as_hex ? TEV_ROW_HEX_OCTETS : flags);
+      append_octets(out, slot, word.octets_as_hex ? TEV_ROW_HEX_OCTETS : flags);
       return ASN_OK;
     case ETevIndexShape::kOid:
       out->append_dotted(sub_ids_.data() + slot.at, slot.count);
       return ASN_OK;
     case ETevIndexShape::kInet:
-      if (index == part.pub.first_value) {
+      if (index == word.pub.first_value) {
         out->append_text(tev_inet_address_type_name(slot.at));
         return ASN_OK;
       }
       tev_inet_append_text(out, slots_[index - 1].at, octets_ + slot.at, slot.count);
       return ASN_OK;
     case ETevIndexShape::kFixed:
-      if (part.pub.kind == TEV_INDEX_FIXED) {
+      if (word.pub.kind == TEV_INDEX_FIXED) {
         append_octets(out, slot, flags);
         return ASN_OK;
       }
-      if (part.pub.kind == TEV_INDEX_IP_ADDRESS) {
+      if (word.pub.kind == TEV_INDEX_IP_ADDRESS) {
         for (std::uint32_t i = 0; i < slot.count; ++i) {
           if (i != 0) out->append_char('.');
           out->append_decimal(octets_[slot.at + i]);
@@ -235,7 +235,7 @@ long CTevIndexRow::to_text_into(CTevAsnBuffer* buffer, unsigned long flags) cons
 
 const char* CTevIndexRow::text(unsigned long flags, unsigned long* length, long* err) const {
   long rc = length == nullptr ? ASN_E_INVALID_ARGUMENT : build_text(flags);
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   if (rc != ASN_OK) return nullptr;
   *length = scratch_.length();
   // An empty text is "" rather than null, which means failure.

@@ -10,14 +10,16 @@
 #include <cstdint>
 
 #include "TevAsnTable.h"
-#include "table/CTevIndexLayout.h"
+#include "base/CTevTextBuilder.h"
 #include "table/CTevSubIdArray.h"
-#include "table/CTevTextBuilder.h"
+#include "table/TevLayoutWord.h"
 
 class CTevIndexRow final : public ITevAsnIndexRow {
  public:
-  /// An empty row of `layout`; null with -3.
-  static CTevIndexRow* create(const CTevIndexLayout* layout, long* err);
+  /// An empty row of `layout`, whose `words` and `value_count` value
+  /// `slots` outlive it; null with -3.
+  static CTevIndexRow* create(const ITevAsnIndexLayout* layout, const TevLayoutWord* words,
+                              const TevValueSlot* slots, unsigned long value_count, long* err);
 
   void release() override;
   unsigned long get_count() const override { return count_; }
@@ -29,7 +31,7 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   const char* text(unsigned long flags, unsigned long* length, long* err) const override;
 
   // Used by the layout while it decodes.
-  const CTevIndexLayout* layout() const { return layout_; }
+  const ITevAsnIndexLayout* layout() const { return layout_; }
   /// Empties the row with room for the octets of `count` sub-identifiers;
   /// 0 or -3.
   long begin(unsigned long count) {
@@ -90,8 +92,9 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   long append_value_text(CTevTextBuilder* out, unsigned long index, unsigned long flags) const;
 
  private:
-  CTevIndexRow(const CTevIndexLayout* layout, unsigned long value_count)
-      : layout_(layout), value_count_(value_count) {}
+  CTevIndexRow(const ITevAsnIndexLayout* layout, const TevLayoutWord* words,
+               const TevValueSlot* kinds, unsigned long value_count)
+      : layout_(layout), words_(words), value_count_(value_count), kinds_(kinds) {}
   ~CTevIndexRow();
   long grow_octets(unsigned long total);
   long clear_fresh_marks();  // 0
@@ -104,9 +107,10 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   // Writes the row's text into scratch_.
   long build_text(unsigned long flags) const;
 
-  const CTevIndexLayout* layout_;
+  const ITevAsnIndexLayout* layout_;
+  const TevLayoutWord* words_;  // the layout's
   unsigned long value_count_;
-  const TevValueSlot* kinds_ = nullptr;  // the layout's, one per value
+  const TevValueSlot* kinds_;  // the layout's, one per value
   CTevSubIdArray sub_ids_;               // identifier values only
   unsigned char* octets_ = nullptr;      // by sub-identifier position
   unsigned long octets_capacity_ = 0;

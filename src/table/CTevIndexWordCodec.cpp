@@ -1,36 +1,36 @@
-#include "table/CTevIndexPartCodec.h"
+#include "table/CTevIndexWordCodec.h"
 
 #include "table/TevInetAddress.h"
-#include "table/TevTableError.h"
+#include "base/TevError.h"
 
 using namespace NTevAsnValue;
 
-void CTevIndexPartCodec::append_count(CTevTextBuilder* out, unsigned long n) {
+void CTevIndexWordCodec::append_count(CTevTextBuilder* out, unsigned long n) {
   out->append_decimal(static_cast<std::uint32_t>(n));
   out->append_text(n == 1 ? " sub-identifier" : " sub-identifiers");
 }
 
-long CTevIndexPartCodec::encode(const TevLayoutPart& part, ITevAsnValue* const* values,
+long CTevIndexWordCodec::encode(const TevLayoutWord& word, ITevAsnValue* const* values,
                                 ITevAsnObjectID* oid, CTevTextBuilder* why) {
-  ITevAsnValue* value = values[part.pub.first_value];
+  ITevAsnValue* value = values[word.pub.first_value];
   if (value == nullptr ||
-      (part.pub.value_count == 2 && values[part.pub.first_value + 1] == nullptr)) {
+      (word.pub.value_count == 2 && values[word.pub.first_value + 1] == nullptr)) {
     why->append_text("the value is missing");
     return ASN_E_INVALID_ARGUMENT;
   }
-  if (part.shape == ETevIndexShape::kNone) {
+  if (word.shape == ETevIndexShape::kNone) {
     why->append_text("has no index encoding");
     return ASN_E_NOT_SUPPORTED;
   }
-  if (value->get_type() != part.pub.type) {
+  if (value->get_type() != word.pub.type) {
     why->append_text("needs a value of type tag ");
-    why->append_decimal(part.pub.type);
+    why->append_decimal(word.pub.type);
     why->append_text(", not ");
     why->append_decimal(value->get_type());
     return ASN_E_INVALID_ARGUMENT;
   }
-  if (part.shape == ETevIndexShape::kInet) {
-    ITevAsnValue* address = values[part.pub.first_value + 1];
+  if (word.shape == ETevIndexShape::kInet) {
+    ITevAsnValue* address = values[word.pub.first_value + 1];
     if (address->get_type() != ASN_OCTET_STRING) {
       why->append_text("the InetAddress needs an OCTET STRING value");
       return ASN_E_INVALID_ARGUMENT;
@@ -47,14 +47,14 @@ long CTevIndexPartCodec::encode(const TevLayoutPart& part, ITevAsnValue* const* 
     for (unsigned long i = 0; i < length && rc == ASN_OK; ++i) rc = oid->append_sub_id(octets[i]);
     return rc;
   }
-  if (part.pub.kind == TEV_INDEX_FIXED && value->get_count() != part.octets) {
+  if (word.pub.kind == TEV_INDEX_FIXED && value->get_count() != word.octets) {
     why->append_text("takes exactly ");
-    why->append_decimal(part.octets);
+    why->append_decimal(word.octets);
     why->append_text(" octets, not ");
     why->append_decimal(static_cast<std::uint32_t>(value->get_count()));
     return ASN_E_INVALID_ARGUMENT;
   }
-  const long rc = oid->append_value(value, part.pub.implied);
+  const long rc = oid->append_value(value, word.pub.implied);
   if (rc != ASN_OK && rc != ASN_E_OUT_OF_MEMORY) {
     why->append_text("cannot be encoded: the library refuses it with ");
     why->append_signed(static_cast<std::int32_t>(rc));

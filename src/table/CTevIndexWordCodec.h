@@ -1,39 +1,39 @@
-// CTevIndexPartCodec: one part of an index layout against sub-identifiers:
+// CTevIndexWordCodec: one word of an index layout against sub-identifiers:
 // where its value lies (checked strictly, with the reason in words only when
 // asked for) and how a value is encoded back.
-#ifndef TEVASNTABLE_CTEVINDEXPARTCODEC_H
-#define TEVASNTABLE_CTEVINDEXPARTCODEC_H
+#ifndef TEVASNTABLE_CTEVINDEXWORDCODEC_H
+#define TEVASNTABLE_CTEVINDEXWORDCODEC_H
 
 #include <cstdint>
 
 #include "ITevAsnObjectID.h"
 #include "ITevAsnValue.h"
 #include "TevAsnTable.h"
-#include "table/CTevIndexLayout.h"
-#include "table/CTevTextBuilder.h"
+#include "table/TevLayoutWord.h"
+#include "base/CTevTextBuilder.h"
 #include "table/TevInetAddress.h"
 
-class CTevIndexPartCodec final {
+class CTevIndexWordCodec final {
  public:
-  /// Where `part` lies in `size` sub-identifiers from `at`: its content's
-  /// first sub-identifier and count, and where the next part starts. The
+  /// Where `word` lies in `size` sub-identifiers from `at`: its content's
+  /// first sub-identifier and count, and where the next word starts. The
   /// decoding loop runs it without words; only a failure runs it again with
   /// kExplain to write the reason into `why`. Given `octets` (room for
-  /// `size`), an octet-valued part's content is also written there as it is
+  /// `size`), an octet-valued word's content is also written there as it is
   /// checked, each octet at the position of its sub-identifier.
   template <bool kExplain>
-  static long measure(const TevLayoutPart& part, const std::uint32_t* subs, unsigned long size,
+  static long measure(const TevLayoutWord& word, const std::uint32_t* subs, unsigned long size,
                       unsigned long at, unsigned long* start, unsigned long* count,
                       unsigned long* end, unsigned char* octets, CTevTextBuilder* why);
-  /// Appends the values of `part` (from `values`) to `oid`; a refusal is
+  /// Appends the values of `word` (from `values`) to `oid`; a refusal is
   /// explained in `why`.
-  static long encode(const TevLayoutPart& part, ITevAsnValue* const* values, ITevAsnObjectID* oid,
+  static long encode(const TevLayoutWord& word, ITevAsnValue* const* values, ITevAsnObjectID* oid,
                      CTevTextBuilder* why);
   /// "N sub-identifier(s)".
   static void append_count(CTevTextBuilder* out, unsigned long n);
 };
 
-namespace tev_index_part {
+namespace tev_table {
 
 using namespace NTevAsnValue;
 
@@ -46,7 +46,7 @@ inline long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsig
   if (size - pos < count) {
     if (kExplain) {
       why->append_text("needs ");
-      CTevIndexPartCodec::append_count(why, count);
+      CTevIndexWordCodec::append_count(why, count);
       why->append_text(" for its octets, only ");
       why->append_decimal(static_cast<std::uint32_t>(size - pos));
       why->append_text(" left");
@@ -106,7 +106,7 @@ inline long read_length(const std::uint32_t* sub_ids, unsigned long size, unsign
       why->append_char(' ');
       why->append_decimal(sub_ids[pos]);
       why->append_text(" but only ");
-      CTevIndexPartCodec::append_count(why, follow);
+      CTevIndexWordCodec::append_count(why, follow);
       why->append_text(follow == 1 ? " follows" : " follow");
     }
     return ASN_E_INDEX_LENGTH;
@@ -115,30 +115,30 @@ inline long read_length(const std::uint32_t* sub_ids, unsigned long size, unsign
   return ASN_OK;
 }
 
-}  // namespace tev_index_part
+}  // namespace tev_table
 
-// Inline: the decoding loop of every row runs it once per part.
+// Inline: the decoding loop of every row runs it once per word.
 template <bool kExplain>
-inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::uint32_t* subs,
+inline long CTevIndexWordCodec::measure(const TevLayoutWord& word, const std::uint32_t* subs,
                                         unsigned long size, unsigned long at, unsigned long* start,
                                         unsigned long* count, unsigned long* end,
                                         unsigned char* octets, CTevTextBuilder* why) {
   using namespace NTevAsnValue;
   const unsigned long left = size - at;
-  if (part.shape == ETevIndexShape::kNumber && left != 0) {
+  if (word.shape == ETevIndexShape::kNumber && left != 0) {
     *start = at;
     *count = 1;
     *end = at + 1;
     return ASN_OK;
   }
-  if (part.shape == ETevIndexShape::kNone) {
+  if (word.shape == ETevIndexShape::kNone) {
     if (kExplain) why->append_text("has no index encoding");
     return ASN_E_NOT_SUPPORTED;
   }
-  const bool implied = part.pub.implied != 0;
+  const bool implied = word.pub.implied != 0;
   const bool may_be_empty =
-      part.pub.implied_written != 0 &&
-      (part.shape == ETevIndexShape::kOctets || part.shape == ETevIndexShape::kOid);
+      word.pub.implied_written != 0 &&
+      (word.shape == ETevIndexShape::kOctets || word.shape == ETevIndexShape::kOid);
   if (left == 0 && !may_be_empty) {
     if (kExplain) why->append_text("no sub-identifiers left for it");
     return ASN_E_INDEX_SHORT;
@@ -146,28 +146,28 @@ inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::ui
   unsigned long first = at;
   unsigned long length = 0;
   long rc = ASN_OK;
-  switch (part.shape) {
+  switch (word.shape) {
     case ETevIndexShape::kOctets:
     case ETevIndexShape::kOid:
       if (implied) {
         length = left;
       } else {
-        rc = tev_index_part::read_length<kExplain>(subs, size, at, "length", &length, why);
+        rc = tev_table::read_length<kExplain>(subs, size, at, "length", &length, why);
         ++first;
       }
-      if (rc == ASN_OK && part.shape == ETevIndexShape::kOctets) {
-        rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, octets, why);
+      if (rc == ASN_OK && word.shape == ETevIndexShape::kOctets) {
+        rc = tev_table::check_octets<kExplain>(subs, size, first, length, octets, why);
       }
       break;
     case ETevIndexShape::kFixed:
-      length = part.octets;
-      rc = tev_index_part::check_octets<kExplain>(subs, size, at, length, octets, why);
+      length = word.octets;
+      rc = tev_table::check_octets<kExplain>(subs, size, at, length, octets, why);
       break;
     case ETevIndexShape::kTransport:
-      if (subs[at] != part.domain) {
+      if (subs[at] != word.domain) {
         if (kExplain) {
           why->append_text("the domain sub-identifier must be ");
-          why->append_decimal(part.domain);
+          why->append_decimal(word.domain);
           why->append_text(", not ");
           why->append_decimal(subs[at]);
         }
@@ -175,17 +175,17 @@ inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::ui
       }
       ++first;
       if (!implied) {
-        if (first >= size || subs[first] != part.octets) {
+        if (first >= size || subs[first] != word.octets) {
           if (kExplain) {
             why->append_text("the length sub-identifier must be ");
-            why->append_decimal(part.octets);
+            why->append_decimal(word.octets);
           }
           return first >= size ? ASN_E_INDEX_SHORT : ASN_E_INDEX_LENGTH;
         }
         ++first;
       }
-      length = part.octets;
-      rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, octets, why);
+      length = word.octets;
+      rc = tev_table::check_octets<kExplain>(subs, size, first, length, octets, why);
       break;
     case ETevIndexShape::kInet: {
       // The type and the length are checked together, then the octets.
@@ -202,11 +202,11 @@ inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::ui
         if (kExplain) tev_inet_append_mismatch(why, type, subs[at + 1]);
         return ASN_E_INET_ADDRESS;
       }
-      rc = tev_index_part::read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length,
+      rc = tev_table::read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length,
                                                  why);
       first = at + 2;
       if (rc == ASN_OK) {
-        rc = tev_index_part::check_octets<kExplain>(subs, size, first, length, octets, why);
+        rc = tev_table::check_octets<kExplain>(subs, size, first, length, octets, why);
       }
       break;
     }
@@ -220,4 +220,4 @@ inline long CTevIndexPartCodec::measure(const TevLayoutPart& part, const std::ui
   return rc;
 }
 
-#endif  // TEVASNTABLE_CTEVINDEXPARTCODEC_H
+#endif  // TEVASNTABLE_CTEVINDEXWORDCODEC_H

@@ -1,4 +1,4 @@
-#include "table/CTevLayoutWord.h"
+#include "table/CTevLayoutWordReader.h"
 
 #include <cstring>
 
@@ -12,47 +12,47 @@ constexpr std::uint32_t kMaxFixedOctets = 128;  // an identifier has at most 128
 
 }  // namespace
 
-long CTevLayoutWord::read(const char* word, bool last, unsigned long flags, TevLayoutPart* out,
+long CTevLayoutWordReader::read(const char* word, bool last, unsigned long flags, TevLayoutWord* out,
                           CTevTextBuilder* why) {
-  TevLayoutPart& part = *out;
-  unsigned long name_length = part.word_length;
+  TevLayoutWord& entry = *out;
+  unsigned long name_length = entry.word_length;
   const char* slash = static_cast<const char*>(std::memchr(word, '/', name_length));
   if (slash != nullptr) {
-    const unsigned long rest = part.word_length - static_cast<unsigned long>(slash + 1 - word);
+    const unsigned long rest = entry.word_length - static_cast<unsigned long>(slash + 1 - word);
     if (!tev_index_name_is("implied", slash + 1, rest)) {
       why->append_text("unknown modifier in type ");
-      why->append_quoted(word, part.word_length);
+      why->append_quoted(word, entry.word_length);
       why->append_text(" (only /implied exists)");
       return ASN_E_LAYOUT;
     }
-    part.pub.implied_written = 1;
+    entry.pub.implied_written = 1;
     name_length = static_cast<unsigned long>(slash - word);
   }
   const char* colon = static_cast<const char*>(std::memchr(word, ':', name_length));
   const unsigned long kind_length =
       colon == nullptr ? name_length : static_cast<unsigned long>(colon - word);
-  part.pub.kind = tev_index_kind_find(word, kind_length);
-  const TevIndexKindInfo* info = tev_index_kind_info(part.pub.kind);
+  entry.pub.kind = tev_index_kind_find(word, kind_length);
+  const TevIndexKindInfo* info = tev_index_kind_info(entry.pub.kind);
   if (info == nullptr) {
     why->append_text("unknown type ");
-    why->append_quoted(word, part.word_length);
+    why->append_quoted(word, entry.word_length);
     return ASN_E_LAYOUT;
   }
-  const bool fixed = part.pub.kind == TEV_INDEX_FIXED;
+  const bool fixed = entry.pub.kind == TEV_INDEX_FIXED;
   if (fixed != (colon != nullptr)) {
     if (fixed) {
       why->append_text("type fixed needs its octet count, as in fixed:6");
     } else {
       why->append_text("only fixed takes a count, not ");
-      why->append_quoted(word, part.word_length);
+      why->append_quoted(word, entry.word_length);
     }
     return ASN_E_LAYOUT;
   }
-  part.pub.type = info->type;
-  part.shape = info->shape;
-  part.octets_as_hex = info->octets_as_hex;
-  part.pub.implied = part.pub.implied_written != 0 || info->implied_by_default ? 1 : 0;
-  part.pub.value_count = info->shape == ETevIndexShape::kInet ? 2 : 1;
+  entry.pub.type = info->type;
+  entry.shape = info->shape;
+  entry.octets_as_hex = info->octets_as_hex;
+  entry.pub.implied = entry.pub.implied_written != 0 || info->implied_by_default ? 1 : 0;
+  entry.pub.value_count = info->shape == ETevIndexShape::kInet ? 2 : 1;
   if (fixed) {
     const char* digits = colon + 1;
     const unsigned long n_digits = name_length - kind_length - 1;
@@ -64,44 +64,44 @@ long CTevLayoutWord::read(const char* word, bool last, unsigned long flags, TevL
     }
     if (!ok || n == 0 || n > kMaxFixedOctets) {
       why->append_text("the count of ");
-      why->append_quoted(word, part.word_length);
+      why->append_quoted(word, entry.word_length);
       why->append_text(" must be a number from 1 to 128");
       return ASN_E_LAYOUT;
     }
-    part.pub.fixed_count = n;
-    part.octets = n;
+    entry.pub.fixed_count = n;
+    entry.octets = n;
   }
   if (info->shape == ETevIndexShape::kNone && (flags & TEV_LAYOUT_ANY_TYPE) == 0) {
     why->append_text("type ");
-    why->append(word, part.word_length);
+    why->append(word, entry.word_length);
     why->append_text(" has no index encoding and cannot be part of an index");
     return ASN_E_LAYOUT;
   }
-  if (part.pub.implied_written != 0 && !last) {
+  if (entry.pub.implied_written != 0 && !last) {
     why->append_text("type ");
-    why->append(word, part.word_length);
+    why->append(word, entry.word_length);
     why->append_text(": IMPLIED is allowed on the last index value only");
     return ASN_E_LAYOUT;
   }
-  if (part.pub.implied_written != 0 && info->shape == ETevIndexShape::kInet) {
+  if (entry.pub.implied_written != 0 && info->shape == ETevIndexShape::kInet) {
     why->append_text("type ");
-    why->append(word, part.word_length);
+    why->append(word, entry.word_length);
     why->append_text(": an InetAddress index always has its length");
     return ASN_E_LAYOUT;
   }
-  return measure_from_library(&part);
+  return measure_from_library(&entry);
 }
 
-long CTevLayoutWord::measure_from_library(TevLayoutPart* part) {
-  if (part->shape != ETevIndexShape::kTransport &&
-      !(part->shape == ETevIndexShape::kFixed && part->pub.kind != TEV_INDEX_FIXED)) {
+long CTevLayoutWordReader::measure_from_library(TevLayoutWord* out_word) {
+  if (out_word->shape != ETevIndexShape::kTransport &&
+      !(out_word->shape == ETevIndexShape::kFixed && out_word->pub.kind != TEV_INDEX_FIXED)) {
     return ASN_OK;
   }
   long err = ASN_OK;
-  ITevAsnValue* sample = tev_create_asn_value(static_cast<EAsnType>(part->pub.type), &err);
+  ITevAsnValue* sample = tev_create_asn_value(static_cast<EAsnType>(out_word->pub.type), &err);
   if (sample == nullptr) return err;
-  if (part->shape == ETevIndexShape::kFixed) {
-    part->octets = static_cast<std::uint32_t>(sample->get_oid_length(1));
+  if (out_word->shape == ETevIndexShape::kFixed) {
+    out_word->octets = static_cast<std::uint32_t>(sample->get_oid_length(1));
     sample->release();
     return ASN_OK;
   }
@@ -109,8 +109,8 @@ long CTevLayoutWord::measure_from_library(TevLayoutPart* part) {
   if (encoding != nullptr) err = sample->assign_to_oid(encoding, 0);
   if (err == ASN_OK) {
     // domain, length, octets
-    part->domain = static_cast<std::uint32_t>(encoding->get_at(0, &err));
-    if (err == ASN_OK) part->octets = static_cast<std::uint32_t>(encoding->get_at(1, &err));
+    out_word->domain = static_cast<std::uint32_t>(encoding->get_at(0, &err));
+    if (err == ASN_OK) out_word->octets = static_cast<std::uint32_t>(encoding->get_at(1, &err));
   }
   if (encoding != nullptr) encoding->release();
   sample->release();

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "TevAsnTable.h"
-#include "table/CTevIpv6Text.h"
+#include "base/CTevIpText.h"
 
 using namespace NTevAsnValue;
 
@@ -91,7 +91,7 @@ void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsign
       append_ipv4(out, octets);
       break;
     case TEV_INET_IPV6:
-      CTevIpv6Text::write(octets, out);
+      CTevIpText::write(octets, out);
       break;
     case TEV_INET_IPV4Z:
       append_ipv4(out, octets);
@@ -99,7 +99,7 @@ void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsign
       out->append_decimal(big_endian(octets + 4));
       break;
     case TEV_INET_IPV6Z:
-      CTevIpv6Text::write(octets, out);
+      CTevIpText::write(octets, out);
       out->append_char('%');
       out->append_decimal(big_endian(octets + 16));
       break;

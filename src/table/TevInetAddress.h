@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "TevAsnTable.h"
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
 /// The most octets an InetAddress holds (a dns name).
 constexpr unsigned long kTevInetMaxOctets = 255;

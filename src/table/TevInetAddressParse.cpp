@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "TevAsnTable.h"
-#include "table/CTevIpv6Text.h"
+#include "base/CTevIpText.h"
 #include "table/TevInetAddress.h"
-#include "table/TevTextScan.h"
+#include "base/TevTextScan.h"
 
 using namespace NTevAsnValue;
 
@@ -75,7 +75,7 @@ long tev_inet_address_parse(const char* text, unsigned long length, unsigned lon
     case TEV_INET_IPV6:
     case TEV_INET_IPV6Z: {
       unsigned long fault = 0;
-      if (!CTevIpv6Text::read(address.data, address.length, bytes, &fault)) {
+      if (!CTevIpText::read(address.data, address.length, bytes, &fault)) {
         return refuse(address, "an IPv6 address (eight groups, or shortened with ::)", reason);
       }
       count = 16;

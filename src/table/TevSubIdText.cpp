@@ -1,6 +1,6 @@
 // Dotted decimal text of object identifiers, read strictly into numbers.
 #include "TevAsnTable.h"
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
 using namespace NTevAsnValue;
 

@@ -4,10 +4,10 @@
 
 #include "TevAsnTable.h"
 #include "TevAsnValue.h"
-#include "table/CTevIpv6Text.h"
-#include "table/CTevTextBuilder.h"
-#include "table/TevTableError.h"
-#include "table/TevTextScan.h"
+#include "base/CTevIpText.h"
+#include "base/CTevTextBuilder.h"
+#include "base/TevError.h"
+#include "base/TevTextScan.h"
 
 using namespace NTevAsnValue;
 
@@ -97,7 +97,7 @@ bool check_form(unsigned long type, TevSpan text, std::uint64_t* number, bool* n
       return tev_scan_ipv4(text, ipv4);
     case ASN_IPV6_ADDRESS: {
       unsigned long fault = 0;
-      return CTevIpv6Text::read(text.data, text.length, ipv6, &fault);
+      return CTevIpText::read(text.data, text.length, ipv6, &fault);
     }
     case ASN_IP_PORT_ADDRESS:
       return is_ip_port(text);
@@ -107,7 +107,7 @@ bool check_form(unsigned long type, TevSpan text, std::uint64_t* number, bool* n
 }
 
 ITevAsnValue* fail(long* err, long code) {
-  tev_table_set_error(err, code);
+  tev_base::set_error(err, code);
   return nullptr;
 }
 
@@ -134,7 +134,7 @@ ITevAsnValue* read_oid(const char* text, unsigned long length, CTevAsnBuffer* re
     oid->release();
     oid = nullptr;
   }
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   return oid;
 }
 
@@ -146,7 +146,7 @@ ITevAsnValue* with_octets(unsigned long type, const CTevAsnBuffer& octets, long*
     value->release();
     value = nullptr;
   }
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   return value;
 }
 

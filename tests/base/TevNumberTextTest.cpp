@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/TevNumberText.h"
+#include "base/TevNumberText.h"
 
 namespace {
 
@@ -41,30 +41,30 @@ const ScanRow kScanRows[] = {
 TEST(TevNumberText, ScannersReadTheBoundaryTable) {
   for (const ScanRow& row : kScanRows) {
     SCOPED_TRACE(std::string("text \"") + row.text + "\"");
-    const tev::ScannedDecimal atol = tev::scan_decimal(row.text);
+    const tev_base::ScannedDecimal atol = tev_base::scan_decimal(row.text);
     EXPECT_EQ(atol.value, row.atol_value);
     EXPECT_EQ(atol.overflow, row.atol_overflow);
     EXPECT_EQ(static_cast<std::size_t>(atol.end - row.text), row.atol_read);
 
-    const tev::DigitRun strict = tev::scan_digits(row.text, nullptr, 10, UINT32_MAX);
+    const tev_base::DigitRun strict = tev_base::scan_digits(row.text, nullptr, 10, UINT32_MAX);
     EXPECT_EQ(strict.value, row.strict_value);
     EXPECT_EQ(strict.overflow, row.strict_overflow);
     EXPECT_EQ(static_cast<std::size_t>(strict.end - row.text), row.strict_read);
     // A limit ends the run like any other character.
     const char* const limit = row.text + std::strlen(row.text);
-    EXPECT_EQ(tev::scan_digits(row.text, limit, 10, UINT32_MAX).end, strict.end);
-    EXPECT_EQ(tev::skip_digits(row.text, limit), strict.end);
+    EXPECT_EQ(tev_base::scan_digits(row.text, limit, 10, UINT32_MAX).end, strict.end);
+    EXPECT_EQ(tev_base::skip_digits(row.text, limit), strict.end);
   }
 }
 
 TEST(TevNumberText, StrictScannerReadsHexadecimalAndStopsAtTheLimit) {
   const char text[] = "fFa9g";
-  const tev::DigitRun hex = tev::scan_digits(text, nullptr, 16, UINT32_MAX);
+  const tev_base::DigitRun hex = tev_base::scan_digits(text, nullptr, 16, UINT32_MAX);
   EXPECT_EQ(hex.value, 0xFFA9U);
   EXPECT_EQ(hex.end, text + 4);
-  EXPECT_EQ(tev::scan_digits(text, nullptr, 10, UINT32_MAX).end, text);
+  EXPECT_EQ(tev_base::scan_digits(text, nullptr, 10, UINT32_MAX).end, text);
   const char digits[] = "12345";
-  EXPECT_EQ(tev::scan_digits(digits, &digits[2], 10, UINT32_MAX).value, 12U);
+  EXPECT_EQ(tev_base::scan_digits(digits, &digits[2], 10, UINT32_MAX).value, 12U);
 }
 
 TEST(TevNumberText, ReadDecimalInRangeKeepsTheTargetOnFailure) {
@@ -76,7 +76,7 @@ TEST(TevNumberText, ReadDecimalInRangeKeepsTheTargetOnFailure) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
     std::int64_t value = 99;
-    EXPECT_EQ(tev::read_decimal_in_range(row.text, INT32_MIN, INT32_MAX, &value), row.ok);
+    EXPECT_EQ(tev_base::read_decimal_in_range(row.text, INT32_MIN, INT32_MAX, &value), row.ok);
     if (!row.ok) {
       EXPECT_EQ(value, 99);
     }
@@ -99,26 +99,26 @@ TEST(TevNumberText, WriterMatchesTheBoundaryTable) {
               {INT64_MAX, "9223372036854775807"}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
-    char out[tev::kDecimalTextSize];
-    EXPECT_EQ(tev::format_decimal(row.number, out), std::strlen(row.text));
+    char out[tev_base::kDecimalTextSize];
+    EXPECT_EQ(tev_base::format_decimal(row.number, out), std::strlen(row.text));
     EXPECT_STREQ(out, row.text);
     if (row.number >= 0 && row.number <= INT64_C(4294967295)) {
       char digits[16];
-      const char* end = tev::write_decimal(digits, static_cast<std::uint32_t>(row.number));
+      const char* end = tev_base::write_decimal(digits, static_cast<std::uint32_t>(row.number));
       EXPECT_EQ(std::string(static_cast<const char*>(digits), end), row.text);
     }
   }
-  char out[tev::kDecimalTextSize];
-  tev::format_decimal(UINT64_MAX, out);
+  char out[tev_base::kDecimalTextSize];
+  tev_base::format_decimal(UINT64_MAX, out);
   EXPECT_STREQ(out, "18446744073709551615");
 }
 
 TEST(TevNumberText, DottedOctetsPutADotBeforeEach) {
   const unsigned char octets[] = {0, 9, 10, 99, 100, 255};
   char out[4 * sizeof octets];
-  const char* end = tev::write_dotted_octets(out, octets, sizeof octets);
+  const char* end = tev_base::write_dotted_octets(out, octets, sizeof octets);
   EXPECT_EQ(std::string(static_cast<const char*>(out), end), ".0.9.10.99.100.255");
-  EXPECT_EQ(tev::write_dotted_octets(out, octets, 0), out);
+  EXPECT_EQ(tev_base::write_dotted_octets(out, octets, 0), out);
 }
 
 }  // namespace
