@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/TevReason.h"
+
 using namespace NTevAsnValue;
 
 void CTevTextBuilder::release_block() { std::free(data_); }
@@ -31,49 +33,40 @@ bool CTevTextBuilder::grow(unsigned long more) {
   return true;
 }
 
-void CTevTextBuilder::append_decimal(std::uint32_t value) {
-  if (!reserve(10)) return;
-  // Digits land at the end of a 10-byte window, then move to the front.
-  char digits[10];
-  char* p = digits + sizeof digits;
-  do {
-    *--p = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  const auto n = static_cast<unsigned long>(digits + sizeof digits - p);
-  std::memcpy(data_ + length_, p, n);
-  length_ += n;
+void CTevTextBuilder::append_decimal64(std::uint64_t value) {
+  if (reserve(20)) length_ += tev_base::write_decimal(data_ + length_, value) - (data_ + length_);
 }
 
-void CTevTextBuilder::append_signed(std::int32_t value) {
+void CTevTextBuilder::append_signed(std::int64_t value) {
   if (value < 0) {
     append_char('-');
-    append_decimal(0U - static_cast<std::uint32_t>(value));
+    append_decimal64(0 - static_cast<std::uint64_t>(value));
   } else {
-    append_decimal(static_cast<std::uint32_t>(value));
+    append_decimal64(static_cast<std::uint64_t>(value));
   }
 }
 
 void CTevTextBuilder::append_hex_pairs(const unsigned char* octets, unsigned long count) {
-  static const char kDigits[] = "0123456789abcdef";
   if (count == 0 || !reserve(count * 3)) return;
-  for (unsigned long i = 0; i < count; ++i) {
-    if (i != 0) data_[length_++] = ':';
-    data_[length_++] = kDigits[octets[i] >> 4];
-    data_[length_++] = kDigits[octets[i] & 0x0F];
-  }
+  length_ += tev_base::write_hex_pairs(data_ + length_, octets, count, ':') - (data_ + length_);
 }
 
 void CTevTextBuilder::append_hex(std::uint32_t value) {
-  static const char kDigits[] = "0123456789abcdef";
-  char digits[8];
-  unsigned long n = 0;
-  do {
-    digits[n++] = kDigits[value & 0x0F];
-    value >>= 4;
-  } while (value != 0);
-  if (!reserve(n)) return;
-  while (n != 0) data_[length_++] = digits[--n];
+  if (reserve(8)) length_ += tev_base::write_hex(data_ + length_, value) - (data_ + length_);
+}
+
+long CTevTextBuilder::refuse(long code, CTevAsnBuffer* reason) const {
+  if (failed_) return ASN_E_OUT_OF_MEMORY;
+  return tev_base::refuse(reason, code, data_, length_);
+}
+
+long CTevTextBuilder::refuse_as_not(long code, const char* text, unsigned long length,
+                                    const char* what, CTevAsnBuffer* reason) {
+  CTevTextBuilder why;
+  why.append_quoted(text, length);
+  why.append_text(" is not ");
+  why.append_text(what);
+  return why.refuse(code, reason);
 }
 
 long CTevTextBuilder::store_into(CTevAsnBuffer* buffer) const {
@@ -83,17 +76,17 @@ long CTevTextBuilder::store_into(CTevAsnBuffer* buffer) const {
 }
 
 void CTevTextBuilder::append_quoted(const char* data, unsigned long length) {
-  static const char kDigits[] = "0123456789abcdef";
   constexpr unsigned long kShown = 60;
   const bool cut = length > kShown;
   if (cut) length = kShown;
   append_char('\'');
   for (unsigned long i = 0; i < length; ++i) {
     const auto c = static_cast<unsigned char>(data[i]);
-    if (c >= 0x20 && c <= 0x7E && c != '\\') {
+    if (tev_base::is_printable(c) && c != '\\') {
       append_char(static_cast<char>(c));
     } else {
-      const char escape[4] = {'\\', 'x', kDigits[c >> 4], kDigits[c & 0x0F]};
+      const char escape[4] = {'\\', 'x', tev_base::kHexDigits[c >> 4],
+                              tev_base::kHexDigits[c & 0x0F]};
       append(escape, 4);
     }
   }

@@ -3,13 +3,14 @@
 // kept between uses, so that short results and hot loops allocate nothing.
 // A failed growth is remembered: every later append is ignored and status()
 // reports -3, so a chain of appends needs one check at the end.
-#ifndef TEVASNTABLE_CTEVTEXTBUILDER_H
-#define TEVASNTABLE_CTEVTEXTBUILDER_H
+#ifndef TEVASNVALUE_SRC_BASE_CTEVTEXTBUILDER_H
+#define TEVASNVALUE_SRC_BASE_CTEVTEXTBUILDER_H
 
 #include <cstdint>
 #include <cstring>
 
 #include "CTevAsnBuffer.h"
+#include "base/TevNumberText.h"
 
 class CTevTextBuilder final {
  public:
@@ -49,8 +50,12 @@ class CTevTextBuilder final {
     if (!reserve(1)) return;
     data_[length_++] = c;
   }
-  void append_decimal(std::uint32_t value);
-  void append_signed(std::int32_t value);
+  void append_decimal(std::uint32_t value) {
+    if (reserve(10)) length_ += tev_base::write_decimal(data_ + length_, value) - (data_ + length_);
+  }
+  /// Any 64-bit number (append_decimal: the 32-bit ones, most of them).
+  void append_decimal64(std::uint64_t value);
+  void append_signed(std::int64_t value);
   /// Two lower-case hexadecimal digits per octet, joined by ':'.
   void append_hex_pairs(const unsigned char* octets, unsigned long count);
   /// Lower-case hexadecimal without leading zeros ("0" for zero).
@@ -72,10 +77,10 @@ class CTevTextBuilder final {
   long store_into(CTevAsnBuffer* buffer) const;
   /// A refusal with the content as its reason: stores it into `reason` and
   /// returns `code`, or -3 when the reason cannot be stored.
-  long refuse(long code, CTevAsnBuffer* reason) const {
-    const long rc = store_into(reason);
-    return rc != NTevAsnValue::ASN_OK ? rc : code;
-  }
+  long refuse(long code, CTevAsnBuffer* reason) const;
+  /// The refusal "'TEXT' is not WHAT" (TEXT as append_quoted shows it).
+  static long refuse_as_not(long code, const char* text, unsigned long length, const char* what,
+                            CTevAsnBuffer* reason);
 
  private:
   static constexpr unsigned long kShortCopy = 8;
@@ -95,4 +100,4 @@ class CTevTextBuilder final {
   bool failed_ = false;
 };
 
-#endif  // TEVASNTABLE_CTEVTEXTBUILDER_H
+#endif  // TEVASNVALUE_SRC_BASE_CTEVTEXTBUILDER_H

@@ -81,6 +81,26 @@ std::size_t format_decimal(std::int64_t value, char* out) {
   return 1 + format_decimal(0 - static_cast<std::uint64_t>(value), out + 1);
 }
 
+char* write_in_base(char* out, std::uint64_t value, unsigned base) {
+  if (base == 10) return write_decimal(out, value);
+  unsigned n = 1;
+  for (std::uint64_t rest = value / base; rest != 0; rest /= base) ++n;
+  for (unsigned i = n; i-- > 0; value /= base) out[i] = kHexDigits[value % base];
+  return out + n;
+}
+
+char* write_hex(char* out, std::uint32_t value, unsigned min_digits) {
+  char digits[8];
+  unsigned n = 0;
+  do {
+    digits[n++] = kHexDigits[value & 0xF];
+    value >>= 4;
+  } while (value != 0);
+  for (unsigned pad = n; pad < min_digits; ++pad) *out++ = '0';
+  while (n != 0) *out++ = digits[--n];
+  return out;
+}
+
 ScannedDecimal scan_decimal(const char* text) {
   ScannedDecimal result;
   const char* p = text;

@@ -1,9 +1,10 @@
-// Decimal text in and out, the one home of both directions: the decimal writer
-// (numbers, sub-identifiers, address octets), the strict digit scanner (plain
-// digits, as the identifier index and the address fields read them) and the
-// atol-style scanner built on it. No sprintf, no C library overflow behaviour.
-#ifndef TEVASNVALUE_SRC_FRAMEWORK_TEVNUMBERTEXT_H
-#define TEVASNVALUE_SRC_FRAMEWORK_TEVNUMBERTEXT_H
+// Number text in and out for both libraries, the one home of both directions:
+// the decimal writer (numbers, sub-identifiers, address octets), the hex
+// digits, the printable rule, the strict digit scanner (plain digits, as the
+// identifier index and the address fields read them) and the atol-style
+// scanner built on it. No sprintf, no C library overflow behaviour.
+#ifndef TEVASNVALUE_SRC_BASE_TEVNUMBERTEXT_H
+#define TEVASNVALUE_SRC_BASE_TEVNUMBERTEXT_H
 
 #include <cstddef>
 #include <cstdint>
@@ -43,10 +44,60 @@ inline char* write_dotted_octets(char* out, const unsigned char* octets, std::si
   return out;
 }
 
+/// Writes the octet `value` in decimal (1 to 3 digits) at `out`, which has
+/// room for 3, and returns the position after the last digit.
+inline char* write_octet_decimal(char* out, unsigned char value) {
+  const OctetText& text = kOctetTable.entry[value];
+  std::memcpy(out, text.chars + 1, 3);
+  return out + text.length - 1;
+}
+
 /// Writes `value` in decimal into `out`, zero-terminated; returns the number of
 /// characters (without the terminator).
 std::size_t format_decimal(std::uint64_t value, char* out);
 std::size_t format_decimal(std::int64_t value, char* out);
+
+/// The lower-case hexadecimal digits, the one table of them.
+inline constexpr char kHexDigits[] = "0123456789abcdef";
+
+/// Writes `value` in `base` (2 to 16, lower-case digits) at `out` and returns
+/// the position after the last digit; base 10 is write_decimal. At most 64
+/// characters.
+char* write_in_base(char* out, std::uint64_t value, unsigned base);
+
+/// Writes `value` in lower-case hexadecimal padded with zeros to at least
+/// `min_digits` at `out`; returns the position after the last digit.
+char* write_hex(char* out, std::uint32_t value, unsigned min_digits = 1);
+
+/// Writes two hex digits per octet, with `separator` between octets unless
+/// it is '\0'; returns the end. Room: 3 * n characters.
+inline char* write_hex_pairs(char* out, const unsigned char* octets, std::size_t n,
+                             char separator) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i != 0 && separator != '\0') *out++ = separator;
+    *out++ = kHexDigits[octets[i] >> 4];
+    *out++ = kHexDigits[octets[i] & 0x0F];
+  }
+  return out;
+}
+
+/// 0..15 for a hexadecimal digit of either case, -1 otherwise.
+inline int hex_value(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+/// Printable ASCII, 0x20..0x7E: what octets may hold to be shown as text.
+inline bool is_printable(unsigned char c) { return c >= 0x20 && c <= 0x7E; }
+/// Whether every one of `n` octets is printable (true for none).
+inline bool all_printable(const unsigned char* octets, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!is_printable(octets[i])) return false;
+  }
+  return true;
+}
 
 inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
 inline bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -65,15 +116,9 @@ inline DigitRun scan_digits(const char* p, const char* limit, unsigned base, std
   DigitRun run;
   for (; limit == nullptr || p < limit; ++p) {
     unsigned digit = 0;
-    if (is_digit(*p)) {
-      digit = static_cast<unsigned>(*p - '0');
-    } else if (base == 16 && *p >= 'a' && *p <= 'f') {
-      digit = static_cast<unsigned>(*p - 'a' + 10);
-    } else if (base == 16 && *p >= 'A' && *p <= 'F') {
-      digit = static_cast<unsigned>(*p - 'A' + 10);
-    } else {
-      break;
-    }
+    const int value = base == 16 ? hex_value(*p) : is_digit(*p) ? *p - '0' : -1;
+    if (value < 0) break;
+    digit = static_cast<unsigned>(value);
     if (!run.overflow) {
       run.value = run.value * base + digit;
       run.overflow = run.value > cap;
@@ -107,4 +152,4 @@ bool read_decimal_in_range(const char* text, std::int64_t low, std::int64_t high
 
 }  // namespace tev_base
 
-#endif  // TEVASNVALUE_SRC_FRAMEWORK_TEVNUMBERTEXT_H
+#endif  // TEVASNVALUE_SRC_BASE_TEVNUMBERTEXT_H

@@ -1,16 +1,21 @@
-// One line of words into a caller's `reason` buffer.
-#ifndef TEVASNVALUE_SRC_TABLE_TEVREASON_H
-#define TEVASNVALUE_SRC_TABLE_TEVREASON_H
+// The one way a failure reason reaches a caller's `reason` buffer: a line of
+// words stored there (when the caller gave one) and the code returned, so a
+// refusal reads `return fail(reason, ASN_E_HINT, "...");`. A reason that
+// cannot be stored turns the refusal into -3.
+#ifndef TEVASNVALUE_SRC_BASE_TEVREASON_H
+#define TEVASNVALUE_SRC_BASE_TEVREASON_H
 
 #include <cstdio>
 
 #include "CTevAsnBuffer.h"
 
-namespace tev_table {
+namespace tev_base {
 
-/// Writes `text` into `reason` when it is not null and returns `code`, so a
-/// failure reads `return fail(reason, ASN_E_HINT, "...");`. An allocation
-/// failure leaves `reason` as it was.
+/// Stores the `length` bytes at `text` into `reason` (null: nothing) and
+/// returns `code`, or -3 when they cannot be stored.
+long refuse(CTevAsnBuffer* reason, long code, const char* text, unsigned long length);
+
+/// refuse() with a zero-terminated `text`.
 long fail(CTevAsnBuffer* reason, long code, const char* text);
 
 /// The same with printf-style arguments; the line is cut at 255 characters.
@@ -28,6 +33,6 @@ struct ShownChar {
 };
 ShownChar shown(char c);
 
-}  // namespace tev_table
+}  // namespace tev_base
 
-#endif  // TEVASNVALUE_SRC_TABLE_TEVREASON_H
+#endif  // TEVASNVALUE_SRC_BASE_TEVREASON_H

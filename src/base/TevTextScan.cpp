@@ -1,25 +1,22 @@
 #include "base/TevTextScan.h"
 
-int tev_hex_value(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
+#include "base/TevNumberText.h"
 
-unsigned long tev_find_char(TevSpan text, char c, unsigned long from) {
+namespace tev_base {
+
+unsigned long find_char(TevSpan text, char c, unsigned long from) {
   for (unsigned long i = from; i < text.length; ++i) {
     if (text.data[i] == c) return i;
   }
   return text.length;
 }
 
-bool tev_scan_decimal(TevSpan text, unsigned long max_digits, std::uint64_t max,
-                      std::uint64_t* value) {
+bool scan_decimal_field(TevSpan text, unsigned long max_digits, std::uint64_t max,
+                        std::uint64_t* value) {
   if (text.length == 0 || text.length > max_digits) return false;
   std::uint64_t n = 0;
   for (unsigned long i = 0; i < text.length; ++i) {
-    if (text.data[i] < '0' || text.data[i] > '9') return false;
+    if (!is_digit(text.data[i])) return false;
     const unsigned digit = static_cast<unsigned>(text.data[i] - '0');
     if (digit > max || n > (max - digit) / 10) return false;
     n = n * 10 + digit;
@@ -28,15 +25,17 @@ bool tev_scan_decimal(TevSpan text, unsigned long max_digits, std::uint64_t max,
   return true;
 }
 
-bool tev_scan_ipv4(TevSpan text, unsigned char* out) {
+bool scan_ipv4(TevSpan text, unsigned char* out) {
   unsigned long start = 0;
   for (int part = 0; part < 4; ++part) {
-    const unsigned long end = part == 3 ? text.length : tev_find_char(text, '.', start);
+    const unsigned long end = part == 3 ? text.length : find_char(text, '.', start);
     if (end == text.length && part != 3) return false;
     std::uint64_t value = 0;
-    if (!tev_scan_decimal({text.data + start, end - start}, 3, 255, &value)) return false;
+    if (!scan_decimal_field({text.data + start, end - start}, 3, 255, &value)) return false;
     out[part] = static_cast<unsigned char>(value);
     start = end + 1;
   }
   return true;
 }
+
+}  // namespace tev_base

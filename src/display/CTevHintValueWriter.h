@@ -2,11 +2,13 @@
 // 2579: 'd' decimal, 'o' octal, 'x' hexadecimal, 'a' ASCII, 't' UTF-8) into
 // room the caller has made, with no check of its own: the writers of hinted
 // text reserve value_room (or kQuickRoom for at most 8 octets) first and then
-// write through a plain pointer. Digits come from compile-time tables.
-#ifndef TEVASNVALUE_SRC_TABLE_CTEVHINTVALUEWRITER_H
-#define TEVASNVALUE_SRC_TABLE_CTEVHINTVALUEWRITER_H
+// write through a plain pointer. Digits come from the base's number text.
+#ifndef TEVASNVALUE_SRC_DISPLAY_CTEVHINTVALUEWRITER_H
+#define TEVASNVALUE_SRC_DISPLAY_CTEVHINTVALUEWRITER_H
 
 #include <cstring>
+
+#include "base/TevNumberText.h"
 
 class CTevHintValueWriter {
  public:
@@ -27,34 +29,15 @@ class CTevHintValueWriter {
   static char* put_short_value(char format, const unsigned char* octets, unsigned long count,
                                char* w) {
     if (count == 1) {
-      if (format == 'd') {
-        const char* digits = kByteDecimals.entry[octets[0]];
-        std::memcpy(w, digits, 4);
-        return w + digits[3];
-      }
-      if (format == 'x') {
-        w[0] = kHexDigits[octets[0] >> 4];
-        w[1] = kHexDigits[octets[0] & 0x0F];
-        return w + 2;
-      }
+      if (format == 'd') return tev_base::write_octet_decimal(w, octets[0]);
+      if (format == 'x') return tev_base::write_hex_pairs(w, octets, 1, '\0');
     }
     return put_value(format, octets, count, w);
   }
 
-  static constexpr char kHexDigits[] = "0123456789abcdef";
-
  private:
-  // Decimal digits of 0..255: three places and the count, copied as one piece.
-  struct ByteDecimals {
-    char entry[256][4];
-  };
-  static const ByteDecimals kByteDecimals;
-  // cppcheck-suppress unusedPrivateFunction ; it initializes kByteDecimals
-  static constexpr ByteDecimals make_byte_decimals();
-
-  static char* put_two_octet_decimal(unsigned v, char* w);
   static char* put_number(const unsigned char* octets, unsigned long count, bool octal, char* w);
   static unsigned long whole_utf8(const unsigned char* octets, unsigned long count);
 };
 
-#endif  // TEVASNVALUE_SRC_TABLE_CTEVHINTVALUEWRITER_H
+#endif  // TEVASNVALUE_SRC_DISPLAY_CTEVHINTVALUEWRITER_H

@@ -1,11 +1,12 @@
 #include "display/CTevIntegerHint.h"
 
 #include "TevAsnDisplay.h"
+#include "base/TevNumberText.h"
 #include "base/TevReason.h"
 
 using namespace NTevAsnValue;
-using tev_table::fail;
-using tev_table::shown;
+using tev_base::fail;
+using tev_base::shown;
 
 long CTevIntegerHint::parse(const char* hint, CTevAsnBuffer* reason) {
   format_ = 'd';
@@ -49,23 +50,24 @@ long CTevIntegerHint::parse(const char* hint, CTevAsnBuffer* reason) {
 void CTevIntegerHint::format(long long value, CTevTextBuilder* out) const {
   const unsigned base = format_ == 'x' ? 16 : format_ == 'o' ? 8 : format_ == 'b' ? 2 : 10;
   // The magnitude without overflow for the most negative value.
-  unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                                           : static_cast<unsigned long long>(value);
-  char digits[kMaxDecimals + 72];
-  unsigned n = 0;
-  char* const end = digits + sizeof digits;
-  do {
-    *(end - ++n) = "0123456789abcdef"[magnitude % base];
-    magnitude /= base;
-  } while (magnitude != 0);
-  if (decimals_ != 0) {
-    while (n < decimals_ + 1) *(end - ++n) = '0';
-  }
+  const unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                 : static_cast<unsigned long long>(value);
+  char digits[64];
+  const auto n = static_cast<unsigned>(tev_base::write_in_base(digits, magnitude, base) - digits);
   if (value < 0) out->append_char('-');
-  const unsigned whole = n - decimals_;
-  out->append(end - n, whole);
-  if (decimals_ != 0) {
-    out->append_char('.');
-    out->append(end - decimals_, decimals_);
+  if (decimals_ == 0) {
+    out->append(digits, n);
+    return;
   }
+  // An implied decimal point: one digit at least before it, zeros after it
+  // where the number has fewer digits than decimals.
+  if (n <= decimals_) {
+    out->append("0.", 2);
+    for (unsigned pad = n; pad < decimals_; ++pad) out->append_char('0');
+    out->append(digits, n);
+    return;
+  }
+  out->append(digits, n - decimals_);
+  out->append_char('.');
+  out->append(digits + n - decimals_, decimals_);
 }

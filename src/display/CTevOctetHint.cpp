@@ -4,29 +4,27 @@
 #include <cstring>
 
 #include "TevAsnDisplay.h"
-#include "display/CTevHintValueWriter.h"
+#include "base/TevNumberText.h"
 #include "base/TevReason.h"
+#include "display/CTevHintValueWriter.h"
 
 using namespace NTevAsnValue;
-using tev_table::fail;
-using tev_table::shown;
+using tev_base::fail;
+using tev_base::shown;
 using Writer = CTevHintValueWriter;
 
 namespace {
 
 constexpr unsigned long kMaxOctetLength = 65535;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+using tev_base::is_digit;
 
 // Starts a new octet format: a repeat indicator or an octet length.
 bool starts_part(char c) { return c == '*' || is_digit(c); }
 
 int digit_value(char c, unsigned base) {
-  int v = -1;
-  if (c >= '0' && c <= '9') v = c - '0';
-  if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-  return v >= 0 && static_cast<unsigned>(v) < base ? v : -1;
+  const int v = tev_base::hex_value(c);
+  return static_cast<unsigned>(v) < base ? v : -1;
 }
 
 unsigned base_of(char format) { return format == 'x' ? 16 : format == 'o' ? 8 : 10; }

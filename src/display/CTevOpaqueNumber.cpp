@@ -7,7 +7,7 @@
 #include "base/TevReason.h"
 
 using namespace NTevAsnValue;
-using tev_table::fail;
+using tev_base::fail;
 
 namespace {
 
@@ -151,11 +151,11 @@ void CTevOpaqueNumber::format(const STevOpaqueNumber& number, CTevTextBuilder* o
       written = std::to_chars(digits, digits + sizeof digits, number.real);
       break;
     case TEV_OPAQUE_INTEGER64:
-      written = std::to_chars(digits, digits + sizeof digits, number.signed_value);
-      break;
+      out->append_signed(number.signed_value);
+      return;
     default:
-      written = std::to_chars(digits, digits + sizeof digits, number.unsigned_value);
-      break;
+      out->append_decimal64(number.unsigned_value);
+      return;
   }
   out->append(digits, static_cast<unsigned long>(written.ptr - digits));
 }

@@ -5,11 +5,11 @@
 
 #include "TevAsnDisplay.h"
 #include "base/CTevIpText.h"
-#include "display/CTevOctetHint.h"
 #include "base/TevReason.h"
+#include "display/CTevOctetHint.h"
 
 using namespace NTevAsnValue;
-using tev_table::fail;
+using tev_base::fail;
 
 namespace {
 
@@ -71,20 +71,12 @@ long CTevTextualConvention::check_length(unsigned long length, CTevAsnBuffer* re
 long CTevTextualConvention::format(const unsigned char* octets, unsigned long length,
                                    CTevTextBuilder* out, CTevAsnBuffer* reason) const {
   if (kind == Kind::kHint) return CTevOctetHint::format(hint, octets, length, out, reason);
-  CTevIpText::write(octets, out);
+  CTevIpText::append_ipv6(out, octets);
   if (kind == Kind::kIpv6Zone) {
-    const unsigned long zone = static_cast<unsigned long>(octets[16]) << 24 |
-                               static_cast<unsigned long>(octets[17]) << 16 |
-                               static_cast<unsigned long>(octets[18]) << 8 | octets[19];
-    char digits[16];
-    unsigned n = 0;
-    unsigned long value = zone;
-    do {
-      digits[sizeof digits - 1 - n++] = static_cast<char>('0' + value % 10);
-      value /= 10;
-    } while (value != 0);
     out->append_char('%');
-    out->append(digits + sizeof digits - n, n);
+    out->append_decimal(static_cast<std::uint32_t>(octets[16]) << 24 |
+                        static_cast<std::uint32_t>(octets[17]) << 16 |
+                        static_cast<std::uint32_t>(octets[18]) << 8 | octets[19]);
   }
   return ASN_OK;
 }
@@ -107,7 +99,7 @@ long CTevTextualConvention::read(const char* text, unsigned long length, CTevTex
   }
   unsigned char address[16];
   unsigned long fault = 0;
-  if (!CTevIpText::read(text, address_length, address, &fault)) {
+  if (!CTevIpText::read_ipv6(text, address_length, address, &fault)) {
     return fail(reason, ASN_E_HINT_TEXT, "text position %lu: not an IPv6 address", fault);
   }
   out->append(address, sizeof address);

@@ -1,26 +1,19 @@
 // The exported functions of TevAsnDisplay.h: argument checks, then the
 // internal classes, the result built in one CTevTextBuilder and stored once.
 #include "TevAsnDisplay.h"
+#include "base/CTevTextBuilder.h"
+#include "base/TevReason.h"
 #include "display/CTevIntegerHint.h"
 #include "display/CTevOctetHint.h"
 #include "display/CTevOpaqueNumber.h"
-#include "base/CTevTextBuilder.h"
 #include "display/CTevTextualConvention.h"
-#include "base/TevReason.h"
 
 using namespace NTevAsnValue;
-using tev_table::fail;
+using tev_base::fail;
 
 namespace {
 
 const unsigned char* bytes(const void* octets) { return static_cast<const unsigned char*>(octets); }
-
-bool is_printable(const unsigned char* octets, unsigned long length) {
-  for (unsigned long i = 0; i < length; ++i) {
-    if (octets[i] < 0x20 || octets[i] > 0x7E) return false;
-  }
-  return true;
-}
 
 long store(long rc, const CTevTextBuilder& built, CTevAsnBuffer* out) {
   return rc != ASN_OK ? rc : built.store_into(out);
@@ -41,15 +34,12 @@ long tev_render_octets(const void* octets, unsigned long length, long rendering,
     return ASN_E_INVALID_ARGUMENT;
   }
   const unsigned char* p = bytes(octets);
-  if (rendering == TEV_OCTETS_TEXT || (rendering == TEV_OCTETS_AUTO && is_printable(p, length))) {
+  if (rendering == TEV_OCTETS_TEXT ||
+      (rendering == TEV_OCTETS_AUTO && tev_base::all_printable(p, length))) {
     return out->assign(p, length);
   }
   CTevTextBuilder built;
-  static const char kDigits[] = "0123456789abcdef";
-  for (unsigned long i = 0; i < length; ++i) {
-    const char pair[3] = {':', kDigits[p[i] >> 4], kDigits[p[i] & 0x0F]};
-    built.append(i == 0 ? pair + 1 : pair, i == 0 ? 2 : 3);
-  }
+  built.append_hex_pairs(p, length);
   return built.store_into(out);
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "base/CTevIpText.h"
+
 using namespace NTevAsnValue;
 
 long CTevAsnIpv6Address::accept(ITevAsnValueVisitor* visitor) {
@@ -22,13 +24,9 @@ void CTevAsnIpv6Address::query_class(unsigned long class_id, void** out) const {
 
 long CTevAsnIpv6Address::to_text_into(CTevAsnBuffer* buffer) const {
   if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
-  char text[40];
-  char* end = text;
-  for (std::size_t group = 0; group < 8; ++group) {
-    if (group != 0) *end++ = ':';
-    const unsigned char* o = octets_.data + 2 * group;
-    end = tev_core::put_hex(end, static_cast<std::uint32_t>((o[0] << 8) | o[1]));
-  }
+  // The eight groups in full: the form this type's text contract fixes.
+  char text[CTevIpText::kIpv6Room];
+  char* const end = CTevIpText::write_ipv6(text, octets_.data, CTevIpText::Form::kEightGroups);
   return buffer->assign(text, static_cast<unsigned long>(end - text));
 }
 

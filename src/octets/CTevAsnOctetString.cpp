@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ITevAsnObjectID.h"
+#include "base/TevSubIds.h"
 #include "framework/ITevOidOctets.h"
 
 using namespace NTevAsnValue;
@@ -152,11 +153,9 @@ bool CTevAsnOctetString::decode_known(const TevSubIdView& view, long implied, un
   // Growing the block is left to the general path. Octets written before a
   // value above 255 turns up are overwritten there after its clear().
   if (n > known - next || n > octets_.capacity) return false;
-  unsigned char* const out = octets_.data;
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::uint32_t value = ids[next + i].value;
-    if (value > 0xFF) return false;
-    out[i] = static_cast<unsigned char>(value);
+  if (!tev_base::narrow_octets(ids + next, n, octets_.data,
+                               [](const TevSubId& entry) { return entry.value; })) {
+    return false;
   }
   octets_.length = static_cast<std::uint32_t>(n);
   return true;
@@ -228,7 +227,7 @@ long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, long impli
   for (unsigned long i = 0; i < n; ++i) {
     const unsigned long sub_id = oid->get_at(next + i, &code);
     if (code != ASN_OK) return code;
-    if (sub_id > 0xFF) return ASN_E_SUBID_RANGE;
+    if (!tev_base::is_octet(sub_id)) return ASN_E_SUBID_RANGE;
     const auto octet = static_cast<unsigned char>(sub_id);
     if (i < octets_.length) {
       octets_.data[i] = octet;

@@ -75,17 +75,4 @@ bool field_bits(const ScannedField& field, std::uint32_t* bits) {
   return true;
 }
 
-char* put_hex(char* out, std::uint32_t value, unsigned min_digits) {
-  static const char kHex[] = "0123456789abcdef";
-  char digits[8];
-  unsigned n = 0;
-  do {
-    digits[n++] = kHex[value & 0xF];
-    value >>= 4;
-  } while (value != 0);
-  for (unsigned pad = n; pad < min_digits; ++pad) *out++ = '0';
-  while (n != 0) *out++ = digits[--n];
-  return out;
-}
-
 }  // namespace tev_core

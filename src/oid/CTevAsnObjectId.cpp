@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
-#include "framework/TevCreateFilled.h"
 #include "base/TevNumberText.h"
+#include "framework/TevCreateFilled.h"
 #include "oid/CTevOidIndexCodec.h"
 #include "oid/TevOidText.h"
 
@@ -54,7 +54,8 @@ void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
     return;
   }
   // The bare tag is answered alike.
-  if (class_id == tev_core::kClassIdObjectId || class_id == static_cast<unsigned long>(ASN_OBJECT_ID)) {
+  if (class_id == tev_core::kClassIdObjectId ||
+      class_id == static_cast<unsigned long>(ASN_OBJECT_ID)) {
     *out =
         static_cast<void*>(const_cast<ITevAsnObjectID*>(static_cast<const ITevAsnObjectID*>(this)));
     return;
@@ -176,7 +177,7 @@ long CTevAsnObjectId::compare(const ITevAsnObjectID* oid, long* err) const {
   const auto* other = static_cast<const CTevAsnObjectId*>(oid);
   tev_core::set_error(err, ASN_OK);
   return tev_core::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
-                                other->store_.length());
+                                     other->store_.length());
 }
 
 long CTevAsnObjectId::compare_foreign(const ITevAsnObjectID* oid, long* err) const {
@@ -187,7 +188,7 @@ long CTevAsnObjectId::compare_foreign(const ITevAsnObjectID* oid, long* err) con
   }
   tev_core::set_error(err, ASN_OK);
   return tev_core::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
-                                other->store_.length());
+                                     other->store_.length());
 }
 
 long CTevAsnObjectId::remove_prefix_text(const char* prefix) {
@@ -203,8 +204,8 @@ long CTevAsnObjectId::remove_prefix_text(const char* prefix) {
 long CTevAsnObjectId::remove_prefix(const ITevAsnObjectID* prefix) {
   const CTevAsnObjectId* other = peer(prefix);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
-  const long relation = tev_core::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
-                                               other->store_.length());
+  const long relation = tev_core::oid_text_relation(store_.data(), store_.length(),
+                                                    other->store_.data(), other->store_.length());
   if (relation != tev_core::kRelationEqual && relation != tev_core::kRelationBelow) {
     return ASN_E_INVALID_ARGUMENT;
   }

@@ -16,6 +16,7 @@
 #include <cstdint>
 
 #include "base/CTevBlock.h"
+#include "base/TevSubIds.h"
 #include "framework/TevSubId.h"
 
 class CTevOidIndex {
@@ -42,13 +43,8 @@ class CTevOidIndex {
   /// as well); false otherwise, with `out` partly written.
   bool read_octets(unsigned long first, unsigned long n, unsigned char* out) const {
     if (first > view_.size || n > view_.size - first) return false;
-    const SubId* const entries = view_.live + first;
-    for (unsigned long i = 0; i < n; ++i) {
-      const std::uint32_t v = entries[i].value;
-      if (v > 0xFF) return false;
-      out[i] = static_cast<unsigned char>(v);
-    }
-    return true;
+    return tev_base::narrow_octets(view_.live + first, n, out,
+                                   [](const SubId& entry) { return entry.value; });
   }
 
   void clear() {

@@ -4,6 +4,7 @@
 
 #include "base/TevCopyBytes.h"
 #include "base/TevNumberText.h"
+#include "base/TevSubIds.h"
 #include "oid/TevOidText.h"
 
 using namespace NTevAsnValue;
@@ -223,7 +224,9 @@ const TevSubIdView* CTevOidStore::sub_id_view_slowly() const {
   return build_index() ? &index_.view() : nullptr;
 }
 
-std::size_t CTevOidStore::count_by_scan() const { return tev_core::oid_text_count(data(), length()); }
+std::size_t CTevOidStore::count_by_scan() const {
+  return tev_core::oid_text_count(data(), length());
+}
 
 std::size_t CTevOidStore::start_by_scan(std::size_t index) const {
   if (build_index()) return index_[index].start - begin_;
@@ -272,7 +275,7 @@ long CTevOidStore::read_octets_from_text(unsigned long first, unsigned long n, u
   for (unsigned long i = 0; i < n; ++i) {
     long code = ASN_OK;
     const unsigned long value = get_at(first + i, &code);
-    if (code == ASN_OK && value > 0xFF) code = ASN_E_SUBID_RANGE;
+    if (code == ASN_OK && !tev_base::is_octet(value)) code = ASN_E_SUBID_RANGE;
     if (code != ASN_OK) {
       *done = i;
       return code;

@@ -6,8 +6,8 @@
 #include <emmintrin.h>
 #endif
 
-#include "framework/TevAsnConstants.h"
 #include "base/TevNumberText.h"
+#include "framework/TevAsnConstants.h"
 
 namespace tev_core {
 
@@ -98,9 +98,9 @@ bool oid_text_is_valid(const char* text, std::size_t length) {
   for (; i < length; ++i) {
     const char c = text[i];
     const bool starts = i == 0 || text[i - 1] == '.';
-    const bool bad =
-        c == '.' ? text[i - 1] == '.'  // i > 0: the first is a digit
-                 : !tev_base::is_digit(c) || (c == '0' && starts && i + 1 < length && tev_base::is_digit(text[i + 1]));
+    const bool bad = c == '.' ? text[i - 1] == '.'  // i > 0: the first is a digit
+                              : !tev_base::is_digit(c) || (c == '0' && starts && i + 1 < length &&
+                                                           tev_base::is_digit(text[i + 1]));
     if (bad) return false;
   }
   return true;

@@ -1,7 +1,7 @@
 #include "scalar/TevNumber32.h"
 
-#include "framework/TevAsnConstants.h"
 #include "base/TevNumberText.h"
+#include "framework/TevAsnConstants.h"
 
 using namespace NTevAsnValue;
 

@@ -5,11 +5,11 @@
 #include <new>
 
 #include "TevAsnValue.h"
-#include "table/CTevIndexWordCodec.h"
+#include "base/TevError.h"
 #include "table/CTevIndexRow.h"
+#include "table/CTevIndexWordCodec.h"
 #include "table/CTevLayoutWordReader.h"
 #include "table/TevInetAddress.h"
-#include "base/TevError.h"
 
 using namespace NTevAsnValue;
 
@@ -75,8 +75,8 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
     i = end;
   }
   for (index = 0; index < word_count_; ++index) {
-    const long rc = CTevLayoutWordReader::read(text_ + words_[index].word_start, index + 1 == word_count_,
-                                         flags, &words_[index], &why);
+    const long rc = CTevLayoutWordReader::read(
+        text_ + words_[index].word_start, index + 1 == word_count_, flags, &words_[index], &why);
     if (rc != ASN_OK) {
       if (rc == ASN_E_LAYOUT) {
         why.append_text(" (value ");
@@ -187,8 +187,8 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, 
     }
     const unsigned long left = count - pos;
     const std::uint32_t length = left >= 2 ? subs[pos + 1] : 0;
-    if (left < 2 || !tev_inet_length_agrees(subs[pos], length) || length > left - 2 ||
-        !tev_table::narrow_octets(subs + pos + 2, length, octets + pos + 2)) {
+    if (left < 2 || !tev_table::inet_length_agrees(subs[pos], length) || length > left - 2 ||
+        !tev_base::narrow_octets(subs + pos + 2, length, octets + pos + 2)) {
       return decode_words(row, subs, count, column, reason);
     }
     slot[0].hold(subs[pos], 1);

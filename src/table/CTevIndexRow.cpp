@@ -4,8 +4,9 @@
 #include <new>
 
 #include "TevAsnValue.h"
-#include "table/TevInetAddress.h"
+#include "base/CTevIpText.h"
 #include "base/TevError.h"
+#include "table/TevInetAddress.h"
 
 using namespace NTevAsnValue;
 
@@ -36,19 +37,13 @@ CTevIndexRow::~CTevIndexRow() {
     }
   }
   std::free(slots_);
-  std::free(octets_);
 }
 
 void CTevIndexRow::release() { delete this; }
 
 long CTevIndexRow::grow_octets(unsigned long total) {
-  if (total > 0x3FFFFFFFUL) return ASN_E_OUT_OF_MEMORY;
-  unsigned long wanted = octets_capacity_ < 64 ? 64 : octets_capacity_ * 2;
-  if (wanted < total) wanted = total;
-  auto* grown = static_cast<unsigned char*>(std::realloc(octets_, wanted));
-  if (grown == nullptr) return ASN_E_OUT_OF_MEMORY;
-  octets_ = grown;
-  octets_capacity_ = wanted;
+  // Positions are kept in 32 bits.
+  if (total > 0x3FFFFFFFUL || !octets_.reserve(total)) return ASN_E_OUT_OF_MEMORY;
   return ASN_OK;
 }
 
@@ -78,7 +73,7 @@ long CTevIndexRow::refresh_value(unsigned long index) const {
       err = value->set_ulong(slot.at);
       break;
     case ETevValueForm::kOctets:
-      err = value->set_octets(octets_ + slot.at, slot.count);
+      err = value->set_octets(octets_.data() + slot.at, slot.count);
       break;
     case ETevValueForm::kOid:
       err = set_sub_ids_of(value, sub_ids_.data() + slot.at, slot.count);
@@ -118,7 +113,7 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
     slot.decode = decodes_;
     ITevAsnValue* value = slot.value;
     const long rc =
-        form == ETevValueForm::kOctets   ? value->set_octets(octets_ + slot.at, slot.count)
+        form == ETevValueForm::kOctets   ? value->set_octets(octets_.data() + slot.at, slot.count)
         : form == ETevValueForm::kSigned ? value->set_long(static_cast<std::int32_t>(slot.at))
                                          : value->set_ulong(slot.at);
     if (rc != ASN_OK) {
@@ -133,25 +128,14 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
 
 void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot,
                                  unsigned long flags) const {
-  const unsigned char* bytes = octets_ + slot.at;
-  bool hex = (flags & TEV_ROW_HEX_OCTETS) != 0;
-  if (!hex && (flags & TEV_ROW_TEXT_OCTETS) == 0) {
-    for (std::uint32_t i = 0; i < slot.count; ++i) {
-      if (bytes[i] < 0x20 || bytes[i] > 0x7E) {
-        hex = true;
-        break;
-      }
-    }
-  }
-  if (!hex) {
+  const unsigned char* bytes = octets_.data() + slot.at;
+  const bool hex =
+      (flags & TEV_ROW_HEX_OCTETS) != 0 ||
+      ((flags & TEV_ROW_TEXT_OCTETS) == 0 && !tev_base::all_printable(bytes, slot.count));
+  if (hex) {
+    out->append_hex_pairs(bytes, slot.count);
+  } else {
     out->append(bytes, slot.count);
-    return;
-  }
-  static const char kDigits[] = "0123456789abcdef";
-  for (std::uint32_t i = 0; i < slot.count; ++i) {
-    if (i != 0) out->append_char(':');
-    const char pair[2] = {kDigits[bytes[i] >> 4], kDigits[bytes[i] & 0x0F]};
-    out->append(pair, 2);
   }
 }
 
@@ -178,7 +162,7 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
         out->append_text(tev_inet_address_type_name(slot.at));
         return ASN_OK;
       }
-      tev_inet_append_text(out, slots_[index - 1].at, octets_ + slot.at, slot.count);
+      tev_table::inet_append_text(out, slots_[index - 1].at, octets_.data() + slot.at, slot.count);
       return ASN_OK;
     case ETevIndexShape::kFixed:
       if (word.pub.kind == TEV_INDEX_FIXED) {
@@ -186,10 +170,11 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
         return ASN_OK;
       }
       if (word.pub.kind == TEV_INDEX_IP_ADDRESS) {
-        for (std::uint32_t i = 0; i < slot.count; ++i) {
-          if (i != 0) out->append_char('.');
-          out->append_decimal(octets_[slot.at + i]);
-        }
+        CTevIpText::append_ipv4(out, octets_.data() + slot.at);
+        return ASN_OK;
+      }
+      if (word.pub.kind == TEV_INDEX_IPV6) {
+        CTevIpText::append_ipv6(out, octets_.data() + slot.at);
         return ASN_OK;
       }
       break;

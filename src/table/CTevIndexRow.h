@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "TevAsnTable.h"
+#include "base/CTevBlock.h"
 #include "base/CTevTextBuilder.h"
 #include "table/CTevSubIdArray.h"
 #include "table/TevLayoutWord.h"
@@ -37,7 +38,7 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   long begin(unsigned long count) {
     reset();
     sub_ids_.clear();
-    return count <= octets_capacity_ ? NTevAsnValue::ASN_OK : grow_octets(count);
+    return count <= octets_.capacity() ? NTevAsnValue::ASN_OK : grow_octets(count);
   }
   // One value. By its form (TevValueSlot): the number itself (count 1), or
   // where its octets or sub-identifiers start and how many there are. Then,
@@ -59,9 +60,9 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   /// Whether the octets of `count` sub-identifiers fit without growing; then
   /// a decode of only numbers and octets may fill slots() and octets()
   /// directly (no begin) and finish.
-  bool has_octet_room(unsigned long count) const { return count <= octets_capacity_; }
+  bool has_octet_room(unsigned long count) const { return count <= octets_.capacity(); }
   Slot* slots() { return slots_; }
-  unsigned char* octets() { return octets_; }
+  unsigned char* octets() { return octets_.data(); }
   void set_number(unsigned long value, std::uint32_t number) { slots_[value].hold(number, 1); }
   /// Value `value` is the `count` octets written to octets() from `first`.
   void take_octets(unsigned long value, std::uint32_t first, std::uint32_t count) {
@@ -110,10 +111,9 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   const ITevAsnIndexLayout* layout_;
   const TevLayoutWord* words_;  // the layout's
   unsigned long value_count_;
-  const TevValueSlot* kinds_;  // the layout's, one per value
-  CTevSubIdArray sub_ids_;               // identifier values only
-  unsigned char* octets_ = nullptr;      // by sub-identifier position
-  unsigned long octets_capacity_ = 0;
+  const TevValueSlot* kinds_;        // the layout's, one per value
+  CTevSubIdArray sub_ids_;           // identifier values only
+  CTevBlock<unsigned char> octets_;  // by sub-identifier position; only its block is used
   // The value objects are a cache behind const operations (the text of
   // address types comes from the core's objects): one row is used by one
   // thread at a time.

@@ -1,7 +1,7 @@
 #include "table/CTevIndexWordCodec.h"
 
-#include "table/TevInetAddress.h"
 #include "base/TevError.h"
+#include "table/TevInetAddress.h"
 
 using namespace NTevAsnValue;
 
@@ -38,8 +38,8 @@ long CTevIndexWordCodec::encode(const TevLayoutWord& word, ITevAsnValue* const* 
     const long type = value->get_long(nullptr);
     unsigned long length = 0;
     const unsigned char* octets = address->get_octets(&length, nullptr);
-    if (type < 0 || !tev_inet_length_agrees(static_cast<std::uint32_t>(type), length)) {
-      tev_inet_append_mismatch(why, static_cast<std::uint32_t>(type), length);
+    if (type < 0 || !tev_table::inet_length_agrees(static_cast<std::uint32_t>(type), length)) {
+      tev_table::inet_append_mismatch(why, static_cast<std::uint32_t>(type), length);
       return ASN_E_INET_ADDRESS;
     }
     long rc = oid->append_sub_id(static_cast<unsigned long>(type));

@@ -9,9 +9,10 @@
 #include "ITevAsnObjectID.h"
 #include "ITevAsnValue.h"
 #include "TevAsnTable.h"
-#include "table/TevLayoutWord.h"
 #include "base/CTevTextBuilder.h"
+#include "base/TevSubIds.h"
 #include "table/TevInetAddress.h"
+#include "table/TevLayoutWord.h"
 
 class CTevIndexWordCodec final {
  public:
@@ -38,8 +39,7 @@ namespace tev_table {
 using namespace NTevAsnValue;
 
 // `count` octets from `pos`: present, and each 0..255; copied narrow to the
-// same positions of `out` unless it is null. The early exit keeps the loop scalar, which suits
-// the few octets of an index.
+// same positions of `out` unless it is null.
 template <bool kExplain>
 inline long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsigned long pos,
                          unsigned long count, unsigned char* out, CTevTextBuilder* why) {
@@ -53,38 +53,16 @@ inline long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsig
     }
     return ASN_E_INDEX_SHORT;
   }
-  for (unsigned long i = 0; i < count; ++i) {
-    const std::uint32_t sub = sub_ids[pos + i];
-    if (sub > 255) {
-      if (kExplain) {
-        why->append_text("sub-identifier ");
-        why->append_decimal(sub);
-        why->append_text(" is not an octet (0..255)");
-      }
-      return ASN_E_SUBID_RANGE;
-    }
-    if (out != nullptr) out[pos + i] = static_cast<unsigned char>(sub);
+  const std::size_t wide =
+      out != nullptr ? (tev_base::narrow_octets(sub_ids + pos, count, out + pos) ? count : 0)
+                     : tev_base::first_non_octet(sub_ids + pos, count);
+  if (wide == count) return ASN_OK;
+  if (kExplain) {
+    why->append_text("sub-identifier ");
+    why->append_decimal(sub_ids[pos + tev_base::first_non_octet(sub_ids + pos, count)]);
+    why->append_text(" is not an octet (0..255)");
   }
-  return ASN_OK;
-}
-
-// Whether all `count` sub-identifiers are octets, copying them narrow to
-// `out` meanwhile; four at a time, as an address mostly has a multiple of
-// four octets.
-inline bool narrow_octets(const std::uint32_t* sub_ids, unsigned long count, unsigned char* out) {
-  const std::uint32_t* const end = sub_ids + count;
-  for (; end - sub_ids >= 4; sub_ids += 4, out += 4) {
-    if ((sub_ids[0] | sub_ids[1] | sub_ids[2] | sub_ids[3]) > 255) return false;
-    out[0] = static_cast<unsigned char>(sub_ids[0]);
-    out[1] = static_cast<unsigned char>(sub_ids[1]);
-    out[2] = static_cast<unsigned char>(sub_ids[2]);
-    out[3] = static_cast<unsigned char>(sub_ids[3]);
-  }
-  for (; sub_ids != end; ++sub_ids, ++out) {
-    if (*sub_ids > 255) return false;
-    *out = static_cast<unsigned char>(*sub_ids);
-  }
-  return true;
+  return ASN_E_SUBID_RANGE;
 }
 
 // A length prefix at `pos` that the rest can hold.
@@ -198,12 +176,11 @@ inline long CTevIndexWordCodec::measure(const TevLayoutWord& word, const std::ui
         }
         return ASN_E_INDEX_SHORT;
       }
-      if (!tev_inet_length_agrees(type, subs[at + 1])) {
-        if (kExplain) tev_inet_append_mismatch(why, type, subs[at + 1]);
+      if (!tev_table::inet_length_agrees(type, subs[at + 1])) {
+        if (kExplain) tev_table::inet_append_mismatch(why, type, subs[at + 1]);
         return ASN_E_INET_ADDRESS;
       }
-      rc = tev_table::read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length,
-                                                 why);
+      rc = tev_table::read_length<kExplain>(subs, size, at + 1, "InetAddress length", &length, why);
       first = at + 2;
       if (rc == ASN_OK) {
         rc = tev_table::check_octets<kExplain>(subs, size, first, length, octets, why);

@@ -3,23 +3,18 @@
 #include <cstring>
 
 #include "TevAsnValue.h"
+#include "base/TevSubIds.h"
 
 using namespace NTevAsnValue;
 
-namespace {
-
-constexpr std::uint32_t kMaxFixedOctets = 128;  // an identifier has at most 128 sub-identifiers
-
-}  // namespace
-
-long CTevLayoutWordReader::read(const char* word, bool last, unsigned long flags, TevLayoutWord* out,
-                          CTevTextBuilder* why) {
+long CTevLayoutWordReader::read(const char* word, bool last, unsigned long flags,
+                                TevLayoutWord* out, CTevTextBuilder* why) {
   TevLayoutWord& entry = *out;
   unsigned long name_length = entry.word_length;
   const char* slash = static_cast<const char*>(std::memchr(word, '/', name_length));
   if (slash != nullptr) {
     const unsigned long rest = entry.word_length - static_cast<unsigned long>(slash + 1 - word);
-    if (!tev_index_name_is("implied", slash + 1, rest)) {
+    if (!tev_table::index_name_is("implied", slash + 1, rest)) {
       why->append_text("unknown modifier in type ");
       why->append_quoted(word, entry.word_length);
       why->append_text(" (only /implied exists)");
@@ -31,8 +26,8 @@ long CTevLayoutWordReader::read(const char* word, bool last, unsigned long flags
   const char* colon = static_cast<const char*>(std::memchr(word, ':', name_length));
   const unsigned long kind_length =
       colon == nullptr ? name_length : static_cast<unsigned long>(colon - word);
-  entry.pub.kind = tev_index_kind_find(word, kind_length);
-  const TevIndexKindInfo* info = tev_index_kind_info(entry.pub.kind);
+  entry.pub.kind = tev_table::index_kind_find(word, kind_length);
+  const TevIndexKindInfo* info = tev_table::index_kind_info(entry.pub.kind);
   if (info == nullptr) {
     why->append_text("unknown type ");
     why->append_quoted(word, entry.word_length);
@@ -62,7 +57,7 @@ long CTevLayoutWordReader::read(const char* word, bool last, unsigned long flags
       ok = digits[i] >= '0' && digits[i] <= '9';
       n = n * 10 + static_cast<std::uint32_t>(digits[i] - '0');
     }
-    if (!ok || n == 0 || n > kMaxFixedOctets) {
+    if (!ok || n == 0 || n > tev_base::kMaxSubIds) {
       why->append_text("the count of ");
       why->append_quoted(word, entry.word_length);
       why->append_text(" must be a number from 1 to 128");

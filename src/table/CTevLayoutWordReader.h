@@ -4,8 +4,8 @@
 #ifndef TEVASNTABLE_CTEVLAYOUTWORDREADER_H
 #define TEVASNTABLE_CTEVLAYOUTWORDREADER_H
 
-#include "table/TevLayoutWord.h"
 #include "base/CTevTextBuilder.h"
+#include "table/TevLayoutWord.h"
 
 class CTevLayoutWordReader {
  public:

@@ -4,18 +4,13 @@
 #include <new>
 
 #include "TevAsnValue.h"
-#include "table/CTevIndexLayout.h"
-#include "table/CTevIndexRow.h"
 #include "base/CTevTextBuilder.h"
 #include "base/TevError.h"
+#include "base/TevSubIds.h"
+#include "table/CTevIndexLayout.h"
+#include "table/CTevIndexRow.h"
 
 using namespace NTevAsnValue;
-
-namespace {
-
-constexpr unsigned long kMaxSubIds = 128;
-
-}  // namespace
 
 CTevTableEntry::~CTevTableEntry() {
   if (layout_ != nullptr) layout_->release();
@@ -31,10 +26,11 @@ CTevTableEntry* CTevTableEntry::create(const char* entry, const char* layout, CT
     tev_base::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
-  std::uint32_t sub_ids[kMaxSubIds];
+  std::uint32_t sub_ids[tev_base::kMaxSubIds];
   unsigned long count = 0;
   CTevAsnBuffer why;
-  long rc = tev_parse_sub_ids(entry, std::strlen(entry), sub_ids, kMaxSubIds, &count, &why);
+  long rc =
+      tev_parse_sub_ids(entry, std::strlen(entry), sub_ids, tev_base::kMaxSubIds, &count, &why);
   if (rc == ASN_OK && count == 0) {
     rc = ASN_E_INVALID_ARGUMENT;
     why.assign_text("empty object identifier");

@@ -1,19 +1,9 @@
 // Dotted decimal text of object identifiers, read strictly into numbers.
 #include "TevAsnTable.h"
 #include "base/CTevTextBuilder.h"
+#include "base/TevSubIds.h"
 
 using namespace NTevAsnValue;
-
-namespace {
-
-constexpr unsigned long kMaxSubIds = 128;
-
-long refuse(CTevTextBuilder* why, CTevAsnBuffer* reason) {
-  const long rc = why->store_into(reason);
-  return rc != ASN_OK ? rc : ASN_E_INVALID_ARGUMENT;
-}
-
-}  // namespace
 
 namespace {
 
@@ -57,7 +47,7 @@ long explain(const char* text, unsigned long length, unsigned long capacity,
       why.append_text(" does not fit 32 bits (at most 4294967295)");
       break;
     }
-    if (n == kMaxSubIds || n == capacity) {
+    if (n == tev_base::kMaxSubIds || n == capacity) {
       why.append_text("more than ");
       why.append_decimal(static_cast<std::uint32_t>(n));
       why.append_text(" sub-identifiers");
@@ -66,7 +56,7 @@ long explain(const char* text, unsigned long length, unsigned long capacity,
     ++n;
     ++pos;  // the dot
   }
-  return refuse(&why, reason);
+  return why.refuse(ASN_E_INVALID_ARGUMENT, reason);
 }
 
 }  // namespace
@@ -78,7 +68,7 @@ long tev_parse_sub_ids(const char* text, unsigned long length, std::uint32_t* su
   unsigned long pos = length != 0 && text[0] == '.' ? 1 : 0;
   if (pos == length) return ASN_OK;
   if (sub_ids == nullptr) return ASN_E_INVALID_ARGUMENT;
-  const unsigned long room = capacity < kMaxSubIds ? capacity : kMaxSubIds;
+  const unsigned long room = capacity < tev_base::kMaxSubIds ? capacity : tev_base::kMaxSubIds;
   const char* p = text + pos;
   const char* const end = text + length;
   unsigned long n = 0;

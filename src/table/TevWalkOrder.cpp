@@ -1,8 +1,8 @@
 // Walk order: sub-identifiers compared as numbers, the order in which an agent
 // answers GETNEXT (1.9 before 1.10), unlike the core's character order.
 #include "TevAsnTable.h"
-#include "table/CTevSubIdArray.h"
 #include "base/TevError.h"
+#include "table/CTevSubIdArray.h"
 
 using namespace NTevAsnValue;
 

@@ -144,7 +144,8 @@ const DecodeCase kDecodeCases[] = {
     {"ipCidrRouteTable", "ipaddress ipaddress integer ipaddress",
      "10.0.0.0.255.0.0.0.0.192.168.1.1", "10.0.0.0\t255.0.0.0\t0\t192.168.1.1"},
     {"negative integer", "integer", "4294967295", "-1"},
-    {"ipv6 type", "ipv6", "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1", "fe80:0:0:0:0:0:0:1"},
+    {"ipv6 type", "ipv6", "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1", "fe80::1"},
+    {"ipv6 mapped ipv4", "ipv6", "0.0.0.0.0.0.0.0.0.0.255.255.192.0.2.1", "::ffff:192.0.2.1"},
     {"ipport", "ipport", "1.6.10.1.2.3.0.161", "10.1.2.3/161"},
     {"empty implied oid", "integer oid/implied", "5", "5\t"},
 };

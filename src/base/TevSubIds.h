@@ -1,0 +1,59 @@
+// Sub-identifier rules of both libraries: how many an identifier the
+// companion reads may hold, and the narrowing of sub-identifiers to octets
+// (each 0..255) that every octet-valued index goes through.
+#ifndef TEVASNVALUE_SRC_BASE_TEVSUBIDS_H
+#define TEVASNVALUE_SRC_BASE_TEVSUBIDS_H
+
+#include <cstddef>
+#include <cstdint>
+
+namespace tev_base {
+
+/// The most sub-identifiers of an object identifier (RFC 2578 section 7.1.3).
+constexpr unsigned long kMaxSubIds = 128;
+
+/// The sub-identifier itself, for narrow_octets over plain arrays.
+inline std::uint32_t sub_id_value(std::uint32_t sub_id) { return sub_id; }
+
+/// Whether the values of all `n` entries at `from` (value_of(entry)) are
+/// octets, copying them narrow to `out` meanwhile (partly written when not).
+/// Four at a time, as an address mostly has a multiple of four octets.
+template <class Entry, class ValueOf>
+inline bool narrow_octets(const Entry* from, std::size_t n, unsigned char* out, ValueOf value_of) {
+  const Entry* const end = from + n;
+  for (; end - from >= 4; from += 4, out += 4) {
+    const std::uint32_t a = value_of(from[0]);
+    const std::uint32_t b = value_of(from[1]);
+    const std::uint32_t c = value_of(from[2]);
+    const std::uint32_t d = value_of(from[3]);
+    if ((a | b | c | d) > 255) return false;
+    out[0] = static_cast<unsigned char>(a);
+    out[1] = static_cast<unsigned char>(b);
+    out[2] = static_cast<unsigned char>(c);
+    out[3] = static_cast<unsigned char>(d);
+  }
+  for (; from != end; ++from, ++out) {
+    const std::uint32_t v = value_of(*from);
+    if (v > 255) return false;
+    *out = static_cast<unsigned char>(v);
+  }
+  return true;
+}
+
+inline bool narrow_octets(const std::uint32_t* sub_ids, std::size_t n, unsigned char* out) {
+  return narrow_octets(sub_ids, n, out, sub_id_value);
+}
+
+/// Whether one sub-identifier read through an interface is an octet.
+inline bool is_octet(unsigned long sub_id) { return sub_id <= 255; }
+
+/// The position of the first of `n` sub-identifiers above 255; `n` when none.
+inline std::size_t first_non_octet(const std::uint32_t* sub_ids, std::size_t n) {
+  std::size_t i = 0;
+  while (i < n && sub_ids[i] <= 255) ++i;
+  return i;
+}
+
+}  // namespace tev_base
+
+#endif  // TEVASNVALUE_SRC_BASE_TEVSUBIDS_H
