@@ -15,6 +15,22 @@
 #include "base/TevColdPath.h"
 #include "base/TevCopyBytes.h"
 
+namespace tev_base {
+
+/// The growth rule of the libraries' blocks: at least double `capacity`, and
+/// at least `needed` and `minimum`, but not above `limit`; 0 when `needed`
+/// is above it. Computed in 64 bits, so that no request wraps to a small block.
+constexpr std::uint64_t grown_capacity(std::uint64_t capacity, std::uint64_t needed,
+                                       std::uint64_t minimum, std::uint64_t limit) {
+  if (needed > limit) return 0;
+  std::uint64_t wanted = 2 * capacity;
+  if (wanted < needed) wanted = needed;
+  if (wanted < minimum) wanted = minimum;
+  return wanted < limit ? wanted : limit;
+}
+
+}  // namespace tev_base
+
 template <class T>
 class CTevBlock {
   static_assert(std::is_trivially_copyable<T>::value, "elements are moved with memcpy");
@@ -65,14 +81,9 @@ class CTevBlock {
 
  private:
   TEV_COLD_PATH bool grow(std::size_t n) {
-    // Computed in 64 bits, so that no request wraps to a small block.
-    std::uint64_t wanted = 2 * static_cast<std::uint64_t>(capacity_);
-    if (wanted < n) wanted = n;
-    if (wanted < kMinimum) wanted = kMinimum;
-    if (wanted > SIZE_MAX / sizeof(T)) {
-      if (n > SIZE_MAX / sizeof(T)) return false;
-      wanted = n;
-    }
+    const std::uint64_t wanted =
+        tev_base::grown_capacity(capacity_, n, kMinimum, SIZE_MAX / sizeof(T));
+    if (wanted == 0) return false;
     void* block = std::realloc(data_, static_cast<std::size_t>(wanted) * sizeof(T));
     if (block == nullptr) return false;
     data_ = static_cast<T*>(block);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/CTevBlock.h"
 #include "base/TevReason.h"
 
 using namespace NTevAsnValue;
@@ -14,13 +15,12 @@ long CTevTextBuilder::status() const { return failed_ ? ASN_E_OUT_OF_MEMORY : AS
 bool CTevTextBuilder::grow(unsigned long more) {
   if (failed_) return false;
   // Results are bounded by the 32-bit length of a CTevAsnBuffer.
-  constexpr unsigned long kMax = 0x7FFFFFFFUL;
-  if (more > kMax - length_) {
+  const auto wanted = static_cast<unsigned long>(
+      tev_base::grown_capacity(capacity_, std::uint64_t{length_} + more, 0, 0x7FFFFFFFUL));
+  if (wanted == 0) {
     failed_ = true;
     return false;
   }
-  unsigned long wanted = capacity_ * 2;
-  if (wanted < length_ + more) wanted = length_ + more;
   char* grown =
       static_cast<char*>(data_ == inline_ ? std::malloc(wanted) : std::realloc(data_, wanted));
   if (grown == nullptr) {
