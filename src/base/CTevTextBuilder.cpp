@@ -51,6 +51,15 @@ void CTevTextBuilder::append_hex_pairs(const unsigned char* octets, unsigned lon
   length_ += tev_base::write_hex_pairs(data_ + length_, octets, count, ':') - (data_ + length_);
 }
 
+void CTevTextBuilder::append_octets(const unsigned char* octets, unsigned long count,
+                                    ETevOctetsAs as) {
+  if (as == TEV_OCTETS_HEX || (as == TEV_OCTETS_AUTO && !tev_base::all_printable(octets, count))) {
+    append_hex_pairs(octets, count);
+  } else {
+    append(octets, count);
+  }
+}
+
 void CTevTextBuilder::append_hex(std::uint32_t value) {
   if (reserve(8)) length_ += tev_base::write_hex(data_ + length_, value) - (data_ + length_);
 }

@@ -1,6 +1,6 @@
-// Sub-identifier rules of both libraries: how many an identifier the
-// companion reads may hold, and the narrowing of sub-identifiers to octets
-// (each 0..255) that every octet-valued index goes through.
+// The narrowing of sub-identifiers to octets (each 0..255) that every
+// octet-valued index of both libraries goes through. (The limit of 128
+// sub-identifiers is public: NTevAsnValue::ASN_MAX_SUB_IDS.)
 #ifndef TEVASNVALUE_SRC_BASE_TEVSUBIDS_H
 #define TEVASNVALUE_SRC_BASE_TEVSUBIDS_H
 
@@ -8,9 +8,6 @@
 #include <cstdint>
 
 namespace tev_base {
-
-/// The most sub-identifiers of an object identifier (RFC 2578 section 7.1.3).
-constexpr unsigned long kMaxSubIds = 128;
 
 /// The sub-identifier itself, for narrow_octets over plain arrays.
 inline std::uint32_t sub_id_value(std::uint32_t sub_id) { return sub_id; }

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "TevAsnValue.h"
-#include "base/TevSubIds.h"
 
 using namespace NTevAsnValue;
 
@@ -57,7 +56,7 @@ long CTevLayoutWordReader::read(const char* word, bool last, unsigned long flags
       ok = digits[i] >= '0' && digits[i] <= '9';
       n = n * 10 + static_cast<std::uint32_t>(digits[i] - '0');
     }
-    if (!ok || n == 0 || n > tev_base::kMaxSubIds) {
+    if (!ok || n == 0 || n > ASN_MAX_SUB_IDS) {
       why->append_text("the count of ");
       why->append_quoted(word, entry.word_length);
       why->append_text(" must be a number from 1 to 128");

@@ -6,7 +6,6 @@
 #include "TevAsnValue.h"
 #include "base/CTevTextBuilder.h"
 #include "base/TevError.h"
-#include "base/TevSubIds.h"
 #include "table/CTevIndexLayout.h"
 #include "table/CTevIndexRow.h"
 
@@ -26,11 +25,10 @@ CTevTableEntry* CTevTableEntry::create(const char* entry, const char* layout, CT
     tev_base::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
-  std::uint32_t sub_ids[tev_base::kMaxSubIds];
+  std::uint32_t sub_ids[ASN_MAX_SUB_IDS];
   unsigned long count = 0;
   CTevAsnBuffer why;
-  long rc =
-      tev_parse_sub_ids(entry, std::strlen(entry), sub_ids, tev_base::kMaxSubIds, &count, &why);
+  long rc = tev_parse_sub_ids(entry, std::strlen(entry), sub_ids, ASN_MAX_SUB_IDS, &count, &why);
   if (rc == ASN_OK && count == 0) {
     rc = ASN_E_INVALID_ARGUMENT;
     why.assign_text("empty object identifier");

@@ -11,7 +11,7 @@
 
 /// One TYPE word with what decoding needs to know of it.
 struct TevLayoutWord {
-  TevIndexComponent pub;
+  TevIndexWord pub;
   ETevIndexShape shape;
   bool octets_as_hex;
   std::uint32_t octets;  ///< kFixed and kTransport: the octet count

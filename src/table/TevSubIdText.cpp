@@ -1,7 +1,6 @@
 // Dotted decimal text of object identifiers, read strictly into numbers.
 #include "TevAsnTable.h"
 #include "base/CTevTextBuilder.h"
-#include "base/TevSubIds.h"
 
 using namespace NTevAsnValue;
 
@@ -47,7 +46,7 @@ long explain(const char* text, unsigned long length, unsigned long capacity,
       why.append_text(" does not fit 32 bits (at most 4294967295)");
       break;
     }
-    if (n == tev_base::kMaxSubIds || n == capacity) {
+    if (n == ASN_MAX_SUB_IDS || n == capacity) {
       why.append_text("more than ");
       why.append_decimal(static_cast<std::uint32_t>(n));
       why.append_text(" sub-identifiers");
@@ -68,7 +67,7 @@ long tev_parse_sub_ids(const char* text, unsigned long length, std::uint32_t* su
   unsigned long pos = length != 0 && text[0] == '.' ? 1 : 0;
   if (pos == length) return ASN_OK;
   if (sub_ids == nullptr) return ASN_E_INVALID_ARGUMENT;
-  const unsigned long room = capacity < tev_base::kMaxSubIds ? capacity : tev_base::kMaxSubIds;
+  const unsigned long room = capacity < ASN_MAX_SUB_IDS ? capacity : ASN_MAX_SUB_IDS;
   const char* p = text + pos;
   const char* const end = text + length;
   unsigned long n = 0;

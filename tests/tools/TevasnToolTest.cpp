@@ -44,6 +44,10 @@ const RoundTrip kRoundTrips[] = {
      {"ipv6=2001:DB8:0:0:0:0:a:1"},
      "32.1.13.184.0.0.0.0.0.0.0.0.0.10.0.1",
      "2001:db8::a:1"},
+    {"ipv6_mapped_ipv4",
+     {"ipv6=::ffff:192.0.2.1"},
+     "0.0.0.0.0.0.0.0.0.0.255.255.192.0.2.1",
+     "::ffff:192.0.2.1"},
     {"ipport", {"ipport=10.1.2.3/161"}, "1.6.10.1.2.3.0.161", "10.1.2.3/161"},
     {"ipport_implied", {"ipport/implied=10.1.2.3/161"}, "1.10.1.2.3.0.161", "10.1.2.3/161"},
     {"ipx",
@@ -82,7 +86,7 @@ const RoundTrip kRoundTrips[] = {
      "ipv4\t10.0.0.5\t22\tipv4\t10.0.0.9\t51234"},
 };
 
-void PrintTo(const RoundTrip& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const RoundTrip& row, std::ostream* os) { print_row(row.name, row.values, os); }
 
 class RoundTripTest : public testing::TestWithParam<RoundTrip> {};
 
@@ -535,7 +539,7 @@ const ToolRun kRuns[] = {
     {"show_bad_value", {"show", "timeticks", "soon"}, "", "", "not a valid timeticks value", 1},
 };
 
-void PrintTo(const ToolRun& run, std::ostream* os) { *os << run.name; }
+void PrintTo(const ToolRun& run, std::ostream* os) { print_row(run.name, run.args, os); }
 
 class RunTest : public testing::TestWithParam<ToolRun> {};
 
