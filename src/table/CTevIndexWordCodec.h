@@ -53,10 +53,9 @@ inline long check_octets(const std::uint32_t* sub_ids, unsigned long size, unsig
     }
     return ASN_E_INDEX_SHORT;
   }
-  const std::size_t wide =
-      out != nullptr ? (tev_base::narrow_octets(sub_ids + pos, count, out + pos) ? count : 0)
-                     : tev_base::first_non_octet(sub_ids + pos, count);
-  if (wide == count) return ASN_OK;
+  const bool octets = out != nullptr ? tev_base::narrow_octets(sub_ids + pos, count, out + pos)
+                                     : tev_base::first_non_octet(sub_ids + pos, count) == count;
+  if (octets) return ASN_OK;
   if (kExplain) {
     why->append_text("sub-identifier ");
     why->append_decimal(sub_ids[pos + tev_base::first_non_octet(sub_ids + pos, count)]);
