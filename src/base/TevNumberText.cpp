@@ -67,7 +67,30 @@ char* write_decimal(char* out, std::uint64_t value) {
   return write_digits(out, value);
 }
 
-char* write_decimal(char* out, std::uint32_t value) { return write_digits(out, value); }
+char* write_decimal(char* out, std::uint32_t value) {
+  // Up to four digits (ports, years, most sub-identifiers) without counting.
+  if (value < 100) {
+    if (value < 10) {
+      *out = static_cast<char>('0' + value);
+      return out + 1;
+    }
+    std::memcpy(out, kPairs + std::size_t{2} * value, 2);
+    return out + 2;
+  }
+  if (value < 10000) {
+    const unsigned high = value / 100;
+    const unsigned low = value % 100;
+    if (high < 10) {
+      *out++ = static_cast<char>('0' + high);
+    } else {
+      std::memcpy(out, kPairs + std::size_t{2} * high, 2);
+      out += 2;
+    }
+    std::memcpy(out, kPairs + std::size_t{2} * low, 2);
+    return out + 2;
+  }
+  return write_digits(out, value);
+}
 
 std::size_t format_decimal(std::uint64_t value, char* out) {
   char* const end = write_decimal(out, value);

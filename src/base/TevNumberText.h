@@ -45,10 +45,12 @@ inline char* write_dotted_octets(char* out, const unsigned char* octets, std::si
 }
 
 /// Writes the octet `value` in decimal (1 to 3 digits) at `out`, which has
-/// room for 3, and returns the position after the last digit.
+/// room for 4, and returns the position after the last digit.
 inline char* write_octet_decimal(char* out, unsigned char value) {
   const OctetText& text = kOctetTable.entry[value];
-  std::memcpy(out, text.chars + 1, 3);
+  // Four bytes in one copy: the digits after the dot, and a byte of length
+  // that the next write covers.
+  std::memcpy(out, reinterpret_cast<const char*>(&text) + 1, 4);
   return out + text.length - 1;
 }
 

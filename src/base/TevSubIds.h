@@ -9,8 +9,11 @@
 
 namespace tev_base {
 
-/// The sub-identifier itself, for narrow_octets over plain arrays.
-inline std::uint32_t sub_id_value(std::uint32_t sub_id) { return sub_id; }
+/// The sub-identifier itself, for narrow_octets over plain arrays (a type,
+/// not a function pointer, so that the loop is inlined whole).
+struct SubIdValue {
+  std::uint32_t operator()(std::uint32_t sub_id) const { return sub_id; }
+};
 
 /// Whether the values of all `n` entries at `from` (value_of(entry)) are
 /// octets, copying them narrow to `out` meanwhile (partly written when not).
@@ -19,15 +22,15 @@ template <class Entry, class ValueOf>
 inline bool narrow_octets(const Entry* from, std::size_t n, unsigned char* out, ValueOf value_of) {
   const Entry* const end = from + n;
   for (; end - from >= 4; from += 4, out += 4) {
-    const std::uint32_t a = value_of(from[0]);
-    const std::uint32_t b = value_of(from[1]);
-    const std::uint32_t c = value_of(from[2]);
-    const std::uint32_t d = value_of(from[3]);
-    if ((a | b | c | d) > 255) return false;
-    out[0] = static_cast<unsigned char>(a);
-    out[1] = static_cast<unsigned char>(b);
-    out[2] = static_cast<unsigned char>(c);
-    out[3] = static_cast<unsigned char>(d);
+    // Each value read where it is used: held in registers, the four cost
+    // spills in the decoding loops this is inlined into.
+    if ((value_of(from[0]) | value_of(from[1]) | value_of(from[2]) | value_of(from[3])) > 255) {
+      return false;
+    }
+    out[0] = static_cast<unsigned char>(value_of(from[0]));
+    out[1] = static_cast<unsigned char>(value_of(from[1]));
+    out[2] = static_cast<unsigned char>(value_of(from[2]));
+    out[3] = static_cast<unsigned char>(value_of(from[3]));
   }
   for (; from != end; ++from, ++out) {
     const std::uint32_t v = value_of(*from);
@@ -38,7 +41,7 @@ inline bool narrow_octets(const Entry* from, std::size_t n, unsigned char* out, 
 }
 
 inline bool narrow_octets(const std::uint32_t* sub_ids, std::size_t n, unsigned char* out) {
-  return narrow_octets(sub_ids, n, out, sub_id_value);
+  return narrow_octets(sub_ids, n, out, SubIdValue{});
 }
 
 /// Whether one sub-identifier read through an interface is an octet.
