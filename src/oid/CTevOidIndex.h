@@ -57,12 +57,11 @@ class CTevOidIndex {
   }
   /// Appends the entry of a sub-identifier of `value` starting at `start`.
   bool append(std::size_t start, std::uint32_t value) {
-    const std::size_t first = this->first();
-    const bool all_known = view_.known == view_.size;
-    if (!entries_.push_back({static_cast<std::uint32_t>(start), value})) return false;
-    view_.live = entries_.data() + first;
-    ++view_.size;
-    if (all_known && value != kUnread) view_.known = view_.size;
+    const std::size_t at = entries_.size();
+    if (at == entries_.capacity()) return append_growing(start, value);
+    entries_.data()[at] = {static_cast<std::uint32_t>(start), value};
+    entries_.set_size(at + 1);
+    counted(value);
     return true;
   }
   /// Appends the entries of the sub-identifiers of the block `text` (of
@@ -131,6 +130,20 @@ class CTevOidIndex {
  private:
   // Entries before the live ones belong to text erased from the front.
   std::size_t first() const { return static_cast<std::size_t>(view_.live - entries_.data()); }
+
+  // append() when the block is full: the live entries move with it.
+  TEV_COLD_PATH bool append_growing(std::size_t start, std::uint32_t value) {
+    const std::size_t first = this->first();
+    if (!entries_.push_back({static_cast<std::uint32_t>(start), value})) return false;
+    view_.live = entries_.data() + first;
+    counted(value);
+    return true;
+  }
+  // One entry of `value` appended to the live ones.
+  void counted(std::uint32_t value) {
+    if (view_.known == view_.size && value != kUnread) ++view_.known;
+    ++view_.size;
+  }
 
   // Entries from block position `from` on start `by` characters earlier.
   void shift(std::size_t from, std::size_t by) {
