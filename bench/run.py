@@ -455,7 +455,8 @@ def main():
             "alive at once, glibc's `mallinfo2`):",
             "",
             memory_table(mem, before_mem),
-        ] + (["", "Before and after the speed-ups (ratio: this library / net-snmp; Ir: "
+        ] + (["", "An earlier build beside this one, measured alternately (ratio: this library / "
+              "net-snmp; Ir: "
               "instructions per operation, per sub-identifier for walks):", "",
               before_text] if before_text else []))
         update_docs(os.path.join(docs_dir, "benchmarks.md"), text)
