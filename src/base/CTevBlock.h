@@ -91,8 +91,9 @@ class CTevBlock {
     return true;
   }
 
-  // The first block: room for a typical identifier without growing again.
-  static constexpr std::size_t kMinimum = 64 / sizeof(T) < 8 ? 8 : 64 / sizeof(T);
+  // The first block: what is asked for, but at least 16 bytes. Values kept in
+  // memory by the million hold no room they do not use; appending doubles.
+  static constexpr std::size_t kMinimum = 16 / sizeof(T) < 1 ? 1 : 16 / sizeof(T);
 
   T* data_ = nullptr;
   std::size_t size_ = 0;

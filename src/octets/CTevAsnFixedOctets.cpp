@@ -7,7 +7,7 @@
 using namespace NTevAsnValue;
 
 void CTevAsnFixedOctets::clear() {
-  // The sizes are small and the block holds at least 128 octets: zeroing a
+  // The sizes are small and held in the store itself, room for 16: zeroing a
   // constant 16 is a few stores instead of a call.
   if (octets_.length == 0) return;
   if (octets_.length <= 16 && octets_.capacity >= 16) {

@@ -1,8 +1,9 @@
 // CTevAsnFixedOctets: the rules shared by the address values, which hold a
 // fixed number of octets (IpAddress 4, IPv6 16, IPv4 with port 6, IPX 12).
 //
-// The store always holds exactly that many octets: initialize creates them
-// zeroed, clear zeroes them in place, and set_octets accepts only that many.
+// The store always holds exactly that many octets, within the store itself (no
+// block): initialize creates them zeroed, clear zeroes them in place, and
+// set_octets accepts only that many.
 // The index encoding is the OCTET STRING one, preceded by a transport-domain
 // sub-identifier for the types that have one (UDP 1, IPX 5; RFC 3417), and its
 // length prefix must match the fixed size when decoding. The last two octets

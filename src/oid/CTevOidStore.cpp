@@ -212,7 +212,10 @@ void CTevOidStore::extend_index_slowly(std::size_t first) {
 bool CTevOidStore::build_index() const {
   if (indexed_) return true;
   index_.clear();
-  if (!empty() && !index_.extend(text_.data(), text_.size(), begin_)) {
+  // A block of exactly the entries needed: an identifier kept in memory holds
+  // no room it will not use.
+  if (!empty() &&
+      (!index_.reserve(count_by_scan()) || !index_.extend(text_.data(), text_.size(), begin_))) {
     index_.clear();
     return false;
   }
