@@ -7,6 +7,8 @@
 #ifndef TEVASNVALUE_SRC_BASE_TEVESCAPE_H
 #define TEVASNVALUE_SRC_BASE_TEVESCAPE_H
 
+#include "base/TevNumberText.h"
+
 namespace tev_base {
 
 /// Most bytes one octet takes when escaped.
@@ -15,18 +17,9 @@ constexpr unsigned long kEscapedWidth = 4;
 /// Whether octet `c` is written as itself.
 constexpr bool is_plain(unsigned char c) { return c >= 0x20 && c != 0x7F && c != '\\'; }
 
-/// Whether every octet is printable ASCII (0x20..0x7E).
-inline bool all_printable(const unsigned char* octets, unsigned long count) {
-  for (unsigned long i = 0; i < count; ++i) {
-    if (octets[i] < 0x20 || octets[i] > 0x7E) return false;
-  }
-  return true;
-}
-
 /// Writes `count` octets escaped at `w`, which has kEscapedWidth * count
 /// bytes of room; returns the end.
 inline char* put_escaped(const unsigned char* octets, unsigned long count, char* w) {
-  static constexpr char kDigits[] = "0123456789abcdef";
   for (unsigned long i = 0; i < count; ++i) {
     const unsigned char c = octets[i];
     if (is_plain(c)) {
@@ -37,8 +30,8 @@ inline char* put_escaped(const unsigned char* octets, unsigned long count, char*
     } else {
       w[0] = '\\';
       w[1] = 'x';
-      w[2] = kDigits[c >> 4];
-      w[3] = kDigits[c & 0x0F];
+      w[2] = kHexDigits[c >> 4];
+      w[3] = kHexDigits[c & 0x0F];
       w += 4;
     }
   }

@@ -7,9 +7,9 @@
 
 #include <cstdint>
 
+#include "base/TevColdPath.h"
 #include "framework/CTevAsnValueBase.h"
 #include "framework/ITevOidOctets.h"
-#include "framework/TevColdPath.h"
 #include "framework/TevSubId.h"
 #include "octets/CTevOctetArray.h"
 
