@@ -120,21 +120,6 @@ TEST(ForeignObject, RowsNotMadeByTheLayoutAreRefusedUntouched) {
   EXPECT_EQ(twin_row->get_value(0, nullptr)->get_long(nullptr), 7);
 }
 
-TEST(ForeignObject, OurObjectsAnswerOnlyTheirOwnClass) {
-  Entry entry{tev_create_table_entry("1.3.6.1", "integer", nullptr, nullptr)};
-  Row row{entry->get_layout()->create_row(nullptr)};
-  void* out = &out;
-  row->query_class(0xFF00, &out);
-  EXPECT_EQ(out, nullptr);
-  out = &out;
-  entry->get_layout()->query_class(0xFF00, &out);
-  EXPECT_EQ(out, nullptr);
-  out = &out;
-  entry->query_class(0xFF00, &out);
-  EXPECT_EQ(out, nullptr);
-  row->query_class(0xFF00, nullptr);
-}
-
 TEST(ForeignObject, CallerValuesAndIdentifiersGoThroughTheirInterface) {
   Layout layout{tev_create_index_layout("integer inetaddress", 0, nullptr, nullptr)};
   ForeignValue number(ASN_INTEGER);
