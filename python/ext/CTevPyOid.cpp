@@ -13,9 +13,6 @@ namespace tev_python {
 
 namespace {
 
-constexpr long kInvalidArgument = -2;
-constexpr long kSubIdRange = -401;
-
 void read_text(py::handle object, SubIds* out) {
   Py_ssize_t length = 0;
   const char* text = PyUnicode_AsUTF8AndSize(object.ptr(), &length);
@@ -34,12 +31,12 @@ void add_number(py::handle item, SubIds* out) {
   int overflow = 0;
   const long long value = PyLong_AsLongLongAndOverflow(item.ptr(), &overflow);
   if (overflow != 0 || value < 0 || value > 0xFFFFFFFFLL) {
-    raise_error(kSubIdRange, "sub-identifier " + std::to_string(out->count + 1) + " (" +
+    raise_error(NTevAsnValue::ASN_E_SUBID_RANGE, "sub-identifier " + std::to_string(out->count + 1) + " (" +
                                  py::str(item).cast<std::string>() +
                                  ") is not in 0..4294967295");
   }
   if (out->count == SubIds::kCapacity) {
-    raise_error(kInvalidArgument, "more than 128 sub-identifiers");
+    raise_error(NTevAsnValue::ASN_E_INVALID_ARGUMENT, "more than " + std::to_string(SubIds::kCapacity) + " sub-identifiers");
   }
   out->ids[out->count++] = static_cast<std::uint32_t>(value);
 }
@@ -179,7 +176,7 @@ a prefix first, so sorted() orders a walk.)doc");
              SubIds more;
              read(tail, &more);
              if (self.ids_.size() + more.count > SubIds::kCapacity) {
-               raise_error(kInvalidArgument, "more than 128 sub-identifiers");
+               raise_error(NTevAsnValue::ASN_E_INVALID_ARGUMENT, "more than " + std::to_string(SubIds::kCapacity) + " sub-identifiers");
              }
              CTevPyOid sum = self;
              sum.ids_.insert(sum.ids_.end(), more.ids, more.ids + more.count);

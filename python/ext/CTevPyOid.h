@@ -10,11 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "TevAsnTypes.h"
+
 namespace tev_python {
 
 /// Sub-identifiers read from a Python argument, without an allocation.
 struct SubIds {
-  static constexpr unsigned long kCapacity = 128;  // the library's limit
+  static constexpr unsigned long kCapacity = NTevAsnValue::ASN_MAX_SUB_IDS;
   std::uint32_t ids[kCapacity];
   unsigned long count = 0;
 };

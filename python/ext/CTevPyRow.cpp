@@ -14,9 +14,6 @@ namespace tev_python {
 
 namespace {
 
-constexpr long kInvalidArgument = -2;
-constexpr long kOutOfMemory = -3;
-
 std::uint32_t big_endian32(const unsigned char* octets) {
   return (std::uint32_t{octets[0]} << 24) | (std::uint32_t{octets[1]} << 16) |
          (std::uint32_t{octets[2]} << 8) | std::uint32_t{octets[3]};
@@ -37,8 +34,8 @@ bool octets_of(py::handle object, std::string* octets) {
 TevAsnValuePtr read_text(EAsnType type, const std::string& text) {
   CTevAsnBuffer reason;
   long err = ASN_OK;
-  TevAsnValuePtr value(tev_read_value(type, text.data(), static_cast<unsigned long>(text.size()),
-                                      &reason, &err));
+  TevAsnValuePtr value(
+      tev_read_value(text.data(), static_cast<unsigned long>(text.size()), type, &reason, &err));
   if (value == nullptr) raise_error(err, reason);
   return value;
 }
@@ -59,9 +56,9 @@ CTevPyRow::CTevPyRow(const ITevAsnIndexLayout* layout) : layout_(layout) {
   long err = ASN_OK;
   row_ = layout_->create_row(&err);
   if (row_ == nullptr) raise_error(err, CTevAsnBuffer());
-  for (unsigned long i = 0; i < layout_->get_component_count(); ++i) {
-    TevIndexComponent word{};
-    layout_->get_component(i, &word);
+  for (unsigned long i = 0; i < layout_->get_word_count(); ++i) {
+    TevIndexWord word{};
+    layout_->get_word(i, &word);
     slots_.push_back({word.kind, static_cast<EAsnType>(word.type), false});
     if (word.kind == TEV_INDEX_INET_ADDRESS) {
       slots_.push_back({word.kind, ASN_OCTET_STRING, true});
@@ -111,7 +108,8 @@ py::object CTevPyRow::address_object(long inet_type, ITevAsnValue* value) const 
   }
   // Zoned addresses and names in the library's own words.
   CTevAsnBuffer text;
-  const long rc = tev_inet_address_text(static_cast<unsigned long>(inet_type), octets, length, &text);
+  const long rc = tev_format_inet_address(static_cast<ETevInetAddressType>(inet_type), octets,
+                                          length, TEV_OCTETS_TEXT, &text);
   if (rc != ASN_OK) raise_error(rc, CTevAsnBuffer());
   py::object words = steal(PyUnicode_DecodeUTF8(text.data() == nullptr ? "" : text.data(),
                                                 Py_ssize_t(text.length()), "surrogateescape"));
@@ -125,7 +123,7 @@ std::vector<TevAsnValuePtr> CTevPyRow::from_python(py::handle values) const {
   }
   const py::sequence sequence = py::reinterpret_borrow<py::sequence>(values);
   if (sequence.size() != slots_.size()) {
-    raise_error(kInvalidArgument, "the layout takes " + std::to_string(slots_.size()) +
+    raise_error(ASN_E_INVALID_ARGUMENT, "the layout takes " + std::to_string(slots_.size()) +
                                       " values, not " + std::to_string(sequence.size()));
   }
   std::vector<TevAsnValuePtr> out;
@@ -156,13 +154,13 @@ TevAsnValuePtr CTevPyRow::value_from(const Slot& slot, py::handle object, long i
                            type_name_of(object));
     }
     // Read as the given type's text, so that a mismatch is the library's to refuse.
-    const char* name = tev_inet_address_type_name(static_cast<unsigned long>(inet_type));
+    const char* name = tev_inet_address_type_name(static_cast<ETevInetAddressType>(inet_type));
     std::string text = py::str(object).cast<std::string>();
     if (name != nullptr) text = std::string(name) + ":" + text;
     CTevAsnBuffer address;
     CTevAsnBuffer reason;
-    unsigned long type = 0;
-    const long rc = tev_inet_address_parse(text.data(), static_cast<unsigned long>(text.size()),
+    ETevInetAddressType type = TEV_INET_UNKNOWN;
+    const long rc = tev_parse_inet_address(text.data(), static_cast<unsigned long>(text.size()),
                                            &type, &address, &reason);
     check(rc, reason);
     return from_octets(ASN_OCTET_STRING, std::string(address.data() == nullptr ? "" : address.data(),
@@ -207,7 +205,7 @@ TevAsnValuePtr CTevPyRow::value_from(const Slot& slot, py::handle object, long i
       CTevPyOid::read(object, &sub_ids);
       long err = ASN_OK;
       ITevAsnObjectID* oid = tev_create_asn_object_id(&err);
-      if (oid == nullptr) raise_error(err == ASN_OK ? kOutOfMemory : err, CTevAsnBuffer());
+      if (oid == nullptr) raise_error(err == ASN_OK ? ASN_E_OUT_OF_MEMORY : err, CTevAsnBuffer());
       TevAsnValuePtr value(oid);
       for (unsigned long i = 0; i < sub_ids.count; ++i) {
         const long rc = oid->append_sub_id(sub_ids.ids[i]);

@@ -12,8 +12,6 @@ namespace tev_python {
 
 namespace {
 
-constexpr long kInvalidArgument = -2;
-
 bool is_blank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
@@ -66,7 +64,7 @@ py::object CTevPyWalk::line_row(std::string_view line) {
   long rc = tev_parse_sub_ids(line.data() + start, static_cast<unsigned long>(end - start),
                               sub_ids.ids, SubIds::kCapacity, &sub_ids.count, &reason);
   if (rc == 0 && sub_ids.count == 0) {
-    raise_error(kInvalidArgument, where + "empty object identifier");
+    raise_error(NTevAsnValue::ASN_E_INVALID_ARGUMENT, where + "empty object identifier");
   }
   if (rc == 0) rc = entry_->split_sub_ids(sub_ids.ids, sub_ids.count, &reason);
   if (rc != 0) {

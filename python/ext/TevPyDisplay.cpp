@@ -4,6 +4,7 @@
 #include <string>
 
 #include "TevAsnDisplay.h"
+#include "TevAsnTable.h"
 #include "TevAsnValuePtr.h"
 #include "TevPyError.h"
 #include "TevPyValue.h"
@@ -14,8 +15,6 @@ using namespace NTevAsnValue;
 namespace tev_python {
 
 namespace {
-
-constexpr long kInvalidArgument = -2;
 
 // Text arguments and results: UTF-8, with undecodable octets carried as
 // surrogates both ways so that any octets round-trip.
@@ -63,7 +62,7 @@ EAsnType type_named(const std::string& name) {
       return entry.type;
     }
   }
-  raise_error(kInvalidArgument, "no SMI type named \"" + name + "\"");
+  raise_error(ASN_E_INVALID_ARGUMENT, "no SMI type named \"" + name + "\"");
 }
 
 py::str format_hint(const std::string& hint, const py::bytes& octets) {
@@ -89,7 +88,7 @@ py::bytes parse_hint(const std::string& hint, const py::str& text) {
 py::str format_integer_hint(const std::string& hint, const py::int_& value) {
   int overflow = 0;
   const long long number = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
-  if (overflow != 0) raise_error(kInvalidArgument, "the value does not fit 64 bits");
+  if (overflow != 0) raise_error(ASN_E_INVALID_ARGUMENT, "the value does not fit 64 bits");
   CTevAsnBuffer out;
   CTevAsnBuffer reason;
   check(tev_format_integer_hint(hint.c_str(), number, &out, &reason), reason);
@@ -121,7 +120,7 @@ py::object read_value(const std::string& type, const py::str& text) {
   const std::string data = text_octets(text);
   CTevAsnBuffer reason;
   long err = ASN_OK;
-  TevAsnValuePtr value(tev_read_value(asn_type, data.data(), static_cast<unsigned long>(data.size()),
+  TevAsnValuePtr value(tev_read_value(data.data(), static_cast<unsigned long>(data.size()), asn_type,
                                       &reason, &err));
   if (value == nullptr) raise_error(err, reason);
   return value_object(value.get(), AddressClasses::import());

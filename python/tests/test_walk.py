@@ -83,9 +83,11 @@ def test_agrees_with_the_tool(rows: List[Tuple[int, int, bytes, Tuple[int, Index
     )
     ours = []
     for column, values, text in decode_walk(lines, entry=ENTRY, layout=LAYOUT):
-        kind = values[2]
+        kind, address = values[2], values[3]
         assert isinstance(kind, int)
+        if isinstance(address, str) and kind == 16:  # the octet policy covers dns names
+            address = address.encode()
         fields = [str(column), str(values[0]), tool_text(values[1]), TYPE_NAMES[kind]]
-        ours.append("\t".join(fields + [tool_text(values[3])]))
+        ours.append("\t".join(fields + [tool_text(address)]))
         assert text.startswith("INTEGER: ")
     assert ours == tool.stdout.splitlines()
