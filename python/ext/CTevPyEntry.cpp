@@ -66,8 +66,7 @@ void CTevPyEntry::bind(py::module_& module) {
   py::class_<CTevPyEntry>(module, "Entry", R"doc(
 A table entry (the identifier its columns lie below, such as "1.3.6.1.2.1.4.34.1")
 with the layout of its index.)doc")
-      .def(py::init<const std::string&, const std::string&>(), py::arg("entry"),
-           py::arg("layout"))
+      .def(py::init<const std::string&, const std::string&>(), py::arg("entry"), py::arg("layout"))
       .def("split", &CTevPyEntry::split, py::arg("instance"),
            "(column, index tuple) of an instance identifier below the entry.")
       .def("build", &CTevPyEntry::build, py::arg("column"), py::arg("values"),

@@ -31,12 +31,13 @@ void add_number(py::handle item, SubIds* out) {
   int overflow = 0;
   const long long value = PyLong_AsLongLongAndOverflow(item.ptr(), &overflow);
   if (overflow != 0 || value < 0 || value > 0xFFFFFFFFLL) {
-    raise_error(NTevAsnValue::ASN_E_SUBID_RANGE, "sub-identifier " + std::to_string(out->count + 1) + " (" +
-                                 py::str(item).cast<std::string>() +
-                                 ") is not in 0..4294967295");
+    raise_error(NTevAsnValue::ASN_E_SUBID_RANGE,
+                "sub-identifier " + std::to_string(out->count + 1) + " (" +
+                    py::str(item).cast<std::string>() + ") is not in 0..4294967295");
   }
   if (out->count == SubIds::kCapacity) {
-    raise_error(NTevAsnValue::ASN_E_INVALID_ARGUMENT, "more than " + std::to_string(SubIds::kCapacity) + " sub-identifiers");
+    raise_error(NTevAsnValue::ASN_E_INVALID_ARGUMENT,
+                "more than " + std::to_string(SubIds::kCapacity) + " sub-identifiers");
   }
   out->ids[out->count++] = static_cast<std::uint32_t>(value);
 }
@@ -139,7 +140,9 @@ a prefix first, so sorted() orders a walk.)doc");
            })
       .def(
           "__iter__",
-          [](const CTevPyOid& self) { return py::make_iterator(self.ids_.begin(), self.ids_.end()); },
+          [](const CTevPyOid& self) {
+            return py::make_iterator(self.ids_.begin(), self.ids_.end());
+          },
           py::keep_alive<0, 1>())
       .def(
           "__eq__",
@@ -149,22 +152,34 @@ a prefix first, so sorted() orders a walk.)doc");
           "__ne__",
           [](const CTevPyOid& self, const CTevPyOid& other) { return self.ids_ != other.ids_; },
           py::is_operator())
-      .def("__lt__", [](const CTevPyOid& self, const CTevPyOid& other) {
-        const long r = self.relation(other);
-        return r == 1 || r == 3;
-      }, py::is_operator())
-      .def("__le__", [](const CTevPyOid& self, const CTevPyOid& other) {
-        const long r = self.relation(other);
-        return r == 0 || r == 1 || r == 3;
-      }, py::is_operator())
-      .def("__gt__", [](const CTevPyOid& self, const CTevPyOid& other) {
-        const long r = self.relation(other);
-        return r == 2 || r == 4;
-      }, py::is_operator())
-      .def("__ge__", [](const CTevPyOid& self, const CTevPyOid& other) {
-        const long r = self.relation(other);
-        return r == 0 || r == 2 || r == 4;
-      }, py::is_operator())
+      .def(
+          "__lt__",
+          [](const CTevPyOid& self, const CTevPyOid& other) {
+            const long r = self.relation(other);
+            return r == 1 || r == 3;
+          },
+          py::is_operator())
+      .def(
+          "__le__",
+          [](const CTevPyOid& self, const CTevPyOid& other) {
+            const long r = self.relation(other);
+            return r == 0 || r == 1 || r == 3;
+          },
+          py::is_operator())
+      .def(
+          "__gt__",
+          [](const CTevPyOid& self, const CTevPyOid& other) {
+            const long r = self.relation(other);
+            return r == 2 || r == 4;
+          },
+          py::is_operator())
+      .def(
+          "__ge__",
+          [](const CTevPyOid& self, const CTevPyOid& other) {
+            const long r = self.relation(other);
+            return r == 0 || r == 2 || r == 4;
+          },
+          py::is_operator())
       .def(
           "startswith",
           [](const CTevPyOid& self, const py::object& prefix) {
@@ -176,7 +191,8 @@ a prefix first, so sorted() orders a walk.)doc");
              SubIds more;
              read(tail, &more);
              if (self.ids_.size() + more.count > SubIds::kCapacity) {
-               raise_error(NTevAsnValue::ASN_E_INVALID_ARGUMENT, "more than " + std::to_string(SubIds::kCapacity) + " sub-identifiers");
+               raise_error(NTevAsnValue::ASN_E_INVALID_ARGUMENT,
+                           "more than " + std::to_string(SubIds::kCapacity) + " sub-identifiers");
              }
              CTevPyOid sum = self;
              sum.ids_.insert(sum.ids_.end(), more.ids, more.ids + more.count);

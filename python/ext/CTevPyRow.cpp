@@ -124,7 +124,7 @@ std::vector<TevAsnValuePtr> CTevPyRow::from_python(py::handle values) const {
   const py::sequence sequence = py::reinterpret_borrow<py::sequence>(values);
   if (sequence.size() != slots_.size()) {
     raise_error(ASN_E_INVALID_ARGUMENT, "the layout takes " + std::to_string(slots_.size()) +
-                                      " values, not " + std::to_string(sequence.size()));
+                                            " values, not " + std::to_string(sequence.size()));
   }
   std::vector<TevAsnValuePtr> out;
   long inet_type = 0;
@@ -163,8 +163,9 @@ TevAsnValuePtr CTevPyRow::value_from(const Slot& slot, py::handle object, long i
     const long rc = tev_parse_inet_address(text.data(), static_cast<unsigned long>(text.size()),
                                            &type, &address, &reason);
     check(rc, reason);
-    return from_octets(ASN_OCTET_STRING, std::string(address.data() == nullptr ? "" : address.data(),
-                                                     address.length()));
+    return from_octets(
+        ASN_OCTET_STRING,
+        std::string(address.data() == nullptr ? "" : address.data(), address.length()));
   }
   switch (slot.kind) {
     case TEV_INDEX_INTEGER:

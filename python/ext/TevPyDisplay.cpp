@@ -45,15 +45,22 @@ struct TypeName {
 };
 
 // SMI type names read_value takes (any case), and the library's own addresses.
-constexpr TypeName kTypeNames[] = {
-    {"Integer32", ASN_INTEGER},         {"INTEGER", ASN_INTEGER},
-    {"Unsigned32", ASN_GAUGE},          {"Gauge32", ASN_GAUGE},
-    {"Counter32", ASN_COUNTER},         {"TimeTicks", ASN_TIME_TICKS},
-    {"Counter64", ASN_COUNTER_64},      {"IpAddress", ASN_IP_ADDRESS},
-    {"OCTET STRING", ASN_OCTET_STRING}, {"OctetString", ASN_OCTET_STRING},
-    {"Opaque", ASN_OPAQUE},             {"OBJECT IDENTIFIER", ASN_OBJECT_ID},
-    {"ObjectIdentifier", ASN_OBJECT_ID}, {"Ipv6Address", ASN_IPV6_ADDRESS},
-    {"IpPortAddress", ASN_IP_PORT_ADDRESS}, {"IpxAddress", ASN_IPX_ADDRESS}};
+constexpr TypeName kTypeNames[] = {{"Integer32", ASN_INTEGER},
+                                   {"INTEGER", ASN_INTEGER},
+                                   {"Unsigned32", ASN_GAUGE},
+                                   {"Gauge32", ASN_GAUGE},
+                                   {"Counter32", ASN_COUNTER},
+                                   {"TimeTicks", ASN_TIME_TICKS},
+                                   {"Counter64", ASN_COUNTER_64},
+                                   {"IpAddress", ASN_IP_ADDRESS},
+                                   {"OCTET STRING", ASN_OCTET_STRING},
+                                   {"OctetString", ASN_OCTET_STRING},
+                                   {"Opaque", ASN_OPAQUE},
+                                   {"OBJECT IDENTIFIER", ASN_OBJECT_ID},
+                                   {"ObjectIdentifier", ASN_OBJECT_ID},
+                                   {"Ipv6Address", ASN_IPV6_ADDRESS},
+                                   {"IpPortAddress", ASN_IP_PORT_ADDRESS},
+                                   {"IpxAddress", ASN_IPX_ADDRESS}};
 
 EAsnType type_named(const std::string& name) {
   for (const TypeName& entry : kTypeNames) {
@@ -120,8 +127,8 @@ py::object read_value(const std::string& type, const py::str& text) {
   const std::string data = text_octets(text);
   CTevAsnBuffer reason;
   long err = ASN_OK;
-  TevAsnValuePtr value(tev_read_value(data.data(), static_cast<unsigned long>(data.size()), asn_type,
-                                      &reason, &err));
+  TevAsnValuePtr value(tev_read_value(data.data(), static_cast<unsigned long>(data.size()),
+                                      asn_type, &reason, &err));
   if (value == nullptr) raise_error(err, reason);
   return value_object(value.get(), AddressClasses::import());
 }

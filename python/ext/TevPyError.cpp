@@ -13,8 +13,8 @@ namespace tev_python {
 void raise_error(long code, const std::string& reason) {
   const char* name = tev_error_name(code);
   if (name != nullptr && std::strcmp(name, "unknown") == 0) name = nullptr;
-  py::object error = py::module_::import("tevasn._error")
-                         .attr("Error")(code, reason, name == nullptr ? "" : name);
+  py::object error =
+      py::module_::import("tevasn._error").attr("Error")(code, reason, name == nullptr ? "" : name);
   PyErr_SetObject(error.get_type().ptr(), error.ptr());
   throw py::error_already_set();
 }
