@@ -1,5 +1,6 @@
 #include "CTevPyEntry.h"
 
+#include <utility>
 #include <vector>
 
 #include "CTevPyOid.h"
@@ -59,7 +60,7 @@ py::object CTevPyEntry::build(unsigned long column, py::handle values) const {
   for (std::size_t i = 0; i < ids.size(); ++i) {
     ids[i] = static_cast<std::uint32_t>(oid->get_at(static_cast<unsigned long>(i), &err));
   }
-  return py::cast(CTevPyOid(ids.data(), static_cast<unsigned long>(ids.size())));
+  return py::cast(CTevPyOid(std::move(ids)));
 }
 
 void CTevPyEntry::bind(py::module_& module) {

@@ -1,5 +1,6 @@
 #include "CTevPyLayout.h"
 
+#include <utility>
 #include <vector>
 
 #include "CTevPyOid.h"
@@ -20,7 +21,7 @@ py::object oid_object(const ITevAsnObjectID* oid) {
   for (std::size_t i = 0; i < ids.size(); ++i) {
     ids[i] = static_cast<std::uint32_t>(oid->get_at(static_cast<unsigned long>(i), &err));
   }
-  return py::cast(CTevPyOid(ids.data(), static_cast<unsigned long>(ids.size())));
+  return py::cast(CTevPyOid(std::move(ids)));
 }
 
 }  // namespace

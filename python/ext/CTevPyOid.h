@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TevAsnTypes.h"
@@ -25,6 +26,7 @@ class CTevPyOid {
  public:
   CTevPyOid() = default;
   CTevPyOid(const std::uint32_t* ids, unsigned long count) : ids_(ids, ids + count) {}
+  explicit CTevPyOid(std::vector<std::uint32_t>&& ids) : ids_(std::move(ids)) {}
 
   /// Reads an Oid, dotted text or an iterable of int; TypeError for other
   /// objects, tevasn.Error for text or numbers the library refuses.

@@ -79,6 +79,7 @@ py::tuple CTevPyRow::to_tuple() const {
     PyTuple_SET_ITEM(tuple.ptr(), static_cast<Py_ssize_t>(i),
                      value_object(i, &inet_type).release().ptr());
   }
+  untrack(tuple.ptr());
   return tuple;
 }
 
@@ -100,9 +101,9 @@ py::object CTevPyRow::address_object(long inet_type, ITevAsnValue* value) const 
     case TEV_INET_UNKNOWN:
       return py::none();
     case TEV_INET_IPV4:
-      return classes_.ipv4(big_endian32(octets));
+      return classes_.ipv4_of(big_endian32(octets));
     case TEV_INET_IPV6:
-      return classes_.ipv6(py::bytes(reinterpret_cast<const char*>(octets), length));
+      return classes_.ipv6_of(octets);
     default:
       break;
   }
@@ -113,7 +114,7 @@ py::object CTevPyRow::address_object(long inet_type, ITevAsnValue* value) const 
   if (rc != ASN_OK) raise_error(rc, CTevAsnBuffer());
   py::object words = steal(PyUnicode_DecodeUTF8(text.data() == nullptr ? "" : text.data(),
                                                 Py_ssize_t(text.length()), "surrogateescape"));
-  return inet_type == TEV_INET_IPV6Z ? classes_.ipv6(words) : words;
+  return inet_type == TEV_INET_IPV6Z ? classes_.ipv6_of(words) : words;
 }
 
 std::vector<TevAsnValuePtr> CTevPyRow::from_python(py::handle values) const {

@@ -5,6 +5,7 @@
 #include "CTevPyOid.h"
 #include "TevAsnValuePtr.h"
 #include "TevPyError.h"
+#include "TevPyValue.h"
 
 namespace py = pybind11;
 
@@ -75,7 +76,9 @@ py::object CTevPyWalk::line_row(std::string_view line) {
   py::object text = py::reinterpret_steal<py::object>(
       PyUnicode_DecodeUTF8(value.data(), static_cast<Py_ssize_t>(value.size()), nullptr));
   if (!text) throw py::error_already_set();
-  return py::make_tuple(split[0], split[1], text);
+  py::tuple row = py::make_tuple(split[0], split[1], text);
+  untrack(row.ptr());
+  return row;
 }
 
 void CTevPyWalk::bind(py::module_& module) {

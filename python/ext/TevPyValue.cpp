@@ -1,6 +1,7 @@
 #include "TevPyValue.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "CTevPyOid.h"
@@ -24,6 +25,28 @@ AddressClasses AddressClasses::import() {
   return {ipaddress.attr("IPv4Address"), ipaddress.attr("IPv6Address")};
 }
 
+void untrack(PyObject* object) {
+  if (PyObject_GC_IsTracked(object) != 0) PyObject_GC_UnTrack(object);
+}
+
+py::object AddressClasses::ipv4_of(std::uint32_t address) const {
+  py::object object = ipv4(address);
+  untrack(object.ptr());
+  return object;
+}
+
+py::object AddressClasses::ipv6_of(const unsigned char* octets) const {
+  py::object object = ipv6(py::bytes(reinterpret_cast<const char*>(octets), 16));
+  untrack(object.ptr());
+  return object;
+}
+
+py::object AddressClasses::ipv6_of(const py::object& text) const {
+  py::object object = ipv6(text);
+  untrack(object.ptr());
+  return object;
+}
+
 py::object steal(PyObject* object) {
   if (object == nullptr) throw py::error_already_set();
   return py::reinterpret_steal<py::object>(object);
@@ -44,20 +67,19 @@ py::object value_object(const ITevAsnValue* value, const AddressClasses& classes
       return steal(PyLong_FromUnsignedLongLong(high << 32 | value->get_low(&err)));
     }
     case ASN_IP_ADDRESS:
-      return classes.ipv4(big_endian32(value->get_octets(&length, &err)));
+      return classes.ipv4_of(big_endian32(value->get_octets(&length, &err)));
     case ASN_IP_PORT_ADDRESS:
-      return py::make_tuple(classes.ipv4(big_endian32(value->get_octets(&length, &err))),
+      return py::make_tuple(classes.ipv4_of(big_endian32(value->get_octets(&length, &err))),
                             value->get_port(&err));
     case ASN_IPV6_ADDRESS: {
-      const unsigned char* octets = value->get_octets(&length, &err);
-      return classes.ipv6(py::bytes(reinterpret_cast<const char*>(octets), length));
+      return classes.ipv6_of(value->get_octets(&length, &err));
     }
     case ASN_OBJECT_ID: {
       std::vector<std::uint32_t> ids(value->get_count());
       for (std::size_t i = 0; i < ids.size(); ++i) {
         ids[i] = static_cast<std::uint32_t>(value->get_at(static_cast<unsigned long>(i), &err));
       }
-      return py::cast(CTevPyOid(ids.data(), static_cast<unsigned long>(ids.size())));
+      return py::cast(CTevPyOid(std::move(ids)));
     }
     default: {
       const unsigned char* octets = value->get_octets(&length, &err);
