@@ -46,7 +46,7 @@ TevAsnValuePtr from_octets(EAsnType type, const std::string& octets) {
   if (value == nullptr) raise_error(err, CTevAsnBuffer());
   const long rc = value->set_octets(reinterpret_cast<const unsigned char*>(octets.data()),
                                     static_cast<unsigned long>(octets.size()));
-  if (rc != ASN_OK) raise_error(rc, "octets refused by the value's type");
+  if (rc != ASN_OK) raise_error(rc, CTevAsnBuffer());
   return value;
 }
 

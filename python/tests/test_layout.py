@@ -73,6 +73,7 @@ def test_decodes_unknown_and_zoned_ipv6z_like_pysnmp_did_not() -> None:
 
 def test_a_refusal_leaves_no_row_behind() -> None:
     layout = Layout("integer")
+    assert eval(repr(layout), {"tevasn": tevasn}).text == "integer"
     assert layout.decode("5") == (5,)
     with pytest.raises(tevasn.Error):
         layout.decode("5.6")
@@ -113,6 +114,7 @@ def test_refuses_bad_layouts(text: str, code: int) -> None:
 
 def test_entry_splits_and_builds() -> None:
     entry = Entry(".1.3.6.1.2.1.4.34.1", "inetaddress")
+    assert repr(eval(repr(entry), {"tevasn": tevasn})) == repr(entry)
     instance = "1.3.6.1.2.1.4.34.1.3.1.4.10.0.0.1"
     assert entry.split(instance) == (3, (1, IPv4Address("10.0.0.1")))
     assert entry.build(3, (1, IPv4Address("10.0.0.1"))) == Oid(instance)
