@@ -17,13 +17,23 @@ if(TEVASN_DEBIAN)
   string(REGEX REPLACE "\n+$" "" licence "${licence}")
   string(REGEX MATCH "Copyright [^\n]*" holder "${licence}")
   string(REGEX REPLACE "^Copyright " "" holder "${holder}")
+  # The years of the releases, from the first entry of CHANGELOG.md to this one.
+  file(STRINGS ${PROJECT_SOURCE_DIR}/CHANGELOG.md releases REGEX "^## [0-9.]+ \\([0-9]+-")
+  string(REGEX MATCHALL "\\(([0-9]+)-" years "${releases}")
+  string(REGEX REPLACE "[(-]" "" years "${years}")
+  list(SORT years)
+  list(GET years 0 first)
+  list(GET years -1 last)
+  if(NOT first STREQUAL last)
+    string(APPEND first "-${last}")
+  endif()
   string(REGEX REPLACE "^[^\n]*\n\n" "" body "${licence}")
   string(REGEX REPLACE "^Copyright [^\n]*\n\n" "" body "${body}")
   string(REPLACE "\n\n" "\n.\n" body "${body}")
   string(REPLACE "\n" "\n " body "${body}")
   file(WRITE ${TEVASN_DEB_DIR}/copyright
        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
-       "Upstream-Name: TevAsnValue\n\nFiles: *\nCopyright: ${holder}\n"
+       "Upstream-Name: TevAsnValue\n\nFiles: *\nCopyright: ${first} ${holder}\n"
        "License: BSD-3-clause\n ${body}\n")
 
   # changelog.gz from CHANGELOG.md, compressed as Debian wants (-9, no name or time).
@@ -37,6 +47,20 @@ if(TEVASN_DEBIAN)
     DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${CMAKE_CURRENT_LIST_DIR}/TevAsnDebianChangelog.cmake
     VERBATIM)
   add_custom_target(tevasn_debian_changelog ALL DEPENDS ${TEVASN_DEB_DIR}/changelog.gz)
+
+  # The API reference, registered with doc-base.
+  if(TARGET tevasn_api_doc)
+    set(html /usr/share/doc/${TEVASN_DEB_DEV}/html)
+    file(WRITE ${TEVASN_DEB_DIR}/${TEVASN_DEB_DEV}-api
+         "Document: ${TEVASN_DEB_DEV}-api\nTitle: TevAsnValue API reference\n"
+         "Author: TevAsnValue developers\n"
+         "Abstract: The public headers of libTevAsnValue and libTevAsnTable: the value\n"
+         " interfaces, the creation functions, table rows and display functions.\n"
+         "Section: Programming/C++\n\nFormat: HTML\nIndex: ${html}/index.html\n"
+         "Files: ${html}/*.html\n")
+    install(FILES ${TEVASN_DEB_DIR}/${TEVASN_DEB_DEV}-api
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc-base COMPONENT Development)
+  endif()
 
   foreach(pair IN ITEMS Runtime:${TEVASN_DEB_CORE} TableRuntime:${TEVASN_DEB_TABLE}
                         Development:${TEVASN_DEB_DEV} Tool:${TEVASN_DEB_TOOL})
