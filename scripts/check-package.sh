@@ -52,7 +52,8 @@ for pair in libtevasnvalue1:TevAsnValue libtevasntable1:TevAsnTable; do
   [ "$(dpkg-deb --info "build/package/${p}_${version}_${arch}.deb" symbols)" = "$(cat "abi/$p.symbols")" ] ||
     fail "$p carries a symbols file other than abi/$p.symbols"
 done
-for h in TevAsnValue TevAsnValuePtr TevAsnHelpers TevAsnTable TevAsnDisplay; do
+for h in TevAsnValue TevAsnValuePtr TevAsnHelpers TevAsnTable TevAsnDisplay TevAsnTableExport \
+         TevAsnTablePtr; do
   expect libtevasnvalue-dev "^\./usr/include/TevAsnValue/$h\.h$"
 done
 for f in cmake/TevAsnValue/TevAsnValueConfig\.cmake cmake/TevAsnValue/TevAsnValueConfigVersion\.cmake \
