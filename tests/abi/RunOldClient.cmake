@@ -1,7 +1,8 @@
 # Unpacks the old client (FIXTURE, abi/old-client.tar.xz) into WORK_DIR,
 # builds it against the libraries under test (CORE, TABLE) and runs it; with
 # UPDATE=ON writes FIXTURE from SOURCE_DIR instead (the headers and the
-# client-side test suites of this tree).
+# client-side test suites of this tree, with the files the build generates
+# for them from GENERATED_DIR).
 foreach(var FIXTURE WORK_DIR)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
@@ -26,9 +27,10 @@ if(UPDATE)
     file(COPY ${SOURCE_DIR}/tests/${dir} DESTINATION ${WORK_DIR}/tree
          FILES_MATCHING PATTERN "*.cpp" PATTERN "*.h" PATTERN "NetSnmp*" EXCLUDE)
   endforeach()
+  file(COPY ${GENERATED_DIR}/ DESTINATION ${WORK_DIR}/tree/generated)
   # The same bytes for the same tree: sorted, no times or owners.
   run("packing" tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner
-      -C ${WORK_DIR}/tree -cJf ${FIXTURE} include client table support)
+      -C ${WORK_DIR}/tree -cJf ${FIXTURE} include client table support generated)
   message(STATUS "wrote ${FIXTURE}")
   return()
 endif()
