@@ -97,27 +97,23 @@ if(TEVASN_DEBIAN)
     install(FILES ${PROJECT_SOURCE_DIR}/docs/python.md
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${TEVASN_DEB_PYTHON} COMPONENT Python)
     set(dir ${TEVASN_DEB_DIR}/${TEVASN_DEB_PYTHON})
-    file(WRITE ${dir}/postinst "#!/bin/sh
+    file(CONFIGURE OUTPUT ${dir}/postinst @ONLY CONTENT [=[#!/bin/sh
 set -e
-"
-         "if command -v py3compile >/dev/null 2>&1; then
-"
-         "	py3compile -p ${TEVASN_DEB_PYTHON}
+if command -v py3compile >/dev/null 2>&1; then
+	py3compile -p @TEVASN_DEB_PYTHON@
 fi
-")
+]=])
     # Without py3clean (python3-minimal half removed) the one byte-code
     # folder goes by hand.
-    file(WRITE ${dir}/prerm "#!/bin/sh
+    set(pycache ${CMAKE_INSTALL_PREFIX}/${TEVASN_INSTALL_PYTHONDIR}/tevasn/__pycache__)
+    file(CONFIGURE OUTPUT ${dir}/prerm @ONLY CONTENT [=[#!/bin/sh
 set -e
-"
-         "if command -v py3clean >/dev/null 2>&1; then
-"
-         "	py3clean -p ${TEVASN_DEB_PYTHON}
+if command -v py3clean >/dev/null 2>&1; then
+	py3clean -p @TEVASN_DEB_PYTHON@
 else
-"
-         "	rm -rf ${CMAKE_INSTALL_PREFIX}/${TEVASN_INSTALL_PYTHONDIR}/tevasn/__pycache__
+	rm -rf @pycache@
 fi
-")
+]=])
     set(CPACK_DEBIAN_PYTHON_PACKAGE_CONTROL_EXTRA ${dir}/postinst ${dir}/prerm)
   endif()
 endif()
