@@ -179,17 +179,19 @@ set(CPACK_COMPONENT_TOOL_DESCRIPTION "encode and decode SNMP instance identifier
 This package holds the tevasn tool, which encodes and decodes the index\n\
 values of instance identifiers, sorts identifiers in walk order and shows\n\
 octets by DISPLAY-HINTs and textual conventions.")
-set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME ${TEVASN_DEB_PYTHON})
-set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
-set(CPACK_COMPONENT_PYTHON_DEPENDS Runtime TableRuntime)
-# The extension is built for one interpreter version (its file name says
-# which), so the package holds to that version as dh_python3 would.
-math(EXPR tevasn_python_next "${Python_VERSION_MINOR} + 1")
-set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
-    "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}~), python3 (<< ${Python_VERSION_MAJOR}.${tevasn_python_next})")
-set(CPACK_COMPONENT_PYTHON_DESCRIPTION "SNMP table indexes for Python\n${about}\n\
+if(TARGET _tevasn)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME ${TEVASN_DEB_PYTHON})
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  set(CPACK_COMPONENT_PYTHON_DEPENDS Runtime TableRuntime)
+  # The extension is built for one interpreter version (its file name says
+  # which), so the package holds to that version as dh_python3 would.
+  math(EXPR tevasn_python_next "${Python_VERSION_MINOR} + 1")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+      "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}~), python3 (<< ${Python_VERSION_MAJOR}.${tevasn_python_next})")
+  set(CPACK_COMPONENT_PYTHON_DESCRIPTION "SNMP table indexes for Python\n${about}\n\
 This package holds the Python 3 package tevasn over both libraries: table\n\
 rows decoded and encoded strictly, snmpwalk output split into columns and\n\
 index values, DISPLAY-HINTs and textual conventions.")
+endif()
 set(CPACK_SOURCE_IGNORE_FILES "/build/;/\\\\.git/")
 include(CPack)
