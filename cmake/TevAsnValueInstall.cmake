@@ -18,6 +18,7 @@ set(TEVASN_PUBLIC_HEADERS
   include/ITevAsnValue.h
   include/ITevAsnValueVisitor.h
   include/TevAsnHelpers.h
+  include/TevAsnCatalog.h
   include/TevAsnDisplay.h
   include/TevAsnTable.h
   include/TevAsnTypes.h

@@ -5,6 +5,7 @@
 #   scalar/, octets/, oid/        framework/ (value classes never meet directly)
 #   api/                          every value folder (the creation functions)
 #   table/                        nothing else: the public interface only
+#   catalog/                      nothing else: the public interface only
 # Run with -DSOURCE_DIR=<src folder>.
 set(allowed_framework "")
 set(allowed_scalar framework)
@@ -12,6 +13,7 @@ set(allowed_octets framework)
 set(allowed_oid framework)
 set(allowed_api framework scalar octets oid)
 set(allowed_table "")
+set(allowed_catalog "")
 
 file(GLOB folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 set(faults "")

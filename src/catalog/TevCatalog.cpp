@@ -1,0 +1,205 @@
+// Look-ups in the compiled catalogue: names by binary search over the sorted
+// name keys, identifiers by binary search over the entries in walk order.
+#include <cstdio>
+#include <cstring>
+
+#include "TevAsnCatalog.h"
+#include "catalog/TevCatalogData.h"
+#include "catalog/TevNameMatch.h"
+
+using namespace NTevAsnValue;
+using namespace tev_catalog;
+
+namespace {
+
+constexpr unsigned long kMaxSuggestions = 3;
+constexpr unsigned long kLineSize = 256;
+
+const TevCatalogTable* refuse(long* err, long code) {
+  if (err != nullptr) *err = code;
+  return nullptr;
+}
+
+const TevCatalogTable* found(long* err, const TevCatalogTable* table) {
+  if (err != nullptr) *err = ASN_OK;
+  return table;
+}
+
+// A table or entry name, split from its optional "MODULE::".
+struct QualifiedName {
+  const char* module = nullptr;
+  unsigned long module_length = 0;
+  const char* name;
+  unsigned long length;
+};
+
+QualifiedName split(const char* text, unsigned long length) {
+  QualifiedName out{nullptr, 0, text, length};
+  for (unsigned long i = 0; i + 1 < length; ++i) {
+    if (text[i] == ':' && text[i + 1] == ':') {
+      out.module = text;
+      out.module_length = i;
+      out.name = text + i + 2;
+      out.length = length - i - 2;
+      break;
+    }
+  }
+  return out;
+}
+
+// How far `key` (lower case) lies from what the user typed; substrings of
+// four or more letters count as near ("ipAddress" for ipAddressTable).
+unsigned long distance(const char* key, const QualifiedName& typed) {
+  const unsigned long edits = edit_distance(key, typed.name, typed.length);
+  if (typed.length < 4 || edits <= 1) return edits;
+  return contains_folded(key, typed.name, typed.length) ? 1 : edits;
+}
+
+// "unknown table "ifTabel"; closest: ifTable, ifXTable" into `reason`.
+void suggest(const QualifiedName& typed, const char* text, unsigned long length,
+             CTevAsnBuffer* reason) {
+  if (reason == nullptr) return;
+  const unsigned long limit = typed.length / 3 > 2 ? typed.length / 3 : 2;
+  const TevCatalogTable* best[kMaxSuggestions] = {};
+  unsigned long best_distance[kMaxSuggestions] = {};
+  unsigned long kept = 0;
+  for (unsigned long i = 0; i < kNameCount; ++i) {
+    const TevCatalogTable* table = &kTables[kNames[i].table];
+    const unsigned long d = distance(kNames[i].key, typed);
+    if (d > limit) continue;
+    bool seen = false;
+    for (unsigned long k = 0; k < kept; ++k) {
+      if (best[k] != table) continue;
+      seen = true;
+      if (d < best_distance[k]) best_distance[k] = d;
+    }
+    if (seen) continue;
+    unsigned long at = kept < kMaxSuggestions ? kept++ : kMaxSuggestions;
+    if (at == kMaxSuggestions) {
+      if (d >= best_distance[kMaxSuggestions - 1]) continue;
+      at = kMaxSuggestions - 1;
+    }
+    while (at > 0 && best_distance[at - 1] > d) {
+      best[at] = best[at - 1];
+      best_distance[at] = best_distance[at - 1];
+      --at;
+    }
+    best[at] = table;
+    best_distance[at] = d;
+  }
+  char line[kLineSize];
+  const int shown = length > 64 ? 64 : static_cast<int>(length);
+  int n = std::snprintf(line, sizeof line, "unknown table \"%.*s\"", shown, text);
+  for (unsigned long k = 0; k < kept && n > 0 && static_cast<unsigned long>(n) < sizeof line; ++k) {
+    n += std::snprintf(line + n, sizeof line - static_cast<unsigned long>(n), "%s%s",
+                       k == 0 ? "; closest: " : ", ", best[k]->name);
+  }
+  if (n > 0) reason->assign_text(line);
+}
+
+// Walk order of an entry identifier against the sub-identifiers looked up:
+// <0 when the entry comes first (a prefix of them included), 0 when equal.
+int compare_entry(const TevCatalogTable& table, const std::uint32_t* sub_ids, unsigned long count) {
+  const unsigned long common = table.entry_count < count ? table.entry_count : count;
+  for (unsigned long i = 0; i < common; ++i) {
+    if (table.entry_sub_ids[i] != sub_ids[i]) return table.entry_sub_ids[i] < sub_ids[i] ? -1 : 1;
+  }
+  if (table.entry_count == count) return 0;
+  return table.entry_count < count ? -1 : 1;
+}
+
+void say_not_found(const std::uint32_t* sub_ids, unsigned long count, CTevAsnBuffer* reason) {
+  if (reason == nullptr) return;
+  char line[kLineSize];
+  int n = std::snprintf(line, sizeof line, "no table of the catalogue holds ");
+  for (unsigned long i = 0; i < count && n > 0 && static_cast<unsigned long>(n) < sizeof line - 16;
+       ++i) {
+    n += std::snprintf(line + n, sizeof line - static_cast<unsigned long>(n), "%s%lu",
+                       i == 0 ? "" : ".", static_cast<unsigned long>(sub_ids[i]));
+  }
+  if (n > 0) reason->assign_text(line);
+}
+
+}  // namespace
+
+unsigned long tev_get_catalog_table_count() { return kTableCount; }
+
+const TevCatalogTable* tev_get_catalog_table(unsigned long index) {
+  return index < kTableCount ? &kTables[index] : nullptr;
+}
+
+const TevCatalogTable* tev_find_catalog_table(const char* name, unsigned long length,
+                                              CTevAsnBuffer* reason, long* err) {
+  if (name == nullptr) return refuse(err, ASN_E_INVALID_ARGUMENT);
+  const QualifiedName typed = split(name, length);
+  unsigned long low = 0;
+  unsigned long high = kNameCount;
+  while (low < high) {
+    const unsigned long middle = low + (high - low) / 2;
+    if (compare_folded(kNames[middle].key, typed.name, typed.length) < 0) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  for (unsigned long i = low;
+       i < kNameCount && compare_folded(kNames[i].key, typed.name, typed.length) == 0; ++i) {
+    if (typed.module == nullptr ||
+        equal_folded(kNames[i].module, typed.module, typed.module_length)) {
+      return found(err, &kTables[kNames[i].table]);
+    }
+  }
+  suggest(typed, name, length, reason);
+  return refuse(err, ASN_E_UNKNOWN_TABLE);
+}
+
+const TevCatalogTable* tev_find_catalog_table_by_oid(const std::uint32_t* sub_ids,
+                                                     unsigned long count, CTevAsnBuffer* reason,
+                                                     long* err) {
+  if (sub_ids == nullptr && count != 0) return refuse(err, ASN_E_INVALID_ARGUMENT);
+  unsigned long low = 0;
+  unsigned long high = kTableCount;
+  while (low < high) {
+    const unsigned long middle = low + (high - low) / 2;
+    if (compare_entry(kTables[kByOid[middle]], sub_ids, count) <= 0) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  if (low > 0) {
+    const TevCatalogTable& table = kTables[kByOid[low - 1]];
+    if (table.entry_count <= count &&
+        std::memcmp(table.entry_sub_ids, sub_ids, table.entry_count * sizeof *sub_ids) == 0) {
+      return found(err, &table);
+    }
+  }
+  say_not_found(sub_ids, count, reason);
+  return refuse(err, ASN_E_UNKNOWN_TABLE);
+}
+
+const TevCatalogColumn* tev_find_catalog_column(const TevCatalogTable* table,
+                                                std::uint32_t number) {
+  if (table == nullptr) return nullptr;
+  unsigned long low = 0;
+  unsigned long high = table->column_count;
+  while (low < high) {
+    const unsigned long middle = low + (high - low) / 2;
+    if (table->columns[middle].number < number) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  return low < table->column_count && table->columns[low].number == number ? &table->columns[low]
+                                                                           : nullptr;
+}
+
+const char* tev_syntax_name(ETevSyntax syntax) {
+  static constexpr const char* kSyntaxNames[] = {
+      "Integer32", "INTEGER",        "Unsigned32",   "Gauge32", "Counter32",
+      "TimeTicks", "Counter64",      "OCTET STRING", "BITS",    "OBJECT IDENTIFIER",
+      "IpAddress", "NetworkAddress", "Opaque"};
+  if (syntax < TEV_SYNTAX_INTEGER32 || syntax >= TEV_SYNTAX_END) return nullptr;
+  return kSyntaxNames[syntax - TEV_SYNTAX_INTEGER32];
+}
