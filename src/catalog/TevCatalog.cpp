@@ -35,14 +35,17 @@ struct QualifiedName {
 
 QualifiedName split(const char* text, unsigned long length) {
   QualifiedName out{nullptr, 0, text, length};
-  for (unsigned long i = 0; i + 1 < length; ++i) {
-    if (text[i] == ':' && text[i + 1] == ':') {
+  const char* colon = static_cast<const char*>(std::memchr(text, ':', length));
+  while (colon != nullptr) {
+    const unsigned long at = static_cast<unsigned long>(colon - text);
+    if (at + 1 < length && colon[1] == ':') {
       out.module = text;
-      out.module_length = i;
-      out.name = text + i + 2;
-      out.length = length - i - 2;
+      out.module_length = at;
+      out.name = colon + 2;
+      out.length = length - at - 2;
       break;
     }
+    colon = static_cast<const char*>(std::memchr(colon + 1, ':', length - at - 1));
   }
   return out;
 }
@@ -97,15 +100,41 @@ void suggest(const QualifiedName& typed, const char* text, unsigned long length,
   if (n > 0) reason->assign_text(line);
 }
 
-// Walk order of an entry identifier against the sub-identifiers looked up:
-// <0 when the entry comes first (a prefix of them included), 0 when equal.
-int compare_entry(const TevCatalogTable& table, const std::uint32_t* sub_ids, unsigned long count) {
-  const unsigned long common = table.entry_count < count ? table.entry_count : count;
-  for (unsigned long i = 0; i < common; ++i) {
-    if (table.entry_sub_ids[i] != sub_ids[i]) return table.entry_sub_ids[i] < sub_ids[i] ? -1 : 1;
+constexpr std::uint32_t kHashStart = 2166136261u;
+constexpr std::uint32_t kHashPrime = 16777619u;
+
+// Whether `length` bytes of `module`, case ignored, are the lower-case `key`.
+bool is_module(const char* key, const char* module, unsigned long length) {
+  for (unsigned long i = 0; i < length; ++i) {
+    if (static_cast<unsigned char>(key[i]) != fold(module[i])) return false;  // key's end included
   }
-  if (table.entry_count == count) return 0;
-  return table.entry_count < count ? -1 : 1;
+  return key[length] == '\0';
+}
+
+// The first key of the run of keys equal to `folded` (lower case, `length`
+// bytes, hashed to `hash`); kNameCount when none.
+unsigned long find_key(const char* folded, unsigned long length, std::uint32_t hash) {
+  for (unsigned long slot = hash % kNameSlotCount;; slot = (slot + 1) % kNameSlotCount) {
+    const unsigned long at = kNameSlots[slot];
+    if (at == 0) return kNameCount;
+    const char* key = kNames[at - 1].key;
+    if (std::strncmp(key, folded, length) == 0 && key[length] == '\0') return at - 1;
+  }
+}
+
+// The table whose entry identifier is the first `length` of `sub_ids`, whose
+// hash is `hash`; null when none.
+const TevCatalogTable* find_entry(const std::uint32_t* sub_ids, unsigned long length,
+                                  std::uint32_t hash) {
+  for (unsigned long slot = hash % kEntrySlotCount;; slot = (slot + 1) % kEntrySlotCount) {
+    const unsigned long at = kEntrySlots[slot];
+    if (at == 0) return nullptr;
+    const TevCatalogTable& table = kTables[at - 1];
+    if (table.entry_count == length &&
+        std::memcmp(table.entry_sub_ids, sub_ids, length * sizeof *sub_ids) == 0) {
+      return &table;
+    }
+  }
 }
 
 void say_not_found(const std::uint32_t* sub_ids, unsigned long count, CTevAsnBuffer* reason) {
@@ -132,21 +161,15 @@ const TevCatalogTable* tev_find_catalog_table(const char* name, unsigned long le
                                               CTevAsnBuffer* reason, long* err) {
   if (name == nullptr) return refuse(err, ASN_E_INVALID_ARGUMENT);
   const QualifiedName typed = split(name, length);
-  unsigned long low = 0;
-  unsigned long high = kNameCount;
-  while (low < high) {
-    const unsigned long middle = low + (high - low) / 2;
-    if (compare_folded(kNames[middle].key, typed.name, typed.length) < 0) {
-      low = middle + 1;
-    } else {
-      high = middle;
-    }
-  }
-  for (unsigned long i = low;
-       i < kNameCount && compare_folded(kNames[i].key, typed.name, typed.length) == 0; ++i) {
-    if (typed.module == nullptr ||
-        equal_folded(kNames[i].module, typed.module, typed.module_length)) {
-      return found(err, &kTables[kNames[i].table]);
+  char folded[kMaxFolded];
+  if (typed.length < kMaxFolded && typed.module_length < kMaxFolded) {
+    const std::uint32_t hash = fold_and_hash(typed.name, typed.length, folded);
+    for (unsigned long i = find_key(folded, typed.length, hash); i < kNameCount; ++i) {
+      if (typed.module == nullptr ||
+          is_module(kNames[i].module_key, typed.module, typed.module_length)) {
+        return found(err, &kTables[kNames[i].table]);
+      }
+      if (kNames[i].same_next == 0) break;
     }
   }
   suggest(typed, name, length, reason);
@@ -157,22 +180,16 @@ const TevCatalogTable* tev_find_catalog_table_by_oid(const std::uint32_t* sub_id
                                                      unsigned long count, CTevAsnBuffer* reason,
                                                      long* err) {
   if (sub_ids == nullptr && count != 0) return refuse(err, ASN_E_INVALID_ARGUMENT);
-  unsigned long low = 0;
-  unsigned long high = kTableCount;
-  while (low < high) {
-    const unsigned long middle = low + (high - low) / 2;
-    if (compare_entry(kTables[kByOid[middle]], sub_ids, count) <= 0) {
-      low = middle + 1;
-    } else {
-      high = middle;
-    }
-  }
-  if (low > 0) {
-    const TevCatalogTable& table = kTables[kByOid[low - 1]];
-    if (table.entry_count <= count &&
-        std::memcmp(table.entry_sub_ids, sub_ids, table.entry_count * sizeof *sub_ids) == 0) {
-      return found(err, &table);
-    }
+  // Entry identifiers have a few lengths only: the hash of the leading
+  // sub-identifiers is looked up at each of them.
+  std::uint32_t hash = kHashStart;
+  unsigned long hashed = 0;
+  for (unsigned long k = 0; k < kEntryLengthCount && kEntryLengths[k] != 0; ++k) {
+    const unsigned long length = kEntryLengths[k];
+    if (length > count) break;
+    for (; hashed < length; ++hashed) hash = (hash ^ sub_ids[hashed]) * kHashPrime;
+    const TevCatalogTable* table = find_entry(sub_ids, length, hash);
+    if (table != nullptr) return found(err, table);
   }
   say_not_found(sub_ids, count, reason);
   return refuse(err, ASN_E_UNKNOWN_TABLE);

@@ -9,29 +9,33 @@ namespace {
 constexpr unsigned long kMaxName = 63;
 constexpr unsigned long kFar = 1000;
 
-unsigned char fold(char c) {
-  const unsigned char u = static_cast<unsigned char>(c);
-  return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-}
-
 }  // namespace
 
-int compare_folded(const char* key, const char* name, unsigned long length) {
-  for (unsigned long i = 0; i < length; ++i) {
-    const unsigned char k = static_cast<unsigned char>(key[i]);
-    if (k == 0) return -1;
-    const unsigned char n = fold(name[i]);
-    if (k != n) return k < n ? -1 : 1;
+std::uint32_t fold_and_hash(const char* name, unsigned long length, char* out) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  // Zeros after the name up to its last word's end, then the name.
+  std::memset(out + (length & ~7UL), 0, 8);
+  std::memcpy(out, name, length);
+  std::uint64_t hash = 0xCBF29CE484222325ULL;
+  for (unsigned long at = 0; at < length; at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, out + at, sizeof word);
+    // The high bit of each byte that is 'A'..'Z' (bytes of 0x80 and up excluded).
+    const std::uint64_t low7 = word & ~kHighs;
+    const std::uint64_t from_a = low7 + (0x80 - 'A') * kOnes;
+    const std::uint64_t past_z = low7 + (0x80 - 'Z' - 1) * kOnes;
+    const std::uint64_t capitals = from_a & ~past_z & ~word & kHighs;
+    word |= capitals >> 2;
+    std::memcpy(out + at, &word, sizeof word);
+    // Words read in the host's byte order: every target of the library is
+    // little-endian, as the generator assumes.
+    hash = (hash ^ word) * 0x100000001B3ULL;
+    hash ^= hash >> 29;
   }
-  return key[length] == '\0' ? 0 : 1;
-}
-
-bool equal_folded(const char* text, const char* name, unsigned long length) {
-  if (std::strlen(text) != length) return false;
-  for (unsigned long i = 0; i < length; ++i) {
-    if (fold(text[i]) != fold(name[i])) return false;
-  }
-  return true;
+  hash *= 0xFF51AFD7ED558CCDULL;
+  hash ^= hash >> 32;
+  return static_cast<std::uint32_t>(hash);
 }
 
 bool contains_folded(const char* key, const char* name, unsigned long length) {

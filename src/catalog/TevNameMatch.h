@@ -3,14 +3,25 @@
 #ifndef TEVASNVALUE_SRC_CATALOG_TEVNAMEMATCH_H
 #define TEVASNVALUE_SRC_CATALOG_TEVNAMEMATCH_H
 
+#include <cstdint>
+
 namespace tev_catalog {
 
-/// Compares `length` bytes of `name`, folded to lower case, with the
-/// zero-terminated lower-case `key`: <0, 0 or >0 as strcmp does.
-int compare_folded(const char* key, const char* name, unsigned long length);
+/// `c` in lower case when it is an ASCII capital.
+inline unsigned char fold(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
 
-/// True when the zero-terminated `text` equals `length` bytes of `name`, case ignored.
-bool equal_folded(const char* text, const char* name, unsigned long length);
+/// Room for a folded name: longer names are in no table.
+constexpr unsigned long kMaxFolded = 64;
+
+/// Copies `length` bytes of `name` into `out` (kMaxFolded bytes) in lower
+/// case, zeros after them up to the next multiple of 8, and returns their
+/// hash (name_hash of scripts/gen-catalog.py). `length` must be below
+/// kMaxFolded. Eight bytes at a time: a name costs a few words, not a loop
+/// per letter.
+std::uint32_t fold_and_hash(const char* name, unsigned long length, char* out);
 
 /// True when `length` bytes of `name`, case ignored, occur in the lower-case `key`.
 bool contains_folded(const char* key, const char* name, unsigned long length);

@@ -79,6 +79,9 @@ TEST(CatalogTest, NamesFindTablesInAnyCaseWithOrWithoutModule) {
       {"RFC1213-MIB::atTable", "RFC1213-MIB", "atTable"},
       {"IP-MIB::ifTable", nullptr, nullptr},  // another module's name
       {"ifTabl", nullptr, nullptr},
+      {"ifT@ble", nullptr, nullptr},  // only A..Z fold
+      {"ifTable\xC9", nullptr, nullptr},
+      {"IF-MIB::ifTable::x", nullptr, nullptr},
       {"", nullptr, nullptr},
       {"::", nullptr, nullptr},
       {"IF-MIB::", nullptr, nullptr},

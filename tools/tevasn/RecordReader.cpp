@@ -1,0 +1,84 @@
+#include "RecordReader.h"
+
+namespace tevasn {
+
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// Where a record's value starts: after the first " = "; npos when none.
+std::size_t value_start(std::string_view line) {
+  const std::size_t equals = line.find(" = ");
+  return equals == std::string_view::npos ? equals : equals + 3;
+}
+
+// Whether the value of a record's first line opens a quoted STRING.
+bool opens_quote(std::string_view line) {
+  std::size_t at = value_start(line);
+  if (at == std::string_view::npos) return false;
+  std::string_view value = line.substr(at);
+  if (value.rfind("STRING: ", 0) == 0) value.remove_prefix(8);
+  if (value.empty() || value[0] != '"') return false;
+  return RecordReader::quote_open_after(value.substr(1), true);
+}
+
+}  // namespace
+
+bool RecordReader::starts_walk_record(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && is_blank(line[i])) ++i;
+  const std::size_t start = i;
+  bool digit = false;
+  while (i < line.size() && ((line[i] >= '0' && line[i] <= '9') || line[i] == '.')) {
+    digit = digit || line[i] != '.';
+    ++i;
+  }
+  return digit && i > start && line.substr(i, 3) == " = ";
+}
+
+bool RecordReader::quote_open_after(std::string_view text, bool open) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!open) break;
+    if (text[i] == '\\') {
+      ++i;
+    } else if (text[i] == '"') {
+      open = false;
+    }
+  }
+  return open;
+}
+
+bool RecordReader::read_line() {
+  std::string_view line;
+  if (!lines_.next(&line)) return false;
+  pending_.assign(line.data(), line.size());
+  pending_number_ = lines_.number();
+  has_pending_ = true;
+  return true;
+}
+
+bool RecordReader::next(std::string_view* record) {
+  if (!has_pending_ && !read_line()) return false;
+  record_.swap(pending_);
+  number_ = pending_number_;
+  line_count_ = 1;
+  has_pending_ = false;
+  const bool walk_line = starts_walk_record(record_);
+  walk_ = walk_ || walk_line;
+  bool quote = walk_line && opens_quote(record_);
+  while (read_line()) {
+    if (!quote && (!walk_ || starts_walk_record(pending_) ||
+                   pending_.find_first_not_of(" \t\r") == std::string::npos)) {
+      break;
+    }
+    quote = quote && quote_open_after(pending_, true);
+    record_ += '\n';
+    record_ += pending_;
+    ++line_count_;
+    has_pending_ = false;
+  }
+  *record = record_;
+  return true;
+}
+
+}  // namespace tevasn
