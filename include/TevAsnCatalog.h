@@ -66,6 +66,7 @@ struct TevCatalogColumn {
   const char* name;               ///< "ifDescr"
   const char* convention;         ///< "SNMPv2-TC::DisplayString"; "" when none
   const char* hint;               ///< DISPLAY-HINT of the convention; "" when none
+  const char* word;               ///< its layout word as an index object alone ("fixed:6")
   const TevCatalogLabel* labels;  ///< enumeration or BITS labels, in declared order
 };
 

@@ -52,6 +52,7 @@ INDEX_WORDS = {
     "INTEGER32": "integer", "ENUMERATION": "integer", "UNSIGNED32": "gauge",
     "GAUGE32": "gauge", "COUNTER32": "counter", "TIME_TICKS": "timeticks",
     "IP_ADDRESS": "ipaddress", "OBJECT_IDENTIFIER": "oid", "OPAQUE": "opaque",
+    "COUNTER64": "counter64", "BITS": "octets",
     # SMIv1 NetworkAddress: the sub-identifier 1 (internet), then four octets.
     "NETWORK_ADDRESS": "fixed:5",
 }
@@ -216,9 +217,10 @@ def render(tables, aliases):
         for c in t["columns"]:
             syn = c["syntax"]
             labels = tuple((n, v) for n, v in syn.labels)
-            rows.append("{%d, TEV_SYNTAX_%s, TEV_ACCESS_%s, %d, %s, %s, %s, %s}" % (
-                c["number"], syn.kind, c["access"], len(labels), c_string(c["name"]), c_string(syn.convention),
-                c_string(syn.hint), label_sets[labels] if labels else "nullptr"))
+            rows.append("{%d, TEV_SYNTAX_%s, TEV_ACCESS_%s, %d, %s, %s, %s, %s, %s}" % (
+                c["number"], syn.kind, c["access"], len(labels), c_string(c["name"]),
+                c_string(syn.convention), c_string(syn.hint), c_string(index_words([syn], False)),
+                label_sets[labels] if labels else "nullptr"))
         lines.append("constexpr TevCatalogColumn kColumns%d[] = {%s};" % (i, ", ".join(rows)))
         lines.append("")
     lines.append("}  // namespace")

@@ -485,220 +485,240 @@ constexpr TevCatalogLabel kLabels73[] = {{"exact", 1}, {"prefix", 2}};
 constexpr std::uint32_t kEntry0[] = {1, 3, 6, 1, 2, 1, 74, 1, 2, 2, 1};
 constexpr const char* kIndex0[] = {"agentxConnIndex"};
 constexpr TevCatalogColumn kColumns0[] = {
-    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "agentxConnIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "agentxConnIndex", "", "", "gauge",
+     nullptr},
     {2, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "agentxConnOpenTime",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
     {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "agentxConnTransportDomain",
-     "SNMPv2-TC::TDomain", "", nullptr},
+     "SNMPv2-TC::TDomain", "", "oid", nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "agentxConnTransportAddress",
-     "AGENTX-MIB::AgentxTAddress", "", nullptr}};
+     "AGENTX-MIB::AgentxTAddress", "", "octets", nullptr}};
 
 // AGENTX-MIB::agentxRegistrationTable
 constexpr std::uint32_t kEntry1[] = {1, 3, 6, 1, 2, 1, 74, 1, 4, 2, 1};
 constexpr const char* kIndex1[] = {"agentxConnIndex", "agentxSessionIndex", "agentxRegIndex"};
 constexpr TevCatalogColumn kColumns1[] = {
-    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "agentxRegIndex", "", "", nullptr},
-    {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "agentxRegContext", "", "", nullptr},
-    {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "agentxRegStart", "", "", nullptr},
-    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "agentxRegRangeSubId", "", "", nullptr},
-    {5, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "agentxRegUpperBound", "", "", nullptr},
-    {6, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "agentxRegPriority", "", "", nullptr},
-    {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "agentxRegTimeout", "", "", nullptr},
+    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "agentxRegIndex", "", "", "gauge",
+     nullptr},
+    {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "agentxRegContext", "", "", "octets",
+     nullptr},
+    {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "agentxRegStart", "", "", "oid",
+     nullptr},
+    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "agentxRegRangeSubId", "", "", "gauge",
+     nullptr},
+    {5, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "agentxRegUpperBound", "", "", "gauge",
+     nullptr},
+    {6, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "agentxRegPriority", "", "", "gauge",
+     nullptr},
+    {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "agentxRegTimeout", "", "", "integer",
+     nullptr},
     {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "agentxRegInstance",
-     "SNMPv2-TC::TruthValue", "", kLabels0}};
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0}};
 
 // AGENTX-MIB::agentxSessionTable
 constexpr std::uint32_t kEntry2[] = {1, 3, 6, 1, 2, 1, 74, 1, 3, 2, 1};
 constexpr const char* kIndex2[] = {"agentxConnIndex", "agentxSessionIndex"};
 constexpr TevCatalogColumn kColumns2[] = {
-    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "agentxSessionIndex", "", "", nullptr},
-    {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "agentxSessionObjectID", "", "",
+    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "agentxSessionIndex", "", "", "gauge",
      nullptr},
+    {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "agentxSessionObjectID", "", "",
+     "oid", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "agentxSessionDescr",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "agentxSessionAdminStatus", "", "",
-     kLabels1},
+     "integer", kLabels1},
     {5, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "agentxSessionOpenTime",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
-    {6, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "agentxSessionAgentXVer", "", "", nullptr},
-    {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "agentxSessionTimeout", "", "", nullptr}};
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
+    {6, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "agentxSessionAgentXVer", "", "", "integer",
+     nullptr},
+    {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "agentxSessionTimeout", "", "", "integer",
+     nullptr}};
 
 // DISMAN-EVENT-MIB::mteEventNotificationTable
 constexpr std::uint32_t kEntry3[] = {1, 3, 6, 1, 2, 1, 88, 1, 4, 3, 1};
 constexpr const char* kIndex3[] = {"mteOwner", "mteEventName"};
 constexpr TevCatalogColumn kColumns3[] = {
     {1, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "mteEventNotification", "", "",
-     nullptr},
+     "oid", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteEventNotificationObjectsOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteEventNotificationObjects",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr}};
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr}};
 
 // DISMAN-EVENT-MIB::mteEventSetTable
 constexpr std::uint32_t kEntry4[] = {1, 3, 6, 1, 2, 1, 88, 1, 4, 4, 1};
 constexpr const char* kIndex4[] = {"mteOwner", "mteEventName"};
 constexpr TevCatalogColumn kColumns4[] = {
-    {1, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "mteEventSetObject", "", "",
+    {1, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "mteEventSetObject", "", "", "oid",
      nullptr},
     {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteEventSetObjectWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
-    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "mteEventSetValue", "", "", nullptr},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
+    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "mteEventSetValue", "", "", "integer",
+     nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteEventSetTargetTag",
-     "SNMP-TARGET-MIB::SnmpTagValue", "255t", nullptr},
+     "SNMP-TARGET-MIB::SnmpTagValue", "255t", "octets", nullptr},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteEventSetContextName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteEventSetContextNameWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0}};
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0}};
 
 // DISMAN-EVENT-MIB::mteEventTable
 constexpr std::uint32_t kEntry5[] = {1, 3, 6, 1, 2, 1, 88, 1, 4, 2, 1};
 constexpr const char* kIndex5[] = {"mteOwner", "mteEventName"};
 constexpr TevCatalogColumn kColumns5[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mteEventName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteEventComment",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {3, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 2, "mteEventActions", "", "", kLabels2},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {3, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 2, "mteEventActions", "", "", "octets", kLabels2},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteEventEnabled",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "mteEventEntryStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // DISMAN-EVENT-MIB::mteObjectsTable
 constexpr std::uint32_t kEntry6[] = {1, 3, 6, 1, 2, 1, 88, 1, 3, 1, 1};
 constexpr const char* kIndex6[] = {"mteOwner", "mteObjectsName", "mteObjectsIndex"};
 constexpr TevCatalogColumn kColumns6[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mteObjectsName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {2, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mteObjectsIndex", "", "", nullptr},
-    {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "mteObjectsID", "", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {2, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mteObjectsIndex", "", "", "gauge",
+     nullptr},
+    {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "mteObjectsID", "", "", "oid",
+     nullptr},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteObjectsIDWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "mteObjectsEntryStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // DISMAN-EVENT-MIB::mteTriggerBooleanTable
 constexpr std::uint32_t kEntry7[] = {1, 3, 6, 1, 2, 1, 88, 1, 2, 5, 1};
 constexpr const char* kIndex7[] = {"mteOwner", "mteTriggerName"};
 constexpr TevCatalogColumn kColumns7[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "mteTriggerBooleanComparison", "", "",
-     kLabels4},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "mteTriggerBooleanValue", "", "", nullptr},
+     "integer", kLabels4},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "mteTriggerBooleanValue", "", "", "integer",
+     nullptr},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteTriggerBooleanStartup",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerBooleanObjectsOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerBooleanObjects",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerBooleanEventOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {7, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerBooleanEvent",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr}};
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr}};
 
 // DISMAN-EVENT-MIB::mteTriggerDeltaTable
 constexpr std::uint32_t kEntry8[] = {1, 3, 6, 1, 2, 1, 88, 1, 2, 3, 1};
 constexpr const char* kIndex8[] = {"mteOwner", "mteTriggerName"};
 constexpr TevCatalogColumn kColumns8[] = {
     {1, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "mteTriggerDeltaDiscontinuityID",
-     "", "", nullptr},
+     "", "", "oid", nullptr},
     {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteTriggerDeltaDiscontinuityIDWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "mteTriggerDeltaDiscontinuityIDType", "",
-     "", kLabels5}};
+     "", "integer", kLabels5}};
 
 // DISMAN-EVENT-MIB::mteTriggerExistenceTable
 constexpr std::uint32_t kEntry9[] = {1, 3, 6, 1, 2, 1, 88, 1, 2, 4, 1};
 constexpr const char* kIndex9[] = {"mteOwner", "mteTriggerName"};
 constexpr TevCatalogColumn kColumns9[] = {
-    {1, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 3, "mteTriggerExistenceTest", "", "", kLabels6},
-    {2, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 2, "mteTriggerExistenceStartup", "", "", kLabels7},
+    {1, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 3, "mteTriggerExistenceTest", "", "", "octets",
+     kLabels6},
+    {2, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 2, "mteTriggerExistenceStartup", "", "", "octets",
+     kLabels7},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerExistenceObjectsOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerExistenceObjects",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerExistenceEventOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerExistenceEvent",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr}};
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr}};
 
 // DISMAN-EVENT-MIB::mteTriggerTable
 constexpr std::uint32_t kEntry10[] = {1, 3, 6, 1, 2, 1, 88, 1, 2, 2, 1};
 constexpr const char* kIndex10[] = {"mteOwner", "mteTriggerName"};
 constexpr TevCatalogColumn kColumns10[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mteOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mteTriggerName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerComment",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {4, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 3, "mteTriggerTest", "", "", kLabels8},
-    {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteTriggerSampleType", "", "", kLabels9},
-    {6, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "mteTriggerValueID", "", "",
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {4, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 3, "mteTriggerTest", "", "", "octets", kLabels8},
+    {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteTriggerSampleType", "", "", "integer",
+     kLabels9},
+    {6, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "mteTriggerValueID", "", "", "oid",
      nullptr},
     {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteTriggerValueIDWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {8, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerTargetTag",
-     "SNMP-TARGET-MIB::SnmpTagValue", "255t", nullptr},
+     "SNMP-TARGET-MIB::SnmpTagValue", "255t", "octets", nullptr},
     {9, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerContextName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {10, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteTriggerContextNameWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
-    {11, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "mteTriggerFrequency", "", "", nullptr},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
+    {11, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "mteTriggerFrequency", "", "", "gauge",
+     nullptr},
     {12, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerObjectsOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {13, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerObjects",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {14, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "mteTriggerEnabled",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {15, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "mteTriggerEntryStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // DISMAN-EVENT-MIB::mteTriggerThresholdTable
 constexpr std::uint32_t kEntry11[] = {1, 3, 6, 1, 2, 1, 88, 1, 2, 6, 1};
 constexpr const char* kIndex11[] = {"mteOwner", "mteTriggerName"};
 constexpr TevCatalogColumn kColumns11[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "mteTriggerThresholdStartup", "", "",
-     kLabels10},
+     "integer", kLabels10},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdRising", "", "",
-     nullptr},
+     "integer", nullptr},
     {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdFalling", "", "",
-     nullptr},
+     "integer", nullptr},
     {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdDeltaRising", "", "",
-     nullptr},
+     "integer", nullptr},
     {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdDeltaFalling", "", "",
-     nullptr},
+     "integer", nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdObjectsOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {7, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdObjects",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {8, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdRisingEventOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {9, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdRisingEvent",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {10, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdFallingEventOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {11, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdFallingEvent",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {12, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0,
      "mteTriggerThresholdDeltaRisingEventOwner", "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t",
-     nullptr},
+     "octets", nullptr},
     {13, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdDeltaRisingEvent",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {14, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0,
      "mteTriggerThresholdDeltaFallingEventOwner", "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t",
-     nullptr},
+     "octets", nullptr},
     {15, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "mteTriggerThresholdDeltaFallingEvent",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr}};
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr}};
 
 // DISMAN-EXPRESSION-MIB::expErrorTable
 constexpr std::uint32_t kEntry12[] = {1, 3, 6, 1, 2, 1, 90, 1, 2, 2, 1};
 constexpr const char* kIndex12[] = {"expExpressionOwner", "expExpressionName"};
 constexpr TevCatalogColumn kColumns12[] = {
     {1, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "expErrorTime", "SNMPv2-TC::TimeStamp", "",
-     nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "expErrorIndex", "", "", nullptr},
-    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 11, "expErrorCode", "", "", kLabels11},
-    {4, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "expErrorInstance", "", "",
+     "timeticks", nullptr},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "expErrorIndex", "", "", "integer", nullptr},
+    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 11, "expErrorCode", "", "", "integer",
+     kLabels11},
+    {4, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "expErrorInstance", "", "", "oid",
      nullptr}};
 
 // DISMAN-EXPRESSION-MIB::expExpressionTable
@@ -706,322 +726,384 @@ constexpr std::uint32_t kEntry13[] = {1, 3, 6, 1, 2, 1, 90, 1, 2, 1, 1};
 constexpr const char* kIndex13[] = {"expExpressionOwner", "expExpressionName"};
 constexpr TevCatalogColumn kColumns13[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "expExpressionOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "expExpressionName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "expExpression", "", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "expExpression", "", "", "octets",
+     nullptr},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 8, "expExpressionValueType", "", "",
-     kLabels12},
+     "integer", kLabels12},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "expExpressionComment",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {6, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "expExpressionDeltaInterval", "", "",
+     "integer", nullptr},
+    {7, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "expExpressionPrefix", "", "", "oid",
      nullptr},
-    {7, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "expExpressionPrefix", "", "",
+    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "expExpressionErrors", "", "", "counter",
      nullptr},
-    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "expExpressionErrors", "", "", nullptr},
     {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "expExpressionEntryStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // DISMAN-EXPRESSION-MIB::expObjectTable
 constexpr std::uint32_t kEntry14[] = {1, 3, 6, 1, 2, 1, 90, 1, 2, 3, 1};
 constexpr const char* kIndex14[] = {"expExpressionOwner", "expExpressionName", "expObjectIndex"};
 constexpr TevCatalogColumn kColumns14[] = {
-    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "expObjectIndex", "", "", nullptr},
-    {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "expObjectID", "", "", nullptr},
-    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "expObjectIDWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
-    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "expObjectSampleType", "", "", kLabels13},
-    {5, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "expObjectDeltaDiscontinuityID", "",
-     "", nullptr},
-    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "expObjectDiscontinuityIDWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
-    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "expObjectDiscontinuityIDType", "", "",
-     kLabels5},
-    {8, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "expObjectConditional", "", "",
+    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "expObjectIndex", "", "", "gauge",
      nullptr},
+    {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "expObjectID", "", "", "oid",
+     nullptr},
+    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "expObjectIDWildcard",
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
+    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "expObjectSampleType", "", "", "integer",
+     kLabels13},
+    {5, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "expObjectDeltaDiscontinuityID", "",
+     "", "oid", nullptr},
+    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "expObjectDiscontinuityIDWildcard",
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
+    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "expObjectDiscontinuityIDType", "", "",
+     "integer", kLabels5},
+    {8, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "expObjectConditional", "", "",
+     "oid", nullptr},
     {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "expObjectConditionalWildcard",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {10, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "expObjectEntryStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // DISMAN-EXPRESSION-MIB::expValueTable
 constexpr std::uint32_t kEntry15[] = {1, 3, 6, 1, 2, 1, 90, 1, 3, 1, 1};
 constexpr const char* kIndex15[] = {"expExpressionOwner", "expExpressionName", "expValueInstance"};
 constexpr TevCatalogColumn kColumns15[] = {
     {1, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_NOT_ACCESSIBLE, 0, "expValueInstance", "", "",
+     "oid", nullptr},
+    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "expValueCounter32Val", "", "", "counter",
      nullptr},
-    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "expValueCounter32Val", "", "", nullptr},
-    {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "expValueUnsigned32Val", "", "", nullptr},
-    {4, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "expValueTimeTicksVal", "", "", nullptr},
-    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "expValueInteger32Val", "", "", nullptr},
-    {6, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "expValueIpAddressVal", "", "", nullptr},
+    {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "expValueUnsigned32Val", "", "", "gauge",
+     nullptr},
+    {4, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "expValueTimeTicksVal", "", "", "timeticks",
+     nullptr},
+    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "expValueInteger32Val", "", "", "integer",
+     nullptr},
+    {6, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "expValueIpAddressVal", "", "", "ipaddress",
+     nullptr},
     {7, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "expValueOctetStringVal", "", "",
+     "octets", nullptr},
+    {8, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "expValueOidVal", "", "", "oid",
      nullptr},
-    {8, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "expValueOidVal", "", "", nullptr},
-    {9, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "expValueCounter64Val", "", "", nullptr}};
+    {9, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "expValueCounter64Val", "", "", "counter64",
+     nullptr}};
 
 // DISMAN-SCHEDULE-MIB::schedTable
 constexpr std::uint32_t kEntry16[] = {1, 3, 6, 1, 2, 1, 63, 1, 2, 1};
 constexpr const char* kIndex16[] = {"schedOwner", "schedName"};
 constexpr TevCatalogColumn kColumns16[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "schedOwner",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "schedName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "schedDescr",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "schedInterval", "", "", nullptr},
-    {5, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 7, "schedWeekDay", "", "", kLabels14},
-    {6, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 12, "schedMonth", "", "", kLabels15},
-    {7, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 62, "schedDay", "", "", kLabels16},
-    {8, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 24, "schedHour", "", "", kLabels17},
-    {9, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 60, "schedMinute", "", "", kLabels18},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "schedInterval", "", "", "gauge", nullptr},
+    {5, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 7, "schedWeekDay", "", "", "octets", kLabels14},
+    {6, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 12, "schedMonth", "", "", "octets", kLabels15},
+    {7, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 62, "schedDay", "", "", "octets", kLabels16},
+    {8, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 24, "schedHour", "", "", "octets", kLabels17},
+    {9, TEV_SYNTAX_BITS, TEV_ACCESS_READ_WRITE, 60, "schedMinute", "", "", "octets", kLabels18},
     {10, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "schedContextName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {11, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "schedVariable",
-     "SNMPv2-TC::VariablePointer", "", nullptr},
-    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "schedValue", "", "", nullptr},
-    {13, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "schedType", "", "", kLabels19},
-    {14, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "schedAdminStatus", "", "", kLabels20},
-    {15, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 3, "schedOperStatus", "", "", kLabels21},
-    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "schedFailures", "", "", nullptr},
+     "SNMPv2-TC::VariablePointer", "", "oid", nullptr},
+    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "schedValue", "", "", "integer", nullptr},
+    {13, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "schedType", "", "", "integer",
+     kLabels19},
+    {14, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "schedAdminStatus", "", "", "integer",
+     kLabels20},
+    {15, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 3, "schedOperStatus", "", "", "integer",
+     kLabels21},
+    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "schedFailures", "", "", "counter",
+     nullptr},
     {17, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 20, "schedLastFailure",
-     "DISMAN-SCHEDULE-MIB::SnmpPduErrorStatus", "", kLabels22},
+     "DISMAN-SCHEDULE-MIB::SnmpPduErrorStatus", "", "integer", kLabels22},
     {18, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "schedLastFailed",
-     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", nullptr},
+     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", "octets", nullptr},
     {19, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "schedStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {20, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "schedRowStatus", "SNMPv2-TC::RowStatus",
-     "", kLabels3},
-    {21, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "schedTriggers", "", "", nullptr}};
+     "", "integer", kLabels3},
+    {21, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "schedTriggers", "", "", "counter",
+     nullptr}};
 
 // HOST-RESOURCES-MIB::hrDeviceTable
 constexpr std::uint32_t kEntry17[] = {1, 3, 6, 1, 2, 1, 25, 3, 2, 1};
 constexpr const char* kIndex17[] = {"hrDeviceIndex"};
 constexpr TevCatalogColumn kColumns17[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrDeviceIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrDeviceIndex", "", "", "integer", nullptr},
     {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "hrDeviceType",
-     "SNMPv2-TC::AutonomousType", "", nullptr},
+     "SNMPv2-TC::AutonomousType", "", "oid", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrDeviceDescr",
-     "SNMPv2-TC::DisplayString", "255a", nullptr},
+     "SNMPv2-TC::DisplayString", "255a", "octets", nullptr},
     {4, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "hrDeviceID",
-     "HOST-RESOURCES-MIB::ProductID", "", nullptr},
-    {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "hrDeviceStatus", "", "", kLabels24},
-    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "hrDeviceErrors", "", "", nullptr}};
+     "HOST-RESOURCES-MIB::ProductID", "", "oid", nullptr},
+    {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "hrDeviceStatus", "", "", "integer",
+     kLabels24},
+    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "hrDeviceErrors", "", "", "counter",
+     nullptr}};
 
 // HOST-RESOURCES-MIB::hrDiskStorageTable
 constexpr std::uint32_t kEntry18[] = {1, 3, 6, 1, 2, 1, 25, 3, 6, 1};
 constexpr const char* kIndex18[] = {"hrDeviceIndex"};
 constexpr TevCatalogColumn kColumns18[] = {
-    {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "hrDiskStorageAccess", "", "", kLabels25},
-    {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 8, "hrDiskStorageMedia", "", "", kLabels26},
+    {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "hrDiskStorageAccess", "", "", "integer",
+     kLabels25},
+    {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 8, "hrDiskStorageMedia", "", "", "integer",
+     kLabels26},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "hrDiskStorageRemoveble",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrDiskStorageCapacity",
-     "HOST-RESOURCES-MIB::KBytes", "", nullptr}};
+     "HOST-RESOURCES-MIB::KBytes", "", "integer", nullptr}};
 
 // HOST-RESOURCES-MIB::hrFSTable
 constexpr std::uint32_t kEntry19[] = {1, 3, 6, 1, 2, 1, 25, 3, 8, 1};
 constexpr const char* kIndex19[] = {"hrFSIndex"};
 constexpr TevCatalogColumn kColumns19[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrFSIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrFSIndex", "", "", "integer", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrFSMountPoint",
-     "HOST-RESOURCES-MIB::InternationalDisplayString", "", nullptr},
+     "HOST-RESOURCES-MIB::InternationalDisplayString", "", "octets", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrFSRemoteMountPoint",
-     "HOST-RESOURCES-MIB::InternationalDisplayString", "", nullptr},
+     "HOST-RESOURCES-MIB::InternationalDisplayString", "", "octets", nullptr},
     {4, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "hrFSType",
-     "SNMPv2-TC::AutonomousType", "", nullptr},
-    {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "hrFSAccess", "", "", kLabels25},
+     "SNMPv2-TC::AutonomousType", "", "oid", nullptr},
+    {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "hrFSAccess", "", "", "integer",
+     kLabels25},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "hrFSBootable", "SNMPv2-TC::TruthValue",
-     "", kLabels0},
-    {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrFSStorageIndex", "", "", nullptr},
+     "", "integer", kLabels0},
+    {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrFSStorageIndex", "", "", "integer",
+     nullptr},
     {8, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "hrFSLastFullBackupDate",
-     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", nullptr},
+     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", "octets", nullptr},
     {9, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "hrFSLastPartialBackupDate",
-     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", nullptr}};
+     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", "octets", nullptr}};
 
 // HOST-RESOURCES-MIB::hrNetworkTable
 constexpr std::uint32_t kEntry20[] = {1, 3, 6, 1, 2, 1, 25, 3, 4, 1};
 constexpr const char* kIndex20[] = {"hrDeviceIndex"};
 constexpr TevCatalogColumn kColumns20[] = {{1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0,
                                             "hrNetworkIfIndex", "IF-MIB::InterfaceIndexOrZero", "d",
-                                            nullptr}};
+                                            "integer", nullptr}};
 
 // HOST-RESOURCES-MIB::hrPartitionTable
 constexpr std::uint32_t kEntry21[] = {1, 3, 6, 1, 2, 1, 25, 3, 7, 1};
 constexpr const char* kIndex21[] = {"hrDeviceIndex", "hrPartitionIndex"};
 constexpr TevCatalogColumn kColumns21[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrPartitionIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrPartitionIndex", "", "", "integer",
+     nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrPartitionLabel",
-     "HOST-RESOURCES-MIB::InternationalDisplayString", "", nullptr},
-    {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrPartitionID", "", "", nullptr},
+     "HOST-RESOURCES-MIB::InternationalDisplayString", "", "octets", nullptr},
+    {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrPartitionID", "", "", "octets",
+     nullptr},
     {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrPartitionSize",
-     "HOST-RESOURCES-MIB::KBytes", "", nullptr},
-    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrPartitionFSIndex", "", "", nullptr}};
+     "HOST-RESOURCES-MIB::KBytes", "", "integer", nullptr},
+    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrPartitionFSIndex", "", "", "integer",
+     nullptr}};
 
 // HOST-RESOURCES-MIB::hrPrinterTable
 constexpr std::uint32_t kEntry22[] = {1, 3, 6, 1, 2, 1, 25, 3, 5, 1};
 constexpr const char* kIndex22[] = {"hrDeviceIndex"};
 constexpr TevCatalogColumn kColumns22[] = {
-    {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "hrPrinterStatus", "", "", kLabels27},
+    {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "hrPrinterStatus", "", "", "integer",
+     kLabels27},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrPrinterDetectedErrorState", "", "",
-     nullptr}};
+     "octets", nullptr}};
 
 // HOST-RESOURCES-MIB::hrProcessorTable
 constexpr std::uint32_t kEntry23[] = {1, 3, 6, 1, 2, 1, 25, 3, 3, 1};
 constexpr const char* kIndex23[] = {"hrDeviceIndex"};
 constexpr TevCatalogColumn kColumns23[] = {
     {1, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "hrProcessorFrwID",
-     "HOST-RESOURCES-MIB::ProductID", "", nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrProcessorLoad", "", "", nullptr}};
+     "HOST-RESOURCES-MIB::ProductID", "", "oid", nullptr},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrProcessorLoad", "", "", "integer",
+     nullptr}};
 
 // HOST-RESOURCES-MIB::hrSWInstalledTable
 constexpr std::uint32_t kEntry24[] = {1, 3, 6, 1, 2, 1, 25, 6, 3, 1};
 constexpr const char* kIndex24[] = {"hrSWInstalledIndex"};
 constexpr TevCatalogColumn kColumns24[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrSWInstalledIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrSWInstalledIndex", "", "", "integer",
+     nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrSWInstalledName",
-     "HOST-RESOURCES-MIB::InternationalDisplayString", "", nullptr},
+     "HOST-RESOURCES-MIB::InternationalDisplayString", "", "octets", nullptr},
     {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "hrSWInstalledID",
-     "HOST-RESOURCES-MIB::ProductID", "", nullptr},
-    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "hrSWInstalledType", "", "", kLabels28},
+     "HOST-RESOURCES-MIB::ProductID", "", "oid", nullptr},
+    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "hrSWInstalledType", "", "", "integer",
+     kLabels28},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrSWInstalledDate",
-     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", nullptr}};
+     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", "octets", nullptr}};
 
 // HOST-RESOURCES-MIB::hrSWRunPerfTable
 constexpr std::uint32_t kEntry25[] = {1, 3, 6, 1, 2, 1, 25, 5, 1, 1};
 constexpr const char* kIndex25[] = {"hrSWRunIndex"};
 constexpr TevCatalogColumn kColumns25[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrSWRunPerfCPU", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrSWRunPerfCPU", "", "", "integer",
+     nullptr},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrSWRunPerfMem",
-     "HOST-RESOURCES-MIB::KBytes", "", nullptr}};
+     "HOST-RESOURCES-MIB::KBytes", "", "integer", nullptr}};
 
 // HOST-RESOURCES-MIB::hrSWRunTable
 constexpr std::uint32_t kEntry26[] = {1, 3, 6, 1, 2, 1, 25, 4, 2, 1};
 constexpr const char* kIndex26[] = {"hrSWRunIndex"};
 constexpr TevCatalogColumn kColumns26[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrSWRunIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrSWRunIndex", "", "", "integer", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrSWRunName",
-     "HOST-RESOURCES-MIB::InternationalDisplayString", "", nullptr},
+     "HOST-RESOURCES-MIB::InternationalDisplayString", "", "octets", nullptr},
     {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "hrSWRunID",
-     "HOST-RESOURCES-MIB::ProductID", "", nullptr},
+     "HOST-RESOURCES-MIB::ProductID", "", "oid", nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrSWRunPath",
-     "HOST-RESOURCES-MIB::InternationalDisplayString", "", nullptr},
+     "HOST-RESOURCES-MIB::InternationalDisplayString", "", "octets", nullptr},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrSWRunParameters",
-     "HOST-RESOURCES-MIB::InternationalDisplayString", "", nullptr},
-    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "hrSWRunType", "", "", kLabels28},
-    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "hrSWRunStatus", "", "", kLabels29}};
+     "HOST-RESOURCES-MIB::InternationalDisplayString", "", "octets", nullptr},
+    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "hrSWRunType", "", "", "integer",
+     kLabels28},
+    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "hrSWRunStatus", "", "", "integer",
+     kLabels29}};
 
 // HOST-RESOURCES-MIB::hrStorageTable
 constexpr std::uint32_t kEntry27[] = {1, 3, 6, 1, 2, 1, 25, 2, 3, 1};
 constexpr const char* kIndex27[] = {"hrStorageIndex"};
 constexpr TevCatalogColumn kColumns27[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrStorageIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrStorageIndex", "", "", "integer",
+     nullptr},
     {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "hrStorageType",
-     "SNMPv2-TC::AutonomousType", "", nullptr},
+     "SNMPv2-TC::AutonomousType", "", "oid", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "hrStorageDescr",
-     "SNMPv2-TC::DisplayString", "255a", nullptr},
-    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrStorageAllocationUnits", "", "", nullptr},
-    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "hrStorageSize", "", "", nullptr},
-    {6, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrStorageUsed", "", "", nullptr},
+     "SNMPv2-TC::DisplayString", "255a", "octets", nullptr},
+    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrStorageAllocationUnits", "", "",
+     "integer", nullptr},
+    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "hrStorageSize", "", "", "integer",
+     nullptr},
+    {6, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "hrStorageUsed", "", "", "integer", nullptr},
     {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "hrStorageAllocationFailures", "", "",
-     nullptr}};
+     "counter", nullptr}};
 
 // IF-MIB::ifRcvAddressTable
 constexpr std::uint32_t kEntry28[] = {1, 3, 6, 1, 2, 1, 31, 1, 4, 1};
 constexpr const char* kIndex28[] = {"ifIndex", "ifRcvAddressAddress"};
 constexpr TevCatalogColumn kColumns28[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ifRcvAddressAddress",
-     "SNMPv2-TC::PhysAddress", "1x:", nullptr},
+     "SNMPv2-TC::PhysAddress", "1x:", "octets", nullptr},
     {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "ifRcvAddressStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3},
-    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "ifRcvAddressType", "", "", kLabels30}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3},
+    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "ifRcvAddressType", "", "", "integer",
+     kLabels30}};
 
 // IF-MIB::ifStackTable
 constexpr std::uint32_t kEntry29[] = {1, 3, 6, 1, 2, 1, 31, 1, 2, 1};
 constexpr const char* kIndex29[] = {"ifStackHigherLayer", "ifStackLowerLayer"};
 constexpr TevCatalogColumn kColumns29[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ifStackHigherLayer",
-     "IF-MIB::InterfaceIndexOrZero", "d", nullptr},
+     "IF-MIB::InterfaceIndexOrZero", "d", "integer", nullptr},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ifStackLowerLayer",
-     "IF-MIB::InterfaceIndexOrZero", "d", nullptr},
+     "IF-MIB::InterfaceIndexOrZero", "d", "integer", nullptr},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "ifStackStatus", "SNMPv2-TC::RowStatus",
-     "", kLabels3}};
+     "", "integer", kLabels3}};
 
 // IF-MIB::ifTable
 constexpr std::uint32_t kEntry30[] = {1, 3, 6, 1, 2, 1, 2, 2, 1};
 constexpr const char* kIndex30[] = {"ifIndex"};
 constexpr TevCatalogColumn kColumns30[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ifIndex", "IF-MIB::InterfaceIndex", "d",
-     nullptr},
+     "integer", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "ifDescr", "SNMPv2-TC::DisplayString",
-     "255a", nullptr},
+     "255a", "octets", nullptr},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 298, "ifType", "IANAifType-MIB::IANAifType",
-     "", kLabels31},
-    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ifMtu", "", "", nullptr},
-    {5, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "ifSpeed", "", "", nullptr},
+     "", "integer", kLabels31},
+    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ifMtu", "", "", "integer", nullptr},
+    {5, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "ifSpeed", "", "", "gauge", nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "ifPhysAddress", "SNMPv2-TC::PhysAddress",
-     "1x:", nullptr},
-    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "ifAdminStatus", "", "", kLabels32},
-    {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 7, "ifOperStatus", "", "", kLabels33},
-    {9, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ifLastChange", "", "", nullptr},
-    {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInOctets", "", "", nullptr},
-    {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInUcastPkts", "", "", nullptr},
-    {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInNUcastPkts", "", "", nullptr},
-    {13, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInDiscards", "", "", nullptr},
-    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInErrors", "", "", nullptr},
-    {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInUnknownProtos", "", "", nullptr},
-    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutOctets", "", "", nullptr},
-    {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutUcastPkts", "", "", nullptr},
-    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutNUcastPkts", "", "", nullptr},
-    {19, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutDiscards", "", "", nullptr},
-    {20, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutErrors", "", "", nullptr},
-    {21, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "ifOutQLen", "", "", nullptr},
-    {22, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ifSpecific", "", "", nullptr}};
+     "1x:", "octets", nullptr},
+    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "ifAdminStatus", "", "", "integer",
+     kLabels32},
+    {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 7, "ifOperStatus", "", "", "integer",
+     kLabels33},
+    {9, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ifLastChange", "", "", "timeticks",
+     nullptr},
+    {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInOctets", "", "", "counter", nullptr},
+    {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInUcastPkts", "", "", "counter",
+     nullptr},
+    {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInNUcastPkts", "", "", "counter",
+     nullptr},
+    {13, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInDiscards", "", "", "counter", nullptr},
+    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInErrors", "", "", "counter", nullptr},
+    {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInUnknownProtos", "", "", "counter",
+     nullptr},
+    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutOctets", "", "", "counter", nullptr},
+    {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutUcastPkts", "", "", "counter",
+     nullptr},
+    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutNUcastPkts", "", "", "counter",
+     nullptr},
+    {19, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutDiscards", "", "", "counter",
+     nullptr},
+    {20, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutErrors", "", "", "counter", nullptr},
+    {21, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "ifOutQLen", "", "", "gauge", nullptr},
+    {22, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ifSpecific", "", "", "oid",
+     nullptr}};
 
 // IF-MIB::ifTestTable
 constexpr std::uint32_t kEntry31[] = {1, 3, 6, 1, 2, 1, 31, 1, 3, 1};
 constexpr const char* kIndex31[] = {"ifIndex"};
 constexpr TevCatalogColumn kColumns31[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ifTestId", "SNMPv2-TC::TestAndIncr", "",
-     nullptr},
-    {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ifTestStatus", "", "", kLabels34},
+     "integer", nullptr},
+    {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ifTestStatus", "", "", "integer",
+     kLabels34},
     {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "ifTestType",
-     "SNMPv2-TC::AutonomousType", "", nullptr},
-    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 7, "ifTestResult", "", "", kLabels35},
-    {5, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ifTestCode", "", "", nullptr},
+     "SNMPv2-TC::AutonomousType", "", "oid", nullptr},
+    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 7, "ifTestResult", "", "", "integer",
+     kLabels35},
+    {5, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ifTestCode", "", "", "oid",
+     nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "ifTestOwner", "IF-MIB::OwnerString",
-     "255a", nullptr}};
+     "255a", "octets", nullptr}};
 
 // IF-MIB::ifXTable
 constexpr std::uint32_t kEntry32[] = {1, 3, 6, 1, 2, 1, 31, 1, 1, 1};
 constexpr const char* kIndex32[] = {"ifIndex"};
 constexpr TevCatalogColumn kColumns32[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "ifName", "SNMPv2-TC::DisplayString",
-     "255a", nullptr},
-    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInMulticastPkts", "", "", nullptr},
-    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInBroadcastPkts", "", "", nullptr},
-    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutMulticastPkts", "", "", nullptr},
-    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutBroadcastPkts", "", "", nullptr},
-    {6, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCInOctets", "", "", nullptr},
-    {7, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCInUcastPkts", "", "", nullptr},
-    {8, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCInMulticastPkts", "", "", nullptr},
-    {9, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCInBroadcastPkts", "", "", nullptr},
-    {10, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCOutOctets", "", "", nullptr},
-    {11, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCOutUcastPkts", "", "", nullptr},
-    {12, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCOutMulticastPkts", "", "", nullptr},
-    {13, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCOutBroadcastPkts", "", "", nullptr},
+     "255a", "octets", nullptr},
+    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInMulticastPkts", "", "", "counter",
+     nullptr},
+    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifInBroadcastPkts", "", "", "counter",
+     nullptr},
+    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutMulticastPkts", "", "", "counter",
+     nullptr},
+    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ifOutBroadcastPkts", "", "", "counter",
+     nullptr},
+    {6, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCInOctets", "", "", "counter64",
+     nullptr},
+    {7, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCInUcastPkts", "", "", "counter64",
+     nullptr},
+    {8, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCInMulticastPkts", "", "", "counter64",
+     nullptr},
+    {9, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCInBroadcastPkts", "", "", "counter64",
+     nullptr},
+    {10, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCOutOctets", "", "", "counter64",
+     nullptr},
+    {11, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCOutUcastPkts", "", "", "counter64",
+     nullptr},
+    {12, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCOutMulticastPkts", "", "", "counter64",
+     nullptr},
+    {13, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ifHCOutBroadcastPkts", "", "", "counter64",
+     nullptr},
     {14, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ifLinkUpDownTrapEnable", "", "",
-     kLabels20},
-    {15, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "ifHighSpeed", "", "", nullptr},
+     "integer", kLabels20},
+    {15, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "ifHighSpeed", "", "", "gauge", nullptr},
     {16, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ifPromiscuousMode",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {17, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "ifConnectorPresent",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {18, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "ifAlias", "SNMPv2-TC::DisplayString",
-     "255a", nullptr},
+     "255a", "octets", nullptr},
     {19, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ifCounterDiscontinuityTime",
-     "SNMPv2-TC::TimeStamp", "", nullptr}};
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr}};
 
 // IP-FORWARD-MIB::inetCidrRouteTable
 constexpr std::uint32_t kEntry33[] = {1, 3, 6, 1, 2, 1, 4, 24, 7, 1};
@@ -1030,107 +1112,153 @@ constexpr const char* kIndex33[] = {"inetCidrRouteDestType",    "inetCidrRouteDe
                                     "inetCidrRouteNextHopType", "inetCidrRouteNextHop"};
 constexpr TevCatalogColumn kColumns33[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "inetCidrRouteDestType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "inetCidrRouteDest",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "inetCidrRoutePfxLen",
-     "INET-ADDRESS-MIB::InetAddressPrefixLength", "d", nullptr},
+     "INET-ADDRESS-MIB::InetAddressPrefixLength", "d", "gauge", nullptr},
     {4, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_NOT_ACCESSIBLE, 0, "inetCidrRoutePolicy", "", "",
-     nullptr},
+     "oid", nullptr},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "inetCidrRouteNextHopType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "inetCidrRouteNextHop",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteIfIndex",
-     "IF-MIB::InterfaceIndexOrZero", "d", nullptr},
-    {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "inetCidrRouteType", "", "", kLabels37},
+     "IF-MIB::InterfaceIndexOrZero", "d", "integer", nullptr},
+    {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "inetCidrRouteType", "", "", "integer",
+     kLabels37},
     {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 20, "inetCidrRouteProto",
-     "IANA-RTPROTO-MIB::IANAipRouteProtocol", "", kLabels38},
-    {10, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "inetCidrRouteAge", "", "", nullptr},
+     "IANA-RTPROTO-MIB::IANAipRouteProtocol", "", "integer", kLabels38},
+    {10, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "inetCidrRouteAge", "", "", "gauge", nullptr},
     {11, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteNextHopAS",
-     "INET-ADDRESS-MIB::InetAutonomousSystemNumber", "d", nullptr},
-    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric1", "", "", nullptr},
-    {13, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric2", "", "", nullptr},
-    {14, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric3", "", "", nullptr},
-    {15, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric4", "", "", nullptr},
-    {16, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric5", "", "", nullptr},
+     "INET-ADDRESS-MIB::InetAutonomousSystemNumber", "d", "gauge", nullptr},
+    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric1", "", "", "integer",
+     nullptr},
+    {13, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric2", "", "", "integer",
+     nullptr},
+    {14, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric3", "", "", "integer",
+     nullptr},
+    {15, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric4", "", "", "integer",
+     nullptr},
+    {16, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "inetCidrRouteMetric5", "", "", "integer",
+     nullptr},
     {17, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "inetCidrRouteStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // IP-FORWARD-MIB::ipCidrRouteTable
 constexpr std::uint32_t kEntry34[] = {1, 3, 6, 1, 2, 1, 4, 24, 4, 1};
 constexpr const char* kIndex34[] = {"ipCidrRouteDest", "ipCidrRouteMask", "ipCidrRouteTos",
                                     "ipCidrRouteNextHop"};
 constexpr TevCatalogColumn kColumns34[] = {
-    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteDest", "", "", nullptr},
-    {2, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteMask", "", "", nullptr},
-    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteTos", "", "", nullptr},
-    {4, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteNextHop", "", "", nullptr},
-    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteIfIndex", "", "", nullptr},
-    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "ipCidrRouteType", "", "", kLabels39},
-    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 16, "ipCidrRouteProto", "", "", kLabels40},
-    {8, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteAge", "", "", nullptr},
-    {9, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteInfo", "", "", nullptr},
-    {10, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteNextHopAS", "", "", nullptr},
-    {11, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric1", "", "", nullptr},
-    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric2", "", "", nullptr},
-    {13, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric3", "", "", nullptr},
-    {14, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric4", "", "", nullptr},
-    {15, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric5", "", "", nullptr},
+    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteDest", "", "", "ipaddress",
+     nullptr},
+    {2, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteMask", "", "", "ipaddress",
+     nullptr},
+    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteTos", "", "", "integer",
+     nullptr},
+    {4, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteNextHop", "", "", "ipaddress",
+     nullptr},
+    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteIfIndex", "", "", "integer",
+     nullptr},
+    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "ipCidrRouteType", "", "", "integer",
+     kLabels39},
+    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 16, "ipCidrRouteProto", "", "", "integer",
+     kLabels40},
+    {8, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipCidrRouteAge", "", "", "integer",
+     nullptr},
+    {9, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteInfo", "", "", "oid",
+     nullptr},
+    {10, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteNextHopAS", "", "", "integer",
+     nullptr},
+    {11, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric1", "", "", "integer",
+     nullptr},
+    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric2", "", "", "integer",
+     nullptr},
+    {13, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric3", "", "", "integer",
+     nullptr},
+    {14, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric4", "", "", "integer",
+     nullptr},
+    {15, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipCidrRouteMetric5", "", "", "integer",
+     nullptr},
     {16, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "ipCidrRouteStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // IP-FORWARD-MIB::ipForwardTable
 constexpr std::uint32_t kEntry35[] = {1, 3, 6, 1, 2, 1, 4, 24, 2, 1};
 constexpr const char* kIndex35[] = {"ipForwardDest", "ipForwardProto", "ipForwardPolicy",
                                     "ipForwardNextHop"};
 constexpr TevCatalogColumn kColumns35[] = {
-    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipForwardDest", "", "", nullptr},
-    {2, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipForwardMask", "", "", nullptr},
-    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipForwardPolicy", "", "", nullptr},
-    {4, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipForwardNextHop", "", "", nullptr},
-    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardIfIndex", "", "", nullptr},
-    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "ipForwardType", "", "", kLabels41},
-    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 15, "ipForwardProto", "", "", kLabels42},
-    {8, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipForwardAge", "", "", nullptr},
-    {9, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "ipForwardInfo", "", "", nullptr},
-    {10, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardNextHopAS", "", "", nullptr},
-    {11, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric1", "", "", nullptr},
-    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric2", "", "", nullptr},
-    {13, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric3", "", "", nullptr},
-    {14, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric4", "", "", nullptr},
-    {15, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric5", "", "", nullptr}};
+    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipForwardDest", "", "", "ipaddress",
+     nullptr},
+    {2, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipForwardMask", "", "", "ipaddress",
+     nullptr},
+    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipForwardPolicy", "", "", "integer",
+     nullptr},
+    {4, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipForwardNextHop", "", "", "ipaddress",
+     nullptr},
+    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardIfIndex", "", "", "integer",
+     nullptr},
+    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "ipForwardType", "", "", "integer",
+     kLabels41},
+    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 15, "ipForwardProto", "", "", "integer",
+     kLabels42},
+    {8, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipForwardAge", "", "", "integer", nullptr},
+    {9, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "ipForwardInfo", "", "", "oid",
+     nullptr},
+    {10, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardNextHopAS", "", "", "integer",
+     nullptr},
+    {11, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric1", "", "", "integer",
+     nullptr},
+    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric2", "", "", "integer",
+     nullptr},
+    {13, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric3", "", "", "integer",
+     nullptr},
+    {14, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric4", "", "", "integer",
+     nullptr},
+    {15, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipForwardMetric5", "", "", "integer",
+     nullptr}};
 
 // IP-MIB::icmpMsgStatsTable
 constexpr std::uint32_t kEntry36[] = {1, 3, 6, 1, 2, 1, 5, 30, 1};
 constexpr const char* kIndex36[] = {"icmpMsgStatsIPVersion", "icmpMsgStatsType"};
 constexpr TevCatalogColumn kColumns36[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 3, "icmpMsgStatsIPVersion",
-     "INET-ADDRESS-MIB::InetVersion", "", kLabels43},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "icmpMsgStatsType", "", "", nullptr},
-    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpMsgStatsInPkts", "", "", nullptr},
-    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpMsgStatsOutPkts", "", "", nullptr}};
+     "INET-ADDRESS-MIB::InetVersion", "", "integer", kLabels43},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "icmpMsgStatsType", "", "", "integer",
+     nullptr},
+    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpMsgStatsInPkts", "", "", "counter",
+     nullptr},
+    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpMsgStatsOutPkts", "", "", "counter",
+     nullptr}};
 
 // IP-MIB::icmpStatsTable
 constexpr std::uint32_t kEntry37[] = {1, 3, 6, 1, 2, 1, 5, 29, 1};
 constexpr const char* kIndex37[] = {"icmpStatsIPVersion"};
 constexpr TevCatalogColumn kColumns37[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 3, "icmpStatsIPVersion",
-     "INET-ADDRESS-MIB::InetVersion", "", kLabels43},
-    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpStatsInMsgs", "", "", nullptr},
-    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpStatsInErrors", "", "", nullptr},
-    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpStatsOutMsgs", "", "", nullptr},
-    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpStatsOutErrors", "", "", nullptr}};
+     "INET-ADDRESS-MIB::InetVersion", "", "integer", kLabels43},
+    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpStatsInMsgs", "", "", "counter",
+     nullptr},
+    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpStatsInErrors", "", "", "counter",
+     nullptr},
+    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpStatsOutMsgs", "", "", "counter",
+     nullptr},
+    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "icmpStatsOutErrors", "", "", "counter",
+     nullptr}};
 
 // IP-MIB::ipAddrTable
 constexpr std::uint32_t kEntry38[] = {1, 3, 6, 1, 2, 1, 4, 20, 1};
 constexpr const char* kIndex38[] = {"ipAdEntAddr"};
-constexpr TevCatalogColumn kColumns38[] = {
-    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipAdEntAddr", "", "", nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipAdEntIfIndex", "", "", nullptr},
-    {3, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "ipAdEntNetMask", "", "", nullptr},
-    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipAdEntBcastAddr", "", "", nullptr},
-    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipAdEntReasmMaxSize", "", "", nullptr}};
+constexpr TevCatalogColumn kColumns38[] = {{1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0,
+                                            "ipAdEntAddr", "", "", "ipaddress", nullptr},
+                                           {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0,
+                                            "ipAdEntIfIndex", "", "", "integer", nullptr},
+                                           {3, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0,
+                                            "ipAdEntNetMask", "", "", "ipaddress", nullptr},
+                                           {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0,
+                                            "ipAdEntBcastAddr", "", "", "integer", nullptr},
+                                           {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0,
+                                            "ipAdEntReasmMaxSize", "", "", "integer", nullptr}};
 
 // IP-MIB::ipAddressPrefixTable
 constexpr std::uint32_t kEntry39[] = {1, 3, 6, 1, 2, 1, 4, 32, 1};
@@ -1138,49 +1266,50 @@ constexpr const char* kIndex39[] = {"ipAddressPrefixIfIndex", "ipAddressPrefixTy
                                     "ipAddressPrefixPrefix", "ipAddressPrefixLength"};
 constexpr TevCatalogColumn kColumns39[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipAddressPrefixIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
     {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "ipAddressPrefixType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipAddressPrefixPrefix",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipAddressPrefixLength",
-     "INET-ADDRESS-MIB::InetAddressPrefixLength", "d", nullptr},
+     "INET-ADDRESS-MIB::InetAddressPrefixLength", "d", "gauge", nullptr},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "ipAddressPrefixOrigin",
-     "IP-MIB::IpAddressPrefixOriginTC", "", kLabels44},
+     "IP-MIB::IpAddressPrefixOriginTC", "", "integer", kLabels44},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "ipAddressPrefixOnLinkFlag",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "ipAddressPrefixAutonomousFlag",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {8, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipAddressPrefixAdvPreferredLifetime", "",
-     "", nullptr},
+     "", "gauge", nullptr},
     {9, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipAddressPrefixAdvValidLifetime", "", "",
-     nullptr}};
+     "gauge", nullptr}};
 
 // IP-MIB::ipAddressTable
 constexpr std::uint32_t kEntry40[] = {1, 3, 6, 1, 2, 1, 4, 34, 1};
 constexpr const char* kIndex40[] = {"ipAddressAddrType", "ipAddressAddr"};
 constexpr TevCatalogColumn kColumns40[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "ipAddressAddrType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipAddressAddr",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipAddressIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
-    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "ipAddressType", "", "", kLabels45},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
+    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "ipAddressType", "", "", "integer",
+     kLabels45},
     {5, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ipAddressPrefix",
-     "SNMPv2-TC::RowPointer", "", nullptr},
+     "SNMPv2-TC::RowPointer", "", "oid", nullptr},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "ipAddressOrigin",
-     "IP-MIB::IpAddressOriginTC", "", kLabels46},
+     "IP-MIB::IpAddressOriginTC", "", "integer", kLabels46},
     {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 8, "ipAddressStatus",
-     "IP-MIB::IpAddressStatusTC", "", kLabels47},
+     "IP-MIB::IpAddressStatusTC", "", "integer", kLabels47},
     {8, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ipAddressCreated", "SNMPv2-TC::TimeStamp",
-     "", nullptr},
+     "", "timeticks", nullptr},
     {9, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ipAddressLastChanged",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
     {10, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "ipAddressRowStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3},
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3},
     {11, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "ipAddressStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23}};
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23}};
 
 // IP-MIB::ipDefaultRouterTable
 constexpr std::uint32_t kEntry41[] = {1, 3, 6, 1, 2, 1, 4, 37, 1};
@@ -1188,86 +1317,125 @@ constexpr const char* kIndex41[] = {"ipDefaultRouterAddressType", "ipDefaultRout
                                     "ipDefaultRouterIfIndex"};
 constexpr TevCatalogColumn kColumns41[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "ipDefaultRouterAddressType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipDefaultRouterAddress",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipDefaultRouterIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
-    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipDefaultRouterLifetime", "", "", nullptr},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
+    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipDefaultRouterLifetime", "", "", "gauge",
+     nullptr},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "ipDefaultRouterPreference", "", "",
-     kLabels48}};
+     "integer", kLabels48}};
 
 // IP-MIB::ipIfStatsTable
 constexpr std::uint32_t kEntry42[] = {1, 3, 6, 1, 2, 1, 4, 31, 3, 1};
 constexpr const char* kIndex42[] = {"ipIfStatsIPVersion", "ipIfStatsIfIndex"};
 constexpr TevCatalogColumn kColumns42[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 3, "ipIfStatsIPVersion",
-     "INET-ADDRESS-MIB::InetVersion", "", kLabels43},
+     "INET-ADDRESS-MIB::InetVersion", "", "integer", kLabels43},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipIfStatsIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
-    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInReceives", "", "", nullptr},
-    {4, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInReceives", "", "", nullptr},
-    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInOctets", "", "", nullptr},
-    {6, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInOctets", "", "", nullptr},
-    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInHdrErrors", "", "", nullptr},
-    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInNoRoutes", "", "", nullptr},
-    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInAddrErrors", "", "", nullptr},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
+    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInReceives", "", "", "counter",
+     nullptr},
+    {4, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInReceives", "", "", "counter64",
+     nullptr},
+    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInOctets", "", "", "counter",
+     nullptr},
+    {6, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInOctets", "", "", "counter64",
+     nullptr},
+    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInHdrErrors", "", "", "counter",
+     nullptr},
+    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInNoRoutes", "", "", "counter",
+     nullptr},
+    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInAddrErrors", "", "", "counter",
+     nullptr},
     {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInUnknownProtos", "", "",
-     nullptr},
+     "counter", nullptr},
     {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInTruncatedPkts", "", "",
-     nullptr},
+     "counter", nullptr},
     {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInForwDatagrams", "", "",
-     nullptr},
+     "counter", nullptr},
     {13, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInForwDatagrams", "", "",
+     "counter64", nullptr},
+    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsReasmReqds", "", "", "counter",
      nullptr},
-    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsReasmReqds", "", "", nullptr},
-    {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsReasmOKs", "", "", nullptr},
-    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsReasmFails", "", "", nullptr},
-    {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInDiscards", "", "", nullptr},
-    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInDelivers", "", "", nullptr},
-    {19, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInDelivers", "", "", nullptr},
-    {20, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutRequests", "", "", nullptr},
-    {21, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutRequests", "", "", nullptr},
+    {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsReasmOKs", "", "", "counter",
+     nullptr},
+    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsReasmFails", "", "", "counter",
+     nullptr},
+    {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInDiscards", "", "", "counter",
+     nullptr},
+    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInDelivers", "", "", "counter",
+     nullptr},
+    {19, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInDelivers", "", "",
+     "counter64", nullptr},
+    {20, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutRequests", "", "", "counter",
+     nullptr},
+    {21, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutRequests", "", "",
+     "counter64", nullptr},
     {23, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutForwDatagrams", "", "",
-     nullptr},
+     "counter", nullptr},
     {24, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutForwDatagrams", "", "",
+     "counter64", nullptr},
+    {25, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutDiscards", "", "", "counter",
      nullptr},
-    {25, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutDiscards", "", "", nullptr},
-    {26, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutFragReqds", "", "", nullptr},
-    {27, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutFragOKs", "", "", nullptr},
-    {28, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutFragFails", "", "", nullptr},
-    {29, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutFragCreates", "", "", nullptr},
-    {30, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutTransmits", "", "", nullptr},
-    {31, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutTransmits", "", "", nullptr},
-    {32, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutOctets", "", "", nullptr},
-    {33, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutOctets", "", "", nullptr},
-    {34, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInMcastPkts", "", "", nullptr},
-    {35, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInMcastPkts", "", "", nullptr},
-    {36, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInMcastOctets", "", "", nullptr},
+    {26, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutFragReqds", "", "", "counter",
+     nullptr},
+    {27, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutFragOKs", "", "", "counter",
+     nullptr},
+    {28, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutFragFails", "", "", "counter",
+     nullptr},
+    {29, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutFragCreates", "", "",
+     "counter", nullptr},
+    {30, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutTransmits", "", "", "counter",
+     nullptr},
+    {31, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutTransmits", "", "",
+     "counter64", nullptr},
+    {32, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutOctets", "", "", "counter",
+     nullptr},
+    {33, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutOctets", "", "", "counter64",
+     nullptr},
+    {34, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInMcastPkts", "", "", "counter",
+     nullptr},
+    {35, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInMcastPkts", "", "",
+     "counter64", nullptr},
+    {36, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInMcastOctets", "", "", "counter",
+     nullptr},
     {37, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInMcastOctets", "", "",
+     "counter64", nullptr},
+    {38, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutMcastPkts", "", "", "counter",
      nullptr},
-    {38, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutMcastPkts", "", "", nullptr},
-    {39, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutMcastPkts", "", "", nullptr},
-    {40, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutMcastOctets", "", "", nullptr},
+    {39, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutMcastPkts", "", "",
+     "counter64", nullptr},
+    {40, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutMcastOctets", "", "",
+     "counter", nullptr},
     {41, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutMcastOctets", "", "",
+     "counter64", nullptr},
+    {42, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInBcastPkts", "", "", "counter",
      nullptr},
-    {42, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsInBcastPkts", "", "", nullptr},
-    {43, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInBcastPkts", "", "", nullptr},
-    {44, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutBcastPkts", "", "", nullptr},
-    {45, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutBcastPkts", "", "", nullptr},
+    {43, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCInBcastPkts", "", "",
+     "counter64", nullptr},
+    {44, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsOutBcastPkts", "", "", "counter",
+     nullptr},
+    {45, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsHCOutBcastPkts", "", "",
+     "counter64", nullptr},
     {46, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsDiscontinuityTime",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
-    {47, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsRefreshRate", "", "", nullptr}};
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
+    {47, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipIfStatsRefreshRate", "", "", "gauge",
+     nullptr}};
 
 // IP-MIB::ipNetToMediaTable
 constexpr std::uint32_t kEntry43[] = {1, 3, 6, 1, 2, 1, 4, 22, 1};
 constexpr const char* kIndex43[] = {"ipNetToMediaIfIndex", "ipNetToMediaNetAddress"};
 constexpr TevCatalogColumn kColumns43[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipNetToMediaIfIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipNetToMediaIfIndex", "", "", "integer",
+     nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "ipNetToMediaPhysAddress",
-     "SNMPv2-TC::PhysAddress", "1x:", nullptr},
-    {3, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipNetToMediaNetAddress", "", "", nullptr},
-    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "ipNetToMediaType", "", "", kLabels49}};
+     "SNMPv2-TC::PhysAddress", "1x:", "octets", nullptr},
+    {3, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipNetToMediaNetAddress", "", "",
+     "ipaddress", nullptr},
+    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "ipNetToMediaType", "", "", "integer",
+     kLabels49}};
 
 // IP-MIB::ipNetToPhysicalTable
 constexpr std::uint32_t kEntry44[] = {1, 3, 6, 1, 2, 1, 4, 35, 1};
@@ -1275,375 +1443,436 @@ constexpr const char* kIndex44[] = {"ipNetToPhysicalIfIndex", "ipNetToPhysicalNe
                                     "ipNetToPhysicalNetAddress"};
 constexpr TevCatalogColumn kColumns44[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipNetToPhysicalIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
     {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "ipNetToPhysicalNetAddressType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipNetToPhysicalNetAddress",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "ipNetToPhysicalPhysAddress",
-     "SNMPv2-TC::PhysAddress", "1x:", nullptr},
+     "SNMPv2-TC::PhysAddress", "1x:", "octets", nullptr},
     {5, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ipNetToPhysicalLastUpdated",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
-    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "ipNetToPhysicalType", "", "", kLabels50},
-    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 7, "ipNetToPhysicalState", "", "", kLabels51},
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
+    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "ipNetToPhysicalType", "", "", "integer",
+     kLabels50},
+    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 7, "ipNetToPhysicalState", "", "", "integer",
+     kLabels51},
     {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "ipNetToPhysicalRowStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // IP-MIB::ipSystemStatsTable
 constexpr std::uint32_t kEntry45[] = {1, 3, 6, 1, 2, 1, 4, 31, 1, 1};
 constexpr const char* kIndex45[] = {"ipSystemStatsIPVersion"};
 constexpr TevCatalogColumn kColumns45[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 3, "ipSystemStatsIPVersion",
-     "INET-ADDRESS-MIB::InetVersion", "", kLabels43},
-    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInReceives", "", "", nullptr},
+     "INET-ADDRESS-MIB::InetVersion", "", "integer", kLabels43},
+    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInReceives", "", "", "counter",
+     nullptr},
     {4, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCInReceives", "", "",
+     "counter64", nullptr},
+    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInOctets", "", "", "counter",
      nullptr},
-    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInOctets", "", "", nullptr},
-    {6, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCInOctets", "", "", nullptr},
-    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInHdrErrors", "", "", nullptr},
-    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInNoRoutes", "", "", nullptr},
+    {6, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCInOctets", "", "",
+     "counter64", nullptr},
+    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInHdrErrors", "", "",
+     "counter", nullptr},
+    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInNoRoutes", "", "", "counter",
+     nullptr},
     {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInAddrErrors", "", "",
-     nullptr},
+     "counter", nullptr},
     {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInUnknownProtos", "", "",
-     nullptr},
+     "counter", nullptr},
     {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInTruncatedPkts", "", "",
-     nullptr},
+     "counter", nullptr},
     {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInForwDatagrams", "", "",
-     nullptr},
+     "counter", nullptr},
     {13, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCInForwDatagrams", "", "",
+     "counter64", nullptr},
+    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsReasmReqds", "", "",
+     "counter", nullptr},
+    {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsReasmOKs", "", "", "counter",
      nullptr},
-    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsReasmReqds", "", "", nullptr},
-    {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsReasmOKs", "", "", nullptr},
-    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsReasmFails", "", "", nullptr},
-    {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInDiscards", "", "", nullptr},
-    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInDelivers", "", "", nullptr},
+    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsReasmFails", "", "",
+     "counter", nullptr},
+    {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInDiscards", "", "",
+     "counter", nullptr},
+    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInDelivers", "", "",
+     "counter", nullptr},
     {19, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCInDelivers", "", "",
-     nullptr},
+     "counter64", nullptr},
     {20, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutRequests", "", "",
-     nullptr},
+     "counter", nullptr},
     {21, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCOutRequests", "", "",
-     nullptr},
+     "counter64", nullptr},
     {22, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutNoRoutes", "", "",
-     nullptr},
+     "counter", nullptr},
     {23, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutForwDatagrams", "", "",
-     nullptr},
+     "counter", nullptr},
     {24, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCOutForwDatagrams", "", "",
-     nullptr},
+     "counter64", nullptr},
     {25, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutDiscards", "", "",
-     nullptr},
+     "counter", nullptr},
     {26, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutFragReqds", "", "",
-     nullptr},
-    {27, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutFragOKs", "", "", nullptr},
+     "counter", nullptr},
+    {27, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutFragOKs", "", "",
+     "counter", nullptr},
     {28, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutFragFails", "", "",
-     nullptr},
+     "counter", nullptr},
     {29, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutFragCreates", "", "",
-     nullptr},
+     "counter", nullptr},
     {30, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutTransmits", "", "",
-     nullptr},
+     "counter", nullptr},
     {31, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCOutTransmits", "", "",
+     "counter64", nullptr},
+    {32, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutOctets", "", "", "counter",
      nullptr},
-    {32, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutOctets", "", "", nullptr},
     {33, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCOutOctets", "", "",
-     nullptr},
+     "counter64", nullptr},
     {34, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInMcastPkts", "", "",
-     nullptr},
+     "counter", nullptr},
     {35, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCInMcastPkts", "", "",
-     nullptr},
+     "counter64", nullptr},
     {36, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInMcastOctets", "", "",
-     nullptr},
+     "counter", nullptr},
     {37, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCInMcastOctets", "", "",
-     nullptr},
+     "counter64", nullptr},
     {38, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutMcastPkts", "", "",
-     nullptr},
+     "counter", nullptr},
     {39, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCOutMcastPkts", "", "",
-     nullptr},
+     "counter64", nullptr},
     {40, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutMcastOctets", "", "",
-     nullptr},
+     "counter", nullptr},
     {41, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCOutMcastOctets", "", "",
-     nullptr},
+     "counter64", nullptr},
     {42, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsInBcastPkts", "", "",
-     nullptr},
+     "counter", nullptr},
     {43, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCInBcastPkts", "", "",
-     nullptr},
+     "counter64", nullptr},
     {44, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsOutBcastPkts", "", "",
-     nullptr},
+     "counter", nullptr},
     {45, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsHCOutBcastPkts", "", "",
-     nullptr},
+     "counter64", nullptr},
     {46, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsDiscontinuityTime",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
     {47, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipSystemStatsRefreshRate", "", "",
-     nullptr}};
+     "gauge", nullptr}};
 
 // IP-MIB::ipv4InterfaceTable
 constexpr std::uint32_t kEntry46[] = {1, 3, 6, 1, 2, 1, 4, 28, 1};
 constexpr const char* kIndex46[] = {"ipv4InterfaceIfIndex"};
 constexpr TevCatalogColumn kColumns46[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv4InterfaceIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipv4InterfaceReasmMaxSize", "", "",
-     nullptr},
+     "integer", nullptr},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv4InterfaceEnableStatus", "", "",
-     kLabels1},
+     "integer", kLabels1},
     {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv4InterfaceRetransmitTime", "", "",
-     nullptr}};
+     "gauge", nullptr}};
 
 // IP-MIB::ipv6InterfaceTable
 constexpr std::uint32_t kEntry47[] = {1, 3, 6, 1, 2, 1, 4, 30, 1};
 constexpr const char* kIndex47[] = {"ipv6InterfaceIfIndex"};
 constexpr TevCatalogColumn kColumns47[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6InterfaceIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
     {2, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6InterfaceReasmMaxSize", "", "",
-     nullptr},
+     "gauge", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "ipv6InterfaceIdentifier",
-     "IP-MIB::Ipv6AddressIfIdentifierTC", "2x:", nullptr},
+     "IP-MIB::Ipv6AddressIfIdentifierTC", "2x:", "octets", nullptr},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6InterfaceEnableStatus", "", "",
-     kLabels1},
+     "integer", kLabels1},
     {6, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6InterfaceReachableTime", "", "",
-     nullptr},
+     "gauge", nullptr},
     {7, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6InterfaceRetransmitTime", "", "",
-     nullptr},
+     "gauge", nullptr},
     {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6InterfaceForwarding", "", "",
-     kLabels52}};
+     "integer", kLabels52}};
 
 // IP-MIB::ipv6RouterAdvertTable
 constexpr std::uint32_t kEntry48[] = {1, 3, 6, 1, 2, 1, 4, 39, 1};
 constexpr const char* kIndex48[] = {"ipv6RouterAdvertIfIndex"};
 constexpr TevCatalogColumn kColumns48[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6RouterAdvertIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
     {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6RouterAdvertSendAdverts",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "ipv6RouterAdvertMaxInterval", "", "",
-     nullptr},
+     "gauge", nullptr},
     {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "ipv6RouterAdvertMinInterval", "", "",
-     nullptr},
+     "gauge", nullptr},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6RouterAdvertManagedFlag",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6RouterAdvertOtherConfigFlag",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
-    {7, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "ipv6RouterAdvertLinkMTU", "", "",
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
+    {7, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "ipv6RouterAdvertLinkMTU", "", "", "gauge",
      nullptr},
     {8, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "ipv6RouterAdvertReachableTime", "", "",
-     nullptr},
+     "gauge", nullptr},
     {9, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "ipv6RouterAdvertRetransmitTime", "", "",
-     nullptr},
+     "gauge", nullptr},
     {10, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "ipv6RouterAdvertCurHopLimit", "", "",
-     nullptr},
+     "gauge", nullptr},
     {11, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "ipv6RouterAdvertDefaultLifetime", "", "",
-     nullptr},
+     "gauge", nullptr},
     {12, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "ipv6RouterAdvertRowStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // IP-MIB::ipv6ScopeZoneIndexTable
 constexpr std::uint32_t kEntry49[] = {1, 3, 6, 1, 2, 1, 4, 36, 1};
 constexpr const char* kIndex49[] = {"ipv6ScopeZoneIndexIfIndex"};
 constexpr TevCatalogColumn kColumns49[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6ScopeZoneIndexIfIndex",
-     "IF-MIB::InterfaceIndex", "d", nullptr},
+     "IF-MIB::InterfaceIndex", "d", "integer", nullptr},
     {2, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndexLinkLocal",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndex3",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndexAdminLocal",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {5, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndexSiteLocal",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {6, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndex6",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {7, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndex7",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {8, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndexOrganizationLocal",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {9, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndex9",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {10, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndexA",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {11, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndexB",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {12, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndexC",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr},
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr},
     {13, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6ScopeZoneIndexD",
-     "INET-ADDRESS-MIB::InetZoneIndex", "d", nullptr}};
+     "INET-ADDRESS-MIB::InetZoneIndex", "d", "gauge", nullptr}};
 
 // IPV6-ICMP-MIB::ipv6IfIcmpTable
 constexpr std::uint32_t kEntry50[] = {1, 3, 6, 1, 2, 1, 56, 1, 1, 1};
 constexpr const char* kIndex50[] = {"ipv6IfIndex"};
 constexpr TevCatalogColumn kColumns50[] = {
-    {1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInMsgs", "", "", nullptr},
-    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInErrors", "", "", nullptr},
-    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInDestUnreachs", "", "", nullptr},
-    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInAdminProhibs", "", "", nullptr},
-    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInTimeExcds", "", "", nullptr},
-    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInParmProblems", "", "", nullptr},
-    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInPktTooBigs", "", "", nullptr},
-    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInEchos", "", "", nullptr},
-    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInEchoReplies", "", "", nullptr},
+    {1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInMsgs", "", "", "counter",
+     nullptr},
+    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInErrors", "", "", "counter",
+     nullptr},
+    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInDestUnreachs", "", "",
+     "counter", nullptr},
+    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInAdminProhibs", "", "",
+     "counter", nullptr},
+    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInTimeExcds", "", "", "counter",
+     nullptr},
+    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInParmProblems", "", "",
+     "counter", nullptr},
+    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInPktTooBigs", "", "", "counter",
+     nullptr},
+    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInEchos", "", "", "counter",
+     nullptr},
+    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInEchoReplies", "", "", "counter",
+     nullptr},
     {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInRouterSolicits", "", "",
-     nullptr},
+     "counter", nullptr},
     {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInRouterAdvertisements", "", "",
-     nullptr},
+     "counter", nullptr},
     {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInNeighborSolicits", "", "",
-     nullptr},
+     "counter", nullptr},
     {13, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInNeighborAdvertisements", "",
-     "", nullptr},
-    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInRedirects", "", "", nullptr},
+     "", "counter", nullptr},
+    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInRedirects", "", "", "counter",
+     nullptr},
     {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInGroupMembQueries", "", "",
-     nullptr},
+     "counter", nullptr},
     {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInGroupMembResponses", "", "",
-     nullptr},
+     "counter", nullptr},
     {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpInGroupMembReductions", "", "",
+     "counter", nullptr},
+    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutMsgs", "", "", "counter",
      nullptr},
-    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutMsgs", "", "", nullptr},
-    {19, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutErrors", "", "", nullptr},
+    {19, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutErrors", "", "", "counter",
+     nullptr},
     {20, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutDestUnreachs", "", "",
-     nullptr},
+     "counter", nullptr},
     {21, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutAdminProhibs", "", "",
+     "counter", nullptr},
+    {22, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutTimeExcds", "", "", "counter",
      nullptr},
-    {22, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutTimeExcds", "", "", nullptr},
     {23, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutParmProblems", "", "",
+     "counter", nullptr},
+    {24, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutPktTooBigs", "", "",
+     "counter", nullptr},
+    {25, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutEchos", "", "", "counter",
      nullptr},
-    {24, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutPktTooBigs", "", "", nullptr},
-    {25, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutEchos", "", "", nullptr},
     {26, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutEchoReplies", "", "",
-     nullptr},
+     "counter", nullptr},
     {27, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutRouterSolicits", "", "",
-     nullptr},
+     "counter", nullptr},
     {28, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutRouterAdvertisements", "", "",
-     nullptr},
+     "counter", nullptr},
     {29, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutNeighborSolicits", "", "",
-     nullptr},
+     "counter", nullptr},
     {30, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutNeighborAdvertisements", "",
-     "", nullptr},
-    {31, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutRedirects", "", "", nullptr},
+     "", "counter", nullptr},
+    {31, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutRedirects", "", "", "counter",
+     nullptr},
     {32, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutGroupMembQueries", "", "",
-     nullptr},
+     "counter", nullptr},
     {33, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutGroupMembResponses", "", "",
-     nullptr},
+     "counter", nullptr},
     {34, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfIcmpOutGroupMembReductions", "", "",
-     nullptr}};
+     "counter", nullptr}};
 
 // IPV6-MIB::ipv6AddrPrefixTable
 constexpr std::uint32_t kEntry51[] = {1, 3, 6, 1, 2, 1, 55, 1, 7, 1};
 constexpr const char* kIndex51[] = {"ipv6IfIndex", "ipv6AddrPrefix", "ipv6AddrPrefixLength"};
 constexpr TevCatalogColumn kColumns51[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6AddrPrefix",
-     "IPV6-TC::Ipv6AddressPrefix", "2x:", nullptr},
+     "IPV6-TC::Ipv6AddressPrefix", "2x:", "octets", nullptr},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6AddrPrefixLength", "", "",
-     nullptr},
+     "integer", nullptr},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "ipv6AddrPrefixOnLinkFlag",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "ipv6AddrPrefixAutonomousFlag",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
     {5, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6AddrPrefixAdvPreferredLifetime", "",
-     "", nullptr},
+     "", "gauge", nullptr},
     {6, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6AddrPrefixAdvValidLifetime", "", "",
-     nullptr}};
+     "gauge", nullptr}};
 
 // IPV6-MIB::ipv6AddrTable
 constexpr std::uint32_t kEntry52[] = {1, 3, 6, 1, 2, 1, 55, 1, 8, 1};
 constexpr const char* kIndex52[] = {"ipv6IfIndex", "ipv6AddrAddress"};
 constexpr TevCatalogColumn kColumns52[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6AddrAddress",
-     "IPV6-TC::Ipv6Address", "2x:", nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipv6AddrPfxLength", "", "", nullptr},
-    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 3, "ipv6AddrType", "", "", kLabels53},
+     "IPV6-TC::Ipv6Address", "2x:", "ipv6", nullptr},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipv6AddrPfxLength", "", "", "integer",
+     nullptr},
+    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 3, "ipv6AddrType", "", "", "integer",
+     kLabels53},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "ipv6AddrAnycastFlag",
-     "SNMPv2-TC::TruthValue", "", kLabels0},
-    {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "ipv6AddrStatus", "", "", kLabels54}};
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0},
+    {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "ipv6AddrStatus", "", "", "integer",
+     kLabels54}};
 
 // IPV6-MIB::ipv6IfStatsTable
 constexpr std::uint32_t kEntry53[] = {1, 3, 6, 1, 2, 1, 55, 1, 6, 1};
 constexpr const char* kIndex53[] = {"ipv6IfIndex"};
 constexpr TevCatalogColumn kColumns53[] = {
-    {1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInReceives", "", "", nullptr},
-    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInHdrErrors", "", "", nullptr},
+    {1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInReceives", "", "", "counter",
+     nullptr},
+    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInHdrErrors", "", "", "counter",
+     nullptr},
     {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInTooBigErrors", "", "",
+     "counter", nullptr},
+    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInNoRoutes", "", "", "counter",
      nullptr},
-    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInNoRoutes", "", "", nullptr},
-    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInAddrErrors", "", "", nullptr},
+    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInAddrErrors", "", "", "counter",
+     nullptr},
     {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInUnknownProtos", "", "",
-     nullptr},
+     "counter", nullptr},
     {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInTruncatedPkts", "", "",
+     "counter", nullptr},
+    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInDiscards", "", "", "counter",
      nullptr},
-    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInDiscards", "", "", nullptr},
-    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInDelivers", "", "", nullptr},
+    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInDelivers", "", "", "counter",
+     nullptr},
     {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutForwDatagrams", "", "",
+     "counter", nullptr},
+    {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutRequests", "", "", "counter",
      nullptr},
-    {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutRequests", "", "", nullptr},
-    {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutDiscards", "", "", nullptr},
-    {13, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutFragOKs", "", "", nullptr},
-    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutFragFails", "", "", nullptr},
+    {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutDiscards", "", "", "counter",
+     nullptr},
+    {13, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutFragOKs", "", "", "counter",
+     nullptr},
+    {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutFragFails", "", "",
+     "counter", nullptr},
     {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutFragCreates", "", "",
+     "counter", nullptr},
+    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsReasmReqds", "", "", "counter",
      nullptr},
-    {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsReasmReqds", "", "", nullptr},
-    {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsReasmOKs", "", "", nullptr},
-    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsReasmFails", "", "", nullptr},
-    {19, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInMcastPkts", "", "", nullptr},
+    {17, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsReasmOKs", "", "", "counter",
+     nullptr},
+    {18, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsReasmFails", "", "", "counter",
+     nullptr},
+    {19, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsInMcastPkts", "", "", "counter",
+     nullptr},
     {20, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfStatsOutMcastPkts", "", "",
-     nullptr}};
+     "counter", nullptr}};
 
 // IPV6-MIB::ipv6IfTable
 constexpr std::uint32_t kEntry54[] = {1, 3, 6, 1, 2, 1, 55, 1, 5, 1};
 constexpr const char* kIndex54[] = {"ipv6IfIndex"};
 constexpr TevCatalogColumn kColumns54[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6IfIndex", "IPV6-TC::Ipv6IfIndex",
-     "d", nullptr},
+     "d", "integer", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "ipv6IfDescr",
-     "SNMPv2-TC::DisplayString", "255a", nullptr},
+     "SNMPv2-TC::DisplayString", "255a", "octets", nullptr},
     {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ipv6IfLowerLayer",
-     "SNMPv2-TC::VariablePointer", "", nullptr},
-    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfEffectiveMtu", "", "", nullptr},
-    {5, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfReasmMaxSize", "", "", nullptr},
+     "SNMPv2-TC::VariablePointer", "", "oid", nullptr},
+    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfEffectiveMtu", "", "", "gauge",
+     nullptr},
+    {5, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6IfReasmMaxSize", "", "", "gauge",
+     nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "ipv6IfIdentifier",
-     "IPV6-TC::Ipv6AddressIfIdentifier", "2x:", nullptr},
-    {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipv6IfIdentifierLength", "", "", nullptr},
+     "IPV6-TC::Ipv6AddressIfIdentifier", "2x:", "octets", nullptr},
+    {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipv6IfIdentifierLength", "", "", "integer",
+     nullptr},
     {8, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "ipv6IfPhysicalAddress",
-     "SNMPv2-TC::PhysAddress", "1x:", nullptr},
-    {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6IfAdminStatus", "", "", kLabels1},
-    {10, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "ipv6IfOperStatus", "", "", kLabels55},
+     "SNMPv2-TC::PhysAddress", "1x:", "octets", nullptr},
+    {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6IfAdminStatus", "", "", "integer",
+     kLabels1},
+    {10, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "ipv6IfOperStatus", "", "", "integer",
+     kLabels55},
     {11, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ipv6IfLastChange", "SNMPv2-TC::TimeStamp",
-     "", nullptr}};
+     "", "timeticks", nullptr}};
 
 // IPV6-MIB::ipv6NetToMediaTable
 constexpr std::uint32_t kEntry55[] = {1, 3, 6, 1, 2, 1, 55, 1, 12, 1};
 constexpr const char* kIndex55[] = {"ipv6IfIndex", "ipv6NetToMediaNetAddress"};
 constexpr TevCatalogColumn kColumns55[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6NetToMediaNetAddress",
-     "IPV6-TC::Ipv6Address", "2x:", nullptr},
+     "IPV6-TC::Ipv6Address", "2x:", "ipv6", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "ipv6NetToMediaPhysAddress",
-     "SNMPv2-TC::PhysAddress", "1x:", nullptr},
-    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "ipv6NetToMediaType", "", "", kLabels56},
-    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 6, "ipv6IfNetToMediaState", "", "",
+     "SNMPv2-TC::PhysAddress", "1x:", "octets", nullptr},
+    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "ipv6NetToMediaType", "", "", "integer",
+     kLabels56},
+    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 6, "ipv6IfNetToMediaState", "", "", "integer",
      kLabels57},
     {5, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "ipv6IfNetToMediaLastUpdated",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6NetToMediaValid",
-     "SNMPv2-TC::TruthValue", "", kLabels0}};
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0}};
 
 // IPV6-MIB::ipv6RouteTable
 constexpr std::uint32_t kEntry56[] = {1, 3, 6, 1, 2, 1, 55, 1, 11, 1};
 constexpr const char* kIndex56[] = {"ipv6RouteDest", "ipv6RoutePfxLength", "ipv6RouteIndex"};
 constexpr TevCatalogColumn kColumns56[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6RouteDest",
-     "IPV6-TC::Ipv6Address", "2x:", nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6RoutePfxLength", "", "", nullptr},
-    {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6RouteIndex", "", "", nullptr},
+     "IPV6-TC::Ipv6Address", "2x:", "ipv6", nullptr},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6RoutePfxLength", "", "", "integer",
+     nullptr},
+    {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6RouteIndex", "", "", "gauge",
+     nullptr},
     {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteIfIndex",
-     "IPV6-TC::Ipv6IfIndexOrZero", "d", nullptr},
+     "IPV6-TC::Ipv6IfIndexOrZero", "d", "integer", nullptr},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteNextHop",
-     "IPV6-TC::Ipv6Address", "2x:", nullptr},
-    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "ipv6RouteType", "", "", kLabels58},
-    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 9, "ipv6RouteProtocol", "", "", kLabels59},
-    {8, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipv6RoutePolicy", "", "", nullptr},
-    {9, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteAge", "", "", nullptr},
-    {10, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteNextHopRDI", "", "", nullptr},
-    {11, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteMetric", "", "", nullptr},
-    {12, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteWeight", "", "", nullptr},
+     "IPV6-TC::Ipv6Address", "2x:", "ipv6", nullptr},
+    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "ipv6RouteType", "", "", "integer",
+     kLabels58},
+    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 9, "ipv6RouteProtocol", "", "", "integer",
+     kLabels59},
+    {8, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipv6RoutePolicy", "", "", "integer",
+     nullptr},
+    {9, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteAge", "", "", "gauge", nullptr},
+    {10, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteNextHopRDI", "", "", "gauge",
+     nullptr},
+    {11, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteMetric", "", "", "gauge",
+     nullptr},
+    {12, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteWeight", "", "", "gauge",
+     nullptr},
     {13, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ipv6RouteInfo",
-     "SNMPv2-TC::RowPointer", "", nullptr},
+     "SNMPv2-TC::RowPointer", "", "oid", nullptr},
     {14, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "ipv6RouteValid",
-     "SNMPv2-TC::TruthValue", "", kLabels0}};
+     "SNMPv2-TC::TruthValue", "", "integer", kLabels0}};
 
 // IPV6-TCP-MIB::ipv6TcpConnTable
 constexpr std::uint32_t kEntry57[] = {1, 3, 6, 1, 2, 1, 6, 16, 1};
@@ -1652,435 +1881,499 @@ constexpr const char* kIndex57[] = {"ipv6TcpConnLocalAddress", "ipv6TcpConnLocal
                                     "ipv6TcpConnIfIndex"};
 constexpr TevCatalogColumn kColumns57[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6TcpConnLocalAddress",
-     "IPV6-TC::Ipv6Address", "2x:", nullptr},
+     "IPV6-TC::Ipv6Address", "2x:", "ipv6", nullptr},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6TcpConnLocalPort", "", "",
-     nullptr},
+     "integer", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6TcpConnRemAddress",
-     "IPV6-TC::Ipv6Address", "2x:", nullptr},
-    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6TcpConnRemPort", "", "", nullptr},
+     "IPV6-TC::Ipv6Address", "2x:", "ipv6", nullptr},
+    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6TcpConnRemPort", "", "", "integer",
+     nullptr},
     {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6TcpConnIfIndex",
-     "IPV6-TC::Ipv6IfIndexOrZero", "d", nullptr},
-    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 12, "ipv6TcpConnState", "", "", kLabels60}};
+     "IPV6-TC::Ipv6IfIndexOrZero", "d", "integer", nullptr},
+    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 12, "ipv6TcpConnState", "", "", "integer",
+     kLabels60}};
 
 // IPV6-UDP-MIB::ipv6UdpTable
 constexpr std::uint32_t kEntry58[] = {1, 3, 6, 1, 2, 1, 7, 6, 1};
 constexpr const char* kIndex58[] = {"ipv6UdpLocalAddress", "ipv6UdpLocalPort", "ipv6UdpIfIndex"};
 constexpr TevCatalogColumn kColumns58[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6UdpLocalAddress",
-     "IPV6-TC::Ipv6Address", "2x:", nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6UdpLocalPort", "", "", nullptr},
+     "IPV6-TC::Ipv6Address", "2x:", "ipv6", nullptr},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "ipv6UdpLocalPort", "", "", "integer",
+     nullptr},
     {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "ipv6UdpIfIndex",
-     "IPV6-TC::Ipv6IfIndexOrZero", "d", nullptr}};
+     "IPV6-TC::Ipv6IfIndexOrZero", "d", "integer", nullptr}};
 
 // MTA-MIB::mtaGroupAssociationTable
 constexpr std::uint32_t kEntry59[] = {1, 3, 6, 1, 2, 1, 28, 3, 1};
 constexpr const char* kIndex59[] = {"applIndex", "mtaGroupIndex", "mtaGroupAssociationIndex"};
 constexpr TevCatalogColumn kColumns59[] = {{1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0,
-                                            "mtaGroupAssociationIndex", "", "", nullptr}};
+                                            "mtaGroupAssociationIndex", "", "", "integer",
+                                            nullptr}};
 
 // MTA-MIB::mtaGroupErrorTable
 constexpr std::uint32_t kEntry60[] = {1, 3, 6, 1, 2, 1, 28, 5, 1};
 constexpr const char* kIndex60[] = {"applIndex", "mtaGroupIndex", "mtaStatusCode"};
 constexpr TevCatalogColumn kColumns60[] = {
     {1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupInboundErrorCount", "", "",
-     nullptr},
+     "counter", nullptr},
     {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupInternalErrorCount", "", "",
-     nullptr},
+     "counter", nullptr},
     {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupOutboundErrorCount", "", "",
-     nullptr},
-    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mtaStatusCode", "", "", nullptr}};
+     "counter", nullptr},
+    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mtaStatusCode", "", "", "integer",
+     nullptr}};
 
 // MTA-MIB::mtaGroupTable
 constexpr std::uint32_t kEntry61[] = {1, 3, 6, 1, 2, 1, 28, 2, 1};
 constexpr const char* kIndex61[] = {"applIndex", "mtaGroupIndex"};
 constexpr TevCatalogColumn kColumns61[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mtaGroupIndex", "", "", nullptr},
-    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupReceivedMessages", "", "", nullptr},
-    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupRejectedMessages", "", "", nullptr},
-    {4, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupStoredMessages", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "mtaGroupIndex", "", "", "integer",
+     nullptr},
+    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupReceivedMessages", "", "",
+     "counter", nullptr},
+    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupRejectedMessages", "", "",
+     "counter", nullptr},
+    {4, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupStoredMessages", "", "", "gauge",
+     nullptr},
     {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupTransmittedMessages", "", "",
+     "counter", nullptr},
+    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupReceivedVolume", "", "", "counter",
      nullptr},
-    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupReceivedVolume", "", "", nullptr},
-    {7, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupStoredVolume", "", "", nullptr},
+    {7, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupStoredVolume", "", "", "gauge",
+     nullptr},
     {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupTransmittedVolume", "", "",
-     nullptr},
+     "counter", nullptr},
     {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupReceivedRecipients", "", "",
+     "counter", nullptr},
+    {10, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupStoredRecipients", "", "", "gauge",
      nullptr},
-    {10, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupStoredRecipients", "", "", nullptr},
     {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupTransmittedRecipients", "", "",
-     nullptr},
+     "counter", nullptr},
     {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupOldestMessageStored",
-     "SNMPv2-TC::TimeInterval", "", nullptr},
+     "SNMPv2-TC::TimeInterval", "", "integer", nullptr},
     {13, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupInboundAssociations", "", "",
-     nullptr},
+     "gauge", nullptr},
     {14, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupOutboundAssociations", "", "",
-     nullptr},
+     "gauge", nullptr},
     {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupAccumulatedInboundAssociations",
-     "", "", nullptr},
+     "", "", "counter", nullptr},
     {16, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupAccumulatedOutboundAssociations",
-     "", "", nullptr},
+     "", "", "counter", nullptr},
     {17, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupLastInboundActivity",
-     "SNMPv2-TC::TimeInterval", "", nullptr},
+     "SNMPv2-TC::TimeInterval", "", "integer", nullptr},
     {18, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupLastOutboundActivity",
-     "SNMPv2-TC::TimeInterval", "", nullptr},
+     "SNMPv2-TC::TimeInterval", "", "integer", nullptr},
     {19, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupRejectedInboundAssociations", "",
-     "", nullptr},
+     "", "counter", nullptr},
     {20, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupFailedOutboundAssociations", "",
-     "", nullptr},
+     "", "counter", nullptr},
     {21, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "mtaGroupInboundRejectionReason",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {22, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "mtaGroupOutboundConnectFailureReason",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {23, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupScheduledRetry",
-     "SNMPv2-TC::TimeInterval", "", nullptr},
+     "SNMPv2-TC::TimeInterval", "", "integer", nullptr},
     {24, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "mtaGroupMailProtocol", "", "",
-     nullptr},
+     "oid", nullptr},
     {25, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "mtaGroupName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {26, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupSuccessfulConvertedMessages", "",
-     "", nullptr},
+     "", "counter", nullptr},
     {27, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupFailedConvertedMessages", "", "",
-     nullptr},
+     "counter", nullptr},
     {28, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "mtaGroupDescription",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {29, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "mtaGroupURL",
-     "NETWORK-SERVICES-MIB::URLString", "255a", nullptr},
+     "NETWORK-SERVICES-MIB::URLString", "255a", "octets", nullptr},
     {30, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupCreationTime",
-     "SNMPv2-TC::TimeInterval", "", nullptr},
-    {31, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupHierarchy", "", "", nullptr},
+     "SNMPv2-TC::TimeInterval", "", "integer", nullptr},
+    {31, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupHierarchy", "", "", "integer",
+     nullptr},
     {32, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "mtaGroupOldestMessageId",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {33, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupLoopsDetected", "", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {33, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupLoopsDetected", "", "", "counter",
+     nullptr},
     {34, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "mtaGroupLastOutboundAssociationAttempt",
-     "SNMPv2-TC::TimeInterval", "", nullptr}};
+     "SNMPv2-TC::TimeInterval", "", "integer", nullptr}};
 
 // MTA-MIB::mtaTable
 constexpr std::uint32_t kEntry62[] = {1, 3, 6, 1, 2, 1, 28, 1, 1};
 constexpr const char* kIndex62[] = {"applIndex"};
 constexpr TevCatalogColumn kColumns62[] = {
-    {1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaReceivedMessages", "", "", nullptr},
-    {2, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaStoredMessages", "", "", nullptr},
-    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaTransmittedMessages", "", "", nullptr},
-    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaReceivedVolume", "", "", nullptr},
-    {5, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaStoredVolume", "", "", nullptr},
-    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaTransmittedVolume", "", "", nullptr},
-    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaReceivedRecipients", "", "", nullptr},
-    {8, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaStoredRecipients", "", "", nullptr},
-    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaTransmittedRecipients", "", "", nullptr},
+    {1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaReceivedMessages", "", "", "counter",
+     nullptr},
+    {2, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaStoredMessages", "", "", "gauge", nullptr},
+    {3, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaTransmittedMessages", "", "", "counter",
+     nullptr},
+    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaReceivedVolume", "", "", "counter",
+     nullptr},
+    {5, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaStoredVolume", "", "", "gauge", nullptr},
+    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaTransmittedVolume", "", "", "counter",
+     nullptr},
+    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaReceivedRecipients", "", "", "counter",
+     nullptr},
+    {8, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "mtaStoredRecipients", "", "", "gauge",
+     nullptr},
+    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaTransmittedRecipients", "", "",
+     "counter", nullptr},
     {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaSuccessfulConvertedMessages", "", "",
-     nullptr},
+     "counter", nullptr},
     {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaFailedConvertedMessages", "", "",
-     nullptr},
-    {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaLoopsDetected", "", "", nullptr}};
+     "counter", nullptr},
+    {12, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "mtaLoopsDetected", "", "", "counter",
+     nullptr}};
 
 // NETWORK-SERVICES-MIB::applTable
 constexpr std::uint32_t kEntry63[] = {1, 3, 6, 1, 2, 1, 27, 1, 1};
 constexpr const char* kIndex63[] = {"applIndex"};
 constexpr TevCatalogColumn kColumns63[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "applIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "applIndex", "", "", "integer",
+     nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "applName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "applDirectoryName",
-     "NETWORK-SERVICES-MIB::DistinguishedName", "255a", nullptr},
+     "NETWORK-SERVICES-MIB::DistinguishedName", "255a", "octets", nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "applVersion",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {5, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "applUptime", "SNMPv2-TC::TimeStamp", "",
-     nullptr},
-    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 6, "applOperStatus", "", "", kLabels61},
+     "timeticks", nullptr},
+    {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 6, "applOperStatus", "", "", "integer",
+     kLabels61},
     {7, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "applLastChange", "SNMPv2-TC::TimeStamp",
-     "", nullptr},
-    {8, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "applInboundAssociations", "", "", nullptr},
-    {9, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "applOutboundAssociations", "", "", nullptr},
+     "", "timeticks", nullptr},
+    {8, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "applInboundAssociations", "", "", "gauge",
+     nullptr},
+    {9, TEV_SYNTAX_GAUGE32, TEV_ACCESS_READ_ONLY, 0, "applOutboundAssociations", "", "", "gauge",
+     nullptr},
     {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "applAccumulatedInboundAssociations", "",
-     "", nullptr},
+     "", "counter", nullptr},
     {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "applAccumulatedOutboundAssociations", "",
-     "", nullptr},
+     "", "counter", nullptr},
     {12, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "applLastInboundActivity",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
     {13, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "applLastOutboundActivity",
-     "SNMPv2-TC::TimeStamp", "", nullptr},
+     "SNMPv2-TC::TimeStamp", "", "timeticks", nullptr},
     {14, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "applRejectedInboundAssociations", "", "",
-     nullptr},
+     "counter", nullptr},
     {15, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "applFailedOutboundAssociations", "", "",
-     nullptr},
+     "counter", nullptr},
     {16, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "applDescription",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {17, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "applURL",
-     "NETWORK-SERVICES-MIB::URLString", "255a", nullptr}};
+     "NETWORK-SERVICES-MIB::URLString", "255a", "octets", nullptr}};
 
 // NETWORK-SERVICES-MIB::assocTable
 constexpr std::uint32_t kEntry64[] = {1, 3, 6, 1, 2, 1, 27, 2, 1};
 constexpr const char* kIndex64[] = {"applIndex", "assocIndex"};
 constexpr TevCatalogColumn kColumns64[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "assocIndex", "", "", nullptr},
-    {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "assocRemoteApplication",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "assocApplicationProtocol", "", "",
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "assocIndex", "", "", "integer",
      nullptr},
-    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "assocApplicationType", "", "", kLabels62},
+    {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "assocRemoteApplication",
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {3, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "assocApplicationProtocol", "", "",
+     "oid", nullptr},
+    {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 4, "assocApplicationType", "", "", "integer",
+     kLabels62},
     {5, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "assocDuration", "SNMPv2-TC::TimeStamp", "",
-     nullptr}};
+     "timeticks", nullptr}};
 
 // NOTIFICATION-LOG-MIB::nlmConfigLogTable
 constexpr std::uint32_t kEntry65[] = {1, 3, 6, 1, 2, 1, 92, 1, 1, 3, 1};
 constexpr const char* kIndex65[] = {"nlmLogName"};
 constexpr TevCatalogColumn kColumns65[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "nlmLogName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "nlmConfigLogFilterName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "nlmConfigLogEntryLimit", "", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_WRITE, 0, "nlmConfigLogEntryLimit", "", "", "gauge",
+     nullptr},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "nlmConfigLogAdminStatus", "", "",
-     kLabels20},
+     "integer", kLabels20},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 3, "nlmConfigLogOperStatus", "", "",
-     kLabels63},
+     "integer", kLabels63},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "nlmConfigLogStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "nlmConfigLogEntryStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // NOTIFICATION-LOG-MIB::nlmLogTable
 constexpr std::uint32_t kEntry66[] = {1, 3, 6, 1, 2, 1, 92, 1, 3, 1, 1};
 constexpr const char* kIndex66[] = {"nlmLogName", "nlmLogIndex"};
 constexpr TevCatalogColumn kColumns66[] = {
-    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "nlmLogIndex", "", "", nullptr},
-    {2, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "nlmLogTime", "SNMPv2-TC::TimeStamp", "",
+    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "nlmLogIndex", "", "", "gauge",
      nullptr},
+    {2, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "nlmLogTime", "SNMPv2-TC::TimeStamp", "",
+     "timeticks", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "nlmLogDateAndTime",
-     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", nullptr},
+     "SNMPv2-TC::DateAndTime", "2d-1d-1d,1d:1d:1d.1d,1a1d:1d", "octets", nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "nlmLogEngineID",
-     "SNMP-FRAMEWORK-MIB::SnmpEngineID", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpEngineID", "", "octets", nullptr},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "nlmLogEngineTAddress",
-     "SNMPv2-TC::TAddress", "", nullptr},
+     "SNMPv2-TC::TAddress", "", "octets", nullptr},
     {6, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "nlmLogEngineTDomain",
-     "SNMPv2-TC::TDomain", "", nullptr},
+     "SNMPv2-TC::TDomain", "", "oid", nullptr},
     {7, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "nlmLogContextEngineID",
-     "SNMP-FRAMEWORK-MIB::SnmpEngineID", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpEngineID", "", "octets", nullptr},
     {8, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "nlmLogContextName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {9, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "nlmLogNotificationID", "", "",
-     nullptr}};
+     "oid", nullptr}};
 
 // NOTIFICATION-LOG-MIB::nlmLogVariableTable
 constexpr std::uint32_t kEntry67[] = {1, 3, 6, 1, 2, 1, 92, 1, 3, 2, 1};
 constexpr const char* kIndex67[] = {"nlmLogName", "nlmLogIndex", "nlmLogVariableIndex"};
 constexpr TevCatalogColumn kColumns67[] = {
-    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "nlmLogVariableIndex", "", "",
+    {1, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "nlmLogVariableIndex", "", "", "gauge",
      nullptr},
-    {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableID", "", "", nullptr},
+    {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableID", "", "", "oid",
+     nullptr},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 9, "nlmLogVariableValueType", "", "",
-     kLabels64},
+     "integer", kLabels64},
     {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableCounter32Val", "", "",
-     nullptr},
+     "counter", nullptr},
     {5, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableUnsigned32Val", "", "",
-     nullptr},
+     "gauge", nullptr},
     {6, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableTimeTicksVal", "", "",
-     nullptr},
+     "timeticks", nullptr},
     {7, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableInteger32Val", "", "",
-     nullptr},
+     "integer", nullptr},
     {8, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableOctetStringVal", "", "",
-     nullptr},
+     "octets", nullptr},
     {9, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableIpAddressVal", "", "",
-     nullptr},
+     "ipaddress", nullptr},
     {10, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableOidVal", "", "",
-     nullptr},
+     "oid", nullptr},
     {11, TEV_SYNTAX_COUNTER64, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableCounter64Val", "", "",
-     nullptr},
-    {12, TEV_SYNTAX_OPAQUE, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableOpaqueVal", "", "", nullptr}};
+     "counter64", nullptr},
+    {12, TEV_SYNTAX_OPAQUE, TEV_ACCESS_READ_ONLY, 0, "nlmLogVariableOpaqueVal", "", "", "opaque",
+     nullptr}};
 
 // NOTIFICATION-LOG-MIB::nlmStatsLogTable
 constexpr std::uint32_t kEntry68[] = {1, 3, 6, 1, 2, 1, 92, 1, 2, 3, 1};
 constexpr const char* kIndex68[] = {"nlmLogName"};
-constexpr TevCatalogColumn kColumns68[] = {{1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0,
-                                            "nlmStatsLogNotificationsLogged", "", "", nullptr},
-                                           {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0,
-                                            "nlmStatsLogNotificationsBumped", "", "", nullptr}};
+constexpr TevCatalogColumn kColumns68[] = {
+    {1, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "nlmStatsLogNotificationsLogged", "", "",
+     "counter", nullptr},
+    {2, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "nlmStatsLogNotificationsBumped", "", "",
+     "counter", nullptr}};
 
 // RFC1213-MIB::atTable
 constexpr std::uint32_t kEntry69[] = {1, 3, 6, 1, 2, 1, 3, 1, 1};
 constexpr const char* kIndex69[] = {"atIfIndex", "atNetAddress"};
 constexpr TevCatalogColumn kColumns69[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "atIfIndex", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "atIfIndex", "", "", "integer", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "atPhysAddress",
-     "RFC1213-MIB::PhysAddress", "", nullptr},
-    {3, TEV_SYNTAX_NETWORK_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "atNetAddress", "", "", nullptr}};
+     "RFC1213-MIB::PhysAddress", "", "octets", nullptr},
+    {3, TEV_SYNTAX_NETWORK_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "atNetAddress", "", "", "fixed:5",
+     nullptr}};
 
 // RFC1213-MIB::egpNeighTable
 constexpr std::uint32_t kEntry70[] = {1, 3, 6, 1, 2, 1, 8, 5, 1};
 constexpr const char* kIndex70[] = {"egpNeighAddr"};
 constexpr TevCatalogColumn kColumns70[] = {
-    {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "egpNeighState", "", "", kLabels65},
-    {2, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "egpNeighAddr", "", "", nullptr},
-    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighAs", "", "", nullptr},
-    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighInMsgs", "", "", nullptr},
-    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighInErrs", "", "", nullptr},
-    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighOutMsgs", "", "", nullptr},
-    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighOutErrs", "", "", nullptr},
-    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighInErrMsgs", "", "", nullptr},
-    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighOutErrMsgs", "", "", nullptr},
-    {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighStateUps", "", "", nullptr},
-    {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighStateDowns", "", "", nullptr},
-    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighIntervalHello", "", "", nullptr},
-    {13, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighIntervalPoll", "", "", nullptr},
-    {14, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "egpNeighMode", "", "", kLabels66},
+    {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 5, "egpNeighState", "", "", "integer",
+     kLabels65},
+    {2, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "egpNeighAddr", "", "", "ipaddress",
+     nullptr},
+    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighAs", "", "", "integer", nullptr},
+    {4, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighInMsgs", "", "", "counter",
+     nullptr},
+    {5, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighInErrs", "", "", "counter",
+     nullptr},
+    {6, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighOutMsgs", "", "", "counter",
+     nullptr},
+    {7, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighOutErrs", "", "", "counter",
+     nullptr},
+    {8, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighInErrMsgs", "", "", "counter",
+     nullptr},
+    {9, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighOutErrMsgs", "", "", "counter",
+     nullptr},
+    {10, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighStateUps", "", "", "counter",
+     nullptr},
+    {11, TEV_SYNTAX_COUNTER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighStateDowns", "", "", "counter",
+     nullptr},
+    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighIntervalHello", "", "", "integer",
+     nullptr},
+    {13, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "egpNeighIntervalPoll", "", "", "integer",
+     nullptr},
+    {14, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 2, "egpNeighMode", "", "", "integer",
+     kLabels66},
     {15, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "egpNeighEventTrigger", "", "",
-     kLabels67}};
+     "integer", kLabels67}};
 
 // RFC1213-MIB::ipRouteTable
 constexpr std::uint32_t kEntry71[] = {1, 3, 6, 1, 2, 1, 4, 21, 1};
 constexpr const char* kIndex71[] = {"ipRouteDest"};
 constexpr TevCatalogColumn kColumns71[] = {
-    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipRouteDest", "", "", nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteIfIndex", "", "", nullptr},
-    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric1", "", "", nullptr},
-    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric2", "", "", nullptr},
-    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric3", "", "", nullptr},
-    {6, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric4", "", "", nullptr},
-    {7, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipRouteNextHop", "", "", nullptr},
-    {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "ipRouteType", "", "", kLabels68},
-    {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 14, "ipRouteProto", "", "", kLabels69},
-    {10, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteAge", "", "", nullptr},
-    {11, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipRouteMask", "", "", nullptr},
-    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric5", "", "", nullptr},
-    {13, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ipRouteInfo", "", "", nullptr}};
+    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipRouteDest", "", "", "ipaddress",
+     nullptr},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteIfIndex", "", "", "integer",
+     nullptr},
+    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric1", "", "", "integer",
+     nullptr},
+    {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric2", "", "", "integer",
+     nullptr},
+    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric3", "", "", "integer",
+     nullptr},
+    {6, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric4", "", "", "integer",
+     nullptr},
+    {7, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipRouteNextHop", "", "", "ipaddress",
+     nullptr},
+    {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 4, "ipRouteType", "", "", "integer",
+     kLabels68},
+    {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_ONLY, 14, "ipRouteProto", "", "", "integer",
+     kLabels69},
+    {10, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteAge", "", "", "integer", nullptr},
+    {11, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_WRITE, 0, "ipRouteMask", "", "", "ipaddress",
+     nullptr},
+    {12, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "ipRouteMetric5", "", "", "integer",
+     nullptr},
+    {13, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "ipRouteInfo", "", "", "oid",
+     nullptr}};
 
 // SNMP-COMMUNITY-MIB::snmpCommunityTable
 constexpr std::uint32_t kEntry72[] = {1, 3, 6, 1, 6, 3, 18, 1, 1, 1};
 constexpr const char* kIndex72[] = {"snmpCommunityIndex"};
 constexpr TevCatalogColumn kColumns72[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "snmpCommunityIndex",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
-    {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpCommunityName", "", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
+    {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpCommunityName", "", "", "octets",
+     nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpCommunitySecurityName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpCommunityContextEngineID",
-     "SNMP-FRAMEWORK-MIB::SnmpEngineID", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpEngineID", "", "octets", nullptr},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpCommunityContextName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpCommunityTransportTag",
-     "SNMP-TARGET-MIB::SnmpTagValue", "255t", nullptr},
+     "SNMP-TARGET-MIB::SnmpTagValue", "255t", "octets", nullptr},
     {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "snmpCommunityStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "snmpCommunityStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMP-COMMUNITY-MIB::snmpTargetAddrExtTable
 constexpr std::uint32_t kEntry73[] = {1, 3, 6, 1, 6, 3, 18, 1, 2, 1};
 constexpr const char* kIndex73[] = {"snmpTargetAddrName"};
-constexpr TevCatalogColumn kColumns73[] = {
-    {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpTargetAddrTMask", "", "", nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "snmpTargetAddrMMS", "", "", nullptr}};
+constexpr TevCatalogColumn kColumns73[] = {{1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0,
+                                            "snmpTargetAddrTMask", "", "", "octets", nullptr},
+                                           {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0,
+                                            "snmpTargetAddrMMS", "", "", "integer", nullptr}};
 
 // SNMP-NOTIFICATION-MIB::snmpNotifyFilterProfileTable
 constexpr std::uint32_t kEntry74[] = {1, 3, 6, 1, 6, 3, 13, 1, 2, 1};
 constexpr const char* kIndex74[] = {"snmpTargetParamsName"};
 constexpr TevCatalogColumn kColumns74[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpNotifyFilterProfileName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "snmpNotifyFilterProfileStorType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "snmpNotifyFilterProfileRowStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMP-NOTIFICATION-MIB::snmpNotifyFilterTable
 constexpr std::uint32_t kEntry75[] = {1, 3, 6, 1, 6, 3, 13, 1, 3, 1};
 constexpr const char* kIndex75[] = {"snmpNotifyFilterProfileName", "snmpNotifyFilterSubtree"};
 constexpr TevCatalogColumn kColumns75[] = {
     {1, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_NOT_ACCESSIBLE, 0, "snmpNotifyFilterSubtree", "",
-     "", nullptr},
-    {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpNotifyFilterMask", "", "", nullptr},
-    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "snmpNotifyFilterType", "", "",
+     "", "oid", nullptr},
+    {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpNotifyFilterMask", "", "", "octets",
+     nullptr},
+    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "snmpNotifyFilterType", "", "", "integer",
      kLabels70},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "snmpNotifyFilterStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "snmpNotifyFilterRowStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMP-NOTIFICATION-MIB::snmpNotifyTable
 constexpr std::uint32_t kEntry76[] = {1, 3, 6, 1, 6, 3, 13, 1, 1, 1};
 constexpr const char* kIndex76[] = {"snmpNotifyName"};
 constexpr TevCatalogColumn kColumns76[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "snmpNotifyName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpNotifyTag",
-     "SNMP-TARGET-MIB::SnmpTagValue", "255t", nullptr},
-    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "snmpNotifyType", "", "", kLabels71},
+     "SNMP-TARGET-MIB::SnmpTagValue", "255t", "octets", nullptr},
+    {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "snmpNotifyType", "", "", "integer",
+     kLabels71},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "snmpNotifyStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "snmpNotifyRowStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMP-TARGET-MIB::snmpTargetAddrTable
 constexpr std::uint32_t kEntry77[] = {1, 3, 6, 1, 6, 3, 12, 1, 2, 1};
 constexpr const char* kIndex77[] = {"snmpTargetAddrName"};
 constexpr TevCatalogColumn kColumns77[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "snmpTargetAddrName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "snmpTargetAddrTDomain",
-     "SNMPv2-TC::TDomain", "", nullptr},
+     "SNMPv2-TC::TDomain", "", "oid", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpTargetAddrTAddress",
-     "SNMPv2-TC::TAddress", "", nullptr},
+     "SNMPv2-TC::TAddress", "", "octets", nullptr},
     {4, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "snmpTargetAddrTimeout",
-     "SNMPv2-TC::TimeInterval", "", nullptr},
+     "SNMPv2-TC::TimeInterval", "", "integer", nullptr},
     {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "snmpTargetAddrRetryCount", "", "",
-     nullptr},
+     "integer", nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpTargetAddrTagList",
-     "SNMP-TARGET-MIB::SnmpTagList", "255t", nullptr},
+     "SNMP-TARGET-MIB::SnmpTagList", "255t", "octets", nullptr},
     {7, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpTargetAddrParams",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "snmpTargetAddrStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "snmpTargetAddrRowStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMP-TARGET-MIB::snmpTargetParamsTable
 constexpr std::uint32_t kEntry78[] = {1, 3, 6, 1, 6, 3, 12, 1, 3, 1};
 constexpr const char* kIndex78[] = {"snmpTargetParamsName"};
 constexpr TevCatalogColumn kColumns78[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "snmpTargetParamsName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "snmpTargetParamsMPModel",
-     "SNMP-FRAMEWORK-MIB::SnmpMessageProcessingModel", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpMessageProcessingModel", "", "integer", nullptr},
     {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_WRITE, 0, "snmpTargetParamsSecurityModel",
-     "SNMP-FRAMEWORK-MIB::SnmpSecurityModel", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpSecurityModel", "", "integer", nullptr},
     {4, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "snmpTargetParamsSecurityName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 3, "snmpTargetParamsSecurityLevel",
-     "SNMP-FRAMEWORK-MIB::SnmpSecurityLevel", "", kLabels72},
+     "SNMP-FRAMEWORK-MIB::SnmpSecurityLevel", "", "integer", kLabels72},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "snmpTargetParamsStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "snmpTargetParamsRowStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMP-USER-BASED-SM-MIB::usmUserTable
 constexpr std::uint32_t kEntry79[] = {1, 3, 6, 1, 6, 3, 15, 1, 2, 2, 1};
 constexpr const char* kIndex79[] = {"usmUserEngineID", "usmUserName"};
 constexpr TevCatalogColumn kColumns79[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "usmUserEngineID",
-     "SNMP-FRAMEWORK-MIB::SnmpEngineID", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpEngineID", "", "octets", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "usmUserName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "usmUserSecurityName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {4, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "usmUserCloneFrom",
-     "SNMPv2-TC::RowPointer", "", nullptr},
+     "SNMPv2-TC::RowPointer", "", "oid", nullptr},
     {5, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "usmUserAuthProtocol",
-     "SNMPv2-TC::AutonomousType", "", nullptr},
+     "SNMPv2-TC::AutonomousType", "", "oid", nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "usmUserAuthKeyChange",
-     "SNMP-USER-BASED-SM-MIB::KeyChange", "", nullptr},
+     "SNMP-USER-BASED-SM-MIB::KeyChange", "", "octets", nullptr},
     {7, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "usmUserOwnAuthKeyChange",
-     "SNMP-USER-BASED-SM-MIB::KeyChange", "", nullptr},
+     "SNMP-USER-BASED-SM-MIB::KeyChange", "", "octets", nullptr},
     {8, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_WRITE, 0, "usmUserPrivProtocol",
-     "SNMPv2-TC::AutonomousType", "", nullptr},
+     "SNMPv2-TC::AutonomousType", "", "oid", nullptr},
     {9, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "usmUserPrivKeyChange",
-     "SNMP-USER-BASED-SM-MIB::KeyChange", "", nullptr},
+     "SNMP-USER-BASED-SM-MIB::KeyChange", "", "octets", nullptr},
     {10, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "usmUserOwnPrivKeyChange",
-     "SNMP-USER-BASED-SM-MIB::KeyChange", "", nullptr},
-    {11, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "usmUserPublic", "", "", nullptr},
+     "SNMP-USER-BASED-SM-MIB::KeyChange", "", "octets", nullptr},
+    {11, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "usmUserPublic", "", "", "octets",
+     nullptr},
     {12, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "usmUserStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {13, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "usmUserStatus", "SNMPv2-TC::RowStatus",
-     "", kLabels3}};
+     "", "integer", kLabels3}};
 
 // SNMP-VIEW-BASED-ACM-MIB::vacmAccessTable
 constexpr std::uint32_t kEntry80[] = {1, 3, 6, 1, 6, 3, 16, 1, 4, 1};
@@ -2088,84 +2381,89 @@ constexpr const char* kIndex80[] = {"vacmGroupName", "vacmAccessContextPrefix",
                                     "vacmAccessSecurityModel", "vacmAccessSecurityLevel"};
 constexpr TevCatalogColumn kColumns80[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "vacmAccessContextPrefix",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "vacmAccessSecurityModel",
-     "SNMP-FRAMEWORK-MIB::SnmpSecurityModel", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpSecurityModel", "", "integer", nullptr},
     {3, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 3, "vacmAccessSecurityLevel",
-     "SNMP-FRAMEWORK-MIB::SnmpSecurityLevel", "", kLabels72},
+     "SNMP-FRAMEWORK-MIB::SnmpSecurityLevel", "", "integer", kLabels72},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "vacmAccessContextMatch", "", "",
-     kLabels73},
+     "integer", kLabels73},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "vacmAccessReadViewName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {6, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "vacmAccessWriteViewName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {7, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "vacmAccessNotifyViewName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {8, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "vacmAccessStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {9, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "vacmAccessStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMP-VIEW-BASED-ACM-MIB::vacmContextTable
 constexpr std::uint32_t kEntry81[] = {1, 3, 6, 1, 6, 3, 16, 1, 1, 1};
 constexpr const char* kIndex81[] = {"vacmContextName"};
 constexpr TevCatalogColumn kColumns81[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "vacmContextName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr}};
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr}};
 
 // SNMP-VIEW-BASED-ACM-MIB::vacmSecurityToGroupTable
 constexpr std::uint32_t kEntry82[] = {1, 3, 6, 1, 6, 3, 16, 1, 2, 1};
 constexpr const char* kIndex82[] = {"vacmSecurityModel", "vacmSecurityName"};
 constexpr TevCatalogColumn kColumns82[] = {
     {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "vacmSecurityModel",
-     "SNMP-FRAMEWORK-MIB::SnmpSecurityModel", "", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpSecurityModel", "", "integer", nullptr},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "vacmSecurityName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "vacmGroupName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "vacmSecurityToGroupStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "vacmSecurityToGroupStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMP-VIEW-BASED-ACM-MIB::vacmViewTreeFamilyTable
 constexpr std::uint32_t kEntry83[] = {1, 3, 6, 1, 6, 3, 16, 1, 5, 2, 1};
 constexpr const char* kIndex83[] = {"vacmViewTreeFamilyViewName", "vacmViewTreeFamilySubtree"};
 constexpr TevCatalogColumn kColumns83[] = {
     {1, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "vacmViewTreeFamilyViewName",
-     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", nullptr},
+     "SNMP-FRAMEWORK-MIB::SnmpAdminString", "255t", "octets", nullptr},
     {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_NOT_ACCESSIBLE, 0, "vacmViewTreeFamilySubtree", "",
-     "", nullptr},
+     "", "oid", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_WRITE, 0, "vacmViewTreeFamilyMask", "", "",
-     nullptr},
+     "octets", nullptr},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 2, "vacmViewTreeFamilyType", "", "",
-     kLabels70},
+     "integer", kLabels70},
     {5, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 5, "vacmViewTreeFamilyStorageType",
-     "SNMPv2-TC::StorageType", "", kLabels23},
+     "SNMPv2-TC::StorageType", "", "integer", kLabels23},
     {6, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 6, "vacmViewTreeFamilyStatus",
-     "SNMPv2-TC::RowStatus", "", kLabels3}};
+     "SNMPv2-TC::RowStatus", "", "integer", kLabels3}};
 
 // SNMPv2-MIB::sysORTable
 constexpr std::uint32_t kEntry84[] = {1, 3, 6, 1, 2, 1, 1, 9, 1};
 constexpr const char* kIndex84[] = {"sysORIndex"};
 constexpr TevCatalogColumn kColumns84[] = {
-    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "sysORIndex", "", "", nullptr},
-    {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "sysORID", "", "", nullptr},
+    {1, TEV_SYNTAX_INTEGER32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "sysORIndex", "", "", "integer",
+     nullptr},
+    {2, TEV_SYNTAX_OBJECT_IDENTIFIER, TEV_ACCESS_READ_ONLY, 0, "sysORID", "", "", "oid", nullptr},
     {3, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_READ_ONLY, 0, "sysORDescr", "SNMPv2-TC::DisplayString",
-     "255a", nullptr},
+     "255a", "octets", nullptr},
     {4, TEV_SYNTAX_TIME_TICKS, TEV_ACCESS_READ_ONLY, 0, "sysORUpTime", "SNMPv2-TC::TimeStamp", "",
-     nullptr}};
+     "timeticks", nullptr}};
 
 // TCP-MIB::tcpConnTable
 constexpr std::uint32_t kEntry85[] = {1, 3, 6, 1, 2, 1, 6, 13, 1};
 constexpr const char* kIndex85[] = {"tcpConnLocalAddress", "tcpConnLocalPort", "tcpConnRemAddress",
                                     "tcpConnRemPort"};
-constexpr TevCatalogColumn kColumns85[] = {
-    {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 12, "tcpConnState", "", "", kLabels60},
-    {2, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "tcpConnLocalAddress", "", "", nullptr},
-    {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "tcpConnLocalPort", "", "", nullptr},
-    {4, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "tcpConnRemAddress", "", "", nullptr},
-    {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "tcpConnRemPort", "", "", nullptr}};
+constexpr TevCatalogColumn kColumns85[] = {{1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 12,
+                                            "tcpConnState", "", "", "integer", kLabels60},
+                                           {2, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0,
+                                            "tcpConnLocalAddress", "", "", "ipaddress", nullptr},
+                                           {3, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0,
+                                            "tcpConnLocalPort", "", "", "integer", nullptr},
+                                           {4, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0,
+                                            "tcpConnRemAddress", "", "", "ipaddress", nullptr},
+                                           {5, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0,
+                                            "tcpConnRemPort", "", "", "integer", nullptr}};
 
 // TCP-MIB::tcpConnectionTable
 constexpr std::uint32_t kEntry86[] = {1, 3, 6, 1, 2, 1, 6, 19, 1};
@@ -2174,19 +2472,21 @@ constexpr const char* kIndex86[] = {"tcpConnectionLocalAddressType", "tcpConnect
                                     "tcpConnectionRemAddress",       "tcpConnectionRemPort"};
 constexpr TevCatalogColumn kColumns86[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "tcpConnectionLocalAddressType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "tcpConnectionLocalAddress",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "tcpConnectionLocalPort",
-     "INET-ADDRESS-MIB::InetPortNumber", "d", nullptr},
+     "INET-ADDRESS-MIB::InetPortNumber", "d", "gauge", nullptr},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "tcpConnectionRemAddressType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "tcpConnectionRemAddress",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {6, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "tcpConnectionRemPort",
-     "INET-ADDRESS-MIB::InetPortNumber", "d", nullptr},
-    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 12, "tcpConnectionState", "", "", kLabels60},
-    {8, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "tcpConnectionProcess", "", "", nullptr}};
+     "INET-ADDRESS-MIB::InetPortNumber", "d", "gauge", nullptr},
+    {7, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_READ_WRITE, 12, "tcpConnectionState", "", "", "integer",
+     kLabels60},
+    {8, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "tcpConnectionProcess", "", "", "gauge",
+     nullptr}};
 
 // TCP-MIB::tcpListenerTable
 constexpr std::uint32_t kEntry87[] = {1, 3, 6, 1, 2, 1, 6, 20, 1};
@@ -2194,12 +2494,13 @@ constexpr const char* kIndex87[] = {"tcpListenerLocalAddressType", "tcpListenerL
                                     "tcpListenerLocalPort"};
 constexpr TevCatalogColumn kColumns87[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "tcpListenerLocalAddressType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "tcpListenerLocalAddress",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "tcpListenerLocalPort",
-     "INET-ADDRESS-MIB::InetPortNumber", "d", nullptr},
-    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "tcpListenerProcess", "", "", nullptr}};
+     "INET-ADDRESS-MIB::InetPortNumber", "d", "gauge", nullptr},
+    {4, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "tcpListenerProcess", "", "", "gauge",
+     nullptr}};
 
 // UDP-MIB::udpEndpointTable
 constexpr std::uint32_t kEntry88[] = {1, 3, 6, 1, 2, 1, 7, 7, 1};
@@ -2209,27 +2510,29 @@ constexpr const char* kIndex88[] = {"udpEndpointLocalAddressType", "udpEndpointL
                                     "udpEndpointInstance"};
 constexpr TevCatalogColumn kColumns88[] = {
     {1, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "udpEndpointLocalAddressType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {2, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "udpEndpointLocalAddress",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {3, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "udpEndpointLocalPort",
-     "INET-ADDRESS-MIB::InetPortNumber", "d", nullptr},
+     "INET-ADDRESS-MIB::InetPortNumber", "d", "gauge", nullptr},
     {4, TEV_SYNTAX_ENUMERATION, TEV_ACCESS_NOT_ACCESSIBLE, 6, "udpEndpointRemoteAddressType",
-     "INET-ADDRESS-MIB::InetAddressType", "", kLabels36},
+     "INET-ADDRESS-MIB::InetAddressType", "", "integer", kLabels36},
     {5, TEV_SYNTAX_OCTET_STRING, TEV_ACCESS_NOT_ACCESSIBLE, 0, "udpEndpointRemoteAddress",
-     "INET-ADDRESS-MIB::InetAddress", "", nullptr},
+     "INET-ADDRESS-MIB::InetAddress", "", "octets", nullptr},
     {6, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "udpEndpointRemotePort",
-     "INET-ADDRESS-MIB::InetPortNumber", "d", nullptr},
-    {7, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "udpEndpointInstance", "", "",
+     "INET-ADDRESS-MIB::InetPortNumber", "d", "gauge", nullptr},
+    {7, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_NOT_ACCESSIBLE, 0, "udpEndpointInstance", "", "", "gauge",
      nullptr},
-    {8, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "udpEndpointProcess", "", "", nullptr}};
+    {8, TEV_SYNTAX_UNSIGNED32, TEV_ACCESS_READ_ONLY, 0, "udpEndpointProcess", "", "", "gauge",
+     nullptr}};
 
 // UDP-MIB::udpTable
 constexpr std::uint32_t kEntry89[] = {1, 3, 6, 1, 2, 1, 7, 5, 1};
 constexpr const char* kIndex89[] = {"udpLocalAddress", "udpLocalPort"};
 constexpr TevCatalogColumn kColumns89[] = {
-    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "udpLocalAddress", "", "", nullptr},
-    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "udpLocalPort", "", "", nullptr}};
+    {1, TEV_SYNTAX_IP_ADDRESS, TEV_ACCESS_READ_ONLY, 0, "udpLocalAddress", "", "", "ipaddress",
+     nullptr},
+    {2, TEV_SYNTAX_INTEGER32, TEV_ACCESS_READ_ONLY, 0, "udpLocalPort", "", "", "integer", nullptr}};
 
 }  // namespace
 

@@ -10,10 +10,10 @@ namespace {
 
 void print_string(const char* text) { std::printf("\"%s\"", text); }
 
-long layout_values(const char* layout) {
+long layout_values(const char* layout, unsigned long flags = 0) {
   if (*layout == '\0') return 0;
   long err = 0;
-  ITevAsnIndexLayout* parsed = tev_create_index_layout(layout, 0, nullptr, &err);
+  ITevAsnIndexLayout* parsed = tev_create_index_layout(layout, flags, nullptr, &err);
   if (parsed == nullptr) return err;
   const long count = static_cast<long>(parsed->get_value_count());
   parsed->release();
@@ -59,6 +59,7 @@ int main() {
       print_string(column.convention);
       std::printf(", \"hint\": ");
       print_string(column.hint);
+      std::printf(", \"word_values\": %ld", layout_values(column.word, TEV_LAYOUT_ANY_TYPE));
       std::printf(", \"labels\": [");
       for (std::uint32_t l = 0; l < column.label_count; ++l) {
         std::printf("%s[\"%s\", %lld]", l == 0 ? "" : ", ", column.labels[l].name,

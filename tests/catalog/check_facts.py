@@ -87,6 +87,8 @@ def main():
             where = "column %s" % want["name"]
             if not have["findable"]:
                 fault(t, where + " not found by its number")
+            if have["word_values"] != 1:
+                fault(t, where + " has no layout word of one value")
             if replaced:
                 continue
             layers = chain(want["syntax"], types)
