@@ -13,6 +13,7 @@
 #include "TevAsnCatalog.h"
 #include "TevAsnDisplay.h"
 #include "TevAsnTable.h"
+#include "TevAsnTablePtr.h"
 #include "TevAsnValue.h"
 
 using namespace NTevAsnValue;
@@ -20,15 +21,8 @@ using namespace NTevAsnValue;
 namespace bench {
 namespace {
 
-struct Releaser {
-  void operator()(ITevAsnValue* value) const { value->release(); }
-  void operator()(ITevAsnObjectID* oid) const { oid->release(); }
-  void operator()(CTevAsnBuffer* buffer) const { buffer->release(); }
-  void operator()(ITevAsnIndexLayout* layout) const { layout->release(); }
-  void operator()(ITevAsnIndexRow* row) const { row->release(); }
-};
-using OidPtr = std::unique_ptr<ITevAsnObjectID, Releaser>;
-using ValuePtr = std::unique_ptr<ITevAsnValue, Releaser>;
+using OidPtr = TevAsnObjectIdPtr;
+using ValuePtr = TevAsnValuePtr;
 
 OidPtr make_oid(const char* text) {
   long err = 0;
@@ -182,9 +176,8 @@ std::vector<std::uint64_t> decoded(const IndexValues& v, Index which) {
 // library: the index's sub-identifiers decoded by a layout into a row whose
 // three values are then in hand as the core's objects.
 struct RowDecoder {
-  std::unique_ptr<ITevAsnIndexLayout, Releaser> layout{
-      tev_create_index_layout(kRowLayout, 0, nullptr, nullptr)};
-  std::unique_ptr<ITevAsnIndexRow, Releaser> row{layout->create_row(nullptr)};
+  TevAsnIndexLayoutPtr layout{tev_create_index_layout(kRowLayout, 0, nullptr, nullptr)};
+  TevAsnIndexRowPtr row{layout->create_row(nullptr)};
   std::uint32_t index[16];
   unsigned long count = 0;
   ITevAsnValue* values[3] = {nullptr, nullptr, nullptr};

@@ -21,6 +21,8 @@ set(TEVASN_PUBLIC_HEADERS
   include/TevAsnCatalog.h
   include/TevAsnDisplay.h
   include/TevAsnTable.h
+  include/TevAsnTableExport.h
+  include/TevAsnTablePtr.h
   include/TevAsnTypes.h
   include/TevAsnValue.h
   include/TevAsnValuePtr.h)

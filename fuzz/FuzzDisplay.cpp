@@ -21,7 +21,8 @@ const char* const kConventions[] = {"DisplayString",   "SnmpAdminString",  "Phys
 
 void octet_hint(const std::string& hint, const std::string& data) {
   CTevAsnBuffer shown, back, again, reason;
-  const long rc = tev_format_octets_hint(hint.c_str(), data.data(), data.size(), &shown, &reason);
+  const long rc =
+      tev_format_octets_hint(hint.c_str(), bytes(data.data()), data.size(), &shown, &reason);
   require(rc == ASN_OK || rc == ASN_E_HINT, "format: unexpected code");
   require(rc == ASN_OK || reason.length() != 0, "format: an error without a reason");
   // Reading a text back never fails without a reason, whatever the text.
@@ -33,9 +34,9 @@ void octet_hint(const std::string& hint, const std::string& data) {
   if (tev_parse_octets_hint(hint.c_str(), shown.data(), shown.length(), &back, &reason) != ASN_OK) {
     return;
   }
-  require(
-      tev_format_octets_hint(hint.c_str(), back.data(), back.length(), &again, &reason) == ASN_OK,
-      "a display read back does not format");
+  require(tev_format_octets_hint(hint.c_str(), bytes(back.data()), back.length(), &again,
+                                 &reason) == ASN_OK,
+          "a display read back does not format");
   require(again.is_equal_buffer(&shown), "a display read back shows differently");
 }
 
@@ -49,7 +50,7 @@ void integer_hint(const std::string& hint, const std::string& data) {
 
 void convention(const std::string& name, const std::string& data) {
   CTevAsnBuffer shown, back, reason;
-  const long rc = tev_format_tc(name.c_str(), data.data(), data.size(), &shown, &reason);
+  const long rc = tev_format_tc(name.c_str(), bytes(data.data()), data.size(), &shown, &reason);
   require(rc == ASN_OK || reason.length() != 0, "tc format: an error without a reason");
   tev_parse_tc(name.c_str(), data.data(), data.size(), &back, &reason);
   if (rc != ASN_OK || name == "SnmpAdminString") return;
@@ -60,15 +61,16 @@ void convention(const std::string& name, const std::string& data) {
 }
 
 void opaque(const std::string& data) {
-  STevOpaqueNumber number;
+  TevOpaqueNumber number;
   CTevAsnBuffer reason, shown, wrapped, again;
-  if (tev_opaque_unwrap(data.data(), data.size(), &number, &reason) != ASN_OK) {
+  if (tev_unwrap_opaque(bytes(data.data()), data.size(), &number, &reason) != ASN_OK) {
     require(reason.length() != 0, "opaque: an error without a reason");
     return;
   }
-  require(tev_format_opaque(data.data(), data.size(), &shown, nullptr) == ASN_OK, "opaque format");
-  require(tev_opaque_wrap(&number, &wrapped) == ASN_OK, "opaque wrap");
-  require(tev_format_opaque(wrapped.data(), wrapped.length(), &again, nullptr) == ASN_OK,
+  require(tev_format_opaque(bytes(data.data()), data.size(), &shown, nullptr) == ASN_OK,
+          "opaque format");
+  require(tev_wrap_opaque(&number, &wrapped) == ASN_OK, "opaque wrap");
+  require(tev_format_opaque(bytes(wrapped.data()), wrapped.length(), &again, nullptr) == ASN_OK,
           "a written number does not read back");
   require(again.is_equal_buffer(&shown), "a written number reads back differently");
 }

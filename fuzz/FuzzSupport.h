@@ -48,6 +48,11 @@ inline Buffer text_of(const ITevAsnValue* value, long* code) {
   return text;
 }
 
+/// Characters handed to functions that take octets.
+inline const unsigned char* bytes(const char* data) {
+  return reinterpret_cast<const unsigned char*>(data);
+}
+
 }  // namespace tev_fuzz
 
 #endif  // TEVASNVALUE_FUZZ_FUZZSUPPORT_H

@@ -11,19 +11,12 @@
 
 #include "FuzzSupport.h"
 #include "TevAsnTable.h"
+#include "TevAsnTablePtr.h"
 
 using namespace NTevAsnValue;
 using tev_fuzz::require;
 
 namespace {
-
-template <class T>
-struct Owned {
-  T* object;
-  ~Owned() {
-    if (object != nullptr) object->release();
-  }
-};
 
 bool decode_failure(long code) {
   return code == ASN_E_INDEX_SHORT || code == ASN_E_INDEX_LENGTH || code == ASN_E_INDEX_LEFTOVER ||
@@ -43,40 +36,40 @@ void decode_and_encode(const ITevAsnIndexLayout* layout, ITevAsnIndexRow* row,
   }
   require(row->get_count() == layout->get_value_count(), "row holds the wrong number of values");
   CTevAsnBuffer text;
-  require(row->to_text_into(&text, 0) == ASN_OK, "a decoded row has no text");
+  require(row->to_text_into(&text, TEV_OCTETS_AUTO) == ASN_OK, "a decoded row has no text");
   std::vector<ITevAsnValue*> values;
   for (unsigned long i = 0; i < row->get_count(); ++i) {
     long err = -1;
     values.push_back(row->get_value(i, &err));
     require(err == ASN_OK && values.back() != nullptr, "a decoded value cannot be made");
   }
-  Owned<ITevAsnObjectID> oid{tev_create_asn_object_id(nullptr)};
-  require(layout->encode(values.data(), static_cast<unsigned long>(values.size()), oid.object,
+  tev_fuzz::Oid oid(tev_create_asn_object_id(nullptr));
+  require(layout->encode(values.data(), static_cast<unsigned long>(values.size()), oid.get(),
                          &reason) == ASN_OK,
           "a decoded row does not encode");
-  require(oid.object->get_count() == index.size(), "the encoding has another length");
+  require(oid->get_count() == index.size(), "the encoding has another length");
   for (unsigned long i = 0; i < index.size(); ++i) {
-    require(oid.object->get_at(i, nullptr) == index[i], "the encoding differs from the index");
+    require(oid->get_at(i, nullptr) == index[i], "the encoding differs from the index");
   }
 }
 
 void address_round_trip(const char* text, unsigned long length) {
-  unsigned long type = 0;
+  ETevInetAddressType type = TEV_INET_UNKNOWN;
   CTevAsnBuffer octets;
   CTevAsnBuffer reason;
-  const long code = tev_inet_address_parse(text, length, &type, &octets, &reason);
+  const long code = tev_parse_inet_address(text, length, &type, &octets, &reason);
   if (code != ASN_OK) {
     require(code == ASN_E_ADDRESS_TEXT && reason.length() != 0, "an address refused badly");
     return;
   }
   CTevAsnBuffer written;
-  require(tev_inet_address_text(type, reinterpret_cast<const unsigned char*>(octets.data()),
-                                octets.length(), &written) == ASN_OK,
+  require(tev_format_inet_address(type, tev_fuzz::bytes(octets.data()), octets.length(),
+                                  TEV_OCTETS_TEXT, &written) == ASN_OK,
           "a read address has no text");
   if (type == TEV_INET_DNS || type == TEV_INET_UNKNOWN) return;  // no type in the text
-  unsigned long again_type = 0;
+  ETevInetAddressType again_type = TEV_INET_UNKNOWN;
   CTevAsnBuffer again;
-  require(tev_inet_address_parse(written.data(), written.length(), &again_type, &again, &reason) ==
+  require(tev_parse_inet_address(written.data(), written.length(), &again_type, &again, &reason) ==
               ASN_OK,
           "written address text does not read back");
   require(again_type == type && again.is_equal_buffer(&octets),
@@ -92,7 +85,7 @@ void strict_read_round_trip(const char* text, unsigned long length) {
   for (EAsnType type : tev_fuzz::kTypes) {
     CTevAsnBuffer reason;
     long err = -1;
-    tev_fuzz::Value value(tev_read_value(type, text, length, &reason, &err));
+    tev_fuzz::Value value(tev_read_value(text, length, type, &reason, &err));
     if (value == nullptr) {
       require(has_strict_text(type) ? err == ASN_E_VALUE_TEXT && reason.length() != 0
                                     : err == ASN_E_INVALID_ARGUMENT,
@@ -105,7 +98,7 @@ void strict_read_round_trip(const char* text, unsigned long length) {
     require(written != nullptr, "a strictly read value has no text", type);
     unsigned long written_length = written->length();
     while (written_length != 0 && written->data()[written_length - 1] == '\0') --written_length;
-    tev_fuzz::Value again(tev_read_value(type, written->data(), written_length, &reason, &err));
+    tev_fuzz::Value again(tev_read_value(written->data(), written_length, type, &reason, &err));
     require(again != nullptr && again->is_equal(value.get()),
             "a strictly read value's text does not read back to it", type);
   }
@@ -130,28 +123,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CTevAsnBuffer reason;
   long err = -1;
   const unsigned long flags = size != 0 && (data[0] & 1) != 0 ? TEV_LAYOUT_ANY_TYPE : 0;
-  Owned<ITevAsnIndexLayout> layout{
-      tev_create_index_layout(terminated.data(), flags, &reason, &err)};
-  if (layout.object == nullptr) {
+  TevAsnIndexLayoutPtr layout(tev_create_index_layout(terminated.data(), flags, &reason, &err));
+  if (layout == nullptr) {
     require(err == ASN_E_LAYOUT && reason.length() != 0, "a layout refused badly");
     return 0;
   }
   if (flags != 0) return 0;  // counter64 has no index to decode
-  Owned<ITevAsnIndexRow> row{layout.object->create_row(&err)};
-  require(row.object != nullptr, "no row");
+  TevAsnIndexRowPtr row(layout->create_row(&err));
+  require(row != nullptr, "no row");
 
   // The rest as dotted text, and as bytes: one small sub-identifier each, or
   // 0xFF and four bytes for a wide one.
-  std::uint32_t parsed[128];
+  std::uint32_t parsed[ASN_MAX_SUB_IDS];
   unsigned long count = 0;
-  if (tev_parse_sub_ids(rest, rest_length, parsed, 128, &count, &reason) == ASN_OK) {
-    decode_and_encode(layout.object, row.object,
-                      std::vector<std::uint32_t>(parsed, parsed + count));
+  if (tev_parse_sub_ids(rest, rest_length, parsed, ASN_MAX_SUB_IDS, &count, &reason) == ASN_OK) {
+    decode_and_encode(layout.get(), row.get(), std::vector<std::uint32_t>(parsed, parsed + count));
   } else {
     require(reason.length() != 0, "dotted text refused without a reason");
   }
   std::vector<std::uint32_t> index;
-  for (unsigned long i = 0; i < rest_length && index.size() < 128; ++i) {
+  for (unsigned long i = 0; i < rest_length && index.size() < ASN_MAX_SUB_IDS; ++i) {
     auto byte = static_cast<std::uint8_t>(rest[i]);
     if (byte == 0xFF && i + 4 < rest_length) {
       std::uint32_t wide = 0;
@@ -161,6 +152,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       index.push_back(byte);
     }
   }
-  decode_and_encode(layout.object, row.object, index);
+  decode_and_encode(layout.get(), row.get(), index);
   return 0;
 }

@@ -16,13 +16,8 @@
 #include <cstdint>
 
 #include "CTevAsnBuffer.h"
-#include "TevAsnTable.h"
-
-namespace NTevAsnValue {
-
-constexpr long ASN_E_UNKNOWN_TABLE = -427;  ///< no table of that name, or none holds the identifier
-
-}  // namespace NTevAsnValue
+#include "TevAsnTableExport.h"
+#include "TevAsnTypes.h"
 
 /// The syntax of a column as its MIB module declares it, textual conventions
 /// resolved to the SMI type below them.

@@ -1,9 +1,10 @@
 // TevAsnDisplay: how values are shown, without a MIB and without global state.
 //
-// Part of the companion library TevAsnTable (same conventions: negative codes,
-// results in a CTevAsnBuffer the caller owns or lends, an optional `reason`
-// buffer that receives one line naming what is wrong on failure and is left
-// untouched on success). Covers RFC 2579's DISPLAY-HINT for OCTET STRING (both
+// The display half of the companion library (libTevAsnTable), beside its index
+// rows; it needs nothing of them. Conventions are TevAsnValue's: negative
+// codes (TevAsnTypes.h), results in a CTevAsnBuffer the caller owns or lends,
+// an optional `reason` buffer that receives one line naming what is wrong on
+// failure and is left untouched on success. Covers RFC 2579's DISPLAY-HINT for OCTET STRING (both
 // ways) and INTEGER, textual conventions by name with their length rules,
 // the caller's choice of how raw octets are shown, and numbers wrapped in an
 // Opaque value. `out` is written only on success.
@@ -23,53 +24,44 @@
 #ifndef TEVASNVALUE_TEVASNDISPLAY_H
 #define TEVASNVALUE_TEVASNDISPLAY_H
 
-#include "TevAsnTable.h"
+#include <cstdint>
 
-namespace NTevAsnValue {
-
-constexpr long ASN_E_HINT = -420;          ///< malformed hint (the reason names the position)
-constexpr long ASN_E_HINT_TEXT = -421;     ///< text does not fit the hint (names the position)
-constexpr long ASN_E_HINT_ONE_WAY = -422;  ///< the hint allows more than one reading of a text
-constexpr long ASN_E_TC_UNKNOWN = -423;    ///< no textual convention of that name
-constexpr long ASN_E_TC_LENGTH = -424;     ///< the octet count breaks the convention's rule
-constexpr long ASN_E_NOT_WRAPPED = -425;   ///< Opaque octets that are not a wrapped number
-
-/// How raw octets are shown (tev_render_octets, tev_format_value).
-constexpr long TEV_OCTETS_TEXT = 0;  ///< the octets as they are
-constexpr long TEV_OCTETS_HEX = 1;   ///< lower-case hex pairs joined by ':' ("00:0c:29")
-constexpr long TEV_OCTETS_AUTO = 2;  ///< text when every octet is 0x20..0x7E, else hex
+#include "CTevAsnBuffer.h"
+#include "ITevAsnValue.h"
+#include "TevAsnTableExport.h"
+#include "TevAsnTypes.h"
 
 /// The numbers an Opaque value can wrap: the type octet after the 0x9f tag.
-constexpr long TEV_OPAQUE_COUNTER64 = 0x76;
-constexpr long TEV_OPAQUE_FLOAT = 0x78;   ///< 4 octets, IEEE 754 single, big-endian
-constexpr long TEV_OPAQUE_DOUBLE = 0x79;  ///< 8 octets, IEEE 754 double, big-endian
-constexpr long TEV_OPAQUE_INTEGER64 = 0x7a;
-constexpr long TEV_OPAQUE_UNSIGNED64 = 0x7b;
+enum ETevOpaqueKind : std::uint32_t {
+  TEV_OPAQUE_COUNTER64 = 0x76,
+  TEV_OPAQUE_FLOAT = 0x78,   ///< 4 octets, IEEE 754 single, big-endian
+  TEV_OPAQUE_DOUBLE = 0x79,  ///< 8 octets, IEEE 754 double, big-endian
+  TEV_OPAQUE_INTEGER64 = 0x7a,
+  TEV_OPAQUE_UNSIGNED64 = 0x7b
+};
 
 /// A number wrapped in an Opaque value; `kind` says which field holds it.
-struct STevOpaqueNumber {
-  long kind = TEV_OPAQUE_DOUBLE;          ///< one of the TEV_OPAQUE_* kinds
+struct TevOpaqueNumber {
+  ETevOpaqueKind kind = TEV_OPAQUE_DOUBLE;
   double real = 0;                        ///< FLOAT (widened exactly) and DOUBLE
   long long signed_value = 0;             ///< INTEGER64
   unsigned long long unsigned_value = 0;  ///< COUNTER64 and UNSIGNED64
 };
 
-}  // namespace NTevAsnValue
+/// Shows `length` octets as `as` says into `out`.
+/// 0; -2 for a null `out`, null octets with a length, or an unknown `as`; -3.
+TEV_ASN_TABLE_API long tev_format_octets(const unsigned char* octets, unsigned long length,
+                                         ETevOctetsAs as, CTevAsnBuffer* out);
 
-/// Shows `length` octets as `rendering` (TEV_OCTETS_*) says into `out`.
-/// 0; -2 for a null `out`, null octets with a length, or an unknown rendering; -3.
-TEV_ASN_TABLE_API long tev_render_octets(const void* octets, unsigned long length, long rendering,
-                                         CTevAsnBuffer* out);
-
-/// The text of any value, an OCTET STRING's or Opaque's octets shown as
-/// `rendering` says, every other type as its own to_text. 0; -2; -3.
-TEV_ASN_TABLE_API long tev_format_value(const ITevAsnValue* value, long rendering,
+/// The text of any value, an OCTET STRING's or Opaque's octets shown as `as`
+/// says, every other type as its own to_text. 0; -2; -3.
+TEV_ASN_TABLE_API long tev_format_value(const ITevAsnValue* value, ETevOctetsAs as,
                                         CTevAsnBuffer* out);
 
 /// Shows octets by an OCTET STRING DISPLAY-HINT ("1x:", "255a",
 /// "2d-1d-1d,1d:1d:1d.1d,1a1d:1d"). 0; ASN_E_HINT for a malformed hint, or a
 /// last octet format that takes no octets while octets remain; -2; -3.
-TEV_ASN_TABLE_API long tev_format_octets_hint(const char* hint, const void* octets,
+TEV_ASN_TABLE_API long tev_format_octets_hint(const char* hint, const unsigned char* octets,
                                               unsigned long length, CTevAsnBuffer* out,
                                               CTevAsnBuffer* reason);
 
@@ -95,8 +87,9 @@ TEV_ASN_TABLE_API long tev_format_integer_hint(const char* hint, long long value
 /// InetAddressIPv4, InetAddressIPv6, InetAddressIPv4z, InetAddressIPv6z,
 /// InetAddressDNS. 0; ASN_E_TC_UNKNOWN; ASN_E_TC_LENGTH (the reason gives the
 /// rule); -2; -3.
-TEV_ASN_TABLE_API long tev_format_tc(const char* name, const void* octets, unsigned long length,
-                                     CTevAsnBuffer* out, CTevAsnBuffer* reason);
+TEV_ASN_TABLE_API long tev_format_tc(const char* name, const unsigned char* octets,
+                                     unsigned long length, CTevAsnBuffer* out,
+                                     CTevAsnBuffer* reason);
 
 /// Reads a textual convention's text back to octets (IPv6 text in any RFC 4291
 /// form). Codes of tev_parse_octets_hint and tev_format_tc.
@@ -105,19 +98,17 @@ TEV_ASN_TABLE_API long tev_parse_tc(const char* name, const char* text, unsigned
 
 /// Reads an Opaque value's octets (0x9f, the kind, a length, the number) into
 /// `out`. 0; ASN_E_NOT_WRAPPED for anything else; -2.
-TEV_ASN_TABLE_API long tev_opaque_unwrap(const void* octets, unsigned long length,
-                                         NTevAsnValue::STevOpaqueNumber* out,
-                                         CTevAsnBuffer* reason);
+TEV_ASN_TABLE_API long tev_unwrap_opaque(const unsigned char* octets, unsigned long length,
+                                         TevOpaqueNumber* out, CTevAsnBuffer* reason);
 
 /// Writes `number` as the octets of an Opaque value (integers in their
 /// shortest BER form). 0; -2 for a null argument or an unknown kind; -3.
-TEV_ASN_TABLE_API long tev_opaque_wrap(const NTevAsnValue::STevOpaqueNumber* number,
-                                       CTevAsnBuffer* out);
+TEV_ASN_TABLE_API long tev_wrap_opaque(const TevOpaqueNumber* number, CTevAsnBuffer* out);
 
 /// Shows a wrapped number as "float 0.15", "double ...", "counter64 N",
 /// "int64 N" or "uint64 N"; floats and doubles as the shortest decimal that
-/// reads back to the same value. Codes of tev_opaque_unwrap, and -3.
-TEV_ASN_TABLE_API long tev_format_opaque(const void* octets, unsigned long length,
+/// reads back to the same value. Codes of tev_unwrap_opaque, and -3.
+TEV_ASN_TABLE_API long tev_format_opaque(const unsigned char* octets, unsigned long length,
                                          CTevAsnBuffer* out, CTevAsnBuffer* reason);
 
 #endif  // TEVASNVALUE_TEVASNDISPLAY_H

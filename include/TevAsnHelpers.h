@@ -11,7 +11,8 @@
 // - names for the relation codes of ITevAsnObjectID::compare, with is_same
 //   and is_below;
 // - octets as lower-case hex ("00:0c:29") or, by the caller's explicit
-//   choice, as text, hex, or text when every octet is printable.
+//   choice (ETevOctetsAs, TevAsnTypes.h), as text, hex, or text when every
+//   octet is printable.
 // Every helper reports the library's codes (TevAsnTypes.h), through a trailing
 // `long* err` that may be null or in a TevTextResult; none throws, and a
 // std::bad_alloc while copying is reported as -3.
@@ -19,7 +20,7 @@
 //   long err = 0;
 //   TevAsnObjectIdPtr row = tev::object_id(".1.3.6.1.2.1.4.20.1.1.192.168.1.10", &err);
 //   TevAsnValuePtr mac = tev::octet_string({0x00, 0x0c, 0x29, 0x3e, 0x5d, 0x01});
-//   tev::octets_text(mac.get(), tev::OctetsAs::text_if_printable).value;  // "00:0c:29:3e:5d:01"
+//   tev::octets_text(mac.get(), TEV_OCTETS_AUTO).value;  // "00:0c:29:3e:5d:01"
 #ifndef TEVASNVALUE_TEVASNHELPERS_H
 #define TEVASNVALUE_TEVASNHELPERS_H
 
@@ -280,15 +281,6 @@ inline bool is_below(const ITevAsnObjectID* oid, const char* prefix) noexcept {
 
 // ---- Octets as text ----------------------------------------------------------
 
-/// How octets_text shows octets. The caller always chooses; there is no default.
-/// The same three choices, with the same numbers, as the companion's
-/// TEV_OCTETS_TEXT, TEV_OCTETS_HEX and TEV_OCTETS_AUTO (TevAsnDisplay.h).
-enum class OctetsAs {
-  text = 0,              ///< the octets as characters, unchanged
-  hex = 1,               ///< lower-case hex pairs joined by the separator
-  text_if_printable = 2  ///< text when every octet is printable ASCII (0x20..0x7E); else hex
-};
-
 /// Whether every octet is printable ASCII (0x20..0x7E); true for no octets.
 /// Control characters (tab, CR, LF included) would break a line or a field. No locale is consulted.
 inline bool is_printable(const unsigned char* data, std::size_t length) noexcept {
@@ -334,15 +326,17 @@ inline TevTextResult hex_pairs(const unsigned char* data, unsigned long length,
 /// The octets of `value` shown as `as` says; hex pairs are joined by
 /// `separator`. These are the octets, not the type's text form: an IpAddress
 /// gives its four raw octets (use tev_text for "192.0.2.1"). Codes as
-/// tev_octets: -2 for null, -5 for a type without octets, -3 out of memory.
-inline TevTextResult octets_text(const ITevAsnValue* value, OctetsAs as,
+/// tev_octets: -2 for null or an unknown `as`, -5 for a type without octets,
+/// -3 out of memory.
+inline TevTextResult octets_text(const ITevAsnValue* value, ETevOctetsAs as,
                                  const char* separator = ":") noexcept {
   TevTextResult result;
   const unsigned char* data = nullptr;
   unsigned long length = 0;
-  result.code = detail::borrow_octets(value, &data, &length);
+  result.code = as > TEV_OCTETS_AUTO ? NTevAsnValue::ASN_E_INVALID_ARGUMENT
+                                     : detail::borrow_octets(value, &data, &length);
   if (result.code != NTevAsnValue::ASN_OK || length == 0) return result;
-  if (as == OctetsAs::hex || (as == OctetsAs::text_if_printable && !is_printable(data, length))) {
+  if (as == TEV_OCTETS_HEX || (as == TEV_OCTETS_AUTO && !is_printable(data, length))) {
     return detail::hex_pairs(data, length, separator);
   }
   try {
@@ -357,7 +351,7 @@ inline TevTextResult octets_text(const ITevAsnValue* value, OctetsAs as,
 /// `separator`: "00:0c:29" with the default, "000c29" with "". A null
 /// separator is "". Codes as tev_octets.
 inline TevTextResult hex_text(const ITevAsnValue* value, const char* separator = ":") noexcept {
-  return octets_text(value, OctetsAs::hex, separator);
+  return octets_text(value, TEV_OCTETS_HEX, separator);
 }
 
 }  // namespace tev

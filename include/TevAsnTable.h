@@ -6,8 +6,10 @@
 // index values and back (RFC 2578 section 7.7), InetAddressType and
 // InetAddress pairs (RFC 4001) included, and orders identifiers as a walk does.
 //
-// Conventions are TevAsnValue's: failures are negative codes (the core's and
-// the ASN_E_* below), text and octets come back in a CTevAsnBuffer, values are
+// Conventions are TevAsnValue's: failures are negative codes (all of them in
+// TevAsnTypes.h: the core's -2 for null arguments, -3 when memory runs out,
+// -401 for a sub-identifier that does not fit its value, and the companion's
+// ASN_E_* from -410), text and octets come back in a CTevAsnBuffer, values are
 // the core's objects, and every object a function returns belongs to the
 // caller, who ends it with release(). Where an operation takes a `reason`
 // buffer (which may be null), a failure other than -3 writes one line of
@@ -24,37 +26,8 @@
 #include "CTevAsnBuffer.h"
 #include "ITevAsnObjectID.h"
 #include "ITevAsnValue.h"
+#include "TevAsnTableExport.h"
 #include "TevAsnTypes.h"
-
-/// Marks the exported functions of TevAsnTable. Clients that link a static
-/// build on Windows define TEVASNTABLE_STATIC.
-#if defined(_WIN32)
-#if defined(TEVASNTABLE_BUILDING)
-#define TEV_ASN_TABLE_API __declspec(dllexport)
-#elif defined(TEVASNTABLE_STATIC)
-#define TEV_ASN_TABLE_API
-#else
-#define TEV_ASN_TABLE_API __declspec(dllimport)
-#endif
-#else
-#define TEV_ASN_TABLE_API __attribute__((visibility("default")))
-#endif
-
-namespace NTevAsnValue {
-
-// Codes of the companion, beside the core's (ASN_E_INVALID_ARGUMENT -2 for
-// null arguments, ASN_E_OUT_OF_MEMORY -3, ASN_E_SUBID_RANGE -401 for a
-// sub-identifier that does not fit its value).
-constexpr long ASN_E_LAYOUT = -410;          ///< bad layout text (type, count, /implied)
-constexpr long ASN_E_INDEX_SHORT = -411;     ///< a value runs past the end of the index
-constexpr long ASN_E_INDEX_LENGTH = -412;    ///< a length or domain sub-identifier does not fit
-constexpr long ASN_E_INDEX_LEFTOVER = -413;  ///< sub-identifiers left after the last value
-constexpr long ASN_E_INET_ADDRESS = -414;    ///< InetAddressType unknown, or its length disagrees
-constexpr long ASN_E_NOT_IN_TABLE = -415;    ///< the identifier does not lie below the entry
-constexpr long ASN_E_ADDRESS_TEXT = -416;    ///< address text not of the form its type needs
-constexpr long ASN_E_VALUE_TEXT = -417;      ///< text not a value of its type, or out of its range
-
-}  // namespace NTevAsnValue
 
 /// The kinds of index value a layout names: the TYPE words of a layout text
 /// ("integer octets/implied", "fixed:6", "inetaddress"), in this order.
@@ -90,13 +63,8 @@ enum ETevInetAddressType : std::uint32_t {
 /// Flags of tev_create_index_layout.
 constexpr unsigned long TEV_LAYOUT_ANY_TYPE = 1;  ///< also accept types without an index encoding
 
-/// Flags of the row's text operations.
-constexpr unsigned long TEV_ROW_HEX_OCTETS = 1;   ///< octet strings always as hex pairs
-constexpr unsigned long TEV_ROW_TEXT_OCTETS = 2;  ///< octet strings always as their octets
-/// Neither flag: text when every octet is printable ASCII, else hex pairs.
-
-/// One TYPE word of a layout, as get_component describes it.
-struct TevIndexComponent {
+/// One TYPE word of a layout, as get_word describes it.
+struct TevIndexWord {
   std::uint32_t kind;             ///< ETevIndexKind
   std::uint32_t type;             ///< the core's EAsnType of its (first) value
   std::uint32_t implied;          ///< the implied flag it passes to the core's index operations
@@ -125,21 +93,19 @@ class ITevAsnIndexRow {
   virtual unsigned long get_column() const = 0;
   /// Replaces the buffer's content with value `index` in text: numbers in
   /// decimal, addresses in their text form (an InetAddressType by its name,
-  /// an InetAddress as tev_inet_address_text writes it), octet strings as
-  /// text when every octet is printable ASCII, else (or with
-  /// TEV_ROW_HEX_OCTETS, or for "hex") as hex pairs joined by ':'; with
-  /// TEV_ROW_TEXT_OCTETS (and not "hex") as the octets themselves, whatever
-  /// they hold.
-  /// -2 past the count or for a null buffer, -3 when memory runs out.
-  virtual long value_text_into(unsigned long index, unsigned long flags,
-                               CTevAsnBuffer* buffer) const = 0;
-  /// As value_text_into, every value joined by one TAB.
-  virtual long to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const = 0;
+  /// an InetAddress as tev_format_inet_address writes it, a dns name by
+  /// `as`), octet strings as `as` says ("hex" words always as hex pairs).
+  /// -2 past the count or for a null buffer or an unknown `as`, -3 when
+  /// memory runs out.
+  virtual long value_to_text_into(CTevAsnBuffer* buffer, unsigned long index,
+                                  ETevOctetsAs as) const = 0;
+  /// As value_to_text_into, every value joined by one TAB.
+  virtual long to_text_into(CTevAsnBuffer* buffer, ETevOctetsAs as) const = 0;
   /// The text to_text_into writes, borrowed from the row (not zero-terminated;
   /// its length through `length`): valid until the row is next decoded, asked
-  /// for this text again, or released. Null with -2 for a null `length`, -3
-  /// when memory runs out.
-  virtual const char* text(unsigned long flags, unsigned long* length, long* err) const = 0;
+  /// for this text again, or released. Null with -2 for a null `length` or an
+  /// unknown `as`, -3 when memory runs out.
+  virtual const char* get_text(ETevOctetsAs as, unsigned long* length, long* err) const = 0;
 
  protected:
   ~ITevAsnIndexRow() = default;
@@ -158,14 +124,14 @@ class ITevAsnIndexLayout {
   /// Ends the layout; its rows must be ended first.
   virtual void release() = 0;
   /// Number of TYPE words.
-  virtual unsigned long get_component_count() const = 0;
+  virtual unsigned long get_word_count() const = 0;
   /// Number of values in a row of this layout.
   virtual unsigned long get_value_count() const = 0;
   /// Describes TYPE word `index`; -2 past the count or for a null `out`.
-  virtual long get_component(unsigned long index, TevIndexComponent* out) const = 0;
+  virtual long get_word(unsigned long index, TevIndexWord* out) const = 0;
   /// Replaces the buffer's content with TYPE word `index` as written; -2
   /// past the count or for a null buffer, -3 when memory runs out.
-  virtual long component_text_into(unsigned long index, CTevAsnBuffer* buffer) const = 0;
+  virtual long word_to_text_into(CTevAsnBuffer* buffer, unsigned long index) const = 0;
   /// A new empty row for this layout, owned by the caller; null with -3.
   virtual ITevAsnIndexRow* create_row(long* err) const = 0;
   /// Decodes `count` sub-identifiers, exactly one index, into `row` (made by
@@ -232,32 +198,33 @@ TEV_ASN_TABLE_API ITevAsnTableEntry* tev_create_table_entry(const char* entry, c
                                                             CTevAsnBuffer* reason, long* err);
 
 /// The name of an ETevIndexKind ("integer", "inetaddress"); null for others.
-TEV_ASN_TABLE_API const char* tev_index_kind_name(unsigned long kind);
+TEV_ASN_TABLE_API const char* tev_index_kind_name(ETevIndexKind kind);
 /// The name of an InetAddressType ("ipv4", "dns"); null for other numbers.
-TEV_ASN_TABLE_API const char* tev_inet_address_type_name(unsigned long type);
+TEV_ASN_TABLE_API const char* tev_inet_address_type_name(ETevInetAddressType type);
 
-/// Replaces `text` with an InetAddress of InetAddressType `type` in words:
+/// Replaces `out` with an InetAddress of InetAddressType `type` in words:
 /// ipv4 dotted decimal; ipv6 in RFC 5952 form (lower case, the longest run of
 /// two or more zero groups as "::", the first on a tie; an IPv4-mapped address
-/// as "::ffff:192.0.2.1"); ipv4z and ipv6z add
-/// "%" and the zone index (the last four octets, big-endian) in decimal; dns
-/// its characters; unknown nothing. ASN_E_INET_ADDRESS for an unknown type or
-/// a length that disagrees with it, -2 for a null buffer, -3.
-TEV_ASN_TABLE_API long tev_inet_address_text(unsigned long type, const unsigned char* octets,
-                                             unsigned long length, CTevAsnBuffer* text);
+/// as "::ffff:192.0.2.1"); ipv4z and ipv6z add "%" and the zone index (the
+/// last four octets, big-endian) in decimal; dns its characters as `dns_as`
+/// says; unknown nothing. ASN_E_INET_ADDRESS for an unknown type or a length
+/// that disagrees with it, -2 for a null buffer or an unknown `dns_as`, -3.
+TEV_ASN_TABLE_API long tev_format_inet_address(ETevInetAddressType type,
+                                               const unsigned char* octets, unsigned long length,
+                                               ETevOctetsAs dns_as, CTevAsnBuffer* out);
 /// Reads an InetAddress from `text` (not zero-terminated; `length` bytes):
 /// "TYPE:ADDRESS" with a type name, or a bare address whose form says the
 /// type (dotted IPv4, IPv6 with ':', either with "%ZONE"). The type through
 /// `type`, the octets into `octets`. ASN_E_ADDRESS_TEXT with a reason when
 /// the text is not an address of its type; -2 for null arguments; -3.
-TEV_ASN_TABLE_API long tev_inet_address_parse(const char* text, unsigned long length,
-                                              unsigned long* type, CTevAsnBuffer* octets,
+TEV_ASN_TABLE_API long tev_parse_inet_address(const char* text, unsigned long length,
+                                              ETevInetAddressType* type, CTevAsnBuffer* octets,
                                               CTevAsnBuffer* reason);
 
 /// Reads dotted decimal text (`length` bytes, not zero-terminated; a leading
 /// "." allowed) into at most `capacity` sub-identifiers at `sub_ids`, their
 /// number through `count`: digits without a leading zero, each at most
-/// 4294967295, at most 128 of them (RFC 2578 section 3.5); the empty text (or
+/// 4294967295, at most ASN_MAX_SUB_IDS of them; the empty text (or
 /// ".") gives none. -2 with a reason for anything else or null arguments.
 TEV_ASN_TABLE_API long tev_parse_sub_ids(const char* text, unsigned long length,
                                          std::uint32_t* sub_ids, unsigned long capacity,
@@ -274,8 +241,8 @@ TEV_ASN_TABLE_API long tev_parse_sub_ids(const char* text, unsigned long length,
 /// tev_parse_sub_ids reads it (a leading "." allowed). Owned by the caller;
 /// null with ASN_E_VALUE_TEXT and a reason for text not of that form, -2 for
 /// another type or null text, -3. The core's set_text reads leniently instead.
-TEV_ASN_TABLE_API ITevAsnValue* tev_read_value(unsigned long type, const char* text,
-                                               unsigned long length, CTevAsnBuffer* reason,
+TEV_ASN_TABLE_API ITevAsnValue* tev_read_value(const char* text, unsigned long length,
+                                               NTevAsnValue::EAsnType type, CTevAsnBuffer* reason,
                                                long* err);
 /// Replaces `octets` with octets written in hexadecimal (`length` bytes, not
 /// zero-terminated): one run of an even number of digits, or groups of one or

@@ -1,4 +1,5 @@
-// Type tags, error codes and the export macro shared by every public header.
+// Type tags, the error codes of both libraries, and the export macro shared
+// by every public header.
 #ifndef TEVASNVALUE_TEVASNTYPES_H
 #define TEVASNVALUE_TEVASNTYPES_H
 
@@ -50,6 +51,36 @@ constexpr long ASN_E_OUT_OF_RANGE = -7;      ///< object identifiers: position p
 constexpr long ASN_E_EMPTY = -8;             ///< object identifiers: no sub-identifiers to read
 constexpr long ASN_E_SUBID_RANGE = -401;     ///< index decoding: a sub-identifier does not fit
 
+// Codes of the companion library TevAsnTable: its rows (TevAsnTable.h) ...
+constexpr long ASN_E_LAYOUT = -410;          ///< bad layout text (type, count, /implied)
+constexpr long ASN_E_INDEX_SHORT = -411;     ///< a value runs past the end of the index
+constexpr long ASN_E_INDEX_LENGTH = -412;    ///< a length or domain sub-identifier does not fit
+constexpr long ASN_E_INDEX_LEFTOVER = -413;  ///< sub-identifiers left after the last value
+constexpr long ASN_E_INET_ADDRESS = -414;    ///< InetAddressType unknown, or its length disagrees
+constexpr long ASN_E_NOT_IN_TABLE = -415;    ///< the identifier does not lie below the entry
+constexpr long ASN_E_ADDRESS_TEXT = -416;    ///< address text not of the form its type needs
+constexpr long ASN_E_VALUE_TEXT = -417;      ///< text not a value of its type, or out of its range
+// ... and its display functions (TevAsnDisplay.h).
+constexpr long ASN_E_HINT = -420;          ///< malformed hint (the reason names the position)
+constexpr long ASN_E_HINT_TEXT = -421;     ///< text does not fit the hint (names the position)
+constexpr long ASN_E_HINT_ONE_WAY = -422;  ///< the hint allows more than one reading of a text
+constexpr long ASN_E_TC_UNKNOWN = -423;    ///< no textual convention of that name
+constexpr long ASN_E_TC_LENGTH = -424;     ///< the octet count breaks the convention's rule
+constexpr long ASN_E_NOT_WRAPPED = -425;   ///< Opaque octets that are not a wrapped number
+// ... and its catalogue of tables (TevAsnCatalog.h).
+constexpr long ASN_E_UNKNOWN_TABLE = -427;  ///< no table of that name, or none holds the identifier
+
+/// The most sub-identifiers an object identifier has (RFC 2578 section 3.5).
+constexpr unsigned long ASN_MAX_SUB_IDS = 128;
+
 }  // namespace NTevAsnValue
+
+/// How octets are shown as text, wherever a caller chooses: index rows,
+/// the companion's functions and the header-only helpers alike.
+enum ETevOctetsAs : std::uint32_t {
+  TEV_OCTETS_TEXT = 0,  ///< as text
+  TEV_OCTETS_HEX = 1,   ///< lower-case hex pairs joined by ':' ("00:0c:29")
+  TEV_OCTETS_AUTO = 2   ///< text when every octet is 0x20..0x7E, else hex
+};
 
 #endif  // TEVASNVALUE_TEVASNTYPES_H

@@ -100,7 +100,7 @@ inline TevOctetsResult tev_octets(const ITevAsnValue* value) noexcept {
 }
 
 /// The name of the constant for `code` ("ASN_E_SUBID_RANGE"), or "unknown"
-/// for a number that is not one of the library's codes. Never null.
+/// for a number that is not a code of either library. Never null.
 inline const char* tev_error_name(long code) noexcept {
   switch (code) {
     case NTevAsnValue::ASN_OK:
@@ -117,6 +117,36 @@ inline const char* tev_error_name(long code) noexcept {
       return "ASN_E_EMPTY";
     case NTevAsnValue::ASN_E_SUBID_RANGE:
       return "ASN_E_SUBID_RANGE";
+    case NTevAsnValue::ASN_E_LAYOUT:
+      return "ASN_E_LAYOUT";
+    case NTevAsnValue::ASN_E_INDEX_SHORT:
+      return "ASN_E_INDEX_SHORT";
+    case NTevAsnValue::ASN_E_INDEX_LENGTH:
+      return "ASN_E_INDEX_LENGTH";
+    case NTevAsnValue::ASN_E_INDEX_LEFTOVER:
+      return "ASN_E_INDEX_LEFTOVER";
+    case NTevAsnValue::ASN_E_INET_ADDRESS:
+      return "ASN_E_INET_ADDRESS";
+    case NTevAsnValue::ASN_E_NOT_IN_TABLE:
+      return "ASN_E_NOT_IN_TABLE";
+    case NTevAsnValue::ASN_E_ADDRESS_TEXT:
+      return "ASN_E_ADDRESS_TEXT";
+    case NTevAsnValue::ASN_E_VALUE_TEXT:
+      return "ASN_E_VALUE_TEXT";
+    case NTevAsnValue::ASN_E_HINT:
+      return "ASN_E_HINT";
+    case NTevAsnValue::ASN_E_HINT_TEXT:
+      return "ASN_E_HINT_TEXT";
+    case NTevAsnValue::ASN_E_HINT_ONE_WAY:
+      return "ASN_E_HINT_ONE_WAY";
+    case NTevAsnValue::ASN_E_TC_UNKNOWN:
+      return "ASN_E_TC_UNKNOWN";
+    case NTevAsnValue::ASN_E_TC_LENGTH:
+      return "ASN_E_TC_LENGTH";
+    case NTevAsnValue::ASN_E_NOT_WRAPPED:
+      return "ASN_E_NOT_WRAPPED";
+    case NTevAsnValue::ASN_E_UNKNOWN_TABLE:
+      return "ASN_E_UNKNOWN_TABLE";
     default:
       return "unknown";
   }
@@ -124,7 +154,7 @@ inline const char* tev_error_name(long code) noexcept {
 
 /// What `code` means, in a few lower-case words suitable for an error line
 /// ("index sub-identifier does not fit the value"); "unknown error code" for a
-/// number that is not one of the library's codes. Never null.
+/// number that is not a code of either library. Never null.
 inline const char* tev_error_message(long code) noexcept {
   switch (code) {
     case NTevAsnValue::ASN_OK:
@@ -141,6 +171,36 @@ inline const char* tev_error_message(long code) noexcept {
       return "object identifier has no sub-identifiers";
     case NTevAsnValue::ASN_E_SUBID_RANGE:
       return "index sub-identifier does not fit the value";
+    case NTevAsnValue::ASN_E_LAYOUT:
+      return "layout text malformed (unknown type, bad count or /implied)";
+    case NTevAsnValue::ASN_E_INDEX_SHORT:
+      return "index ends before its last value";
+    case NTevAsnValue::ASN_E_INDEX_LENGTH:
+      return "index length or domain sub-identifier does not fit";
+    case NTevAsnValue::ASN_E_INDEX_LEFTOVER:
+      return "sub-identifiers left after the last index value";
+    case NTevAsnValue::ASN_E_INET_ADDRESS:
+      return "InetAddressType unknown or its address length disagrees";
+    case NTevAsnValue::ASN_E_NOT_IN_TABLE:
+      return "identifier does not lie below the table entry";
+    case NTevAsnValue::ASN_E_ADDRESS_TEXT:
+      return "address text not of the form its type needs";
+    case NTevAsnValue::ASN_E_VALUE_TEXT:
+      return "text not a value of its type, or out of its range";
+    case NTevAsnValue::ASN_E_HINT:
+      return "malformed DISPLAY-HINT";
+    case NTevAsnValue::ASN_E_HINT_TEXT:
+      return "text does not fit the DISPLAY-HINT";
+    case NTevAsnValue::ASN_E_HINT_ONE_WAY:
+      return "DISPLAY-HINT allows more than one reading of a text";
+    case NTevAsnValue::ASN_E_TC_UNKNOWN:
+      return "no textual convention of that name";
+    case NTevAsnValue::ASN_E_TC_LENGTH:
+      return "octet count breaks the textual convention's length rule";
+    case NTevAsnValue::ASN_E_NOT_WRAPPED:
+      return "Opaque octets are not a wrapped number";
+    case NTevAsnValue::ASN_E_UNKNOWN_TABLE:
+      return "no table of the catalogue has that name or holds that identifier";
     default:
       return "unknown error code";
   }

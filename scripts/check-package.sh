@@ -19,6 +19,8 @@ for entry in \
     '\./usr/include/TevAsnValue/TevAsnHelpers\.h$' \
     '\./usr/include/TevAsnValue/TevAsnTable\.h$' \
     '\./usr/include/TevAsnValue/TevAsnDisplay\.h$' \
+    '\./usr/include/TevAsnValue/TevAsnTableExport\.h$' \
+    '\./usr/include/TevAsnValue/TevAsnTablePtr\.h$' \
     '\./usr/lib/[^ ]*libTevAsnTable\.so\.1\.0\.0$' \
     '\./usr/lib/[^ ]*libTevAsnTable\.so\.1 -> libTevAsnTable\.so\.1\.0\.0$' \
     '\./usr/lib/[^ ]*libTevAsnTable\.so -> libTevAsnTable\.so\.1$' \

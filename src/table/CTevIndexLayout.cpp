@@ -127,13 +127,13 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
   return ASN_OK;
 }
 
-long CTevIndexLayout::get_component(unsigned long index, TevIndexComponent* out) const {
+long CTevIndexLayout::get_word(unsigned long index, TevIndexWord* out) const {
   if (out == nullptr || index >= part_count_) return ASN_E_INVALID_ARGUMENT;
   *out = parts_[index].pub;
   return ASN_OK;
 }
 
-long CTevIndexLayout::component_text_into(unsigned long index, CTevAsnBuffer* buffer) const {
+long CTevIndexLayout::word_to_text_into(CTevAsnBuffer* buffer, unsigned long index) const {
   if (buffer == nullptr || index >= part_count_) return ASN_E_INVALID_ARGUMENT;
   return buffer->assign(text_ + parts_[index].word_start, parts_[index].word_length);
 }

@@ -14,7 +14,7 @@ class CTevIndexRow;
 
 /// One TYPE word with what decoding needs to know of it.
 struct TevLayoutPart {
-  TevIndexComponent pub;
+  TevIndexWord pub;
   ETevIndexShape shape;
   bool octets_as_hex;
   std::uint32_t octets;  ///< kFixed and kTransport: the octet count
@@ -38,10 +38,10 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
                                  long* err);
 
   void release() override;
-  unsigned long get_component_count() const override { return part_count_; }
+  unsigned long get_word_count() const override { return part_count_; }
   unsigned long get_value_count() const override { return value_count_; }
-  long get_component(unsigned long index, TevIndexComponent* out) const override;
-  long component_text_into(unsigned long index, CTevAsnBuffer* buffer) const override;
+  long get_word(unsigned long index, TevIndexWord* out) const override;
+  long word_to_text_into(CTevAsnBuffer* buffer, unsigned long index) const override;
   ITevAsnIndexRow* create_row(long* err) const override;
   long decode(const std::uint32_t* sub_ids, unsigned long count, ITevAsnIndexRow* row,
               CTevAsnBuffer* reason) const override;

@@ -5,6 +5,7 @@
 
 #include "TevAsnValue.h"
 #include "table/CTevIndexLayout.h"
+#include "table/CTevIpv6Text.h"
 #include "table/TevInetAddress.h"
 #include "table/TevTableError.h"
 
@@ -131,32 +132,8 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
   return slot.value;
 }
 
-void CTevIndexRow::append_octets(CTevTextBuilder* out, const Slot& slot,
-                                 unsigned long flags) const {
-  const unsigned char* bytes = octets_ + slot.at;
-  bool hex = (flags & TEV_ROW_HEX_OCTETS) != 0;
-  if (!hex && (flags & TEV_ROW_TEXT_OCTETS) == 0) {
-    for (std::uint32_t i = 0; i < slot.count; ++i) {
-      if (bytes[i] < 0x20 || bytes[i] > 0x7E) {
-        hex = true;
-        break;
-      }
-    }
-  }
-  if (!hex) {
-    out->append(bytes, slot.count);
-    return;
-  }
-  static const char kDigits[] = "0123456789abcdef";
-  for (std::uint32_t i = 0; i < slot.count; ++i) {
-    if (i != 0) out->append_char(':');
-    const char pair[2] = {kDigits[bytes[i] >> 4], kDigits[bytes[i] & 0x0F]};
-    out->append(pair, 2);
-  }
-}
-
 long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
-                                     unsigned long flags) const {
+                                     ETevOctetsAs as) const {
   const TevLayoutPart& part = layout_->part_at(layout_->value_slot(index).part);
   const Slot& slot = slots_[index];
   switch (part.shape) {
@@ -168,21 +145,25 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
       }
       return ASN_OK;
     case ETevIndexShape::kOctets:
-      append_octets(out, slot, part.octets_as_hex ? TEV_ROW_HEX_OCTETS : flags);
+      out->append_octets(octets_ + slot.at, slot.count, part.octets_as_hex ? TEV_OCTETS_HEX : as);
       return ASN_OK;
     case ETevIndexShape::kOid:
       out->append_dotted(sub_ids_.data() + slot.at, slot.count);
       return ASN_OK;
     case ETevIndexShape::kInet:
       if (index == part.pub.first_value) {
-        out->append_text(tev_inet_address_type_name(slot.at));
+        out->append_text(tev_inet_address_type_name(static_cast<ETevInetAddressType>(slot.at)));
         return ASN_OK;
       }
-      tev_inet_append_text(out, slots_[index - 1].at, octets_ + slot.at, slot.count);
+      tev_inet_append_text(out, slots_[index - 1].at, octets_ + slot.at, slot.count, as);
       return ASN_OK;
     case ETevIndexShape::kFixed:
       if (part.pub.kind == TEV_INDEX_FIXED) {
-        append_octets(out, slot, flags);
+        out->append_octets(octets_ + slot.at, slot.count, as);
+        return ASN_OK;
+      }
+      if (part.pub.kind == TEV_INDEX_IPV6) {
+        CTevIpv6Text::write(octets_ + slot.at, out);
         return ASN_OK;
       }
       if (part.pub.kind == TEV_INDEX_IP_ADDRESS) {
@@ -209,32 +190,33 @@ long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
   return ASN_OK;
 }
 
-long CTevIndexRow::value_text_into(unsigned long index, unsigned long flags,
-                                   CTevAsnBuffer* buffer) const {
-  if (buffer == nullptr || index >= count_) return ASN_E_INVALID_ARGUMENT;
+long CTevIndexRow::value_to_text_into(CTevAsnBuffer* buffer, unsigned long index,
+                                      ETevOctetsAs as) const {
+  if (buffer == nullptr || index >= count_ || as > TEV_OCTETS_AUTO) return ASN_E_INVALID_ARGUMENT;
   CTevTextBuilder value_text;
-  const long rc = append_value_text(&value_text, index, flags);
+  const long rc = append_value_text(&value_text, index, as);
   return rc != ASN_OK ? rc : value_text.store_into(buffer);
 }
 
-long CTevIndexRow::build_text(unsigned long flags) const {
+long CTevIndexRow::build_text(ETevOctetsAs as) const {
+  if (as > TEV_OCTETS_AUTO) return ASN_E_INVALID_ARGUMENT;
   scratch_.clear();
   for (unsigned long i = 0; i < count_; ++i) {
     if (i != 0) scratch_.append_char('\t');
-    const long rc = append_value_text(&scratch_, i, flags);
+    const long rc = append_value_text(&scratch_, i, as);
     if (rc != ASN_OK) return rc;
   }
   return scratch_.status();
 }
 
-long CTevIndexRow::to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const {
+long CTevIndexRow::to_text_into(CTevAsnBuffer* buffer, ETevOctetsAs as) const {
   if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
-  const long rc = build_text(flags);
+  const long rc = build_text(as);
   return rc != ASN_OK ? rc : scratch_.store_into(buffer);
 }
 
-const char* CTevIndexRow::text(unsigned long flags, unsigned long* length, long* err) const {
-  long rc = length == nullptr ? ASN_E_INVALID_ARGUMENT : build_text(flags);
+const char* CTevIndexRow::get_text(ETevOctetsAs as, unsigned long* length, long* err) const {
+  long rc = length == nullptr ? ASN_E_INVALID_ARGUMENT : build_text(as);
   tev_table_set_error(err, rc);
   if (rc != ASN_OK) return nullptr;
   *length = scratch_.length();

@@ -23,10 +23,10 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   unsigned long get_count() const override { return count_; }
   ITevAsnValue* get_value(unsigned long index, long* err) override;
   unsigned long get_column() const override { return column_; }
-  long value_text_into(unsigned long index, unsigned long flags,
-                       CTevAsnBuffer* buffer) const override;
-  long to_text_into(CTevAsnBuffer* buffer, unsigned long flags) const override;
-  const char* text(unsigned long flags, unsigned long* length, long* err) const override;
+  long value_to_text_into(CTevAsnBuffer* buffer, unsigned long index,
+                          ETevOctetsAs as) const override;
+  long to_text_into(CTevAsnBuffer* buffer, ETevOctetsAs as) const override;
+  const char* get_text(ETevOctetsAs as, unsigned long* length, long* err) const override;
 
   // Used by the layout while it decodes.
   const CTevIndexLayout* layout() const { return layout_; }
@@ -86,8 +86,8 @@ class CTevIndexRow final : public ITevAsnIndexRow {
     column_ = 0;
   }
 
-  /// Appends value `index`'s text (see value_text_into); 0 or the core's code.
-  long append_value_text(CTevTextBuilder* out, unsigned long index, unsigned long flags) const;
+  /// Appends value `index`'s text (see value_to_text_into); 0 or the core's code.
+  long append_value_text(CTevTextBuilder* out, unsigned long index, ETevOctetsAs as) const;
 
  private:
   CTevIndexRow(const CTevIndexLayout* layout, unsigned long value_count)
@@ -98,11 +98,8 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   // Brings the cached value object of `index` up to date with the slot.
   long refresh_value(unsigned long index) const;
   static long set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs, std::uint32_t count);
-  // Octets as text or hex pairs: `flags` (TEV_ROW_*_OCTETS) choose, else
-  // text when every octet is printable ASCII.
-  void append_octets(CTevTextBuilder* out, const Slot& slot, unsigned long flags) const;
   // Writes the row's text into scratch_.
-  long build_text(unsigned long flags) const;
+  long build_text(ETevOctetsAs as) const;
 
   const CTevIndexLayout* layout_;
   unsigned long value_count_;

@@ -8,7 +8,8 @@ using namespace NTevAsnValue;
 
 namespace {
 
-constexpr std::uint32_t kMaxFixedOctets = 128;  // an identifier has at most 128 sub-identifiers
+// A fixed string takes one sub-identifier per octet.
+constexpr std::uint32_t kMaxFixedOctets = NTevAsnValue::ASN_MAX_SUB_IDS;
 
 }  // namespace
 

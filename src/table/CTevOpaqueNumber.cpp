@@ -43,19 +43,19 @@ const char* kind_name(long kind) {
 }  // namespace
 
 long CTevOpaqueNumber::unwrap(const unsigned char* octets, unsigned long length,
-                              STevOpaqueNumber* out, CTevAsnBuffer* reason) {
+                              TevOpaqueNumber* out, CTevAsnBuffer* reason) {
   if (length < 3 || octets[0] != kExtensionTag || kind_name(octets[1]) == nullptr) {
     return fail(reason, ASN_E_NOT_WRAPPED,
                 "not a wrapped number: the octets do not start with 9f and 76, 78, 79, 7a or 7b");
   }
-  const long kind = octets[1];
+  const auto kind = static_cast<ETevOpaqueKind>(octets[1]);
   const unsigned long count = octets[2];
   if (count != length - 3) {
     return fail(reason, ASN_E_NOT_WRAPPED,
                 "not a wrapped number: length octet %lu, but %lu octets follow", count, length - 3);
   }
   const unsigned char* number = octets + 3;
-  STevOpaqueNumber result;
+  TevOpaqueNumber result;
   result.kind = kind;
   if (kind == TEV_OPAQUE_FLOAT || kind == TEV_OPAQUE_DOUBLE) {
     const unsigned long size = kind == TEV_OPAQUE_FLOAT ? 4 : 8;
@@ -97,7 +97,7 @@ long CTevOpaqueNumber::unwrap(const unsigned char* octets, unsigned long length,
   return ASN_OK;
 }
 
-bool CTevOpaqueNumber::wrap(const STevOpaqueNumber& number, CTevTextBuilder* out) {
+bool CTevOpaqueNumber::wrap(const TevOpaqueNumber& number, CTevTextBuilder* out) {
   if (kind_name(number.kind) == nullptr) return false;
   out->append_char(static_cast<char>(kExtensionTag));
   out->append_char(static_cast<char>(number.kind));
@@ -138,7 +138,7 @@ bool CTevOpaqueNumber::wrap(const STevOpaqueNumber& number, CTevTextBuilder* out
   return true;
 }
 
-void CTevOpaqueNumber::format(const STevOpaqueNumber& number, CTevTextBuilder* out) {
+void CTevOpaqueNumber::format(const TevOpaqueNumber& number, CTevTextBuilder* out) {
   out->append_text(kind_name(number.kind));
   out->append_char(' ');
   char digits[64];

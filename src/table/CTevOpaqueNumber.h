@@ -10,12 +10,12 @@
 class CTevOpaqueNumber final {
  public:
   /// 0, or ASN_E_NOT_WRAPPED saying what is wrong.
-  static long unwrap(const unsigned char* octets, unsigned long length,
-                     NTevAsnValue::STevOpaqueNumber* out, CTevAsnBuffer* reason);
+  static long unwrap(const unsigned char* octets, unsigned long length, TevOpaqueNumber* out,
+                     CTevAsnBuffer* reason);
   /// Appends the octets; false for an unknown kind.
-  static bool wrap(const NTevAsnValue::STevOpaqueNumber& number, CTevTextBuilder* out);
+  static bool wrap(const TevOpaqueNumber& number, CTevTextBuilder* out);
   /// Appends "float 0.15", "counter64 7" and the like.
-  static void format(const NTevAsnValue::STevOpaqueNumber& number, CTevTextBuilder* out);
+  static void format(const TevOpaqueNumber& number, CTevTextBuilder* out);
 };
 
 #endif  // TEVASNVALUE_SRC_TABLE_CTEVOPAQUENUMBER_H

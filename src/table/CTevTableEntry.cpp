@@ -10,12 +10,6 @@
 
 using namespace NTevAsnValue;
 
-namespace {
-
-constexpr unsigned long kMaxSubIds = 128;
-
-}  // namespace
-
 CTevTableEntry::~CTevTableEntry() {
   if (layout_ != nullptr) layout_->release();
 }
@@ -28,10 +22,10 @@ CTevTableEntry* CTevTableEntry::create(const char* entry, const char* layout, CT
     tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
-  std::uint32_t sub_ids[kMaxSubIds];
+  std::uint32_t sub_ids[ASN_MAX_SUB_IDS];
   unsigned long count = 0;
   CTevAsnBuffer why;
-  long rc = tev_parse_sub_ids(entry, std::strlen(entry), sub_ids, kMaxSubIds, &count, &why);
+  long rc = tev_parse_sub_ids(entry, std::strlen(entry), sub_ids, ASN_MAX_SUB_IDS, &count, &why);
   if (rc == ASN_OK && count == 0) {
     rc = ASN_E_INVALID_ARGUMENT;
     why.assign_text("empty object identifier");

@@ -64,6 +64,19 @@ void CTevTextBuilder::append_hex_pairs(const unsigned char* octets, unsigned lon
   }
 }
 
+void CTevTextBuilder::append_octets(const unsigned char* octets, unsigned long count,
+                                    ETevOctetsAs as) {
+  bool hex = as == TEV_OCTETS_HEX;
+  for (unsigned long i = 0; as == TEV_OCTETS_AUTO && i < count && !hex; ++i) {
+    hex = octets[i] < 0x20 || octets[i] > 0x7E;
+  }
+  if (hex) {
+    append_hex_pairs(octets, count);
+  } else {
+    append(octets, count);
+  }
+}
+
 void CTevTextBuilder::append_hex(std::uint32_t value) {
   static const char kDigits[] = "0123456789abcdef";
   char digits[8];

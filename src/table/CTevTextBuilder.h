@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "CTevAsnBuffer.h"
+#include "TevAsnTypes.h"
 
 class CTevTextBuilder final {
  public:
@@ -53,6 +54,8 @@ class CTevTextBuilder final {
   void append_signed(std::int32_t value);
   /// Two lower-case hexadecimal digits per octet, joined by ':'.
   void append_hex_pairs(const unsigned char* octets, unsigned long count);
+  /// Octets as `as` (one of the three policies) says.
+  void append_octets(const unsigned char* octets, unsigned long count, ETevOctetsAs as);
   /// Lower-case hexadecimal without leading zeros ("0" for zero).
   void append_hex(std::uint32_t value);
   /// `data` in single quotes for a message: bytes outside 0x20..0x7E (and the

@@ -13,15 +13,6 @@ using tev_table::fail;
 
 namespace {
 
-const unsigned char* bytes(const void* octets) { return static_cast<const unsigned char*>(octets); }
-
-bool is_printable(const unsigned char* octets, unsigned long length) {
-  for (unsigned long i = 0; i < length; ++i) {
-    if (octets[i] < 0x20 || octets[i] > 0x7E) return false;
-  }
-  return true;
-}
-
 long store(long rc, const CTevTextBuilder& built, CTevAsnBuffer* out) {
   return rc != ASN_OK ? rc : built.store_into(out);
 }
@@ -34,26 +25,18 @@ const CTevTextualConvention* find_tc(const char* name, CTevAsnBuffer* reason) {
 
 }  // namespace
 
-long tev_render_octets(const void* octets, unsigned long length, long rendering,
+long tev_format_octets(const unsigned char* octets, unsigned long length, ETevOctetsAs as,
                        CTevAsnBuffer* out) {
   if (out == nullptr || (octets == nullptr && length != 0)) return ASN_E_INVALID_ARGUMENT;
-  if (rendering != TEV_OCTETS_TEXT && rendering != TEV_OCTETS_HEX && rendering != TEV_OCTETS_AUTO) {
+  if (as != TEV_OCTETS_TEXT && as != TEV_OCTETS_HEX && as != TEV_OCTETS_AUTO) {
     return ASN_E_INVALID_ARGUMENT;
   }
-  const unsigned char* p = bytes(octets);
-  if (rendering == TEV_OCTETS_TEXT || (rendering == TEV_OCTETS_AUTO && is_printable(p, length))) {
-    return out->assign(p, length);
-  }
   CTevTextBuilder built;
-  static const char kDigits[] = "0123456789abcdef";
-  for (unsigned long i = 0; i < length; ++i) {
-    const char pair[3] = {':', kDigits[p[i] >> 4], kDigits[p[i] & 0x0F]};
-    built.append(i == 0 ? pair + 1 : pair, i == 0 ? 2 : 3);
-  }
+  built.append_octets(octets, length, as);
   return built.store_into(out);
 }
 
-long tev_format_value(const ITevAsnValue* value, long rendering, CTevAsnBuffer* out) {
+long tev_format_value(const ITevAsnValue* value, ETevOctetsAs as, CTevAsnBuffer* out) {
   if (value == nullptr || out == nullptr) return ASN_E_INVALID_ARGUMENT;
   const EAsnType type = value->get_type();
   if (type != ASN_OCTET_STRING && type != ASN_OPAQUE) return value->to_text_into(out);
@@ -61,16 +44,16 @@ long tev_format_value(const ITevAsnValue* value, long rendering, CTevAsnBuffer* 
   long err = ASN_OK;
   const unsigned char* octets = value->get_octets(&length, &err);
   if (err != ASN_OK) return err;
-  return tev_render_octets(octets, length, rendering, out);
+  return tev_format_octets(octets, length, as, out);
 }
 
-long tev_format_octets_hint(const char* hint, const void* octets, unsigned long length,
+long tev_format_octets_hint(const char* hint, const unsigned char* octets, unsigned long length,
                             CTevAsnBuffer* out, CTevAsnBuffer* reason) {
   if (hint == nullptr || out == nullptr || (octets == nullptr && length != 0)) {
     return ASN_E_INVALID_ARGUMENT;
   }
   CTevTextBuilder built;
-  const long rc = CTevOctetHint::format(hint, bytes(octets), length, &built, reason);
+  const long rc = CTevOctetHint::format(hint, octets, length, &built, reason);
   return store(rc, built, out);
 }
 
@@ -98,8 +81,8 @@ long tev_format_integer_hint(const char* hint, long long value, CTevAsnBuffer* o
   return built.store_into(out);
 }
 
-long tev_format_tc(const char* name, const void* octets, unsigned long length, CTevAsnBuffer* out,
-                   CTevAsnBuffer* reason) {
+long tev_format_tc(const char* name, const unsigned char* octets, unsigned long length,
+                   CTevAsnBuffer* out, CTevAsnBuffer* reason) {
   if (name == nullptr || out == nullptr || (octets == nullptr && length != 0)) {
     return ASN_E_INVALID_ARGUMENT;
   }
@@ -108,7 +91,7 @@ long tev_format_tc(const char* name, const void* octets, unsigned long length, C
   long rc = tc->check_length(length, reason);
   if (rc != ASN_OK) return rc;
   CTevTextBuilder built;
-  rc = tc->format(bytes(octets), length, &built, reason);
+  rc = tc->format(octets, length, &built, reason);
   return store(rc, built, out);
 }
 
@@ -125,24 +108,24 @@ long tev_parse_tc(const char* name, const char* text, unsigned long length, CTev
   return store(rc, built, out);
 }
 
-long tev_opaque_unwrap(const void* octets, unsigned long length, STevOpaqueNumber* out,
+long tev_unwrap_opaque(const unsigned char* octets, unsigned long length, TevOpaqueNumber* out,
                        CTevAsnBuffer* reason) {
   if (out == nullptr || (octets == nullptr && length != 0)) return ASN_E_INVALID_ARGUMENT;
-  return CTevOpaqueNumber::unwrap(bytes(octets), length, out, reason);
+  return CTevOpaqueNumber::unwrap(octets, length, out, reason);
 }
 
-long tev_opaque_wrap(const STevOpaqueNumber* number, CTevAsnBuffer* out) {
+long tev_wrap_opaque(const TevOpaqueNumber* number, CTevAsnBuffer* out) {
   if (number == nullptr || out == nullptr) return ASN_E_INVALID_ARGUMENT;
   CTevTextBuilder built;
   if (!CTevOpaqueNumber::wrap(*number, &built)) return ASN_E_INVALID_ARGUMENT;
   return built.store_into(out);
 }
 
-long tev_format_opaque(const void* octets, unsigned long length, CTevAsnBuffer* out,
+long tev_format_opaque(const unsigned char* octets, unsigned long length, CTevAsnBuffer* out,
                        CTevAsnBuffer* reason) {
   if (out == nullptr || (octets == nullptr && length != 0)) return ASN_E_INVALID_ARGUMENT;
-  STevOpaqueNumber number;
-  const long rc = CTevOpaqueNumber::unwrap(bytes(octets), length, &number, reason);
+  TevOpaqueNumber number;
+  const long rc = CTevOpaqueNumber::unwrap(octets, length, &number, reason);
   if (rc != ASN_OK) return rc;
   CTevTextBuilder built;
   CTevOpaqueNumber::format(number, &built);

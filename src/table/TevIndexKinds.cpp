@@ -73,7 +73,7 @@ std::uint32_t tev_index_kind_find(const char* name, unsigned long length) {
   return alias == std::end(kAliases) ? 0 : alias->kind;
 }
 
-const char* tev_index_kind_name(unsigned long kind) {
+const char* tev_index_kind_name(ETevIndexKind kind) {
   const TevIndexKindInfo* info = tev_index_kind_info(kind);
   return info == nullptr ? nullptr : info->name;
 }

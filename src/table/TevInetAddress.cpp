@@ -85,7 +85,7 @@ void tev_inet_append_mismatch(CTevTextBuilder* out, std::uint32_t type, unsigned
 }
 
 void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsigned char* octets,
-                          unsigned long length) {
+                          unsigned long length, ETevOctetsAs dns_as) {
   switch (type) {
     case TEV_INET_IPV4:
       append_ipv4(out, octets);
@@ -104,26 +104,25 @@ void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsign
       out->append_decimal(big_endian(octets + 16));
       break;
     case TEV_INET_DNS:
-      out->append(reinterpret_cast<const char*>(octets), length);
+      out->append_octets(octets, length, dns_as);
       break;
     default:
       break;
   }
 }
 
-const char* tev_inet_address_type_name(unsigned long type) {
-  if (type > 0xFFFFFFFFUL) return nullptr;
-  const InetType* known = find_type(static_cast<std::uint32_t>(type));
+const char* tev_inet_address_type_name(ETevInetAddressType type) {
+  const InetType* known = find_type(type);
   return known == nullptr ? nullptr : known->name;
 }
 
-long tev_inet_address_text(unsigned long type, const unsigned char* octets, unsigned long length,
-                           CTevAsnBuffer* text) {
-  if (text == nullptr || (octets == nullptr && length != 0)) return ASN_E_INVALID_ARGUMENT;
-  if (type > 0xFFFFFFFFUL || !tev_inet_length_agrees(static_cast<std::uint32_t>(type), length)) {
-    return ASN_E_INET_ADDRESS;
+long tev_format_inet_address(ETevInetAddressType type, const unsigned char* octets,
+                             unsigned long length, ETevOctetsAs dns_as, CTevAsnBuffer* out) {
+  if (out == nullptr || (octets == nullptr && length != 0) || dns_as > TEV_OCTETS_AUTO) {
+    return ASN_E_INVALID_ARGUMENT;
   }
-  CTevTextBuilder out;
-  tev_inet_append_text(&out, static_cast<std::uint32_t>(type), octets, length);
-  return out.store_into(text);
+  if (!tev_inet_length_agrees(type, length)) return ASN_E_INET_ADDRESS;
+  CTevTextBuilder text;
+  tev_inet_append_text(&text, type, octets, length, dns_as);
+  return text.store_into(out);
 }

@@ -27,8 +27,9 @@ constexpr bool tev_inet_length_agrees(std::uint32_t type, unsigned long length) 
 
 /// Appends why `type` and `length` do not go together, naming both.
 void tev_inet_append_mismatch(CTevTextBuilder* out, std::uint32_t type, unsigned long length);
-/// Appends the text of an address whose type and length agree.
+/// Appends the text of an address whose type and length agree; a dns name
+/// as `dns_as` says.
 void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsigned char* octets,
-                          unsigned long length);
+                          unsigned long length, ETevOctetsAs dns_as);
 
 #endif  // TEVASNTABLE_TEVINETADDRESS_H

@@ -25,27 +25,29 @@ long refuse(Span text, const char* what, CTevAsnBuffer* reason) {
 
 }  // namespace
 
-long tev_inet_address_parse(const char* text, unsigned long length, unsigned long* type,
+long tev_parse_inet_address(const char* text, unsigned long length, ETevInetAddressType* type,
                             CTevAsnBuffer* octets, CTevAsnBuffer* reason) {
   if ((text == nullptr && length != 0) || type == nullptr || octets == nullptr) {
     return ASN_E_INVALID_ARGUMENT;
   }
   Span rest{text, length};
-  std::uint32_t number = 0xFFFFFFFFU;
+  bool named = false;
+  ETevInetAddressType number = TEV_INET_UNKNOWN;
   // "TYPE:" names the type; otherwise the address's form says it.
-  static const std::uint32_t kTypes[] = {TEV_INET_UNKNOWN, TEV_INET_IPV4,  TEV_INET_IPV6,
-                                         TEV_INET_IPV4Z,   TEV_INET_IPV6Z, TEV_INET_DNS};
-  for (std::uint32_t candidate : kTypes) {
+  static const ETevInetAddressType kTypes[] = {TEV_INET_UNKNOWN, TEV_INET_IPV4,  TEV_INET_IPV6,
+                                               TEV_INET_IPV4Z,   TEV_INET_IPV6Z, TEV_INET_DNS};
+  for (ETevInetAddressType candidate : kTypes) {
     const char* name = tev_inet_address_type_name(candidate);
     const unsigned long n = std::strlen(name);
     if (length > n && std::memcmp(text, name, n) == 0 && text[n] == ':') {
       number = candidate;
+      named = true;
       rest = {text + n + 1, length - n - 1};
       break;
     }
   }
   const unsigned long percent = tev_find_char(rest, '%');
-  if (number == 0xFFFFFFFFU) {
+  if (!named) {
     const bool zoned = percent != rest.length;
     if (tev_find_char(rest, ':') != rest.length) {
       number = zoned ? TEV_INET_IPV6Z : TEV_INET_IPV6;

@@ -6,8 +6,6 @@ using namespace NTevAsnValue;
 
 namespace {
 
-constexpr unsigned long kMaxSubIds = 128;
-
 long refuse(CTevTextBuilder* why, CTevAsnBuffer* reason) {
   const long rc = why->store_into(reason);
   return rc != ASN_OK ? rc : ASN_E_INVALID_ARGUMENT;
@@ -57,7 +55,7 @@ long explain(const char* text, unsigned long length, unsigned long capacity,
       why.append_text(" does not fit 32 bits (at most 4294967295)");
       break;
     }
-    if (n == kMaxSubIds || n == capacity) {
+    if (n == ASN_MAX_SUB_IDS || n == capacity) {
       why.append_text("more than ");
       why.append_decimal(static_cast<std::uint32_t>(n));
       why.append_text(" sub-identifiers");
@@ -78,7 +76,7 @@ long tev_parse_sub_ids(const char* text, unsigned long length, std::uint32_t* su
   unsigned long pos = length != 0 && text[0] == '.' ? 1 : 0;
   if (pos == length) return ASN_OK;
   if (sub_ids == nullptr) return ASN_E_INVALID_ARGUMENT;
-  const unsigned long room = capacity < kMaxSubIds ? capacity : kMaxSubIds;
+  const unsigned long room = capacity < ASN_MAX_SUB_IDS ? capacity : ASN_MAX_SUB_IDS;
   const char* p = text + pos;
   const char* const end = text + length;
   unsigned long n = 0;

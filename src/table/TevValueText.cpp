@@ -13,8 +13,6 @@ using namespace NTevAsnValue;
 
 namespace {
 
-constexpr unsigned long kMaxSubIds = 128;
-
 // The form each type's text takes, for the reason of a refusal.
 const char* form_of(unsigned long type) {
   switch (type) {
@@ -121,9 +119,9 @@ long refuse(const char* text, unsigned long length, const char* form, CTevAsnBuf
 }
 
 ITevAsnValue* read_oid(const char* text, unsigned long length, CTevAsnBuffer* reason, long* err) {
-  std::uint32_t sub_ids[kMaxSubIds];
+  std::uint32_t sub_ids[ASN_MAX_SUB_IDS];
   unsigned long count = 0;
-  long rc = tev_parse_sub_ids(text, length, sub_ids, kMaxSubIds, &count, reason);
+  long rc = tev_parse_sub_ids(text, length, sub_ids, ASN_MAX_SUB_IDS, &count, reason);
   if (rc == ASN_E_INVALID_ARGUMENT) rc = ASN_E_VALUE_TEXT;
   if (rc != ASN_OK) return fail(err, rc);
   ITevAsnObjectID* oid = tev_create_asn_object_id(&rc);
@@ -194,7 +192,7 @@ long tev_parse_hex_octets(const char* text, unsigned long length, CTevAsnBuffer*
   return rc;
 }
 
-ITevAsnValue* tev_read_value(unsigned long type, const char* text, unsigned long length,
+ITevAsnValue* tev_read_value(const char* text, unsigned long length, EAsnType type,
                              CTevAsnBuffer* reason, long* err) {
   if (text == nullptr && length != 0) return fail(err, ASN_E_INVALID_ARGUMENT);
   if (type == ASN_OBJECT_ID) return read_oid(text, length, reason, err);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "TevAsnCatalog.h"
+#include "TevAsnTable.h"
 
 namespace {
 

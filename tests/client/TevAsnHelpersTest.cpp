@@ -144,20 +144,20 @@ TEST(TevAsnHelpers, OctetsShowAsTheCallerChooses) {
   const std::vector<unsigned char> mac = {0x00, 0x0c, 0x29, 0xff};
   const struct {
     std::vector<unsigned char> octets;
-    tev::OctetsAs as;
+    ETevOctetsAs as;
     const char* separator;
     std::string expected;
   } rows[] = {
-      {mac, tev::OctetsAs::hex, ":", "00:0c:29:ff"},
-      {mac, tev::OctetsAs::hex, "", "000c29ff"},
-      {mac, tev::OctetsAs::hex, nullptr, "000c29ff"},
-      {mac, tev::OctetsAs::text_if_printable, " ", "00 0c 29 ff"},
-      {mac, tev::OctetsAs::text, ":", std::string("\0\x0c)\xff", 4)},
-      {{'a', ' ', '~'}, tev::OctetsAs::text_if_printable, ":", "a ~"},
-      {{'a', 'b', '\r'}, tev::OctetsAs::text_if_printable, ":", "61:62:0d"},
-      {{'a', 0x7f}, tev::OctetsAs::text_if_printable, ":", "61:7f"},
-      {{'a', 0x00}, tev::OctetsAs::text_if_printable, ":", "61:00"},
-      {{}, tev::OctetsAs::text_if_printable, ":", ""},
+      {mac, TEV_OCTETS_HEX, ":", "00:0c:29:ff"},
+      {mac, TEV_OCTETS_HEX, "", "000c29ff"},
+      {mac, TEV_OCTETS_HEX, nullptr, "000c29ff"},
+      {mac, TEV_OCTETS_AUTO, " ", "00 0c 29 ff"},
+      {mac, TEV_OCTETS_TEXT, ":", std::string("\0\x0c)\xff", 4)},
+      {{'a', ' ', '~'}, TEV_OCTETS_AUTO, ":", "a ~"},
+      {{'a', 'b', '\r'}, TEV_OCTETS_AUTO, ":", "61:62:0d"},
+      {{'a', 0x7f}, TEV_OCTETS_AUTO, ":", "61:7f"},
+      {{'a', 0x00}, TEV_OCTETS_AUTO, ":", "61:00"},
+      {{}, TEV_OCTETS_AUTO, ":", ""},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.expected);
@@ -170,8 +170,9 @@ TEST(TevAsnHelpers, OctetsShowAsTheCallerChooses) {
   // Any type with octets; the default separator is ":".
   EXPECT_EQ(tev::hex_text(tev::ip_address("192.0.2.1").get()).value, "c0:00:02:01");
   EXPECT_EQ(tev::hex_text(tev::gauge(1).get()).code, ASN_E_NOT_SUPPORTED);
-  EXPECT_EQ(tev::octets_text(tev::gauge(1).get(), tev::OctetsAs::text, ":").code,
-            ASN_E_NOT_SUPPORTED);
-  EXPECT_EQ(tev::octets_text(nullptr, tev::OctetsAs::hex).code, ASN_E_INVALID_ARGUMENT);
-  EXPECT_EQ(tev::octets_text(nullptr, tev::OctetsAs::text).code, ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(tev::octets_text(tev::gauge(1).get(), TEV_OCTETS_TEXT, ":").code, ASN_E_NOT_SUPPORTED);
+  EXPECT_EQ(tev::octets_text(nullptr, TEV_OCTETS_HEX).code, ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(tev::octets_text(nullptr, TEV_OCTETS_TEXT).code, ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(tev::octets_text(tev::octet_string("a").get(), static_cast<ETevOctetsAs>(3)).code,
+            ASN_E_INVALID_ARGUMENT);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "RecordingVisitor.h"
+#include "TestText.h"
 #include "TevAsnValuePtr.h"
 #include "TypeTable.h"
 
@@ -15,7 +16,7 @@ namespace {
 std::string text_of(const ITevAsnValue* v, long* code) {
   CTevAsnBuffer b;
   *code = v->to_text_into(&b);
-  return b.length() == 0 ? std::string() : std::string(b.data(), b.length());
+  return tev_test::text_of(b);
 }
 
 // The row's sample value (made from its sample text), or its initial value
@@ -32,7 +33,8 @@ TEST(TypeContract, CreatedValueShowsItsIdentity) {
   for (const TypeRow& row : kTypeRows) {
     SCOPED_TRACE(row.name);
     long err = 1;
-    ITevAsnValue* v = tev_create_asn_value(row.type, &err);
+    const TevAsnValuePtr owned(tev_create_asn_value(row.type, &err));
+    ITevAsnValue* v = owned.get();
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(err, ASN_OK);
     EXPECT_EQ(v->get_type(), row.type);
@@ -61,7 +63,6 @@ TEST(TypeContract, CreatedValueShowsItsIdentity) {
       EXPECT_EQ(code, ASN_OK);
       EXPECT_EQ(text, row.initial_text);
     }
-    v->release();
   }
 }
 
@@ -73,16 +74,15 @@ TEST(TypeContract, CloneIsAnEqualValueOfTheSameClass) {
     const ITevAsnValue* v = owned.get();
     ASSERT_NE(v, nullptr) << err;
     err = 99;
-    ITevAsnValue* copy = v->clone(&err);
+    const TevAsnValuePtr copy(v->clone(&err));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(err, ASN_OK);
     EXPECT_EQ(copy->get_type(), row.type);
     EXPECT_TRUE(copy->is_equal(v));
-    EXPECT_TRUE(v->is_equal(copy));
+    EXPECT_TRUE(v->is_equal(copy.get()));
     EXPECT_FALSE(v->is_equal(nullptr));
     EXPECT_EQ(copy->assign(v), ASN_OK);
     EXPECT_EQ(copy->assign(nullptr), ASN_E_INVALID_ARGUMENT);
-    copy->release();
   }
 }
 
@@ -98,14 +98,12 @@ TEST(TypeContract, TextFormsReadBackUnchanged) {
     EXPECT_EQ(text_of(v, &code), row.sample_text);
     EXPECT_EQ(code, ASN_OK);
 
-    CTevAsnBuffer* text = v->to_text(&err);
+    const TevAsnBufferPtr text(v->to_text(&err));
     ASSERT_NE(text, nullptr);
-    ITevAsnValue* again = tev_create_asn_value(row.type, &err);
+    const TevAsnValuePtr again(tev_create_asn_value(row.type, &err));
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->set_text_from(text), ASN_OK);
+    EXPECT_EQ(again->set_text_from(text.get()), ASN_OK);
     EXPECT_TRUE(again->is_equal(v));
-    text->release();
-    again->release();
   }
 }
 
@@ -117,7 +115,8 @@ TEST(TypeContract, IndexEncodingRoundTrips) {
     const TevAsnValuePtr owned = sample_value(row, &err);
     const ITevAsnValue* v = owned.get();
     ASSERT_NE(v, nullptr) << err;
-    ITevAsnObjectID* oid = tev_create_asn_object_id(&err);
+    const TevAsnObjectIdPtr owned_oid(tev_create_asn_object_id(&err));
+    ITevAsnObjectID* oid = owned_oid.get();
     ASSERT_NE(oid, nullptr);
     if (row.index == nullptr) {
       EXPECT_EQ(v->append_to_oid(oid, 0), ASN_E_NOT_SUPPORTED);
@@ -127,13 +126,11 @@ TEST(TypeContract, IndexEncodingRoundTrips) {
       long code = 0;
       EXPECT_EQ(text_of(oid, &code), row.index);
       EXPECT_EQ(v->get_oid_length(0), oid->get_count());
-      ITevAsnValue* back = tev_create_asn_value(row.type, &err);
+      const TevAsnValuePtr back(tev_create_asn_value(row.type, &err));
       ASSERT_NE(back, nullptr);
       EXPECT_EQ(back->set_from_oid(oid, 0, 0xFFFFFFFFUL), ASN_OK);
       EXPECT_TRUE(back->is_equal(v));
-      back->release();
     }
-    oid->release();
   }
 }
 
@@ -142,14 +139,12 @@ TEST(TypeContract, DifferentTypesNeverEqualNorAssign) {
     for (const TypeRow& b : kTypeRows) {
       if (a.type == b.type) continue;
       SCOPED_TRACE(std::string(a.name) + " <- " + b.name);
-      ITevAsnValue* va = tev_create_asn_value(a.type, nullptr);
-      ITevAsnValue* vb = tev_create_asn_value(b.type, nullptr);
+      const TevAsnValuePtr va(tev_create_asn_value(a.type, nullptr));
+      const TevAsnValuePtr vb(tev_create_asn_value(b.type, nullptr));
       ASSERT_NE(va, nullptr);
       ASSERT_NE(vb, nullptr);
-      EXPECT_FALSE(va->is_equal(vb));
-      EXPECT_EQ(va->assign(vb), ASN_E_INVALID_ARGUMENT);
-      vb->release();
-      va->release();
+      EXPECT_FALSE(va->is_equal(vb.get()));
+      EXPECT_EQ(va->assign(vb.get()), ASN_E_INVALID_ARGUMENT);
     }
   }
 }
@@ -158,20 +153,18 @@ TEST(TypeContract, CreationOverloadsFollowTheSetters) {
   for (const TypeRow& row : kTypeRows) {
     SCOPED_TRACE(row.name);
     long err = 0;
-    ITevAsnValue* v = tev_create_asn_value(5L, row.type, &err);
+    TevAsnValuePtr v(tev_create_asn_value(5L, row.type, &err));
     EXPECT_EQ(v != nullptr, row.from_long);
     EXPECT_EQ(err, row.from_long ? ASN_OK : ASN_E_NOT_SUPPORTED);
-    if (v != nullptr) v->release();
 
-    v = tev_create_asn_value(5UL, row.type, &err);
+    v.reset(tev_create_asn_value(5UL, row.type, &err));
     EXPECT_EQ(v != nullptr, row.from_ulong);
     EXPECT_EQ(err, row.from_ulong ? ASN_OK : ASN_E_NOT_SUPPORTED);
-    if (v != nullptr) v->release();
 
-    v = tev_create_asn_value(row.sample_text != nullptr ? row.sample_text : "1", row.type, &err);
+    v.reset(
+        tev_create_asn_value(row.sample_text != nullptr ? row.sample_text : "1", row.type, &err));
     EXPECT_EQ(v != nullptr, row.sample_text != nullptr);
     EXPECT_EQ(err, row.sample_text != nullptr ? ASN_OK : ASN_E_NOT_SUPPORTED);
-    if (v != nullptr) v->release();
   }
 }
 

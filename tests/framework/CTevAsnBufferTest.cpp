@@ -2,17 +2,11 @@
 
 #include <string>
 
+#include "TestText.h"
 #include "TevAsnValue.h"
 
 using namespace NTevAsnValue;
-
-namespace {
-
-std::string content(const CTevAsnBuffer& b) {
-  return b.length() == 0 ? std::string() : std::string(b.data(), b.length());
-}
-
-}  // namespace
+using tev_test::text_of;
 
 TEST(CTevAsnBuffer, NewBufferOwnsNoMemory) {
   CTevAsnBuffer b;
@@ -65,7 +59,7 @@ TEST(CTevAsnBuffer, NullArgumentsAreNothingOrRefused) {
     CTevAsnBuffer b;
     ASSERT_EQ(b.assign_text("xy"), ASN_OK);
     EXPECT_EQ(row.op(b), row.code);
-    EXPECT_EQ(content(b), row.after);
+    EXPECT_EQ(text_of(b), row.after);
   }
 }
 
@@ -73,11 +67,11 @@ TEST(CTevAsnBuffer, AppendFromItsOwnContentDoubles) {
   CTevAsnBuffer b;
   ASSERT_EQ(b.assign_text("ab"), ASN_OK);
   ASSERT_EQ(b.append_buffer(&b), ASN_OK);
-  EXPECT_EQ(content(b), "abab");
+  EXPECT_EQ(text_of(b), "abab");
   ASSERT_EQ(b.append(b.data() + 1, 2), ASN_OK);
-  EXPECT_EQ(content(b), "ababba");
+  EXPECT_EQ(text_of(b), "ababba");
   ASSERT_EQ(b.assign(b.data() + 2, 3), ASN_OK);  // a source inside the old block
-  EXPECT_EQ(content(b), "abb");
+  EXPECT_EQ(text_of(b), "abb");
 }
 
 TEST(CTevAsnBuffer, SizesBeyond32BitsAreRefusedUnchanged) {
@@ -87,7 +81,7 @@ TEST(CTevAsnBuffer, SizesBeyond32BitsAreRefusedUnchanged) {
   const char byte = 'x';
   EXPECT_EQ(b.append(&byte, 0xFFFFFFFFUL), ASN_E_OUT_OF_MEMORY);
   EXPECT_EQ(b.assign(&byte, static_cast<unsigned long>(-1)), ASN_E_OUT_OF_MEMORY);
-  EXPECT_EQ(content(b), "keep");
+  EXPECT_EQ(text_of(b), "keep");
 }
 
 TEST(CTevAsnBuffer, Comparisons) {

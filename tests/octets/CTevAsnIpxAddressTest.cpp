@@ -31,7 +31,7 @@ TEST(CTevAsnIpxAddress, TextOfNewValueHoldsTheCharactersAlone) {
   CTevAsnBuffer buffer;
   ASSERT_EQ(value->to_text_into(&buffer), ASN_OK);
   EXPECT_EQ(buffer.length(), 23UL);
-  EXPECT_EQ(buffer_text(buffer), "00000000:000000000000/0");
+  EXPECT_EQ(text_of(buffer), "00000000:000000000000/0");
 }
 
 TEST(CTevAsnIpxAddress, SocketIsTheLastTwoOctets) {

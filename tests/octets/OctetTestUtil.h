@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "TestText.h"
 #include "TevAsnValue.h"
 #include "TevAsnValuePtr.h"
 
@@ -34,15 +35,7 @@ inline std::string hex_of(const ITevAsnValue& value) {
   return out;
 }
 
-inline std::string buffer_text(const CTevAsnBuffer& buffer) {
-  return std::string(buffer.data() == nullptr ? "" : buffer.data(), buffer.length());
-}
-
-inline std::string text_of(const ITevAsnValue& value) {
-  CTevAsnBuffer buffer;
-  EXPECT_EQ(value.to_text_into(&buffer), NTevAsnValue::ASN_OK);
-  return buffer_text(buffer);
-}
+using tev_test::text_of;
 
 inline std::string oid_text(const ITevAsnObjectID& oid) { return text_of(oid); }
 

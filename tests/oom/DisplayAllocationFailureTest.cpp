@@ -8,6 +8,7 @@
 #include <string>
 
 #include "OomHarness.h"
+#include "TestText.h"
 #include "TevAsnDisplay.h"
 
 using namespace NTevAsnValue;
@@ -42,27 +43,28 @@ void exercise_into(const char* name, const std::function<long(CTevAsnBuffer*)>& 
 TEST(AllocationFailure, DisplayFunctions) {
   const std::string& octets = long_octets();
   CTevAsnBuffer shown;
-  ASSERT_EQ(tev_format_octets_hint("1x:", octets.data(), octets.size(), &shown, nullptr), ASN_OK);
+  ASSERT_EQ(tev_format_octets_hint("1x:", tev_test::bytes(octets), octets.size(), &shown, nullptr),
+            ASN_OK);
   const std::string text(shown.data(), shown.length());
 
   exercise_into("format by hint", [&](CTevAsnBuffer* out) {
-    return tev_format_octets_hint("1x:", octets.data(), octets.size(), out, nullptr);
+    return tev_format_octets_hint("1x:", tev_test::bytes(octets), octets.size(), out, nullptr);
   });
   exercise_into("parse by hint", [&](CTevAsnBuffer* out) {
     return tev_parse_octets_hint("1x:", text.data(), text.size(), out, nullptr);
   });
   exercise_into("malformed hint with a reason", [&](CTevAsnBuffer* out) {
     CTevAsnBuffer reason;
-    return tev_format_octets_hint("1x:;", octets.data(), octets.size(), out, &reason);
+    return tev_format_octets_hint("1x:;", tev_test::bytes(octets), octets.size(), out, &reason);
   });
   exercise_into("format integer by hint", [&](CTevAsnBuffer* out) {
     return tev_format_integer_hint("d-40", -1234567890123LL, out, nullptr);
   });
   exercise_into("render octets as hex", [&](CTevAsnBuffer* out) {
-    return tev_render_octets(octets.data(), octets.size(), TEV_OCTETS_AUTO, out);
+    return tev_format_octets(tev_test::bytes(octets), octets.size(), TEV_OCTETS_AUTO, out);
   });
   exercise_into("format PhysAddress", [&](CTevAsnBuffer* out) {
-    return tev_format_tc("PhysAddress", octets.data(), octets.size(), out, nullptr);
+    return tev_format_tc("PhysAddress", tev_test::bytes(octets), octets.size(), out, nullptr);
   });
   exercise_into("parse InetAddressIPv6z", [&](CTevAsnBuffer* out) {
     return tev_parse_tc("InetAddressIPv6z", "2001:db8::1%7", 13, out, nullptr);
@@ -73,9 +75,9 @@ TEST(AllocationFailure, DisplayFunctions) {
     return tev_format_opaque(wrapped, sizeof wrapped, out, nullptr);
   });
   exercise_into("wrap an Integer64", [&](CTevAsnBuffer* out) {
-    STevOpaqueNumber number;
+    TevOpaqueNumber number;
     number.kind = TEV_OPAQUE_INTEGER64;
     number.signed_value = -129;
-    return tev_opaque_wrap(&number, out);
+    return tev_wrap_opaque(&number, out);
   });
 }

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "OomHarness.h"
+#include "TestText.h"
 #include "TevAsnTable.h"
+#include "TevAsnTablePtr.h"
 
 using namespace NTevAsnValue;
 using tev_test::exercise;
@@ -17,14 +19,6 @@ using tev_test::Probe;
 
 namespace {
 
-template <class T>
-struct Owned {
-  T* object = nullptr;
-  ~Owned() {
-    if (object != nullptr) object->release();
-  }
-};
-
 const char kLayout[] = "integer inetaddress ipport ipx ipaddress ipv6 fixed:2 octets oid/implied";
 // A row of kLayout.
 const char kIndex[] =
@@ -32,9 +26,9 @@ const char kIndex[] =
     "34.51.4.81.10.0.0.1.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.1.97.98.2.120.121.1.3.6";
 
 std::vector<std::uint32_t> sub_ids(const char* dotted) {
-  std::uint32_t ids[128];
+  std::uint32_t ids[ASN_MAX_SUB_IDS];
   unsigned long count = 0;
-  tev_parse_sub_ids(dotted, std::strlen(dotted), ids, 128, &count, nullptr);
+  tev_parse_sub_ids(dotted, std::strlen(dotted), ids, ASN_MAX_SUB_IDS, &count, nullptr);
   return std::vector<std::uint32_t>(ids, ids + count);
 }
 
@@ -42,9 +36,9 @@ std::vector<std::uint32_t> sub_ids(const char* dotted) {
 void with_layout(const char* name,
                  const std::function<long(ITevAsnIndexLayout*, CTevAsnBuffer*, Probe&)>& op) {
   exercise(name, [&](Probe& p) {
-    Owned<ITevAsnIndexLayout> layout{tev_create_index_layout(kLayout, 0, nullptr, nullptr)};
+    TevAsnIndexLayoutPtr layout{tev_create_index_layout(kLayout, 0, nullptr, nullptr)};
     CTevAsnBuffer out;
-    p.run([&] { return op(layout.object, &out, p); });
+    p.run([&] { return op(layout.get(), &out, p); });
     p.fold(&out);
   });
 }
@@ -56,26 +50,26 @@ TEST(TableAllocationFailure, LayoutsAndEntries) {
     exercise(text, [&](Probe& p) {
       long err = 1;
       CTevAsnBuffer reason;
-      Owned<ITevAsnIndexLayout> layout;
+      TevAsnIndexLayoutPtr layout;
       p.run([&] {
-        layout.object = tev_create_index_layout(text, 0, &reason, &err);
+        layout.reset(tev_create_index_layout(text, 0, &reason, &err));
         return err;
       });
-      p.check(layout.object != nullptr || err != ASN_OK, "a null layout without a code");
+      p.check(layout != nullptr || err != ASN_OK, "a null layout without a code");
       p.fold(&reason);
-      p.fold(layout.object == nullptr ? 0 : layout.object->get_value_count());
+      p.fold(layout == nullptr ? 0 : layout->get_value_count());
     });
   }
   for (const char* entry : {"1.3.6.1.2.1.4.34.1", "1.3.x"}) {
     exercise("create a table entry", [&](Probe& p) {
       long err = 1;
       CTevAsnBuffer reason;
-      Owned<ITevAsnTableEntry> made;
+      TevAsnTableEntryPtr made;
       p.run([&] {
-        made.object = tev_create_table_entry(entry, "inetaddress", &reason, &err);
+        made.reset(tev_create_table_entry(entry, "inetaddress", &reason, &err));
         return err;
       });
-      p.check(made.object != nullptr || err != ASN_OK, "a null entry without a code");
+      p.check(made != nullptr || err != ASN_OK, "a null entry without a code");
       p.fold(&reason);
     });
   }
@@ -88,52 +82,51 @@ TEST(TableAllocationFailure, RowsDecodeEncodeAndPrint) {
     with_layout("decode a row, print it and make its values",
                 [&](ITevAsnIndexLayout* layout, CTevAsnBuffer* out, Probe& p) {
                   long err = ASN_OK;
-                  Owned<ITevAsnIndexRow> row{layout->create_row(&err)};
-                  if (row.object == nullptr) return err;
+                  TevAsnIndexRowPtr row{layout->create_row(&err)};
+                  if (row == nullptr) return err;
                   err = layout->decode(index->data(), static_cast<unsigned long>(index->size()),
-                                       row.object, out);
+                                       row.get(), out);
                   if (err != ASN_OK) return err;
-                  err = row.object->to_text_into(out, 0);
-                  for (unsigned long i = 0; err == ASN_OK && i < row.object->get_count(); ++i) {
-                    p.fold(row.object->get_value(i, &err));
+                  err = row->to_text_into(out, TEV_OCTETS_AUTO);
+                  for (unsigned long i = 0; err == ASN_OK && i < row->get_count(); ++i) {
+                    p.fold(row->get_value(i, &err));
                   }
                   return err;
                 });
   }
   exercise("encode a decoded row", [&](Probe& p) {
-    Owned<ITevAsnIndexLayout> layout{tev_create_index_layout(kLayout, 0, nullptr, nullptr)};
-    Owned<ITevAsnIndexRow> row{layout.object->create_row(nullptr)};
-    layout.object->decode(good.data(), static_cast<unsigned long>(good.size()), row.object,
-                          nullptr);
+    TevAsnIndexLayoutPtr layout{tev_create_index_layout(kLayout, 0, nullptr, nullptr)};
+    TevAsnIndexRowPtr row{layout->create_row(nullptr)};
+    layout->decode(good.data(), static_cast<unsigned long>(good.size()), row.get(), nullptr);
     std::vector<ITevAsnValue*> values;
-    for (unsigned long i = 0; i < row.object->get_count(); ++i) {
-      values.push_back(row.object->get_value(i, nullptr));
+    for (unsigned long i = 0; i < row->get_count(); ++i) {
+      values.push_back(row->get_value(i, nullptr));
     }
     Oid oid(tev_create_asn_object_id("1.3", nullptr));
     Oid before(oid->clone_oid(nullptr));
     CTevAsnBuffer reason;
     p.run([&] {
-      return layout.object->encode(values.data(), static_cast<unsigned long>(values.size()),
-                                   oid.get(), &reason);
+      return layout->encode(values.data(), static_cast<unsigned long>(values.size()), oid.get(),
+                            &reason);
     });
     p.unchanged_on_failure(oid.get(), before.get());
     p.fold(oid.get());
   });
   exercise("split and build through a table entry", [&](Probe& p) {
-    Owned<ITevAsnTableEntry> entry{
+    TevAsnTableEntryPtr entry{
         tev_create_table_entry("1.3.6.1.2.1.4.34.1", "inetaddress", nullptr, nullptr)};
-    Owned<ITevAsnIndexRow> row{entry.object->get_layout()->create_row(nullptr)};
+    TevAsnIndexRowPtr row{entry->get_layout()->create_row(nullptr)};
     Oid instance(tev_create_asn_object_id("1.3.6.1.2.1.4.34.1.3.1.4.10.0.0.1", nullptr));
     Oid built(tev_create_asn_object_id(nullptr));
     CTevAsnBuffer reason;
     p.run([&] {
       unsigned long column = 0;
-      long err = entry.object->split_oid(instance.get(), &column, row.object, &reason);
+      long err = entry->split_oid(instance.get(), &column, row.get(), &reason);
       ITevAsnValue* values[2] = {nullptr, nullptr};
       for (unsigned long i = 0; err == ASN_OK && i < 2; ++i) {
-        values[i] = row.object->get_value(i, &err);
+        values[i] = row->get_value(i, &err);
       }
-      if (err == ASN_OK) err = entry.object->build(column, values, 2, built.get(), &reason);
+      if (err == ASN_OK) err = entry->build(column, values, 2, built.get(), &reason);
       return err;
     });
     p.fold(built.get());
@@ -147,11 +140,11 @@ TEST(TableAllocationFailure, AddressTextAndWalkOrder) {
       CTevAsnBuffer reason;
       CTevAsnBuffer written;
       p.run([&] {
-        unsigned long type = 0;
-        long err = tev_inet_address_parse(text, std::strlen(text), &type, &octets, &reason);
+        ETevInetAddressType type = TEV_INET_UNKNOWN;
+        long err = tev_parse_inet_address(text, std::strlen(text), &type, &octets, &reason);
         if (err == ASN_OK) {
-          err = tev_inet_address_text(type, reinterpret_cast<const unsigned char*>(octets.data()),
-                                      octets.length(), &written);
+          err = tev_format_inet_address(type, tev_test::bytes(octets.data()), octets.length(),
+                                        TEV_OCTETS_AUTO, &written);
         }
         return err;
       });
@@ -196,14 +189,14 @@ TEST(TableAllocationFailure, StrictValueReading) {
   for (const auto& c : cases) {
     exercise(c.text, [&](Probe& p) {
       CTevAsnBuffer reason;
-      Owned<ITevAsnValue> value;
+      TevAsnValuePtr value;
       p.run([&] {
         long err = 1;
-        value.object = tev_read_value(c.type, c.text, std::strlen(c.text), &reason, &err);
-        p.check((value.object != nullptr) == (err == ASN_OK), "a value with a failure code");
+        value.reset(tev_read_value(c.text, std::strlen(c.text), c.type, &reason, &err));
+        p.check((value != nullptr) == (err == ASN_OK), "a value with a failure code");
         return err;
       });
-      if (value.object != nullptr) p.fold(value.object);
+      if (value != nullptr) p.fold(value.get());
       p.fold(&reason);
     });
   }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "TestText.h"
 #include "TevAsnValue.h"
 #include "TevAsnValuePtr.h"
 
@@ -20,13 +21,7 @@ inline ValuePtr make_value(NTevAsnValue::EAsnType type) {
 
 inline OidPtr make_oid(const char* text) { return OidPtr(tev_create_asn_object_id(text, nullptr)); }
 
-// The value's text form; "<code N>" when to_text_into fails.
-inline std::string text_of(const ITevAsnValue& value) {
-  CTevAsnBuffer buffer;
-  const long code = value.to_text_into(&buffer);
-  if (code != NTevAsnValue::ASN_OK) return "<code " + std::to_string(code) + ">";
-  return std::string(buffer.data() == nullptr ? "" : buffer.data(), buffer.length());
-}
+using tev_test::text_of;
 
 // True where unsigned long can carry numbers past 32 bits.
 constexpr bool kWideLong = sizeof(long) > 4;

@@ -11,9 +11,7 @@
 #include "TevAsnValuePtr.h"
 
 using namespace NTevAsnValue;
-using display_test::content;
-using display_test::hex;
-using display_test::octets;
+using namespace display_test;
 
 namespace {
 
@@ -54,9 +52,9 @@ TEST(OctetHint, FormatsByRfc2579Rules) {
     SCOPED_TRACE(std::string(c.hint) + " of " + c.octets);
     const std::string in = octets(c.octets);
     CTevAsnBuffer out, reason;
-    ASSERT_EQ(tev_format_octets_hint(c.hint, in.data(), in.size(), &out, &reason), ASN_OK)
-        << content(reason);
-    EXPECT_EQ(content(out), c.display);
+    ASSERT_EQ(tev_format_octets_hint(c.hint, bytes(in), in.size(), &out, &reason), ASN_OK)
+        << text_of(reason);
+    EXPECT_EQ(text_of(out), c.display);
   }
 }
 
@@ -71,8 +69,8 @@ TEST(OctetHint, LongDisplaysGrowPastTheFirstBlock) {
   for (int i = 0; i < 40; ++i) expected += i == 0 ? "ff" : ":ff";
   const std::string in(100, '\xff');
   CTevAsnBuffer out;
-  ASSERT_EQ(tev_format_octets_hint(hint.c_str(), in.data(), in.size(), &out, nullptr), ASN_OK);
-  EXPECT_EQ(content(out), expected);
+  ASSERT_EQ(tev_format_octets_hint(hint.c_str(), bytes(in), in.size(), &out, nullptr), ASN_OK);
+  EXPECT_EQ(text_of(out), expected);
 }
 
 struct ErrorCase {
@@ -102,9 +100,9 @@ TEST(OctetHint, MalformedHintsNameThePosition) {
     const std::string in = octets(c.octets);
     CTevAsnBuffer out, reason;
     out.assign_text("untouched");
-    EXPECT_EQ(tev_format_octets_hint(c.hint, in.data(), in.size(), &out, &reason), c.code);
-    EXPECT_NE(content(reason).find(c.reason), std::string::npos) << content(reason);
-    EXPECT_EQ(content(out), "untouched");
+    EXPECT_EQ(tev_format_octets_hint(c.hint, bytes(in), in.size(), &out, &reason), c.code);
+    EXPECT_NE(text_of(reason).find(c.reason), std::string::npos) << text_of(reason);
+    EXPECT_EQ(text_of(out), "untouched");
   }
 }
 
@@ -136,8 +134,8 @@ TEST(OctetHint, ReadsTextBack) {
     CTevAsnBuffer out, reason;
     ASSERT_EQ(tev_parse_octets_hint(c.hint, c.text, std::string(c.text).size(), &out, &reason),
               ASN_OK)
-        << content(reason);
-    EXPECT_EQ(hex(content(out)), hex(octets(c.octets)));
+        << text_of(reason);
+    EXPECT_EQ(hex(text_of(out)), hex(octets(c.octets)));
   }
 }
 
@@ -166,7 +164,7 @@ TEST(OctetHint, TextThatDoesNotFitNamesThePosition) {
     CTevAsnBuffer out, reason;
     EXPECT_EQ(tev_parse_octets_hint(c.hint, c.text, std::string(c.text).size(), &out, &reason),
               c.code);
-    EXPECT_NE(content(reason).find(c.reason), std::string::npos) << content(reason);
+    EXPECT_NE(text_of(reason).find(c.reason), std::string::npos) << text_of(reason);
   }
 }
 
@@ -194,7 +192,7 @@ TEST(IntegerHint, FormatsByRfc2579Rules) {
     SCOPED_TRACE(std::string(c.hint) + " of " + std::to_string(c.value));
     CTevAsnBuffer out;
     ASSERT_EQ(tev_format_integer_hint(c.hint, c.value, &out, nullptr), ASN_OK);
-    EXPECT_EQ(content(out), c.display);
+    EXPECT_EQ(text_of(out), c.display);
   }
 }
 
@@ -210,14 +208,14 @@ TEST(IntegerHint, MalformedHintsNameThePosition) {
     SCOPED_TRACE(c.hint);
     CTevAsnBuffer out, reason;
     EXPECT_EQ(tev_format_integer_hint(c.hint, 1, &out, &reason), ASN_E_HINT);
-    EXPECT_NE(content(reason).find(c.reason), std::string::npos) << content(reason);
+    EXPECT_NE(text_of(reason).find(c.reason), std::string::npos) << text_of(reason);
   }
 }
 
 TEST(OctetRendering, IsTheCallersChoice) {
   const struct {
     const char* octets;  // hex
-    long rendering;
+    ETevOctetsAs as;
     const char* shown;
   } cases[] = {
       {"61 62", TEV_OCTETS_HEX, "61:62"},
@@ -227,14 +225,15 @@ TEST(OctetRendering, IsTheCallersChoice) {
       {"", TEV_OCTETS_HEX, ""},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.octets) + " as " + std::to_string(c.rendering));
+    SCOPED_TRACE(std::string(c.octets) + " as " + std::to_string(c.as));
     const std::string in = octets(c.octets);
     CTevAsnBuffer out;
-    ASSERT_EQ(tev_render_octets(in.data(), in.size(), c.rendering, &out), ASN_OK);
-    EXPECT_EQ(content(out), c.shown == nullptr ? in : std::string(c.shown));
+    ASSERT_EQ(tev_format_octets(bytes(in), in.size(), c.as, &out), ASN_OK);
+    EXPECT_EQ(text_of(out), c.shown == nullptr ? in : std::string(c.shown));
   }
   CTevAsnBuffer out;
-  EXPECT_EQ(tev_render_octets("a", 1, 7, &out), ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(tev_format_octets(bytes("a"), 1, static_cast<ETevOctetsAs>(7), &out),
+            ASN_E_INVALID_ARGUMENT);
 }
 
 TEST(OctetRendering, AppliesToValuesWithOctetsOnly) {
@@ -242,22 +241,22 @@ TEST(OctetRendering, AppliesToValuesWithOctetsOnly) {
   TevAsnValuePtr number(tev_create_asn_value("42", ASN_INTEGER, nullptr));
   CTevAsnBuffer out;
   ASSERT_EQ(tev_format_value(text.get(), TEV_OCTETS_AUTO, &out), ASN_OK);
-  EXPECT_EQ(content(out), "61:62:0d");
+  EXPECT_EQ(text_of(out), "61:62:0d");
   ASSERT_EQ(tev_format_value(text.get(), TEV_OCTETS_TEXT, &out), ASN_OK);
-  EXPECT_EQ(content(out), "ab\r");
+  EXPECT_EQ(text_of(out), "ab\r");
   ASSERT_EQ(tev_format_value(number.get(), TEV_OCTETS_HEX, &out), ASN_OK);
-  EXPECT_EQ(content(out), "42");
+  EXPECT_EQ(text_of(out), "42");
 }
 
 TEST(Display, RefusesNullArguments) {
   CTevAsnBuffer out;
-  EXPECT_EQ(tev_format_octets_hint(nullptr, "", 0, &out, nullptr), ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(tev_format_octets_hint(nullptr, bytes(""), 0, &out, nullptr), ASN_E_INVALID_ARGUMENT);
   EXPECT_EQ(tev_format_octets_hint("1x", nullptr, 1, &out, nullptr), ASN_E_INVALID_ARGUMENT);
   EXPECT_EQ(tev_parse_octets_hint("1x", "00", 2, nullptr, nullptr), ASN_E_INVALID_ARGUMENT);
   EXPECT_EQ(tev_format_integer_hint(nullptr, 1, &out, nullptr), ASN_E_INVALID_ARGUMENT);
   EXPECT_EQ(tev_format_tc("MacAddress", nullptr, 6, &out, nullptr), ASN_E_INVALID_ARGUMENT);
   EXPECT_EQ(tev_format_value(nullptr, TEV_OCTETS_AUTO, &out), ASN_E_INVALID_ARGUMENT);
-  EXPECT_EQ(tev_opaque_wrap(nullptr, &out), ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(tev_wrap_opaque(nullptr, &out), ASN_E_INVALID_ARGUMENT);
 }
 
 }  // namespace

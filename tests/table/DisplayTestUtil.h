@@ -1,13 +1,16 @@
-// Octets written as hex in the display tests, and a buffer's content as a string.
+// Octets written as hex in the display tests, and back.
 #ifndef TEVASNVALUE_TESTS_TABLE_DISPLAYTESTUTIL_H
 #define TEVASNVALUE_TESTS_TABLE_DISPLAYTESTUTIL_H
 
 #include <cstdlib>
 #include <string>
 
-#include "CTevAsnBuffer.h"
+#include "TestText.h"
 
 namespace display_test {
+
+using tev_test::bytes;
+using tev_test::text_of;
 
 /// "00 0c 29" -> three octets; spaces are optional between pairs.
 inline std::string octets(const char* hex) {
@@ -33,10 +36,6 @@ inline std::string hex(const std::string& bytes) {
     out += kDigits[c & 0x0F];
   }
   return out;
-}
-
-inline std::string content(const CTevAsnBuffer& buffer) {
-  return std::string(buffer.data() == nullptr ? "" : buffer.data(), buffer.length());
 }
 
 }  // namespace display_test

@@ -1,10 +1,12 @@
 // InetAddress text both ways (RFC 4001 types, RFC 5952 IPv6 form).
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "TestText.h"
 #include "TevAsnTable.h"
 
 using namespace NTevAsnValue;
@@ -12,7 +14,7 @@ using namespace NTevAsnValue;
 namespace {
 
 struct TextCase {
-  unsigned long type;
+  ETevInetAddressType type;
   std::vector<unsigned char> octets;
   const char* text;
 };
@@ -43,32 +45,55 @@ TEST(InetAddress, WritesEachTypesForm) {
   for (const TextCase& c : kTextCases) {
     SCOPED_TRACE(c.text);
     CTevAsnBuffer text;
-    ASSERT_EQ(tev_inet_address_text(c.type, c.octets.data(),
-                                    static_cast<unsigned long>(c.octets.size()), &text),
+    ASSERT_EQ(tev_format_inet_address(c.type, c.octets.data(),
+                                      static_cast<unsigned long>(c.octets.size()), TEV_OCTETS_AUTO,
+                                      &text),
               ASN_OK);
     EXPECT_TRUE(text.is_equal_text(c.text)) << (text.data() ? text.data() : "");
   }
 }
 
+TEST(InetAddress, WritesDnsNamesByTheOctetPolicy) {
+  const unsigned char name[] = {'a', '\n', 'b'};
+  const struct {
+    ETevOctetsAs as;
+    unsigned long length;
+    const char* text;
+  } cases[] = {{TEV_OCTETS_AUTO, 1, "a"},
+               {TEV_OCTETS_HEX, 1, "61"},
+               {TEV_OCTETS_AUTO, 3, "61:0a:62"},
+               {TEV_OCTETS_HEX, 3, "61:0a:62"}};
+  for (const auto& c : cases) {
+    CTevAsnBuffer text;
+    ASSERT_EQ(tev_format_inet_address(TEV_INET_DNS, name, c.length, c.as, &text), ASN_OK);
+    EXPECT_TRUE(text.is_equal_text(c.text)) << c.text;
+  }
+  CTevAsnBuffer text;
+  EXPECT_EQ(tev_format_inet_address(TEV_INET_DNS, name, 3, static_cast<ETevOctetsAs>(3), &text),
+            ASN_E_INVALID_ARGUMENT);
+}
+
 TEST(InetAddress, RefusesLengthsThatDisagreeWithTheType) {
   const unsigned char octets[256] = {1};
   const struct {
-    unsigned long type;
+    std::uint32_t type;
     unsigned long length;
   } bad[] = {{TEV_INET_UNKNOWN, 4}, {TEV_INET_IPV4, 16}, {TEV_INET_IPV6, 4},  {TEV_INET_IPV4Z, 4},
              {TEV_INET_IPV6Z, 16},  {TEV_INET_DNS, 0},   {TEV_INET_DNS, 256}, {5, 4},
-             {0x100000000UL - 1, 0}};
+             {0xFFFFFFFFU, 0}};
   for (const auto& c : bad) {
     SCOPED_TRACE(std::to_string(c.type) + "/" + std::to_string(c.length));
     CTevAsnBuffer text;
-    EXPECT_EQ(tev_inet_address_text(c.type, octets, c.length, &text), ASN_E_INET_ADDRESS);
+    EXPECT_EQ(tev_format_inet_address(static_cast<ETevInetAddressType>(c.type), octets, c.length,
+                                      TEV_OCTETS_AUTO, &text),
+              ASN_E_INET_ADDRESS);
   }
 }
 
 TEST(InetAddress, ReadsTypedAndBareTextBackToTheSameOctets) {
   const struct {
     const char* text;
-    unsigned long type;
+    ETevInetAddressType type;
     const char* canonical;  // what the type's text form gives back
   } cases[] = {
       {"ipv4:192.0.2.1", TEV_INET_IPV4, "192.0.2.1"},
@@ -86,15 +111,15 @@ TEST(InetAddress, ReadsTypedAndBareTextBackToTheSameOctets) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    unsigned long type = 99;
+    auto type = static_cast<ETevInetAddressType>(99);
     CTevAsnBuffer octets;
     CTevAsnBuffer reason;
-    ASSERT_EQ(tev_inet_address_parse(c.text, std::strlen(c.text), &type, &octets, &reason), ASN_OK)
+    ASSERT_EQ(tev_parse_inet_address(c.text, std::strlen(c.text), &type, &octets, &reason), ASN_OK)
         << (reason.data() ? reason.data() : "");
     EXPECT_EQ(type, c.type);
     CTevAsnBuffer text;
-    ASSERT_EQ(tev_inet_address_text(type, reinterpret_cast<const unsigned char*>(octets.data()),
-                                    octets.length(), &text),
+    ASSERT_EQ(tev_format_inet_address(type, tev_test::bytes(octets.data()), octets.length(),
+                                      TEV_OCTETS_AUTO, &text),
               ASN_OK);
     EXPECT_TRUE(text.is_equal_text(c.canonical)) << (text.data() ? text.data() : "");
   }
@@ -119,10 +144,10 @@ TEST(InetAddress, RefusesMalformedTextWithAReason) {
                              "1.2.3.4%99999999999"};
   for (const char* text : bad) {
     SCOPED_TRACE(text);
-    unsigned long type = 0;
+    ETevInetAddressType type = TEV_INET_UNKNOWN;
     CTevAsnBuffer octets;
     CTevAsnBuffer reason;
-    EXPECT_EQ(tev_inet_address_parse(text, std::strlen(text), &type, &octets, &reason),
+    EXPECT_EQ(tev_parse_inet_address(text, std::strlen(text), &type, &octets, &reason),
               ASN_E_ADDRESS_TEXT);
     EXPECT_NE(reason.length(), 0UL);
   }
@@ -131,7 +156,7 @@ TEST(InetAddress, RefusesMalformedTextWithAReason) {
 TEST(InetAddress, NamesTheTypes) {
   EXPECT_STREQ(tev_inet_address_type_name(TEV_INET_IPV6Z), "ipv6z");
   EXPECT_STREQ(tev_inet_address_type_name(TEV_INET_DNS), "dns");
-  EXPECT_EQ(tev_inet_address_type_name(5), nullptr);
+  EXPECT_EQ(tev_inet_address_type_name(static_cast<ETevInetAddressType>(5)), nullptr);
 }
 
 }  // namespace

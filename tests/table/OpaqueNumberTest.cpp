@@ -7,9 +7,7 @@
 #include "TevAsnDisplay.h"
 
 using namespace NTevAsnValue;
-using display_test::content;
-using display_test::hex;
-using display_test::octets;
+using namespace display_test;
 
 namespace {
 
@@ -38,19 +36,19 @@ TEST(OpaqueNumber, ShowsAndWritesBack) {
     SCOPED_TRACE(c.octets);
     const std::string in = octets(c.octets);
     CTevAsnBuffer out, wrapped, reason;
-    ASSERT_EQ(tev_format_opaque(in.data(), in.size(), &out, &reason), ASN_OK) << content(reason);
-    EXPECT_EQ(content(out), c.shown);
-    STevOpaqueNumber number;
-    ASSERT_EQ(tev_opaque_unwrap(in.data(), in.size(), &number, nullptr), ASN_OK);
-    ASSERT_EQ(tev_opaque_wrap(&number, &wrapped), ASN_OK);
-    EXPECT_EQ(hex(content(wrapped)), hex(in));
+    ASSERT_EQ(tev_format_opaque(bytes(in), in.size(), &out, &reason), ASN_OK) << text_of(reason);
+    EXPECT_EQ(text_of(out), c.shown);
+    TevOpaqueNumber number;
+    ASSERT_EQ(tev_unwrap_opaque(bytes(in), in.size(), &number, nullptr), ASN_OK);
+    ASSERT_EQ(tev_wrap_opaque(&number, &wrapped), ASN_OK);
+    EXPECT_EQ(hex(text_of(wrapped)), hex(in));
   }
 }
 
 TEST(OpaqueNumber, ReadsLongerIntegerForms) {
   const std::string in = octets("9f 7a 03 ff ff fe");
-  STevOpaqueNumber number;
-  ASSERT_EQ(tev_opaque_unwrap(in.data(), in.size(), &number, nullptr), ASN_OK);
+  TevOpaqueNumber number;
+  ASSERT_EQ(tev_unwrap_opaque(bytes(in), in.size(), &number, nullptr), ASN_OK);
   EXPECT_EQ(number.kind, TEV_OPAQUE_INTEGER64);
   EXPECT_EQ(number.signed_value, -2);
 }
@@ -71,16 +69,16 @@ TEST(OpaqueNumber, AnythingElseIsNotAWrappedNumber) {
     SCOPED_TRACE(c);
     const std::string in = octets(c);
     CTevAsnBuffer out, reason;
-    EXPECT_EQ(tev_format_opaque(in.data(), in.size(), &out, &reason), ASN_E_NOT_WRAPPED);
-    EXPECT_EQ(content(reason).rfind("not a wrapped number", 0), 0U) << content(reason);
+    EXPECT_EQ(tev_format_opaque(bytes(in), in.size(), &out, &reason), ASN_E_NOT_WRAPPED);
+    EXPECT_EQ(text_of(reason).rfind("not a wrapped number", 0), 0U) << text_of(reason);
   }
 }
 
 TEST(OpaqueNumber, RefusesAnUnknownKind) {
-  STevOpaqueNumber number;
-  number.kind = 0x77;
+  TevOpaqueNumber number;
+  number.kind = static_cast<ETevOpaqueKind>(0x77);
   CTevAsnBuffer out;
-  EXPECT_EQ(tev_opaque_wrap(&number, &out), ASN_E_INVALID_ARGUMENT);
+  EXPECT_EQ(tev_wrap_opaque(&number, &out), ASN_E_INVALID_ARGUMENT);
 }
 
 }  // namespace

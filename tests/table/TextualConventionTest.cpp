@@ -8,9 +8,7 @@
 #include "TevAsnDisplay.h"
 
 using namespace NTevAsnValue;
-using display_test::content;
-using display_test::hex;
-using display_test::octets;
+using namespace display_test;
 
 namespace {
 
@@ -54,13 +52,13 @@ TEST(TextualConvention, FormatsAndReadsBack) {
     SCOPED_TRACE(std::string(c.name) + " " + c.display);
     const std::string in = octets(c.octets);
     CTevAsnBuffer out, back, reason;
-    ASSERT_EQ(tev_format_tc(c.name, in.data(), in.size(), &out, &reason), ASN_OK)
-        << content(reason);
-    EXPECT_EQ(content(out), c.display);
+    ASSERT_EQ(tev_format_tc(c.name, bytes(in), in.size(), &out, &reason), ASN_OK)
+        << text_of(reason);
+    EXPECT_EQ(text_of(out), c.display);
     ASSERT_EQ(tev_parse_tc(c.name, c.display, std::string(c.display).size(), &back, &reason),
               ASN_OK)
-        << content(reason);
-    EXPECT_EQ(hex(content(back)), hex(in));
+        << text_of(reason);
+    EXPECT_EQ(hex(text_of(back)), hex(in));
   }
 }
 
@@ -78,7 +76,7 @@ TEST(TextualConvention, ReadsOtherIpv6Forms) {
     CTevAsnBuffer out;
     ASSERT_EQ(tev_parse_tc("InetAddressIPv6", c.text, std::string(c.text).size(), &out, nullptr),
               ASN_OK);
-    EXPECT_EQ(hex(content(out)), hex(octets(c.octets)));
+    EXPECT_EQ(hex(text_of(out)), hex(octets(c.octets)));
   }
 }
 
@@ -100,8 +98,8 @@ TEST(TextualConvention, LengthRulesAreErrorsWithTheRule) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     CTevAsnBuffer out, reason;
-    EXPECT_EQ(tev_format_tc(c.name, zeros.data(), c.length, &out, &reason), ASN_E_TC_LENGTH);
-    EXPECT_EQ(content(reason), c.reason);
+    EXPECT_EQ(tev_format_tc(c.name, bytes(zeros), c.length, &out, &reason), ASN_E_TC_LENGTH);
+    EXPECT_EQ(text_of(reason), c.reason);
     EXPECT_EQ(out.length(), 0UL);
   }
 }

@@ -7,6 +7,7 @@
 
 #include "TevAsnTable.h"
 #include "TevAsnValue.h"
+#include "TevAsnValuePtr.h"
 
 using namespace NTevAsnValue;
 using namespace std::string_literals;
@@ -71,7 +72,7 @@ TEST(ValueTextTest, ReadsTheWholeTextInRangeOrRefuses) {
     SCOPED_TRACE(std::to_string(c.type) + " '" + c.text + "'");
     CTevAsnBuffer reason;
     long err = 1;
-    ITevAsnValue* value = tev_read_value(c.type, c.text, std::strlen(c.text), &reason, &err);
+    TevAsnValuePtr value(tev_read_value(c.text, std::strlen(c.text), c.type, &reason, &err));
     if (!c.accepted) {
       EXPECT_EQ(value, nullptr);
       EXPECT_EQ(err, ASN_E_VALUE_TEXT);
@@ -82,36 +83,29 @@ TEST(ValueTextTest, ReadsTheWholeTextInRangeOrRefuses) {
     EXPECT_EQ(err, ASN_OK);
     EXPECT_EQ(value->get_type(), c.type);
     if (c.type == ASN_OCTET_STRING) {
-      unsigned long length = 0;
-      const unsigned char* octets = value->get_octets(&length, &err);
-      EXPECT_EQ(
-          length == 0 ? std::string() : std::string(reinterpret_cast<const char*>(octets), length),
-          c.expected);
+      const TevOctetsResult octets = tev_octets(value.get());
+      EXPECT_EQ(std::string(octets.value.begin(), octets.value.end()), c.expected);
     } else {
-      CTevAsnBuffer* text = value->to_text(&err);
-      ASSERT_NE(text, nullptr);
-      EXPECT_EQ(std::string(text->data(), text->length()).c_str(), c.expected);
-      text->release();
+      // Fixed-size types keep a terminating zero in their text.
+      EXPECT_EQ(tev_text(value.get()).value.c_str(), c.expected);
     }
-    value->release();
   }
 }
 
 TEST(ValueTextTest, TheCoreStaysLenientWhereTheStrictReaderRefuses) {
   long err = ASN_OK;
-  ITevAsnValue* lenient = tev_create_asn_value("12abc", ASN_INTEGER, &err);
+  TevAsnValuePtr lenient(tev_create_asn_value("12abc", ASN_INTEGER, &err));
   ASSERT_NE(lenient, nullptr);
   EXPECT_EQ(lenient->get_long(&err), 12);
-  lenient->release();
-  EXPECT_EQ(tev_read_value(ASN_INTEGER, "12abc", 5, nullptr, &err), nullptr);
+  EXPECT_EQ(tev_read_value("12abc", 5, ASN_INTEGER, nullptr, &err), nullptr);
   EXPECT_EQ(err, ASN_E_VALUE_TEXT);
 }
 
 TEST(ValueTextTest, RefusesTypesWithoutTextAndNullText) {
   long err = ASN_OK;
-  EXPECT_EQ(tev_read_value(ASN_NULL, "", 0, nullptr, &err), nullptr);
+  EXPECT_EQ(tev_read_value("", 0, ASN_NULL, nullptr, &err), nullptr);
   EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
-  EXPECT_EQ(tev_read_value(ASN_INTEGER, nullptr, 1, nullptr, &err), nullptr);
+  EXPECT_EQ(tev_read_value(nullptr, 1, ASN_INTEGER, nullptr, &err), nullptr);
   EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
   EXPECT_EQ(tev_parse_hex_octets("00", 2, nullptr, nullptr), ASN_E_INVALID_ARGUMENT);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "TevAsnTable.h"
+#include "TevAsnTablePtr.h"
 #include "TevAsnValue.h"
 #include "TypeTable.h"
 
@@ -134,13 +135,13 @@ TEST(Threads, ValuesHandedBetweenThreads) {
 // The companion library: one layout shared by every thread, each decoding
 // rows of its own into a row of its own.
 TEST(Threads, OneLayoutDecodesIntoRowsOfEachThread) {
-  ITevAsnIndexLayout* layout = tev_create_index_layout("integer inetaddress", 0, nullptr, nullptr);
+  TevAsnIndexLayoutPtr layout(tev_create_index_layout("integer inetaddress", 0, nullptr, nullptr));
   ASSERT_NE(layout, nullptr);
   std::atomic<int> faults{0};
   std::vector<std::thread> threads;
   for (int t = 0; t < kThreads; ++t) {
-    threads.emplace_back([t, layout, &faults] {
-      ITevAsnIndexRow* row = layout->create_row(nullptr);
+    threads.emplace_back([t, &layout, &faults] {
+      TevAsnIndexRowPtr row(layout->create_row(nullptr));
       if (row == nullptr) {
         ++faults;
         return;
@@ -149,19 +150,17 @@ TEST(Threads, OneLayoutDecodesIntoRowsOfEachThread) {
         const std::uint32_t index[] = {static_cast<std::uint32_t>(t),          1, 4, 10, 0, 0,
                                        static_cast<std::uint32_t>(round % 256)};
         unsigned long length = 0;
-        const char* text = layout->decode(index, 7, row, nullptr) == ASN_OK
-                               ? row->text(0, &length, nullptr)
+        const char* text = layout->decode(index, 7, row.get(), nullptr) == ASN_OK
+                               ? row->get_text(TEV_OCTETS_AUTO, &length, nullptr)
                                : nullptr;
         const std::string expected =
             std::to_string(t) + "\tipv4\t10.0.0." + std::to_string(round % 256);
         if (text == nullptr || std::string(text, length) != expected) ++faults;
         if (row->get_value(2, nullptr) == nullptr) ++faults;
       }
-      row->release();
     });
   }
   for (std::thread& thread : threads) thread.join();
-  layout->release();
   EXPECT_EQ(faults.load(), 0);
 }
 

@@ -75,6 +75,8 @@ const DisplayRun kRuns[] = {
     {"hint_without_value", {"format", "--hint"}, "", "option --hint needs a value", 2},
 };
 
+void PrintTo(const DisplayRun& run, std::ostream* os) { print_row(run.name, run.args, os); }
+
 class FormatTool : public testing::TestWithParam<DisplayRun> {};
 
 TEST_P(FormatTool, PrintsAndComplainsAsDocumented) {

@@ -39,14 +39,15 @@ const RoundTrip kRoundTrips[] = {
     {"fixed_text", {"fixed:3=abc"}, "97.98.99", "abc"},
     {"fixed_hex", {"fixed:6=00:11:22:33:44:55"}, "0.17.34.51.68.85", "00:11:22:33:44:55"},
     {"ipaddress", {"ipaddress=192.168.1.10"}, "192.168.1.10", "192.168.1.10"},
-    {"ipv6_short_form",
-     {"ipv6=fe80::1"},
-     "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1",
-     "fe80:0:0:0:0:0:0:1"},
+    {"ipv6_short_form", {"ipv6=fe80::1"}, "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1", "fe80::1"},
     {"ipv6_full_form",
      {"ipv6=2001:DB8:0:0:0:0:a:1"},
      "32.1.13.184.0.0.0.0.0.0.0.0.0.10.0.1",
-     "2001:db8:0:0:0:0:a:1"},
+     "2001:db8::a:1"},
+    {"ipv6_mapped_ipv4",
+     {"ipv6=::ffff:192.0.2.1"},
+     "0.0.0.0.0.0.0.0.0.0.255.255.192.0.2.1",
+     "::ffff:192.0.2.1"},
     {"ipport", {"ipport=10.1.2.3/161"}, "1.6.10.1.2.3.0.161", "10.1.2.3/161"},
     {"ipport_implied", {"ipport/implied=10.1.2.3/161"}, "1.10.1.2.3.0.161", "10.1.2.3/161"},
     {"ipx",
@@ -85,7 +86,7 @@ const RoundTrip kRoundTrips[] = {
      "ipv4\t10.0.0.5\t22\tipv4\t10.0.0.9\t51234"},
 };
 
-void PrintTo(const RoundTrip& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const RoundTrip& row, std::ostream* os) { print_row(row.name, row.values, os); }
 
 class RoundTripTest : public testing::TestWithParam<RoundTrip> {};
 
@@ -538,7 +539,7 @@ const ToolRun kRuns[] = {
     {"show_bad_value", {"show", "timeticks", "soon"}, "", "", "not a valid timeticks value", 1},
 };
 
-void PrintTo(const ToolRun& run, std::ostream* os) { *os << run.name; }
+void PrintTo(const ToolRun& run, std::ostream* os) { print_row(run.name, run.args, os); }
 
 class RunTest : public testing::TestWithParam<ToolRun> {};
 

@@ -82,3 +82,8 @@ ToolResult run_tool(const std::vector<std::string>& args, const std::string& inp
   result.err = err.read();
   return result;
 }
+
+void print_row(const char* name, const std::vector<std::string>& words, std::ostream* os) {
+  *os << name << ":";
+  for (const std::string& word : words) *os << ' ' << word;
+}

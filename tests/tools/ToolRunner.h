@@ -3,6 +3,7 @@
 #ifndef TEVASN_TESTS_TOOLRUNNER_H
 #define TEVASN_TESTS_TOOLRUNNER_H
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,5 +15,9 @@ struct ToolResult {
 
 /// Runs the tool built with these tests; `input` becomes its standard input.
 ToolResult run_tool(const std::vector<std::string>& args, const std::string& input = "");
+
+/// Writes a parameterised row as gtest names it on failure: its name and the
+/// words it gives the tool ("ipv6_prefix: decode --prefix 1.3 ipv6").
+void print_row(const char* name, const std::vector<std::string>& words, std::ostream* os);
 
 #endif  // TEVASN_TESTS_TOOLRUNNER_H

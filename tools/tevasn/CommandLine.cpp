@@ -29,14 +29,14 @@ int value_option(const Args& args, std::size_t* i, const char* name, std::string
   return 1;
 }
 
-// The row flag of an --octets MODE.
-bool octets_mode(const std::string& mode, unsigned long* flags) {
+// The octet policy of an --octets MODE.
+bool octets_mode(const std::string& mode, ETevOctetsAs* as) {
   if (mode == "text") {
-    *flags = TEV_ROW_TEXT_OCTETS;
+    *as = TEV_OCTETS_TEXT;
   } else if (mode == "hex") {
-    *flags = TEV_ROW_HEX_OCTETS;
+    *as = TEV_OCTETS_HEX;
   } else if (mode == "auto") {
-    *flags = 0;
+    *as = TEV_OCTETS_AUTO;
   } else {
     return false;
   }
@@ -59,7 +59,7 @@ bool parse_command_line(const Args& args, Options options, CommandLine* out, std
     } else if (arg == "--help" || arg == "-h") {
       out->help = true;
     } else if (options == Options::kDecode && arg == "--hex") {
-      out->octets = TEV_ROW_HEX_OCTETS;
+      out->octets = TEV_OCTETS_HEX;
     } else if (options == Options::kDecode &&
                (got = value_option(args, &i, "octets", &mode)) != 0) {
       if (got < 0 || !octets_mode(mode, &out->octets)) {

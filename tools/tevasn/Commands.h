@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "TevAsnTypes.h"
+
 namespace tevasn {
 
 constexpr int kExitOk = 0;        ///< everything worked
@@ -38,9 +40,8 @@ void report(const std::string& command, const std::string& message);
 /// The options and positional arguments of one command line.
 struct CommandLine {
   bool help = false;
-  /// decode's octet rendering: TEV_ROW_HEX_OCTETS, TEV_ROW_TEXT_OCTETS or 0
-  /// (auto: text when printable, else hex).
-  unsigned long octets = 0;
+  /// decode's octet policy.
+  ETevOctetsAs octets = TEV_OCTETS_AUTO;
   bool values = false;
   bool check = false;
   bool has_prefix = false;

@@ -1,10 +1,11 @@
 // tevasn decode [--octets MODE] [--values] (--prefix BASE | --entry ENTRY) TYPE... [OID...]
+#include <charconv>
 #include <cstdio>
 
 #include "Commands.h"
 #include "Identifier.h"
 #include "LineReader.h"
-#include "Owned.h"
+#include "TevAsnTablePtr.h"
 #include "Text.h"
 #include "Types.h"
 
@@ -20,15 +21,16 @@ const char kCommand[] = "decode";
 // (--entry) with the companion library, one row object reused for all.
 class Decoder {
  public:
-  Decoder(Identifier prefix, LayoutPtr layout, unsigned long octets)
-      : prefix_(std::move(prefix)), layout_(std::move(layout)), flags_(octets) {}
-  Decoder(EntryPtr entry, unsigned long octets) : entry_(std::move(entry)), flags_(octets) {}
+  Decoder(Identifier prefix, TevAsnIndexLayoutPtr layout, ETevOctetsAs octets)
+      : prefix_(std::move(prefix)), layout_(std::move(layout)), octets_(octets) {}
+  Decoder(TevAsnTableEntryPtr entry, ETevOctetsAs octets)
+      : entry_(std::move(entry)), octets_(octets) {}
 
   bool make_row(std::string* reason) {
     const ITevAsnIndexLayout* layout = entry_ != nullptr ? entry_->get_layout() : layout_.get();
     long err = ASN_OK;
     row_.reset(layout->create_row(&err));
-    if (row_ == nullptr) *reason = error_words(err);
+    if (row_ == nullptr) *reason = tev_error_message(err);
     return row_ != nullptr;
   }
 
@@ -36,40 +38,32 @@ class Decoder {
   // `value` (--values) the line ends in a TAB and that text as it is.
   bool decode(std::string_view field, const std::string_view* value, OutputBuffer* out,
               std::string* reason) {
-    std::uint32_t sub_ids[kMaxSubIds];
+    std::uint32_t sub_ids[ASN_MAX_SUB_IDS];
     unsigned long count = 0;
     long rc = tev_parse_sub_ids(field.data(), static_cast<unsigned long>(field.size()), sub_ids,
-                                kMaxSubIds, &count, &why_);
+                                ASN_MAX_SUB_IDS, &count, &why_);
     if (rc == ASN_OK && count == 0) return refuse("empty object identifier", reason);
     if (rc == ASN_OK) {
       if (entry_ != nullptr) {
         rc = entry_->split(sub_ids, count, nullptr, row_.get(), &why_);
       } else {
         const std::size_t n = prefix_.sub_ids.size();
-        bool below = count >= n;
-        for (std::size_t i = 0; below && i < n; ++i) below = sub_ids[i] == prefix_.sub_ids[i];
-        if (!below) return refuse("does not lie below the prefix " + prefix_.dotted, reason);
-        if (count == n) return refuse("is the prefix itself, with no index after it", reason);
+        const long relation = tev_compare_sub_ids(prefix_.sub_ids.data(),
+                                                  static_cast<unsigned long>(n), sub_ids, count);
+        if (relation == 0) return refuse("is the prefix itself, with no index after it", reason);
+        if (relation != 1) return refuse("does not lie below the prefix " + prefix_.dotted, reason);
         rc = layout_->decode(sub_ids + n, count - static_cast<unsigned long>(n), row_.get(), &why_);
         if (rc != ASN_OK) return refuse(words_of(rc) + entry_hint(sub_ids, count), reason);
       }
     }
     unsigned long length = 0;
-    const char* text = rc == ASN_OK ? row_->text(flags_, &length, &rc) : nullptr;
+    const char* text = rc == ASN_OK ? row_->get_text(octets_, &length, &rc) : nullptr;
     if (rc != ASN_OK) return refuse(words_of(rc), reason);
     if (entry_ != nullptr) {
-      // The column number in decimal, written by hand: formatting it is a
-      // good part of a short line's cost.
       char column[24];
-      char* end = column + sizeof column;
-      char* digit = end;
-      *--digit = '\t';
-      unsigned long number = row_->get_column();
-      do {
-        *--digit = static_cast<char>('0' + number % 10);
-        number /= 10;
-      } while (number != 0);
-      out->append(std::string_view(digit, static_cast<std::size_t>(end - digit)));
+      char* end = std::to_chars(column, column + sizeof column - 1, row_->get_column()).ptr;
+      *end++ = '\t';
+      out->append(std::string_view(column, static_cast<std::size_t>(end - column)));
     }
     out->append(std::string_view(text, length));
     if (value != nullptr) {
@@ -82,7 +76,7 @@ class Decoder {
 
  private:
   std::string words_of(long rc) const {
-    return why_.length() != 0 ? std::string(why_.data(), why_.length()) : error_words(rc);
+    return why_.length() != 0 ? std::string(why_.data(), why_.length()) : tev_error_message(rc);
   }
 
   // When the prefix ends in .1 and the identifier decodes once the
@@ -105,10 +99,10 @@ class Decoder {
   }
 
   Identifier prefix_;
-  LayoutPtr layout_;
-  EntryPtr entry_;
-  RowPtr row_;
-  unsigned long flags_;
+  TevAsnIndexLayoutPtr layout_;
+  TevAsnTableEntryPtr entry_;
+  TevAsnIndexRowPtr row_;
+  ETevOctetsAs octets_;
   CTevAsnBuffer why_;
 };
 
@@ -196,18 +190,18 @@ int run_decode(const Args& args) {
     if (!parse_identifier(line.prefix, false, &prefix, &reason)) {
       return usage_error(kCommand, "prefix " + quoted(line.prefix) + ": " + reason);
     }
-    LayoutPtr layout;
+    TevAsnIndexLayoutPtr layout;
     std::vector<TypeChoice> types;
     if (!parse_layout(words, 0, &layout, &types, &reason)) return usage_error(kCommand, reason);
     decoder = std::make_unique<Decoder>(std::move(prefix), std::move(layout), line.octets);
   } else {
     CTevAsnBuffer why;
     long err = ASN_OK;
-    EntryPtr entry(
+    TevAsnTableEntryPtr entry(
         tev_create_table_entry(line.entry.c_str(), layout_text(words).c_str(), &why, &err));
     if (entry == nullptr) {
       return usage_error(kCommand, why.length() != 0 ? std::string(why.data(), why.length())
-                                                     : std::string(error_words(err)));
+                                                     : std::string(tev_error_message(err)));
     }
     decoder = std::make_unique<Decoder>(std::move(entry), line.octets);
   }

@@ -3,7 +3,7 @@
 
 #include "Commands.h"
 #include "Identifier.h"
-#include "Owned.h"
+#include "TevAsnTablePtr.h"
 #include "Text.h"
 #include "Types.h"
 #include "Values.h"
@@ -40,7 +40,7 @@ int run_encode(const Args& args) {
     words.push_back(arg.substr(0, equals));
     texts.push_back(arg.substr(equals + 1));
   }
-  LayoutPtr layout;
+  TevAsnIndexLayoutPtr layout;
   std::vector<TypeChoice> types;
   if (!parse_layout(words, 0, &layout, &types, &reason)) return usage_error(kCommand, reason);
   if (types.size() != texts.size()) {
@@ -48,7 +48,7 @@ int run_encode(const Args& args) {
                        "each TYPE=VALUE takes one TYPE, not " + quoted(layout_text(words)));
   }
 
-  std::vector<ValuePtr> owned;
+  std::vector<TevAsnValuePtr> owned;
   for (std::size_t i = 0; i < types.size(); ++i) {
     if (!make_values(types[i], texts[i], &owned, &reason)) {
       report(kCommand, "value " + std::to_string(i + 1) + " (" + types[i].written + ") " +
@@ -57,25 +57,25 @@ int run_encode(const Args& args) {
     }
   }
   std::vector<ITevAsnValue*> values;
-  for (const ValuePtr& value : owned) values.push_back(value.get());
+  for (const TevAsnValuePtr& value : owned) values.push_back(value.get());
 
   long err = ASN_OK;
-  OidPtr oid(tev_create_asn_object_id(base.dotted.c_str(), &err));
+  TevAsnObjectIdPtr oid(tev_create_asn_object_id(base.dotted.c_str(), &err));
   if (oid == nullptr) {
-    report(kCommand, std::string("cannot make the identifier: ") + error_words(err));
+    report(kCommand, std::string("cannot make the identifier: ") + tev_error_message(err));
     return kExitBadInput;
   }
   CTevAsnBuffer why;
   err = layout->encode(values.data(), static_cast<unsigned long>(values.size()), oid.get(), &why);
   if (err != ASN_OK) {
     report(kCommand, why.length() != 0 ? std::string(why.data(), why.length())
-                                       : std::string(error_words(err)));
+                                       : std::string(tev_error_message(err)));
     return kExitBadInput;
   }
   const unsigned long count = oid->get_count();
-  if (count > kMaxSubIds) {
+  if (count > ASN_MAX_SUB_IDS) {
     report(kCommand, "the identifier would have " + std::to_string(count) +
-                         " sub-identifiers, more than " + std::to_string(kMaxSubIds));
+                         " sub-identifiers, more than " + std::to_string(ASN_MAX_SUB_IDS));
     return kExitBadInput;
   }
   std::string text;

@@ -147,15 +147,15 @@ bool format_one(const DisplayOptions& options, const std::string& value, std::st
     }
     rc = tev_format_integer_hint(options.hint.c_str(), number, &out, &reason);
   } else {
-    std::string octets;
-    if (!hex_octets(value, &octets, problem)) return false;
+    std::string text;
+    if (!hex_octets(value, &text, problem)) return false;
+    const auto* octets = reinterpret_cast<const unsigned char*>(text.data());
     if (options.opaque) {
-      rc = tev_format_opaque(octets.data(), octets.size(), &out, &reason);
+      rc = tev_format_opaque(octets, text.size(), &out, &reason);
     } else if (options.has_tc) {
-      rc = tev_format_tc(options.tc.c_str(), octets.data(), octets.size(), &out, &reason);
+      rc = tev_format_tc(options.tc.c_str(), octets, text.size(), &out, &reason);
     } else {
-      rc =
-          tev_format_octets_hint(options.hint.c_str(), octets.data(), octets.size(), &out, &reason);
+      rc = tev_format_octets_hint(options.hint.c_str(), octets, text.size(), &out, &reason);
     }
   }
   if (rc != ASN_OK) {
@@ -178,7 +178,14 @@ bool parse_one(const DisplayOptions& options, const std::string& text, std::stri
     *problem = words(reason, rc);
     return false;
   }
-  *line = hex_pairs(std::string_view(out.data() == nullptr ? "" : out.data(), out.length()));
+  CTevAsnBuffer hex;
+  const long written = tev_format_octets(reinterpret_cast<const unsigned char*>(out.data()),
+                                         out.length(), TEV_OCTETS_HEX, &hex);
+  if (written != ASN_OK) {
+    *problem = tev_error_message(written);
+    return false;
+  }
+  line->assign(hex.data() == nullptr ? "" : hex.data(), hex.length());
   return true;
 }
 

@@ -1,7 +1,9 @@
 #include "Identifier.h"
 
-#include "Owned.h"
 #include "TevAsnTable.h"
+#include "TevAsnTablePtr.h"
+
+using NTevAsnValue::ASN_MAX_SUB_IDS;
 
 namespace tevasn {
 
@@ -9,13 +11,13 @@ bool parse_identifier(std::string_view text, bool allow_empty, Identifier* out,
                       std::string* reason) {
   *out = Identifier();
   out->leading_dot = !text.empty() && text.front() == '.';
-  std::uint32_t sub_ids[kMaxSubIds];
+  std::uint32_t sub_ids[ASN_MAX_SUB_IDS];
   unsigned long count = 0;
   CTevAsnBuffer why;
   const long rc = tev_parse_sub_ids(text.data(), static_cast<unsigned long>(text.size()), sub_ids,
-                                    kMaxSubIds, &count, &why);
+                                    ASN_MAX_SUB_IDS, &count, &why);
   if (rc != NTevAsnValue::ASN_OK) {
-    *reason = why.length() != 0 ? std::string(why.data(), why.length()) : error_words(rc);
+    *reason = why.length() != 0 ? std::string(why.data(), why.length()) : tev_error_message(rc);
     return false;
   }
   if (count == 0 && !allow_empty) {

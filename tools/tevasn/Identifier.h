@@ -9,9 +9,6 @@
 
 namespace tevasn {
 
-/// An object identifier has at most 128 sub-identifiers (RFC 2578 section 3.5).
-constexpr std::size_t kMaxSubIds = 128;
-
 struct Identifier {
   std::string dotted;                  ///< without a leading "."
   std::vector<std::uint32_t> sub_ids;  ///< the numbers of `dotted`

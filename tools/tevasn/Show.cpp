@@ -2,7 +2,8 @@
 #include <cstdio>
 
 #include "Commands.h"
-#include "Owned.h"
+#include "TevAsnHelpers.h"
+#include "TevAsnTablePtr.h"
 #include "Text.h"
 #include "Types.h"
 #include "Values.h"
@@ -22,10 +23,10 @@ void print_field(const char* name, const std::string& text) {
 // The value's index encoding with the given flag, or why there is none.
 std::string encoding(const ITevAsnValue& value, long implied) {
   long err = ASN_OK;
-  OidPtr oid(tev_create_asn_object_id(&err));
-  if (oid == nullptr) return std::string("none: ") + error_words(err);
+  TevAsnObjectIdPtr oid(tev_create_asn_object_id(&err));
+  if (oid == nullptr) return std::string("none: ") + tev_error_message(err);
   err = value.append_to_oid(oid.get(), implied);
-  if (err != ASN_OK) return std::string("none: ") + error_words(err);
+  if (err != ASN_OK) return std::string("none: ") + tev_error_message(err);
   std::string text;
   std::string reason;
   if (!text_form(*oid, &text, &reason)) return "none: " + reason;
@@ -40,7 +41,7 @@ int run_show(const Args& args) {
   if (!start_command(kCommand, args, Options::kNone, &line, &status)) return status;
   std::string reason;
   if (line.positional.size() != 2) return usage_error(kCommand, "needs TYPE and VALUE");
-  LayoutPtr layout;
+  TevAsnIndexLayoutPtr layout;
   std::vector<TypeChoice> types;
   if (!parse_layout({line.positional[0]}, TEV_LAYOUT_ANY_TYPE, &layout, &types, &reason)) {
     return usage_error(kCommand, reason);
@@ -52,7 +53,7 @@ int run_show(const Args& args) {
   if (choice.implied_suffix()) {
     return usage_error(kCommand, "show prints both index encodings; leave out /implied");
   }
-  ValuePtr value = make_value(choice, line.positional[1], &reason);
+  TevAsnValuePtr value = make_value(choice, line.positional[1], &reason);
   if (value == nullptr) {
     report(kCommand, choice.written + " " + quoted(line.positional[1]) + ": " + reason);
     return kExitBadInput;
@@ -62,12 +63,12 @@ int run_show(const Args& args) {
     report(kCommand, reason);
     return kExitBadInput;
   }
-  std::string octets;
-  const bool has_octets = octets_of(*value, &octets);
+  const TevTextResult octets = tev::hex_text(value.get());
   print_field("type", choice.written);
   print_field("text", escaped(text));
-  print_field("octets", has_octets ? (octets.empty() ? "(empty)" : hex_pairs(octets))
-                                   : "none: " + std::string(error_words(ASN_E_NOT_SUPPORTED)));
+  print_field("octets", !octets.ok() ? "none: " + std::string(tev_error_message(octets.code))
+                        : octets.value.empty() ? "(empty)"
+                                               : octets.value);
   print_field("count", std::to_string(value->get_count()));
   print_field("implied 0", encoding(*value, 0));
   print_field("implied 1", encoding(*value, 1));

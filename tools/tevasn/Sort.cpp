@@ -6,8 +6,8 @@
 #include "Commands.h"
 #include "Identifier.h"
 #include "LineReader.h"
-#include "Owned.h"
 #include "TevAsnTable.h"
+#include "TevAsnTablePtr.h"
 #include "Text.h"
 
 using namespace NTevAsnValue;
@@ -39,11 +39,11 @@ bool first_identifier(std::string_view text, std::vector<std::uint32_t>* sub_ids
   if (end == std::string_view::npos) end = text.size();
   const std::string_view word = text.substr(start, end - start);
   field->assign(word.data(), word.size());
-  std::uint32_t ids[kMaxSubIds];
+  std::uint32_t ids[ASN_MAX_SUB_IDS];
   unsigned long count = 0;
   CTevAsnBuffer why;
   const long rc = tev_parse_sub_ids(word.data(), static_cast<unsigned long>(word.size()), ids,
-                                    kMaxSubIds, &count, &why);
+                                    ASN_MAX_SUB_IDS, &count, &why);
   if (rc != ASN_OK || count == 0) {
     *reason = rc != ASN_OK ? std::string(why.data(), why.length()) : "empty object identifier";
     return false;

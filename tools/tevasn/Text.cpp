@@ -39,17 +39,4 @@ std::string quoted(std::string_view text) {
   return out;
 }
 
-std::string hex_pairs(std::string_view bytes) {
-  static const char kDigits[] = "0123456789abcdef";
-  std::string out;
-  out.reserve(bytes.size() * 3);
-  for (char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (!out.empty()) out.push_back(':');
-    out.push_back(kDigits[c >> 4]);
-    out.push_back(kDigits[c & 0x0F]);
-  }
-  return out;
-}
-
 }  // namespace tevasn

@@ -1,4 +1,4 @@
-// Small text helpers: showing user input safely in messages, octets in hex.
+// Small text helpers: showing user input safely in messages.
 #ifndef TEVASN_TOOL_TEXT_H
 #define TEVASN_TOOL_TEXT_H
 
@@ -13,9 +13,6 @@ std::string quoted(std::string_view text);
 
 /// Every byte outside 0x20..0x7E (and the backslash) written as \xNN.
 std::string escaped(std::string_view bytes);
-
-/// Lower-case hex pairs joined by ':' ("80:00:1f:88"); empty for no bytes.
-std::string hex_pairs(std::string_view bytes);
 
 }  // namespace tevasn
 

@@ -45,16 +45,16 @@ bool describe_layout(const ITevAsnIndexLayout& layout, std::vector<TypeChoice>* 
                      std::string* reason) {
   types->clear();
   CTevAsnBuffer word;
-  for (unsigned long i = 0; i < layout.get_component_count(); ++i) {
+  for (unsigned long i = 0; i < layout.get_word_count(); ++i) {
     TypeChoice choice;
-    long rc = layout.get_component(i, &choice.component);
-    if (rc == ASN_OK) rc = layout.component_text_into(i, &word);
+    long rc = layout.get_word(i, &choice.word);
+    if (rc == ASN_OK) rc = layout.word_to_text_into(&word, i);
     if (rc != ASN_OK) {
-      *reason = error_words(rc);
+      *reason = tev_error_message(rc);
       return false;
     }
     for (const TypeInfo& info : type_table()) {
-      if (info.kind == choice.component.kind) choice.info = &info;
+      if (info.kind == choice.word.kind) choice.info = &info;
     }
     choice.written.assign(word.length() == 0 ? "" : word.data(), word.length());
     types->push_back(choice);
@@ -62,13 +62,14 @@ bool describe_layout(const ITevAsnIndexLayout& layout, std::vector<TypeChoice>* 
   return true;
 }
 
-bool parse_layout(const std::vector<std::string>& words, unsigned long flags, LayoutPtr* layout,
-                  std::vector<TypeChoice>* types, std::string* reason) {
+bool parse_layout(const std::vector<std::string>& words, unsigned long flags,
+                  TevAsnIndexLayoutPtr* layout, std::vector<TypeChoice>* types,
+                  std::string* reason) {
   CTevAsnBuffer why;
   long err = ASN_OK;
   layout->reset(tev_create_index_layout(layout_text(words).c_str(), flags, &why, &err));
   if (*layout == nullptr) {
-    *reason = why.length() != 0 ? std::string(why.data(), why.length()) : error_words(err);
+    *reason = why.length() != 0 ? std::string(why.data(), why.length()) : tev_error_message(err);
     return false;
   }
   return describe_layout(**layout, types, reason);

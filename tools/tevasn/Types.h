@@ -4,12 +4,11 @@
 #define TEVASN_TOOL_TYPES_H
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "Owned.h"
 #include "TevAsnTable.h"
+#include "TevAsnTablePtr.h"
 #include "TevAsnValue.h"
 
 namespace tevasn {
@@ -32,7 +31,7 @@ enum class Form {
 
 /// How the tool presents one kind of index value.
 struct TypeInfo {
-  std::uint32_t kind;  ///< ETevIndexKind
+  ETevIndexKind kind;
   Form form;
   const char* value_help;  ///< how VALUE is written
   const char* index_help;  ///< its index encoding
@@ -44,21 +43,15 @@ const std::vector<TypeInfo>& type_table();
 /// One TYPE word of a parsed layout.
 struct TypeChoice {
   const TypeInfo* info = nullptr;
-  TevIndexComponent component{};
+  TevIndexWord word{};
   std::string written;  ///< the TYPE word as the user wrote it
 
   std::string name() const { return tev_index_kind_name(info->kind); }
-  NTevAsnValue::EAsnType type() const {
-    return static_cast<NTevAsnValue::EAsnType>(component.type);
-  }
-  long implied_flag() const { return static_cast<long>(component.implied); }
-  unsigned long fixed_count() const { return component.fixed_count; }
-  bool implied_suffix() const { return component.implied_written != 0; }
+  NTevAsnValue::EAsnType type() const { return static_cast<NTevAsnValue::EAsnType>(word.type); }
+  long implied_flag() const { return static_cast<long>(word.implied); }
+  unsigned long fixed_count() const { return word.fixed_count; }
+  bool implied_suffix() const { return word.implied_written != 0; }
 };
-
-using LayoutPtr = std::unique_ptr<ITevAsnIndexLayout, TevAsnReleaser>;
-using EntryPtr = std::unique_ptr<ITevAsnTableEntry, TevAsnReleaser>;
-using RowPtr = std::unique_ptr<ITevAsnIndexRow, TevAsnReleaser>;
 
 /// The TYPE words of `layout`, described for the tool. False with a reason
 /// when the library refuses.
@@ -67,8 +60,9 @@ bool describe_layout(const ITevAsnIndexLayout& layout, std::vector<TypeChoice>* 
 
 /// A layout from TYPE words (see tev_create_index_layout for `flags`) and its
 /// description; false with the library's reason.
-bool parse_layout(const std::vector<std::string>& words, unsigned long flags, LayoutPtr* layout,
-                  std::vector<TypeChoice>* types, std::string* reason);
+bool parse_layout(const std::vector<std::string>& words, unsigned long flags,
+                  TevAsnIndexLayoutPtr* layout, std::vector<TypeChoice>* types,
+                  std::string* reason);
 
 /// The words joined by blanks, as the library reads a layout.
 std::string layout_text(const std::vector<std::string>& words);

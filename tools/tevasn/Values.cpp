@@ -10,33 +10,34 @@ namespace tevasn {
 
 namespace {
 
-ValuePtr from_octets(const TypeChoice& choice, const std::string& octets, std::string* reason) {
+TevAsnValuePtr from_octets(const TypeChoice& choice, const std::string& octets,
+                           std::string* reason) {
   long err = ASN_OK;
-  ValuePtr value(tev_create_asn_value(choice.type(), &err));
+  TevAsnValuePtr value(tev_create_asn_value(choice.type(), &err));
   if (value != nullptr) {
     err = value->set_octets(reinterpret_cast<const unsigned char*>(octets.data()),
                             static_cast<unsigned long>(octets.size()));
   }
   if (value == nullptr || err != ASN_OK) {
-    *reason = error_words(err);
+    *reason = tev_error_message(err);
     return nullptr;
   }
   return value;
 }
 
 std::string reason_of(const CTevAsnBuffer& why, long err) {
-  return why.length() != 0 ? std::string(why.data(), why.length()) : error_words(err);
+  return why.length() != 0 ? std::string(why.data(), why.length()) : tev_error_message(err);
 }
 
 // The companion's strict reader; the reason says what the TYPE takes.
-ValuePtr read_strictly(const TypeChoice& choice, std::string_view text, std::string* reason) {
+TevAsnValuePtr read_strictly(const TypeChoice& choice, std::string_view text, std::string* reason) {
   CTevAsnBuffer why;
   long err = ASN_OK;
-  ValuePtr value(tev_read_value(choice.type(), text.data(), static_cast<unsigned long>(text.size()),
-                                &why, &err));
+  TevAsnValuePtr value(tev_read_value(text.data(), static_cast<unsigned long>(text.size()),
+                                      choice.type(), &why, &err));
   if (value != nullptr) return value;
   if (err != ASN_E_VALUE_TEXT) {
-    *reason = error_words(err);
+    *reason = tev_error_message(err);
   } else if (choice.info->form == Form::kHex) {
     *reason = "octets in hex expected: " + reason_of(why, err);
   } else if (choice.info->form == Form::kOid) {
@@ -49,7 +50,7 @@ ValuePtr read_strictly(const TypeChoice& choice, std::string_view text, std::str
 
 }  // namespace
 
-ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string* reason) {
+TevAsnValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string* reason) {
   switch (choice.info->form) {
     case Form::kText:
       return from_octets(choice, std::string(text), reason);
@@ -91,8 +92,8 @@ bool hex_octets(std::string_view text, std::string* octets, std::string* reason)
 
 bool decimal_64(std::string_view text, std::uint64_t* value) {
   long err = ASN_OK;
-  ValuePtr number(tev_read_value(ASN_COUNTER_64, text.data(),
-                                 static_cast<unsigned long>(text.size()), nullptr, &err));
+  TevAsnValuePtr number(tev_read_value(text.data(), static_cast<unsigned long>(text.size()),
+                                       ASN_COUNTER_64, nullptr, &err));
   if (number == nullptr) return false;
   *value = tev::get_counter64(number.get());
   return true;
@@ -100,9 +101,9 @@ bool decimal_64(std::string_view text, std::uint64_t* value) {
 
 bool text_form(const ITevAsnValue& value, std::string* text, std::string* reason) {
   long err = ASN_OK;
-  BufferPtr buffer(value.to_text(&err));
+  TevAsnBufferPtr buffer(value.to_text(&err));
   if (buffer == nullptr || err != ASN_OK) {
-    *reason = std::string("no text form: ") + error_words(err);
+    *reason = std::string("no text form: ") + tev_error_message(err);
     return false;
   }
   text->assign(buffer->length() == 0 ? "" : buffer->data(), buffer->length());
@@ -113,37 +114,28 @@ bool text_form(const ITevAsnValue& value, std::string* text, std::string* reason
   return true;
 }
 
-bool octets_of(const ITevAsnValue& value, std::string* octets) {
-  unsigned long length = 0;
-  long err = ASN_OK;
-  const unsigned char* data = value.get_octets(&length, &err);
-  if (err != ASN_OK) return false;
-  octets->assign(reinterpret_cast<const char*>(data), data == nullptr ? 0 : length);
-  return true;
-}
-
-bool make_values(const TypeChoice& choice, std::string_view text, std::vector<ValuePtr>* values,
-                 std::string* reason) {
+bool make_values(const TypeChoice& choice, std::string_view text,
+                 std::vector<TevAsnValuePtr>* values, std::string* reason) {
   if (choice.info->form != Form::kInet) {
-    ValuePtr value = make_value(choice, text, reason);
+    TevAsnValuePtr value = make_value(choice, text, reason);
     if (value == nullptr) return false;
     values->push_back(std::move(value));
     return true;
   }
-  unsigned long type = 0;
+  ETevInetAddressType type = TEV_INET_UNKNOWN;
   CTevAsnBuffer octets;
   CTevAsnBuffer why;
-  long err = tev_inet_address_parse(text.data(), static_cast<unsigned long>(text.size()), &type,
+  long err = tev_parse_inet_address(text.data(), static_cast<unsigned long>(text.size()), &type,
                                     &octets, &why);
   if (err != ASN_OK) {
     *reason = reason_of(why, err);
     return false;
   }
-  ValuePtr type_value(tev_create_asn_value(static_cast<long>(type), ASN_INTEGER, &err));
-  ValuePtr address(tev_create_asn_value(ASN_OCTET_STRING, &err));
+  TevAsnValuePtr type_value(tev_create_asn_value(static_cast<long>(type), ASN_INTEGER, &err));
+  TevAsnValuePtr address(tev_create_asn_value(ASN_OCTET_STRING, &err));
   if (type_value == nullptr || address == nullptr ||
       (err = address->set_octets_from(&octets)) != ASN_OK) {
-    *reason = error_words(err);
+    *reason = tev_error_message(err);
     return false;
   }
   values->push_back(std::move(type_value));

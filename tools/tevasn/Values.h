@@ -7,14 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "Owned.h"
+#include "TevAsnTablePtr.h"
 #include "Types.h"
 
 namespace tevasn {
 
 /// A new value of `choice`'s type from `text`, checked strictly (the whole text
 /// must be a value of the type's form). Null with a reason in words.
-ValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string* reason);
+TevAsnValuePtr make_value(const TypeChoice& choice, std::string_view text, std::string* reason);
 
 /// Octets written in hex, read by the companion's tev_parse_hex_octets. False
 /// with its reason otherwise.
@@ -28,14 +28,11 @@ bool decimal_64(std::string_view text, std::uint64_t* value);
 /// some types keep in it. False with a reason when the library refuses.
 bool text_form(const ITevAsnValue& value, std::string* text, std::string* reason);
 
-/// The value's octets; false when its type has none.
-bool octets_of(const ITevAsnValue& value, std::string* octets);
-
 /// The values of one TYPE=VALUE: one value, or for inetaddress its
 /// InetAddressType (INTEGER) and InetAddress (OCTET STRING) from "TYPE:ADDRESS"
 /// or a bare address. False with a reason in words.
-bool make_values(const TypeChoice& choice, std::string_view text, std::vector<ValuePtr>* values,
-                 std::string* reason);
+bool make_values(const TypeChoice& choice, std::string_view text,
+                 std::vector<TevAsnValuePtr>* values, std::string* reason);
 
 }  // namespace tevasn
 

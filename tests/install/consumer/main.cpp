@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "TevAsnDisplay.h"
 #include "TevAsnHelpers.h"
 #include "TevAsnTable.h"
+#include "TevAsnTablePtr.h"
 #include "TevAsnValue.h"
 #include "TevAsnValuePtr.h"
 
@@ -42,9 +44,9 @@ int main() {
 
   // An ipAddressTable instance split into column and row.
   CTevAsnBuffer reason;
-  ITevAsnTableEntry* entry =
-      tev_create_table_entry("1.3.6.1.2.1.4.34.1", "inetaddress", &reason, &err);
-  ITevAsnIndexRow* row = entry != nullptr ? entry->get_layout()->create_row(&err) : nullptr;
+  TevAsnTableEntryPtr entry(
+      tev_create_table_entry("1.3.6.1.2.1.4.34.1", "inetaddress", &reason, &err));
+  TevAsnIndexRowPtr row(entry != nullptr ? entry->get_layout()->create_row(&err) : nullptr);
   if (row == nullptr) {
     std::fprintf(stderr, "table entry: %s\n", tev_error_message(err));
     return 1;
@@ -53,15 +55,13 @@ int main() {
   unsigned long column = 0;
   unsigned long length = 0;
   const char* row_text = nullptr;
-  if (entry->split(instance, 16, &column, row, &reason) == ASN_OK) {
-    row_text = row->text(0, &length, &err);
+  if (entry->split(instance, 16, &column, row.get(), &reason) == ASN_OK) {
+    row_text = row->get_text(TEV_OCTETS_AUTO, &length, &err);
   }
   if (row_text == nullptr) {
     std::fprintf(stderr, "split: %s\n", reason.length() != 0 ? reason.data() : "no text");
     return 1;
   }
   std::printf("column %lu: %.*s\n", column, static_cast<int>(length), row_text);
-  row->release();
-  entry->release();
   return 0;
 }
