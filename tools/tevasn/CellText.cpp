@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "TevAsnDisplay.h"
+#include "TevAsnTable.h"
 #include "TevAsnValuePtr.h"
 
 using namespace NTevAsnValue;
@@ -82,7 +83,8 @@ bool bits(const TevCatalogColumn& column, const WalkValue& value, std::string* t
     for (std::uint32_t i = 0; i < column.label_count && name == nullptr; ++i) {
       if (column.labels[i].number == static_cast<std::int64_t>(bit)) name = column.labels[i].name;
     }
-    if (name == nullptr) return refuse(value, "bit " + std::to_string(bit) + " has no label", text, note);
+    if (name == nullptr)
+      return refuse(value, "bit " + std::to_string(bit) + " has no label", text, note);
     if (!labels.empty()) labels += ',';
     labels += name;
   }
@@ -94,21 +96,33 @@ bool bits(const TevCatalogColumn& column, const WalkValue& value, std::string* t
 bool inet_address(const WalkValue& value, long type, std::string* text, std::string* note) {
   if (type < 0) {
     switch (value.octets.size()) {
-      case 0: type = TEV_INET_UNKNOWN; break;
-      case 4: type = TEV_INET_IPV4; break;
-      case 8: type = TEV_INET_IPV4Z; break;
-      case 16: type = TEV_INET_IPV6; break;
-      case 20: type = TEV_INET_IPV6Z; break;
-      default: type = TEV_INET_DNS; break;
+      case 0:
+        type = TEV_INET_UNKNOWN;
+        break;
+      case 4:
+        type = TEV_INET_IPV4;
+        break;
+      case 8:
+        type = TEV_INET_IPV4Z;
+        break;
+      case 16:
+        type = TEV_INET_IPV6;
+        break;
+      case 20:
+        type = TEV_INET_IPV6Z;
+        break;
+      default:
+        type = TEV_INET_DNS;
+        break;
     }
   }
   CTevAsnBuffer out;
-  const long err = tev_format_inet_address(static_cast<ETevInetAddressType>(type),
-                                           bytes(value.octets),
-                                           static_cast<unsigned long>(value.octets.size()),
-                                           TEV_OCTETS_TEXT, &out);
-  if (err != ASN_OK) return refuse(value, std::string("not an InetAddress of its type: ") +
-                                              tev_error_message(err), text, note);
+  const long err = tev_format_inet_address(
+      static_cast<ETevInetAddressType>(type), bytes(value.octets),
+      static_cast<unsigned long>(value.octets.size()), TEV_OCTETS_TEXT, &out);
+  if (err != ASN_OK)
+    return refuse(value, std::string("not an InetAddress of its type: ") + tev_error_message(err),
+                  text, note);
   *text = text_of(out);
   return true;
 }
@@ -128,26 +142,11 @@ bool octet_string(const TevCatalogColumn& column, const WalkValue& value,
     why.assign(nullptr, 0);
     err = tev_format_octets_hint(column.hint, bytes(value.octets), length, &out, &why);
   }
-  if (err == ASN_E_TC_UNKNOWN) err = tev_format_octets(bytes(value.octets), length, TEV_OCTETS_AUTO, &out);
+  if (err == ASN_E_TC_UNKNOWN)
+    err = tev_format_octets(bytes(value.octets), length, TEV_OCTETS_AUTO, &out);
   if (err != ASN_OK) return refuse(value, reason_of(why, err), text, note);
   *text = text_of(out);
   return true;
-}
-
-const char* form_name(WalkForm form) {
-  switch (form) {
-    case WalkForm::kInteger: return "INTEGER";
-    case WalkForm::kUnsigned: return "unsigned number";
-    case WalkForm::kCounter64: return "Counter64";
-    case WalkForm::kOctets: return "octet string";
-    case WalkForm::kBits: return "BITS";
-    case WalkForm::kOpaque: return "Opaque";
-    case WalkForm::kOid: return "OID";
-    case WalkForm::kIpAddress: return "IpAddress";
-    case WalkForm::kNull: return "NULL";
-    case WalkForm::kException: return "exception";
-  }
-  return "value";
 }
 
 }  // namespace
@@ -172,10 +171,12 @@ bool cell_text(const TevCatalogColumn& column, const WalkValue& value, const Cel
   bool fits = false;
   switch (syntax) {
     case TEV_SYNTAX_ENUMERATION:
-      if (value.form == WalkForm::kInteger) return enumeration(column, value, options.numeric, text, note);
+      if (value.form == WalkForm::kInteger)
+        return enumeration(column, value, options.numeric, text, note);
       break;
     case TEV_SYNTAX_INTEGER32:
-      if (value.form == WalkForm::kInteger && *column.hint != '\0' && std::strcmp(column.hint, "d") != 0) {
+      if (value.form == WalkForm::kInteger && *column.hint != '\0' &&
+          std::strcmp(column.hint, "d") != 0) {
         CTevAsnBuffer out;
         CTevAsnBuffer why;
         const long err = tev_format_integer_hint(column.hint, value.number, &out, &why);
@@ -231,10 +232,9 @@ bool cell_text(const TevCatalogColumn& column, const WalkValue& value, const Cel
     *text = as_read(value);
     return true;
   }
-  return refuse(value,
-                std::string("a ") + form_name(value.form) + " value in a " +
-                    tev_syntax_name(syntax) + " column",
-                text, note);
+  const std::string form = value.keyword.empty() ? std::string("\"\"") : std::string(value.keyword);
+  return refuse(value, form + " value in a column of syntax " + tev_syntax_name(syntax), text,
+                note);
 }
 
 }  // namespace tevasn

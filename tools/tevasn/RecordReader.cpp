@@ -1,15 +1,43 @@
 #include "RecordReader.h"
 
+#include <cctype>
+
 namespace tevasn {
 
 namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
+// A line of hex pairs and blanks only: the next line of a wrapped Hex-STRING.
+bool hex_pairs_only(std::string_view line) {
+  std::size_t i = 0;
+  bool any = false;
+  while (i < line.size()) {
+    if (is_blank(line[i])) {
+      ++i;
+      continue;
+    }
+    if (i + 1 >= line.size() || !std::isxdigit(static_cast<unsigned char>(line[i])) ||
+        !std::isxdigit(static_cast<unsigned char>(line[i + 1])) ||
+        (i + 2 < line.size() && !is_blank(line[i + 2]))) {
+      return false;
+    }
+    any = true;
+    i += 2;
+  }
+  return any;
+}
+
 // Where a record's value starts: after the first " = "; npos when none.
 std::size_t value_start(std::string_view line) {
   const std::size_t equals = line.find(" = ");
   return equals == std::string_view::npos ? equals : equals + 3;
+}
+
+// Whether the value of a record's first line is a Hex-STRING, which may wrap.
+bool opens_hex(std::string_view line) {
+  const std::size_t at = value_start(line);
+  return at != std::string_view::npos && line.substr(at).rfind("Hex-STRING:", 0) == 0;
 }
 
 // Whether the value of a record's first line opens a quoted STRING.
@@ -64,13 +92,10 @@ bool RecordReader::next(std::string_view* record) {
   line_count_ = 1;
   has_pending_ = false;
   const bool walk_line = starts_walk_record(record_);
-  walk_ = walk_ || walk_line;
   bool quote = walk_line && opens_quote(record_);
+  const bool hex = walk_line && !quote && opens_hex(record_);
   while (read_line()) {
-    if (!quote && (!walk_ || starts_walk_record(pending_) ||
-                   pending_.find_first_not_of(" \t\r") == std::string::npos)) {
-      break;
-    }
+    if (!quote && !(hex && hex_pairs_only(pending_))) break;
     quote = quote && quote_open_after(pending_, true);
     record_ += '\n';
     record_ += pending_;

@@ -12,10 +12,8 @@
 
 namespace tevasn {
 
-/// A line begins a record when it reads "OID = ..." ; once one such line has
-/// been seen, a line that does not is the continuation of the record before
-/// it, and so is every line inside a quoted STRING that has not closed yet.
-/// Before that (a list of identifiers alone), every line is a record.
+/// Every line begins a record except the lines inside a quoted STRING that
+/// has not closed yet, and the lines of hex pairs after a Hex-STRING.
 class RecordReader {
  public:
   explicit RecordReader(std::FILE* input) : lines_(input) {}
@@ -44,7 +42,6 @@ class RecordReader {
   std::string pending_;  // the line read ahead, which begins the next record
   bool has_pending_ = false;
   unsigned long pending_number_ = 0;
-  bool walk_ = false;
   unsigned long number_ = 0;
   unsigned long line_count_ = 0;
 };

@@ -105,8 +105,8 @@ bool TableView::add(std::string_view record, unsigned long line, std::string* no
     *note = quoted(field) + ": " + (why.length() != 0 ? text_of(why) : tev_error_message(rc));
     return false;
   }
-  if (column >= seen_.size() || tev_find_catalog_column(table_, static_cast<std::uint32_t>(column)) ==
-                                    nullptr) {
+  if (column >= seen_.size() ||
+      tev_find_catalog_column(table_, static_cast<std::uint32_t>(column)) == nullptr) {
     *note = quoted(field) + ": column " + std::to_string(column) + " is not a column of " +
             table_->name;
     return false;

@@ -155,8 +155,7 @@ bool read_walk_value(std::string_view value, WalkValue* out, std::string* reason
   if (key == "INTEGER") {
     out->form = WalkForm::kInteger;
     ok = integer(text, out);
-  } else if (key == "Gauge32" || key == "Counter32" || key == "Unsigned32" ||
-             key == "UInteger32") {
+  } else if (key == "Gauge32" || key == "Counter32" || key == "Unsigned32" || key == "UInteger32") {
     out->form = WalkForm::kUnsigned;
     ok = digits(text, 4294967295ULL, &out->unsigned_number);
   } else if (key == "Counter64") {
