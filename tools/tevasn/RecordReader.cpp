@@ -52,18 +52,6 @@ bool opens_quote(std::string_view line) {
 
 }  // namespace
 
-bool RecordReader::starts_walk_record(std::string_view line) {
-  std::size_t i = 0;
-  while (i < line.size() && is_blank(line[i])) ++i;
-  const std::size_t start = i;
-  bool digit = false;
-  while (i < line.size() && ((line[i] >= '0' && line[i] <= '9') || line[i] == '.')) {
-    digit = digit || line[i] != '.';
-    ++i;
-  }
-  return digit && i > start && line.substr(i, 3) == " = ";
-}
-
 bool RecordReader::quote_open_after(std::string_view text, bool open) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (!open) break;
@@ -91,9 +79,8 @@ bool RecordReader::next(std::string_view* record) {
   number_ = pending_number_;
   line_count_ = 1;
   has_pending_ = false;
-  const bool walk_line = starts_walk_record(record_);
-  bool quote = walk_line && opens_quote(record_);
-  const bool hex = walk_line && !quote && opens_hex(record_);
+  bool quote = opens_quote(record_);
+  const bool hex = !quote && opens_hex(record_);
   while (read_line()) {
     if (!quote && !(hex && hex_pairs_only(pending_))) break;
     quote = quote && quote_open_after(pending_, true);

@@ -26,9 +26,6 @@ class RecordReader {
   /// Lines of the record `next` gave last.
   unsigned long line_count() const { return line_count_; }
 
-  /// True when `line` reads "OID = ...": an identifier of digits and dots,
-  /// then " = ".
-  static bool starts_walk_record(std::string_view line);
   /// Whether a quoted STRING is still open after `text`, given whether it
   /// was open before it. A record's first line opens one when its value
   /// starts with a quote.

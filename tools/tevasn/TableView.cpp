@@ -77,6 +77,10 @@ bool TableView::start(const TevCatalogTable* table, TableFormat format, bool num
     last = std::max(last, table->columns[c].number);
   }
   seen_.assign(last + 1, false);
+  column_.assign(last + 1, nullptr);
+  for (std::uint32_t c = 0; c < table->column_count; ++c) {
+    column_[table->columns[c].number] = &table->columns[c];
+  }
   return true;
 }
 
@@ -105,16 +109,15 @@ bool TableView::add(std::string_view record, unsigned long line, std::string* no
     *note = quoted(field) + ": " + (why.length() != 0 ? text_of(why) : tev_error_message(rc));
     return false;
   }
-  if (column >= seen_.size() ||
-      tev_find_catalog_column(table_, static_cast<std::uint32_t>(column)) == nullptr) {
+  if (column >= column_.size() || column_[column] == nullptr) {
     *note = quoted(field) + ": column " + std::to_string(column) + " is not a column of " +
             table_->name;
     return false;
   }
   const std::uint32_t* index = sub_ids + table_->entry_count + 1;
   const std::size_t index_count = count - table_->entry_count - 1;
-  std::string key(reinterpret_cast<const char*>(index), index_count * sizeof *index);
-  auto found = row_of_.find(key);
+  key_.assign(reinterpret_cast<const char*>(index), index_count * sizeof *index);
+  auto found = row_of_.find(key_);
   if (found == row_of_.end()) {
     Row row;
     row.index.assign(index, index + index_count);
@@ -125,7 +128,7 @@ bool TableView::add(std::string_view record, unsigned long line, std::string* no
       row.index_text.push_back(text_of(text));
     }
     row.cells.resize(seen_.size());
-    found = row_of_.emplace(std::move(key), rows_.size()).first;
+    found = row_of_.emplace(key_, rows_.size()).first;
     rows_.push_back(std::move(row));
   }
   Cell& cell = rows_[found->second].cells[column];
@@ -133,8 +136,11 @@ bool TableView::add(std::string_view record, unsigned long line, std::string* no
     *note = quoted(field) + " repeats line " + std::to_string(cell.line);
     return false;
   }
-  cell.value.assign(record.substr(equals + 3));
+  const std::string_view value = record.substr(equals + 3);
+  cell.offset = values_.size();
+  cell.length = value.size();
   cell.line = line;
+  values_.append(value.data(), value.size());
   seen_[column] = true;
   return true;
 }
@@ -150,7 +156,7 @@ long TableView::inet_type_of(const Row& row, std::uint32_t column) const {
   if (type == nullptr || row.cells[type->number].line == 0) return -1;
   WalkValue value;
   std::string reason;
-  if (!read_walk_value(row.cells[type->number].value, &value, &reason) ||
+  if (!read_walk_value(value_of(row.cells[type->number]), &value, &reason) ||
       value.form != WalkForm::kInteger) {
     return -1;
   }
@@ -208,6 +214,7 @@ void TableView::print(OutputBuffer* out, std::vector<std::string>* notes) {
   });
 
   std::vector<std::string> fields;
+  WalkValue value;  // reused: its strings keep their room
   for (std::size_t at : order) {
     const Row& row = rows_[at];
     fields = row.index_text;
@@ -216,11 +223,10 @@ void TableView::print(OutputBuffer* out, std::vector<std::string>* notes) {
       const Cell& cell = row.cells[number];
       std::string text;
       if (cell.line != 0) {
-        const TevCatalogColumn& column = *tev_find_catalog_column(table_, number);
-        WalkValue value;
+        const TevCatalogColumn& column = *column_[number];
         std::string note;
-        if (!read_walk_value(cell.value, &value, &note)) {
-          text = octets_text(cell.value, TEV_OCTETS_TEXT);
+        if (!read_walk_value(value_of(cell), &value, &note)) {
+          text = octets_text(std::string(value_of(cell)), TEV_OCTETS_TEXT);
         } else {
           CellOptions options;
           options.numeric = numeric_;

@@ -33,9 +33,11 @@ class TableView {
   void print(OutputBuffer* out, std::vector<std::string>* notes);
 
  private:
+  // A cell's value as the walk printed it (after " = ") lies in values_.
   struct Cell {
-    std::string value;  // as the walk printed it, after " = "
-    unsigned long line = 0;
+    std::size_t offset = 0;
+    std::size_t length = 0;
+    unsigned long line = 0;  // 0: the walk lacks the cell
   };
   struct Row {
     std::vector<std::uint32_t> index;
@@ -45,6 +47,9 @@ class TableView {
 
   void print_line(const std::vector<std::string>& fields, OutputBuffer* out) const;
   long inet_type_of(const Row& row, std::uint32_t column) const;
+  std::string_view value_of(const Cell& cell) const {
+    return std::string_view(values_).substr(cell.offset, cell.length);
+  }
 
   const TevCatalogTable* table_ = nullptr;
   TableFormat format_ = TableFormat::kTsv;
@@ -53,7 +58,10 @@ class TableView {
   TevAsnIndexRowPtr row_;
   std::unordered_map<std::string, std::size_t> row_of_;  // index sub-identifiers' bytes
   std::vector<Row> rows_;
-  std::vector<bool> seen_;  // by column number
+  std::string values_;                           // every cell's value, one after another
+  std::string key_;                              // the index being looked up
+  std::vector<const TevCatalogColumn*> column_;  // by column number; null for none
+  std::vector<bool> seen_;                       // by column number
   std::vector<std::string> field_names_;
 };
 

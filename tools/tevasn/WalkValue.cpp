@@ -121,7 +121,13 @@ constexpr Exception kExceptions[] = {
 }  // namespace
 
 bool read_walk_value(std::string_view value, WalkValue* out, std::string* reason) {
-  *out = WalkValue();
+  // Reset field by field: the strings keep their room for the next value.
+  out->form = WalkForm::kNull;
+  out->keyword = std::string_view();
+  out->number = 0;
+  out->unsigned_number = 0;
+  out->octets.clear();
+  out->text.clear();
   const std::string_view whole = trimmed(value);
   if (whole == "\"\"") {
     out->form = WalkForm::kOctets;
