@@ -82,12 +82,29 @@ struct TevCatalogTable {
   std::uint32_t implied;               ///< 1 when the last index object is IMPLIED
 };
 
+/// One textual convention of the catalogue's modules.
+struct TevCatalogConvention {
+  const char* name;               ///< "SNMPv2-TC::MacAddress"
+  ETevSyntax syntax;              ///< the SMI type below it
+  std::uint32_t label_count;      ///< entries of `labels`
+  const char* hint;               ///< its DISPLAY-HINT, or the one it inherits; "" when none
+  const char* word;               ///< its layout word as an index object ("fixed:6")
+  const TevCatalogLabel* labels;  ///< enumeration or BITS labels, in declared order
+};
+
 /// Tables of the catalogue; tev_get_catalog_table(0 .. count - 1) lists them
 /// by module, then name.
 TEV_ASN_TABLE_API unsigned long tev_get_catalog_table_count();
 
 /// The table at `index`; null past the end.
 TEV_ASN_TABLE_API const TevCatalogTable* tev_get_catalog_table(unsigned long index);
+
+/// Textual conventions of the catalogue's modules (SMI types left out);
+/// tev_get_catalog_convention(0 .. count - 1) lists them by name.
+TEV_ASN_TABLE_API unsigned long tev_get_catalog_convention_count();
+
+/// The convention at `index`; null past the end.
+TEV_ASN_TABLE_API const TevCatalogConvention* tev_get_catalog_convention(unsigned long index);
 
 /// The table named `name` (`length` bytes): a table or entry name, with or
 /// without its module ("IF-MIB::ifTable", "ifEntry"), in any letter case.

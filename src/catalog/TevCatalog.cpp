@@ -157,6 +157,12 @@ const TevCatalogTable* tev_get_catalog_table(unsigned long index) {
   return index < kTableCount ? &kTables[index] : nullptr;
 }
 
+unsigned long tev_get_catalog_convention_count() { return kConventionCount; }
+
+const TevCatalogConvention* tev_get_catalog_convention(unsigned long index) {
+  return index < kConventionCount ? &kConventions[index] : nullptr;
+}
+
 const TevCatalogTable* tev_find_catalog_table(const char* name, unsigned long length,
                                               CTevAsnBuffer* reason, long* err) {
   if (name == nullptr) return refuse(err, ASN_E_INVALID_ARGUMENT);

@@ -21,6 +21,9 @@ struct NameKey {
 
 extern const TevCatalogTable kTables[];
 extern const unsigned long kTableCount;
+/// Sorted by name.
+extern const TevCatalogConvention kConventions[];
+extern const unsigned long kConventionCount;
 /// Sorted by `key` (bytes), then module.
 extern const NameKey kNames[];
 extern const unsigned long kNameCount;

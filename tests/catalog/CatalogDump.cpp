@@ -24,7 +24,7 @@ long layout_values(const char* layout, unsigned long flags = 0) {
 }  // namespace
 
 int main() {
-  std::printf("[\n");
+  std::printf("{\"tables\": [\n");
   const unsigned long count = tev_get_catalog_table_count();
   for (unsigned long t = 0; t < count; ++t) {
     const TevCatalogTable* table = tev_get_catalog_table(t);
@@ -70,6 +70,21 @@ int main() {
     }
     std::printf("]}%s\n", t + 1 < count ? "," : "");
   }
-  std::printf("]\n");
+  std::printf("], \"conventions\": [\n");
+  const unsigned long conventions = tev_get_catalog_convention_count();
+  for (unsigned long i = 0; i < conventions; ++i) {
+    const TevCatalogConvention* convention = tev_get_catalog_convention(i);
+    std::printf(
+        "{\"name\": \"%s\", \"syntax\": \"%s\", \"hint\": \"%s\", \"word_values\": %ld, "
+        "\"labels\": [",
+        convention->name, tev_syntax_name(convention->syntax), convention->hint,
+        layout_values(convention->word, TEV_LAYOUT_ANY_TYPE));
+    for (std::uint32_t l = 0; l < convention->label_count; ++l) {
+      std::printf("%s[\"%s\", %lld]", l == 0 ? "" : ", ", convention->labels[l].name,
+                  static_cast<long long>(convention->labels[l].number));
+    }
+    std::printf("]}%s\n", i + 1 < conventions ? "," : "");
+  }
+  std::printf("]}\n");
   return 0;
 }

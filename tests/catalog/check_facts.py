@@ -38,8 +38,9 @@ def first(layers, key, default):
 
 def main():
     dump, facts_path = sys.argv[1:3]
-    catalogue = json.loads(subprocess.run([dump], capture_output=True, text=True,
-                                          check=True).stdout)
+    dumped = json.loads(subprocess.run([dump], capture_output=True, text=True,
+                                       check=True).stdout)
+    catalogue = dumped["tables"]
     with open(facts_path, encoding="utf-8") as f:
         facts = json.load(f)
     types = facts["types"]
@@ -100,6 +101,18 @@ def main():
                 fault(t, where + " labels")
             if first(layers, "hint", "") != have["hint"]:
                 fault(t, where + " hint %r" % have["hint"])
+    conventions = {c["name"]: c for c in dumped["conventions"]}
+    for name, facts_type in types.items():
+        if name.split("::")[0] in ("SNMPv2-SMI", "RFC1155-SMI"):
+            continue
+        got = conventions.get(name)
+        layers = chain({"type": name}, types)
+        if got is None:
+            faults.append("convention %s not in the catalogue" % name)
+        elif (got["hint"] != first(layers, "hint", "") or
+              got["labels"] != [list(l) for l in first(layers, "labels", [])] or
+              got["syntax"] not in SYNTAXES[facts_type["base"]] or got["word_values"] != 1):
+            faults.append("convention %s differs from the facts" % name)
     names = {t["table"] for t in facts["tables"]}
     for t in catalogue:
         if t["table"] not in names:

@@ -278,13 +278,23 @@ int run_decode(const Args& args) {
       }
       TevAsnIndexLayoutPtr layout;
       std::vector<TypeChoice> types;
-      if (!parse_layout(words, 0, &layout, &types, &reason)) return usage_error(kCommand, reason);
+      if (!parse_layout(words, 0, &layout, &types, &reason, true)) {
+        return usage_error(kCommand, reason);
+      }
       decoder = std::make_unique<Decoder>(std::move(prefix), std::move(layout), line.octets);
     } else {
+      // The layout alone first: its reasons count the user's arguments.
+      TevAsnIndexLayoutPtr layout;
+      std::vector<TypeChoice> types;
+      std::string text;
+      if (!parse_layout(words, 0, &layout, &types, &reason, true) ||
+          !entry_layout_text(words, &text, &reason)) {
+        return usage_error(kCommand, reason);
+      }
       CTevAsnBuffer why;
       long err = ASN_OK;
       TevAsnTableEntryPtr entry(
-          tev_create_table_entry(line.entry.c_str(), layout_text(words).c_str(), &why, &err));
+          tev_create_table_entry(line.entry.c_str(), text.c_str(), &why, &err));
       if (entry == nullptr) {
         return usage_error(kCommand, why.length() != 0 ? std::string(why.data(), why.length())
                                                        : std::string(tev_error_message(err)));
