@@ -109,14 +109,16 @@ TEV_ASN_TABLE_API const TevCatalogConvention* tev_get_catalog_convention(unsigne
 /// The table named `name` (`length` bytes): a table or entry name, with or
 /// without its module ("IF-MIB::ifTable", "ifEntry"), in any letter case.
 /// Null and ASN_E_UNKNOWN_TABLE in `err` when none (`reason` then names the
-/// closest names), ASN_E_INVALID_ARGUMENT for a null `name`.
+/// closest names), ASN_E_INVALID_ARGUMENT for a null `name`, -3 when the
+/// reason cannot be stored.
 TEV_ASN_TABLE_API const TevCatalogTable* tev_find_catalog_table(const char* name,
                                                                 unsigned long length,
                                                                 CTevAsnBuffer* reason, long* err);
 
 /// The table whose entry identifier lies before the `count` sub-identifiers
 /// at `sub_ids` (an instance or column of the table, or the entry itself).
-/// Null and ASN_E_UNKNOWN_TABLE in `err` when no table holds them.
+/// Null and ASN_E_UNKNOWN_TABLE in `err` when no table holds them (`reason`
+/// names them); -3 when the reason cannot be stored.
 TEV_ASN_TABLE_API const TevCatalogTable* tev_find_catalog_table_by_oid(const std::uint32_t* sub_ids,
                                                                        unsigned long count,
                                                                        CTevAsnBuffer* reason,

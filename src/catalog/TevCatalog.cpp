@@ -58,10 +58,11 @@ unsigned long distance(const char* key, const QualifiedName& typed) {
   return contains_folded(key, typed.name, typed.length) ? 1 : edits;
 }
 
-// "unknown table "ifTabel"; closest: ifTable, ifXTable" into `reason`.
-void suggest(const QualifiedName& typed, const char* text, unsigned long length,
+// "unknown table "ifTabel"; closest: ifTable, ifXTable" into `reason`; the
+// code of writing it (-3 when it cannot be stored).
+long suggest(const QualifiedName& typed, const char* text, unsigned long length,
              CTevAsnBuffer* reason) {
-  if (reason == nullptr) return;
+  if (reason == nullptr) return ASN_OK;
   const unsigned long limit = typed.length / 3 > 2 ? typed.length / 3 : 2;
   const TevCatalogTable* best[kMaxSuggestions] = {};
   unsigned long best_distance[kMaxSuggestions] = {};
@@ -97,7 +98,7 @@ void suggest(const QualifiedName& typed, const char* text, unsigned long length,
     n += std::snprintf(line + n, sizeof line - static_cast<unsigned long>(n), "%s%s",
                        k == 0 ? "; closest: " : ", ", best[k]->name);
   }
-  if (n > 0) reason->assign_text(line);
+  return n > 0 ? reason->assign_text(line) : ASN_OK;
 }
 
 constexpr std::uint32_t kHashStart = 2166136261u;
@@ -137,8 +138,8 @@ const TevCatalogTable* find_entry(const std::uint32_t* sub_ids, unsigned long le
   }
 }
 
-void say_not_found(const std::uint32_t* sub_ids, unsigned long count, CTevAsnBuffer* reason) {
-  if (reason == nullptr) return;
+long say_not_found(const std::uint32_t* sub_ids, unsigned long count, CTevAsnBuffer* reason) {
+  if (reason == nullptr) return ASN_OK;
   char line[kLineSize];
   int n = std::snprintf(line, sizeof line, "no table of the catalogue holds ");
   for (unsigned long i = 0; i < count && n > 0 && static_cast<unsigned long>(n) < sizeof line - 16;
@@ -146,7 +147,7 @@ void say_not_found(const std::uint32_t* sub_ids, unsigned long count, CTevAsnBuf
     n += std::snprintf(line + n, sizeof line - static_cast<unsigned long>(n), "%s%lu",
                        i == 0 ? "" : ".", static_cast<unsigned long>(sub_ids[i]));
   }
-  if (n > 0) reason->assign_text(line);
+  return n > 0 ? reason->assign_text(line) : ASN_OK;
 }
 
 }  // namespace
@@ -178,8 +179,8 @@ const TevCatalogTable* tev_find_catalog_table(const char* name, unsigned long le
       if (kNames[i].same_next == 0) break;
     }
   }
-  suggest(typed, name, length, reason);
-  return refuse(err, ASN_E_UNKNOWN_TABLE);
+  const long written = suggest(typed, name, length, reason);
+  return refuse(err, written != ASN_OK ? written : ASN_E_UNKNOWN_TABLE);
 }
 
 const TevCatalogTable* tev_find_catalog_table_by_oid(const std::uint32_t* sub_ids,
@@ -197,8 +198,8 @@ const TevCatalogTable* tev_find_catalog_table_by_oid(const std::uint32_t* sub_id
     const TevCatalogTable* table = find_entry(sub_ids, length, hash);
     if (table != nullptr) return found(err, table);
   }
-  say_not_found(sub_ids, count, reason);
-  return refuse(err, ASN_E_UNKNOWN_TABLE);
+  const long written = say_not_found(sub_ids, count, reason);
+  return refuse(err, written != ASN_OK ? written : ASN_E_UNKNOWN_TABLE);
 }
 
 const TevCatalogColumn* tev_find_catalog_column(const TevCatalogTable* table,
