@@ -588,6 +588,37 @@ const ToolRun kRuns[] = {
      "ifIndex\tifType\tifSpeed\tifAdminStatus\tifInOctets\n1\t78\tFrobnicated: 3\t9\t5\n",
      "line 3: '.1.3.6.1.2.1.31.1.1.1.1.1' lies outside ifTable (in ifXTable)",
      1},
+    // The value forms of snmpwalk -On, each shown by its column's syntax.
+    {"table_value_forms",
+     {"table", "hrStorageTable"},
+     ".1.3.6.1.2.1.25.2.3.1.2.1 = OID: .1.3.6.1.2.1.25.2.1.4\n"
+     ".1.3.6.1.2.1.25.2.3.1.3.1 = STRING: \"a \\\"q\\\" b\"\n"
+     ".1.3.6.1.2.1.25.2.3.1.4.1 = INTEGER: 4096 Bytes\n"
+     ".1.3.6.1.2.1.25.2.3.1.5.1 = \"\"\n"
+     ".1.3.6.1.2.1.25.2.3.1.6.1 = No Such Instance currently exists at this OID\n"
+     ".1.3.6.1.2.1.25.2.3.1.7.1 = Counter32: 4294967295\n",
+     "hrStorageIndex\thrStorageType\thrStorageDescr\thrStorageAllocationUnits\thrStorageSize\t"
+     "hrStorageUsed\thrStorageAllocationFailures\n"
+     "1\t1.3.6.1.2.1.25.2.1.4\ta \"q\" b\t4096\t\tNo Such Instance currently exists at "
+     "this OID\t4294967295\n",
+     "line 4: row '1', hrStorageSize: \"\" value in a column of syntax Integer32",
+     1},
+    {"table_bits_and_addresses",
+     {"table", "mteTriggerTable"},
+     ".1.3.6.1.2.1.88.1.2.2.1.4.1.97.116 = BITS: 60 00 boolean(1) threshold(2)\n"
+     ".1.3.6.1.2.1.88.1.2.2.1.4.1.97.117 = BITS: 01\n",
+     "mteOwner\tmteTriggerName\tmteTriggerTest\na\tt\tboolean,threshold\na\tu\t01\n",
+     "line 2: row 'a u', mteTriggerTest: bit 7 has no label",
+     1},
+    {"table_ip_and_hex",
+     {"table", "ipNetToMediaTable"},
+     ".1.3.6.1.2.1.4.22.1.2.2.10.0.0.1 = Hex-STRING: 00 11 22 33 44 55 \n"
+     ".1.3.6.1.2.1.4.22.1.3.2.10.0.0.1 = IpAddress: 10.0.0.1\n"
+     ".1.3.6.1.2.1.4.22.1.4.2.10.0.0.1 = INTEGER: dynamic(3)\n",
+     "ipNetToMediaIfIndex\tipNetToMediaNetAddress\tipNetToMediaPhysAddress\tipNetToMediaType\n"
+     "2\t10.0.0.1\t00:11:22:33:44:55\tdynamic(3)\n",
+     "",
+     0},
     {"table_unknown_name", {"table", "ipAddres"}, "", "", "closest: ipAddressTable", 1},
     {"table_without_name", {"table"}, "", "", "needs one table name", 2},
     {"tables_lists_layouts", {"tables", "x"}, "", "", "takes no arguments", 2},

@@ -157,16 +157,18 @@ bool read_walk_value(std::string_view value, WalkValue* out, std::string* reason
   const std::string_view raw = line.substr(split + 1);
   const std::string_view text = trimmed(raw);
   const std::string_view key = out->keyword;
+  // A number may be followed by its UNITS ("INTEGER: 4096 Bytes").
+  const std::string_view number = text.substr(0, text.find(' '));
   bool ok = false;
   if (key == "INTEGER") {
     out->form = WalkForm::kInteger;
-    ok = integer(text, out);
+    ok = integer(number, out);
   } else if (key == "Gauge32" || key == "Counter32" || key == "Unsigned32" || key == "UInteger32") {
     out->form = WalkForm::kUnsigned;
-    ok = digits(text, 4294967295ULL, &out->unsigned_number);
+    ok = digits(number, 4294967295ULL, &out->unsigned_number);
   } else if (key == "Counter64") {
     out->form = WalkForm::kCounter64;
-    ok = digits(text, ~0ULL, &out->unsigned_number);
+    ok = digits(number, ~0ULL, &out->unsigned_number);
   } else if (key == "Timeticks") {
     // "(123) 0:00:01.23", or the number alone.
     out->form = WalkForm::kUnsigned;
