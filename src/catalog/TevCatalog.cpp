@@ -1,5 +1,6 @@
-// Look-ups in the compiled catalogue: names by binary search over the sorted
-// name keys, identifiers by binary search over the entries in walk order.
+// Look-ups in the compiled catalogue: names through a hash of the folded
+// names, identifiers through a hash of their leading sub-identifiers at each
+// length an entry identifier has.
 #include <cstdio>
 #include <cstring>
 
@@ -91,9 +92,21 @@ long suggest(const QualifiedName& typed, const char* text, unsigned long length,
     best[at] = table;
     best_distance[at] = d;
   }
-  char line[kLineSize];
-  const int shown = length > 64 ? 64 : static_cast<int>(length);
-  int n = std::snprintf(line, sizeof line, "unknown table \"%.*s\"", shown, text);
+  // The name as typed, cut to 64 bytes, bytes outside 0x20..0x7E as \xHH:
+  // one reason stays one line.
+  char shown[64 * 4 + 1];
+  unsigned long used = 0;
+  for (unsigned long i = 0; i < length && i < 64; ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c < 0x7F) {
+      shown[used++] = static_cast<char>(c);
+    } else {
+      used += static_cast<unsigned long>(std::snprintf(shown + used, 5, "\\x%02x", c));
+    }
+  }
+  shown[used] = '\0';
+  char line[kLineSize + sizeof shown];
+  int n = std::snprintf(line, sizeof line, "unknown table \"%s\"", shown);
   for (unsigned long k = 0; k < kept && n > 0 && static_cast<unsigned long>(n) < sizeof line; ++k) {
     n += std::snprintf(line + n, sizeof line - static_cast<unsigned long>(n), "%s%s",
                        k == 0 ? "; closest: " : ", ", best[k]->name);

@@ -111,7 +111,8 @@ TEST(CatalogTest, UnknownNameSuggestsTheClosest) {
   };
   const Case cases[] = {{"ifTabel", "ifTable"},
                         {"ipAddress", "ipAddressTable"},
-                        {"TCP-MIB::tcpConection", "tcpConnectionTable"}};
+                        {"TCP-MIB::tcpConection", "tcpConnectionTable"},
+                        {"if\nTable", "\"if\\x0aTable\""}};  // one line
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CTevAsnBuffer reason;
