@@ -5,6 +5,8 @@
 // interface only. It turns the instance identifiers of SNMP tables into typed
 // index values and back (RFC 2578 section 7.7), InetAddressType and
 // InetAddress pairs (RFC 4001) included, and orders identifiers as a walk does.
+// Its display half, which needs nothing of the rows, is TevAsnDisplay.h; the
+// owning pointers for its objects are in TevAsnTablePtr.h.
 //
 // Conventions are TevAsnValue's: failures are negative codes (all of them in
 // TevAsnTypes.h: the core's -2 for null arguments, -3 when memory runs out,
