@@ -70,6 +70,13 @@ inline constexpr const char* kIndexInstance = "1.3.6.1.2.1.4.22.1.2.17.192.168.1
 // Creation: a Counter64 from its decimal text.
 inline constexpr const char* kCounter64Text = "12345678901234567890";
 
+// Memory: an identifier of 12 sub-identifiers (ifHCInOctets.17), and an index
+// of 12 sub-identifiers holding two values: INTEGER 17 and an OCTET STRING of
+// ten octets with its length prefix.
+inline constexpr const char* kMemoryOid = "1.3.6.1.2.1.31.1.1.1.6.17";
+inline constexpr const char* kMemoryIndex = "17.10.97.98.99.100.101.102.103.104.105.106";
+inline constexpr int kMemoryValues = 100000;
+
 // The walks: object identifiers of 10, 100 and 1000 sub-identifiers.
 inline constexpr int kWalkSizes[] = {10, 100, 1000};
 inline std::uint32_t walk_sub_id(int i) {
@@ -91,6 +98,17 @@ std::vector<std::uint64_t> sub_ids_of(const char* dotted);
 benchmark::internal::Benchmark* add(const std::string& name,
                                     std::function<void(benchmark::State&)> body);
 
+// One row of the memory case: makes one live value of a kind (null when it
+// cannot) and releases it. The program keeps kMemoryValues of them alive at
+// once and reports the heap bytes each one holds.
+struct MemoryCase {
+  std::string name;
+  std::function<void*()> make;
+  std::function<void(void*)> release;
+};
+// Prints bytes per live value for each row of both sides (--memory).
+bool memory_report();
+
 // The sides. Each registers its benchmarks as "<side>/<case>" and fills the
 // cross-check; a side returns false when it cannot run at all.
 bool tevasn_check(CheckResults* out, std::string* error);
@@ -99,6 +117,8 @@ bool netsnmp_available();
 bool netsnmp_check(CheckResults* out, std::string* error);
 void netsnmp_register();
 void floor_register();
+std::vector<MemoryCase> tevasn_memory_cases();
+std::vector<MemoryCase> netsnmp_memory_cases();
 
 }  // namespace bench
 

@@ -1,9 +1,10 @@
 // The benchmark program: checks that both sides compute the same results for
 // every case, then registers and runs the timed cases.
 //
-//   tev_bench [--check-only] [--iterations=N] [google benchmark options]
+//   tev_bench [--check-only] [--memory] [--iterations=N] [google benchmark options]
 //
-// --check-only stops after the cross-check and prints what was compared; --iterations=N runs every
+// --check-only stops after the cross-check and prints what was compared; --memory prints the
+// heap bytes each kind of live value holds on both sides and stops; --iterations=N runs every
 // case exactly N times (scripts/bench.sh counts instructions per operation under callgrind from two
 // such runs).
 //
@@ -128,6 +129,8 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--check-only") == 0) {
       check_only = true;
+    } else if (std::strcmp(argv[i], "--memory") == 0) {
+      return bench::memory_report() ? EXIT_SUCCESS : EXIT_FAILURE;
     } else if (std::strncmp(argv[i], "--iterations=", 13) == 0) {
       bench::g_iterations = std::atol(argv[i] + 13);
     } else {

@@ -485,6 +485,66 @@ void netsnmp_register() {
   }
 }
 
+namespace {
+
+// A variable-list entry named by the 12-sub-identifier identifier, holding a
+// value of `length` octets at `data`, as a manager keeps a received varbind.
+MemoryCase varbind_case(const char* name, u_char type, std::vector<unsigned char> data) {
+  return {name,
+          [type, data]() -> void* {
+            const Oid name_oid = parse_or_die(kMemoryOid);
+            netsnmp_variable_list* list = nullptr;
+            if (snmp_varlist_add_variable(&list, name_oid.ids, name_oid.length, type, data.data(),
+                                          data.size()) == nullptr) {
+              std::abort();
+            }
+            return list;
+          },
+          [](void* list) { snmp_free_var(static_cast<netsnmp_variable_list*>(list)); }};
+}
+
+template <class T>
+std::vector<unsigned char> bytes_of(const T& value) {
+  const auto* p = reinterpret_cast<const unsigned char*>(&value);
+  return std::vector<unsigned char>(p, p + sizeof value);
+}
+
+// The identifier alone: a bare array of its sub-identifiers.
+MemoryCase array_case(const char* name, const char* text) {
+  return {name,
+          [text]() -> void* {
+            const Oid o = parse_or_die(text);
+            oid* copy = snmp_duplicate_objid(o.ids, o.length);
+            if (copy == nullptr) std::abort();
+            return copy;
+          },
+          [](void* ids) { std::free(ids); }};
+}
+
+}  // namespace
+
+std::vector<MemoryCase> netsnmp_memory_cases() {
+  setup();
+  struct counter64 c64 {};
+  read64(&c64, kCounter64Text);
+  const std::uint32_t address = htonl(kIndexIpAddress);
+  const unsigned char ipv6[16] = {0xfe, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+  const unsigned char ip_port[6] = {10, 1, 2, 3, 0, 161};
+  const unsigned char ipx[12] = {0, 0, 0xab, 0xcd, 0, 0xa0, 0xc9, 0x11, 0x22, 0x33, 4, 0x51};
+  return {
+      varbind_case("integer", ASN_INTEGER, bytes_of(kIndexInteger)),
+      varbind_case("counter64", ASN_COUNTER64, bytes_of(c64)),
+      varbind_case("ipaddress", ASN_IPADDRESS, bytes_of(address)),
+      varbind_case("ipv6address", ASN_OCTET_STR, bytes_of(ipv6)),
+      varbind_case("ipportaddress", ASN_OCTET_STR, bytes_of(ip_port)),
+      varbind_case("ipxaddress", ASN_OCTET_STR, bytes_of(ipx)),
+      varbind_case("octets16", ASN_OCTET_STR, bytes_of(kIndexOctets)),
+      array_case("oid12", kMemoryOid),
+      array_case("oid12_walked", kMemoryOid),
+      array_case("oid12_decoded", kMemoryIndex),
+  };
+}
+
 }  // namespace bench
 
 #else  // !TEVASN_BENCH_HAVE_NETSNMP
@@ -493,6 +553,7 @@ namespace bench {
 bool netsnmp_available() { return false; }
 bool netsnmp_check(CheckResults*, std::string*) { return false; }
 void netsnmp_register() {}
+std::vector<MemoryCase> netsnmp_memory_cases() { return {}; }
 }  // namespace bench
 
 #endif

@@ -453,3 +453,84 @@ void tevasn_register() {
 }
 
 }  // namespace bench
+
+namespace bench {
+namespace {
+
+// A value made by `make`, which aborts on failure, released through the interface.
+MemoryCase value_case(const char* name, std::function<ITevAsnValue*()> make) {
+  return {name, [make]() -> void* { return make(); },
+          [](void* value) { static_cast<ITevAsnValue*>(value)->release(); }};
+}
+
+ITevAsnValue* must(ITevAsnValue* value, long err) {
+  if (value == nullptr || err != ASN_OK) std::abort();
+  return value;
+}
+
+ITevAsnValue* address(EAsnType type, const char* text) {
+  long err = 0;
+  return must(tev_create_asn_value(text, type, &err), err);
+}
+
+ITevAsnObjectID* memory_oid(const char* text) {
+  long err = 0;
+  ITevAsnObjectID* oid = tev_create_asn_object_id(text, &err);
+  if (oid == nullptr || err != ASN_OK) std::abort();
+  return oid;
+}
+
+}  // namespace
+
+std::vector<MemoryCase> tevasn_memory_cases() {
+  std::vector<MemoryCase> cases;
+  cases.push_back(value_case("integer", [] {
+    long err = 0;
+    return must(tev_create_asn_value(kIndexInteger, ASN_INTEGER, &err), err);
+  }));
+  cases.push_back(value_case("counter64", [] {
+    long err = 0;
+    return must(tev_create_asn_value(kCounter64Text, ASN_COUNTER_64, &err), err);
+  }));
+  cases.push_back(value_case("ipaddress", [] {
+    long err = 0;
+    return must(
+        tev_create_asn_value(static_cast<unsigned long>(kIndexIpAddress), ASN_IP_ADDRESS, &err),
+        err);
+  }));
+  cases.push_back(
+      value_case("ipv6address", [] { return address(ASN_IPV6_ADDRESS, "fe80:0:0:0:0:0:0:1"); }));
+  cases.push_back(
+      value_case("ipportaddress", [] { return address(ASN_IP_PORT_ADDRESS, "10.1.2.3/161"); }));
+  cases.push_back(value_case("ipxaddress",
+                             [] { return address(ASN_IPX_ADDRESS, "0000abcd:00a0c9112233/451"); }));
+  cases.push_back(value_case("octets16", [] {
+    ITevAsnValue* value = make_value(ASN_OCTET_STRING).release();
+    if (value->set_octets(kIndexOctets, sizeof kIndexOctets) != ASN_OK) std::abort();
+    return value;
+  }));
+  cases.push_back(value_case("oid12", [] { return memory_oid(kMemoryOid); }));
+  cases.push_back(value_case("oid12_walked", [] {
+    ITevAsnObjectID* oid = memory_oid(kMemoryOid);
+    const unsigned long n = oid->get_count();
+    for (unsigned long i = 0; i < n; ++i) {
+      if (oid->get_at(i, nullptr) == 0xFFFFFFFFUL) std::abort();
+    }
+    return oid;
+  }));
+  // The values the index is decoded into live as long as the program: only
+  // the identifier is counted.
+  static ITevAsnValue* const integer = make_value(ASN_INTEGER).release();
+  static ITevAsnValue* const octets = make_value(ASN_OCTET_STRING).release();
+  cases.push_back(value_case("oid12_decoded", [] {
+    ITevAsnObjectID* oid = memory_oid(kMemoryIndex);
+    if (oid->take_value_into(integer, 0, 0xFFFFFFFFUL) != ASN_OK ||
+        oid->read_value_into(octets, 0) != ASN_OK) {
+      std::abort();
+    }
+    return oid;
+  }));
+  return cases;
+}
+
+}  // namespace bench

@@ -6,6 +6,8 @@ Prints, from one run of the benchmark with repetitions:
     how many floors this library takes, with the target of each case;
   - instructions per operation under callgrind (a stable measure beside the
     noisy times), from two runs of each case with fixed iteration counts;
+  - heap bytes per live value of each kind (tev_bench --memory), beside
+    net-snmp's varbind and bare sub-identifier array;
 and draws an SVG chart from the same JSON. With --docs the measured tables
 and the chart replace the generated part of docs/benchmarks.md.
 
@@ -40,6 +42,21 @@ CASES = [
     "hint/mac", "hint/date",
 ]
 FLOOR_FACTOR = 5.0
+# Memory rows: case, what it holds, net-snmp's form, and the target in bytes.
+MEMORY_ROWS = [
+    ("integer", "INTEGER", "varbind", 64),
+    ("counter64", "Counter64", "varbind", 64),
+    ("ipaddress", "IpAddress", "varbind", 64),
+    ("ipv6address", "IPv6 address", "varbind", 64),
+    ("ipportaddress", "IPv4 address with port", "varbind", 64),
+    ("ipxaddress", "IPX address", "varbind", 64),
+    ("octets16", "OCTET STRING of 16 octets", "varbind", 96),
+    ("oid12", "OBJECT IDENTIFIER of 12 sub-identifiers", "bare array", 112),
+    ("oid12_walked", "the same after get_at of every sub-identifier", "bare array", 160),
+    ("oid12_decoded", "an index of 12 after take_value_into + read_value_into", "bare array",
+     None),
+]
+MEMORY_VALUES = "100,000"
 DOCS_BEGIN = "<!-- measured: begin (written by bench/run.py --docs) -->"
 DOCS_END = "<!-- measured: end -->"
 
@@ -233,6 +250,44 @@ def before_after(before, after, markdown=True):
                                for i, c in enumerate(row)) for row in [head] + body)
 
 
+def memory(binary):
+    """{case: (this library's bytes, net-snmp's bytes or None)} per live value."""
+    text = subprocess.run([binary, "--memory"], check=True, capture_output=True,
+                          text=True).stdout
+    out = {}
+    for line in text.splitlines():
+        parts = line.split()
+        if len(parts) == 4 and parts[0] == "memory":
+            theirs = float(parts[3])
+            out[parts[1]] = (float(parts[2]), theirs if theirs >= 0 else None)
+    return out
+
+
+def memory_table(mem, before=None, markdown=True):
+    head = ["value", "net-snmp bytes", "net-snmp form"]
+    if before:
+        head.append("TevAsnValue bytes before")
+    head += ["TevAsnValue bytes", "target"]
+    body = []
+    for case, label, form, target in MEMORY_ROWS:
+        if case not in mem:
+            continue
+        ours, theirs = mem[case]
+        row = [label, fmt(theirs), form]
+        if before:
+            row.append(fmt(before.get(case, (None, None))[0]))
+        verdict = "-" if target is None else ("ok" if ours <= target else "MISSED") + f" <={target}"
+        body.append(row + [fmt(ours), verdict])
+    if markdown:
+        align = ["---", "---:", "---"] + ["---:"] * (len(head) - 4) + ["---"]
+        lines = ["| " + " | ".join(head) + " |", "|" + "|".join(align) + "|"]
+        return "\n".join(lines + ["| " + " | ".join(row) + " |" for row in body])
+    widths = [max(len(x[i]) for x in [head] + body) for i in range(len(head))]
+    return "\n".join("  ".join(c.ljust(widths[i]) if i in (0, 2, len(row) - 1) else
+                               c.rjust(widths[i]) for i, c in enumerate(row)).rstrip()
+                     for row in [head] + body)
+
+
 def svg_chart(rows, path, title):
     """Horizontal bars, log scale: net-snmp, this library and the floor per case."""
     colours = {"netsnmp": "#8c8c8c", "tevasn": "#1f77b4", "floor": "#d9a441"}
@@ -315,6 +370,8 @@ def main():
     p.add_argument("--profile", metavar="NAME", action="append",
                    help="print where the instructions of one case go (e.g. tevasn/walk/10); "
                         "no timed run")
+    p.add_argument("--memory-only", action="store_true",
+                   help="print only the bytes per live value (and write memory.json)")
     p.add_argument("--docs", action="store_true",
                    help="write the tables and chart into docs/benchmarks.md and docs/")
     args = p.parse_args()
@@ -325,6 +382,12 @@ def main():
     if args.profile:
         for name in args.profile:
             profile(binary, name, out_dir)
+        return
+    if args.memory_only:
+        mem = memory(binary)
+        with open(os.path.join(out_dir, "memory.json"), "w") as f:
+            json.dump(mem, f, indent=1)
+        print(memory_table(mem, markdown=False))
         return
     json_path = args.json or os.path.join(out_dir, "bench.json")
     if not args.json:
@@ -349,15 +412,25 @@ def main():
 
     rows = build_rows(times, counts)
     print(table(rows, markdown=False))
+    mem = memory(binary)
     before_text = ""
+    before_mem = None
     if args.before:
         with open(os.path.join(args.before, "table.json")) as f:
             before_rows = json.load(f)
         before_text = before_after(before_rows, rows)
         print()
         print(before_after(before_rows, rows, markdown=False))
+        before_mem_path = os.path.join(args.before, "memory.json")
+        if os.path.exists(before_mem_path):
+            with open(before_mem_path) as f:
+                before_mem = {k: tuple(v) for k, v in json.load(f).items()}
+    print()
+    print(memory_table(mem, before_mem, markdown=False))
     with open(os.path.join(out_dir, "table.json"), "w") as f:
         json.dump(rows, f, indent=1)
+    with open(os.path.join(out_dir, "memory.json"), "w") as f:
+        json.dump(mem, f, indent=1)
     chart = os.path.join(out_dir, "benchmarks.svg")
     when = datetime.date.today().isoformat()
     svg_chart(rows, chart, f"TevAsnValue and net-snmp, fastest CPU ns per operation ({when})")
@@ -377,7 +450,13 @@ def main():
             table(rows, markdown=True),
             "",
             "![TevAsnValue and net-snmp, ns per operation](benchmarks.svg)",
-        ] + (["", "Before and after the speed-ups (ratio: this library / net-snmp; Ir: "
+            "",
+            f"Heap bytes per live value, chunk headers included ({MEMORY_VALUES} values "
+            "alive at once, glibc's `mallinfo2`):",
+            "",
+            memory_table(mem, before_mem),
+        ] + (["", "An earlier build beside this one, measured alternately (ratio: this library / "
+              "net-snmp; Ir: "
               "instructions per operation, per sub-identifier for walks):", "",
               before_text] if before_text else []))
         update_docs(os.path.join(docs_dir, "benchmarks.md"), text)

@@ -8,6 +8,7 @@
 # objects (the code itself uses none: tests/rtti), and includes written from
 # src/ so that every folder crossing shows.
 function(tevasn_add_library name building_define)
+  # Every shared library of the project carries its own copy of the base.
   add_library(${name}Objects OBJECT ${ARGN})
   set_target_properties(${name}Objects PROPERTIES
     POSITION_INDEPENDENT_CODE ON
@@ -22,7 +23,7 @@ function(tevasn_add_library name building_define)
   endif()
   target_link_libraries(${name}Objects PRIVATE tevasn_warnings)
 
-  add_library(${name} SHARED $<TARGET_OBJECTS:${name}Objects>)
+  add_library(${name} SHARED $<TARGET_OBJECTS:${name}Objects> $<TARGET_OBJECTS:TevAsnBaseObjects>)
   add_library(TevAsnValue::${name} ALIAS ${name})
   set_target_properties(${name} PROPERTIES
     VERSION ${PROJECT_VERSION}
@@ -40,4 +41,22 @@ function(tevasn_add_library name building_define)
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/TevAsnValue>)
+endfunction()
+
+# tevasn_add_base(NAME SOURCES...): the object library NAMEObjects of the
+# value-free helpers (src/base/) that each shared library links in, hidden
+# like the rest; the unit, fuzz and allocation-failure tests link it once.
+function(tevasn_add_base name)
+  add_library(${name}Objects OBJECT ${ARGN})
+  set_target_properties(${name}Objects PROPERTIES
+    POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${name}Objects PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>)
+  if(NOT MSVC)
+    target_compile_options(${name}Objects PRIVATE -fno-exceptions)
+  endif()
+  target_link_libraries(${name}Objects PRIVATE tevasn_warnings)
 endfunction()

@@ -77,7 +77,7 @@ Constructed construct(EAsnType type) {
 // Runs `set` on a new value of `type`; releases the value when it fails.
 template <class Setter>
 ITevAsnValue* create_and_set(EAsnType type, long* err, Setter set) {
-  return tev::create_filled(
+  return tev_core::create_filled(
       err,
       [type](long* code) {
         const Constructed made = construct(type);
@@ -91,7 +91,7 @@ ITevAsnValue* create_and_set(EAsnType type, long* err, Setter set) {
 
 ITevAsnValue* tev_create_asn_value(EAsnType type, long* err) {
   const Constructed made = construct(type);
-  tev::set_error(err, made.code);
+  tev_core::set_error(err, made.code);
   return made.value;
 }
 
@@ -105,7 +105,7 @@ ITevAsnValue* tev_create_asn_value(unsigned long value, EAsnType type, long* err
 
 ITevAsnValue* tev_create_asn_value(const char* text, EAsnType type, long* err) {
   if (text == nullptr) {
-    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_core::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
   return create_and_set(type, err, [text](ITevAsnValue* v) {
@@ -118,14 +118,14 @@ ITevAsnValue* tev_create_asn_value(const char* text, EAsnType type, long* err) {
 ITevAsnObjectID* tev_create_asn_object_id(long* err) {
   long code = ASN_OK;
   ITevAsnObjectID* oid = CTevAsnValueBase::create<CTevAsnObjectId>(&code);
-  tev::set_error(err, code);
+  tev_core::set_error(err, code);
   return oid;
 }
 
 // Unlike the text overload of tev_create_asn_value, a null text is accepted and
 // gives the empty object identifier.
 ITevAsnObjectID* tev_create_asn_object_id(const char* text, long* err) {
-  return tev::create_filled(
+  return tev_core::create_filled(
       err, [](long* code) { return CTevAsnValueBase::create<CTevAsnObjectId>(code); },
       [text](CTevAsnObjectId* oid) {
         const long code = oid->set_text(text);
@@ -135,7 +135,7 @@ ITevAsnObjectID* tev_create_asn_object_id(const char* text, long* err) {
 }
 
 ITevAsnValue* tev_create_asn_counter_64(unsigned long high, unsigned long low, long* err) {
-  ITevAsnValue* value = tev::create_filled(
+  ITevAsnValue* value = tev_core::create_filled(
       err, [](long* code) { return CTevAsnValueBase::create<CTevAsnCounter64>(code); },
       [high, low](CTevAsnCounter64* counter) {
         const long code = counter->set_high(high);

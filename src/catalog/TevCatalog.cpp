@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "TevAsnCatalog.h"
+#include "base/TevError.h"
+#include "base/TevReason.h"
 #include "catalog/TevCatalogData.h"
 #include "catalog/TevNameMatch.h"
 
@@ -17,12 +19,12 @@ constexpr unsigned long kMaxSuggestions = 3;
 constexpr unsigned long kLineSize = 256;
 
 const TevCatalogTable* refuse(long* err, long code) {
-  if (err != nullptr) *err = code;
+  tev_base::set_error(err, code);
   return nullptr;
 }
 
 const TevCatalogTable* found(long* err, const TevCatalogTable* table) {
-  if (err != nullptr) *err = ASN_OK;
+  tev_base::set_error(err, ASN_OK);
   return table;
 }
 
@@ -59,11 +61,11 @@ unsigned long distance(const char* key, const QualifiedName& typed) {
   return contains_folded(key, typed.name, typed.length) ? 1 : edits;
 }
 
-// "unknown table "ifTabel"; closest: ifTable, ifXTable" into `reason`; the
-// code of writing it (-3 when it cannot be stored).
+// ASN_E_UNKNOWN_TABLE, with "unknown table "ifTabel"; closest: ifTable,
+// ifXTable" in `reason` (-3 when it cannot be stored).
 long suggest(const QualifiedName& typed, const char* text, unsigned long length,
              CTevAsnBuffer* reason) {
-  if (reason == nullptr) return ASN_OK;
+  if (reason == nullptr) return ASN_E_UNKNOWN_TABLE;
   const unsigned long limit = typed.length / 3 > 2 ? typed.length / 3 : 2;
   const TevCatalogTable* best[kMaxSuggestions] = {};
   unsigned long best_distance[kMaxSuggestions] = {};
@@ -92,17 +94,15 @@ long suggest(const QualifiedName& typed, const char* text, unsigned long length,
     best[at] = table;
     best_distance[at] = d;
   }
-  // The name as typed, cut to 64 bytes, bytes outside 0x20..0x7E as \xHH:
-  // one reason stays one line.
+  // The name as typed, cut to 64 bytes, unprintable bytes as \xHH: one
+  // reason stays one line.
   char shown[64 * 4 + 1];
   unsigned long used = 0;
   for (unsigned long i = 0; i < length && i < 64; ++i) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c < 0x7F) {
-      shown[used++] = static_cast<char>(c);
-    } else {
-      used += static_cast<unsigned long>(std::snprintf(shown + used, 5, "\\x%02x", c));
-    }
+    const tev_base::ShownChar c = tev_base::shown(text[i]);
+    const unsigned long n = std::strlen(c.text);
+    std::memcpy(shown + used, c.text, n);
+    used += n;
   }
   shown[used] = '\0';
   char line[kLineSize + sizeof shown];
@@ -111,7 +111,7 @@ long suggest(const QualifiedName& typed, const char* text, unsigned long length,
     n += std::snprintf(line + n, sizeof line - static_cast<unsigned long>(n), "%s%s",
                        k == 0 ? "; closest: " : ", ", best[k]->name);
   }
-  return n > 0 ? reason->assign_text(line) : ASN_OK;
+  return tev_base::fail(reason, ASN_E_UNKNOWN_TABLE, line);
 }
 
 constexpr std::uint32_t kHashStart = 2166136261u;
@@ -151,8 +151,9 @@ const TevCatalogTable* find_entry(const std::uint32_t* sub_ids, unsigned long le
   }
 }
 
+// ASN_E_UNKNOWN_TABLE, with the identifier in `reason` (-3 when it cannot be stored).
 long say_not_found(const std::uint32_t* sub_ids, unsigned long count, CTevAsnBuffer* reason) {
-  if (reason == nullptr) return ASN_OK;
+  if (reason == nullptr) return ASN_E_UNKNOWN_TABLE;
   char line[kLineSize];
   int n = std::snprintf(line, sizeof line, "no table of the catalogue holds ");
   for (unsigned long i = 0; i < count && n > 0 && static_cast<unsigned long>(n) < sizeof line - 16;
@@ -160,7 +161,7 @@ long say_not_found(const std::uint32_t* sub_ids, unsigned long count, CTevAsnBuf
     n += std::snprintf(line + n, sizeof line - static_cast<unsigned long>(n), "%s%lu",
                        i == 0 ? "" : ".", static_cast<unsigned long>(sub_ids[i]));
   }
-  return n > 0 ? reason->assign_text(line) : ASN_OK;
+  return tev_base::fail(reason, ASN_E_UNKNOWN_TABLE, line);
 }
 
 }  // namespace
@@ -192,8 +193,7 @@ const TevCatalogTable* tev_find_catalog_table(const char* name, unsigned long le
       if (kNames[i].same_next == 0) break;
     }
   }
-  const long written = suggest(typed, name, length, reason);
-  return refuse(err, written != ASN_OK ? written : ASN_E_UNKNOWN_TABLE);
+  return refuse(err, suggest(typed, name, length, reason));
 }
 
 const TevCatalogTable* tev_find_catalog_table_by_oid(const std::uint32_t* sub_ids,
@@ -211,8 +211,7 @@ const TevCatalogTable* tev_find_catalog_table_by_oid(const std::uint32_t* sub_id
     const TevCatalogTable* table = find_entry(sub_ids, length, hash);
     if (table != nullptr) return found(err, table);
   }
-  const long written = say_not_found(sub_ids, count, reason);
-  return refuse(err, written != ASN_OK ? written : ASN_E_UNKNOWN_TABLE);
+  return refuse(err, say_not_found(sub_ids, count, reason));
 }
 
 const TevCatalogColumn* tev_find_catalog_column(const TevCatalogTable* table,

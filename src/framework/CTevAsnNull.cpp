@@ -17,7 +17,7 @@ EAsnType CTevAsnNull::get_type() const { return ASN_NULL; }
 bool CTevAsnNull::is_equal(const ITevAsnValue* other) const { return same_type(other); }
 
 void CTevAsnNull::query_class(unsigned long class_id, void** out) const {
-  if (!answer_class(class_id, tev::kClassIdNull, this, out)) {
+  if (!answer_class(class_id, tev_core::kClassIdNull, this, out)) {
     CTevAsnValueBase::query_class(class_id, out);
   }
 }

@@ -10,10 +10,10 @@ CTevAsnBuffer* new_filled_buffer(const CTevAsnValueBase* value,
                                  long (CTevAsnValueBase::*fill)(CTevAsnBuffer*) const, long* err) {
   CTevAsnBuffer* buffer = new (std::nothrow) CTevAsnBuffer;
   if (buffer == nullptr) {
-    tev::set_error(err, ASN_E_OUT_OF_MEMORY);
+    tev_core::set_error(err, ASN_E_OUT_OF_MEMORY);
     return nullptr;
   }
-  tev::set_error(err, (value->*fill)(buffer));
+  tev_core::set_error(err, (value->*fill)(buffer));
   return buffer;
 }
 
@@ -27,9 +27,9 @@ ITevAsnObjectID* CTevAsnValueBase::query_object_id() { return nullptr; }
 
 void CTevAsnValueBase::query_class(unsigned long class_id, void** out) const {
   if (out == nullptr) return;
-  if (class_id == tev::kClassIdBase) {
+  if (class_id == tev_core::kClassIdBase) {
     *out = static_cast<void*>(const_cast<CTevAsnValueBase*>(this));
-  } else if (class_id == tev::kClassIdValue) {
+  } else if (class_id == tev_core::kClassIdValue) {
     *out = static_cast<void*>(static_cast<ITevAsnValue*>(const_cast<CTevAsnValueBase*>(this)));
   } else {
     *out = nullptr;
@@ -39,13 +39,13 @@ void CTevAsnValueBase::query_class(unsigned long class_id, void** out) const {
 bool CTevAsnValueBase::is_valid() const { return true; }
 
 long CTevAsnValueBase::get_long(long* err) const {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return tev::kFailLong;
+  tev_core::set_error(err, ASN_E_NOT_SUPPORTED);
+  return tev_core::kFailLong;
 }
 
 unsigned long CTevAsnValueBase::get_ulong(long* err) const {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return tev::kFail32;
+  tev_core::set_error(err, ASN_E_NOT_SUPPORTED);
+  return tev_core::kFail32;
 }
 
 CTevAsnBuffer* CTevAsnValueBase::to_text(long* err) const {
@@ -55,7 +55,7 @@ CTevAsnBuffer* CTevAsnValueBase::to_text(long* err) const {
 long CTevAsnValueBase::to_text_into(CTevAsnBuffer* /*buffer*/) const { return ASN_E_NOT_SUPPORTED; }
 
 const unsigned char* CTevAsnValueBase::get_octets(unsigned long* /*length*/, long* err) const {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
+  tev_core::set_error(err, ASN_E_NOT_SUPPORTED);
   return nullptr;
 }
 
@@ -73,18 +73,18 @@ long CTevAsnValueBase::to_octets_into(CTevAsnBuffer* buffer) const {
 }
 
 unsigned short CTevAsnValueBase::get_port(long* err) const {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return tev::kFailPort;
+  tev_core::set_error(err, ASN_E_NOT_SUPPORTED);
+  return tev_core::kFailPort;
 }
 
 unsigned long CTevAsnValueBase::get_high(long* err) const {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return tev::kFail32;
+  tev_core::set_error(err, ASN_E_NOT_SUPPORTED);
+  return tev_core::kFail32;
 }
 
 unsigned long CTevAsnValueBase::get_low(long* err) const {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return tev::kFail32;
+  tev_core::set_error(err, ASN_E_NOT_SUPPORTED);
+  return tev_core::kFail32;
 }
 
 long CTevAsnValueBase::set_long(long /*value*/) { return ASN_E_NOT_SUPPORTED; }
@@ -118,8 +118,8 @@ unsigned long CTevAsnValueBase::get_count() const { return 0; }
 unsigned long CTevAsnValueBase::get_oid_length(long /*implied*/) const { return get_count(); }
 
 unsigned long CTevAsnValueBase::get_at(unsigned long /*index*/, long* err) const {
-  tev::set_error(err, ASN_E_NOT_SUPPORTED);
-  return tev::kFail32;
+  tev_core::set_error(err, ASN_E_NOT_SUPPORTED);
+  return tev_core::kFail32;
 }
 
 long CTevAsnValueBase::append_to_oid(ITevAsnObjectID* /*oid*/, long /*implied*/) const {

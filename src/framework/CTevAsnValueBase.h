@@ -89,7 +89,7 @@ class CTevAsnValueBase : public virtual ITevAsnValue {
   /// (constructor arguments, initialize), then filled with assign(*this).
   template <class T, class... Args>
   ITevAsnValue* clone_as(long* err, Args... args) const {
-    return tev::create_filled(
+    return tev_core::create_filled(
         err, [args...](long* code) { return create<T>(code, args...); },
         [this](T* copy) { return copy->assign(this); });
   }

@@ -28,7 +28,7 @@ class ITevOidOctets {
   static ITevOidOctets* of(const ITevAsnObjectID* oid) {
     if (oid == nullptr) return nullptr;
     void* out = nullptr;
-    oid->query_class(tev::kClassIdOidOctets, &out);
+    oid->query_class(tev_core::kClassIdOidOctets, &out);
     return static_cast<ITevOidOctets*>(out);
   }
 

@@ -7,8 +7,9 @@
 #include <cstdint>
 
 #include "TevAsnTypes.h"
+#include "base/TevError.h"
 
-namespace tev {
+namespace tev_core {
 
 using NTevAsnValue::EAsnType;
 
@@ -58,11 +59,8 @@ constexpr bool fits_u32(unsigned long n) { return (n >> 16 >> 16) == 0; }
 // Whether a long fits a signed 32-bit field.
 constexpr bool fits_i32(long n) { return n == static_cast<std::int32_t>(n); }
 
-// Writes `code` through `err` when the caller gave one.
-inline void set_error(long* err, long code) {
-  if (err != nullptr) *err = code;
-}
+using tev_base::set_error;
 
-}  // namespace tev
+}  // namespace tev_core
 
 #endif  // TEVASNVALUE_SRC_FRAMEWORK_TEVASNCONSTANTS_H

@@ -6,7 +6,7 @@
 
 #include "framework/TevAsnConstants.h"
 
-namespace tev {
+namespace tev_core {
 
 /// Runs `create(&code)` (an object, or null with the code set), then
 /// `fill(object)`, and releases the object when filling fails. Writes the code
@@ -26,6 +26,6 @@ auto create_filled(long* err, Create create, Fill fill) {
   return object;
 }
 
-}  // namespace tev
+}  // namespace tev_core
 
 #endif  // TEVASNVALUE_SRC_FRAMEWORK_TEVCREATEFILLED_H

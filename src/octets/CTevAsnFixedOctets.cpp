@@ -7,7 +7,7 @@
 using namespace NTevAsnValue;
 
 void CTevAsnFixedOctets::clear() {
-  // The sizes are small and the block holds at least 128 octets: zeroing a
+  // The sizes are small and held in the store itself, room for 16: zeroing a
   // constant 16 is a few stores instead of a call.
   if (octets_.length == 0) return;
   if (octets_.length <= 16 && octets_.capacity >= 16) {
@@ -57,22 +57,22 @@ long CTevAsnFixedOctets::set_text_fields(const char* text, const char* pattern, 
   const long code = reset();
   if (code != ASN_OK) return code;
   constexpr std::size_t kMaxFields = 16;
-  tev::ScannedField fields[kMaxFields];
+  tev_core::ScannedField fields[kMaxFields];
   const std::size_t wanted = octets + (with_port ? 1 : 0);
-  if (wanted > kMaxFields || tev::scan_fields(text, pattern, fields) < wanted) {
+  if (wanted > kMaxFields || tev_core::scan_fields(text, pattern, fields) < wanted) {
     return ASN_E_INVALID_ARGUMENT;
   }
   for (std::size_t i = 0; i < octets; ++i) {
-    if (!tev::field_within(fields[i], 0xFF)) return ASN_E_INVALID_ARGUMENT;
+    if (!tev_core::field_within(fields[i], 0xFF)) return ASN_E_INVALID_ARGUMENT;
     octets_.data[i] = static_cast<unsigned char>(fields[i].magnitude);
   }
   if (!with_port) return ASN_OK;
-  if (!tev::field_within(fields[octets], 0xFFFF)) return ASN_E_INVALID_ARGUMENT;
+  if (!tev_core::field_within(fields[octets], 0xFFFF)) return ASN_E_INVALID_ARGUMENT;
   return set_port(static_cast<unsigned short>(fields[octets].magnitude));
 }
 
 unsigned short CTevAsnFixedOctets::trailing_port(long* err) const {
-  tev::set_error(err, ASN_OK);
+  tev_core::set_error(err, ASN_OK);
   const unsigned char* end = octets_.data + size_;
   return static_cast<unsigned short>((end[-2] << 8) | end[-1]);
 }

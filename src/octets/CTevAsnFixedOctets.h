@@ -1,8 +1,9 @@
 // CTevAsnFixedOctets: the rules shared by the address values, which hold a
 // fixed number of octets (IpAddress 4, IPv6 16, IPv4 with port 6, IPX 12).
 //
-// The store always holds exactly that many octets: initialize creates them
-// zeroed, clear zeroes them in place, and set_octets accepts only that many.
+// The store always holds exactly that many octets, within the store itself (no
+// block): initialize creates them zeroed, clear zeroes them in place, and
+// set_octets accepts only that many.
 // The index encoding is the OCTET STRING one, preceded by a transport-domain
 // sub-identifier for the types that have one (UDP 1, IPX 5; RFC 3417), and its
 // length prefix must match the fixed size when decoding. The last two octets
@@ -36,7 +37,7 @@ class CTevAsnFixedOctets : public CTevAsnOctetString {
   /// need before they write octets in place: 0, or -3.
   long reset();
 
-  /// set_text of the address forms read by tev::scan_fields: `pattern` holds
+  /// set_text of the address forms read by tev_core::scan_fields: `pattern` holds
   /// `octets` octet fields (0..255) and, when `with_port`, then a port field
   /// (0..65535, stored with the value's own set_port). -2 for a text that does
   /// not match or a field out of range; the octets stored before it stay.

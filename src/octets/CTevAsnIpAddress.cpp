@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/TevNumberText.h"
+#include "base/TevNumberText.h"
 
 using namespace NTevAsnValue;
 
@@ -15,13 +15,13 @@ ITevAsnValue* CTevAsnIpAddress::clone(long* err) const { return clone_as<CTevAsn
 EAsnType CTevAsnIpAddress::get_type() const { return ASN_IP_ADDRESS; }
 
 void CTevAsnIpAddress::query_class(unsigned long class_id, void** out) const {
-  if (!answer_class(class_id, tev::kClassIdIpAddress, this, out)) {
+  if (!answer_class(class_id, tev_core::kClassIdIpAddress, this, out)) {
     CTevAsnOctetString::query_class(class_id, out);
   }
 }
 
 unsigned long CTevAsnIpAddress::get_ulong(long* err) const {
-  tev::set_error(err, ASN_OK);
+  tev_core::set_error(err, ASN_OK);
   const unsigned char* o = octets_.data;
   return (static_cast<unsigned long>(o[0]) << 24) | (static_cast<unsigned long>(o[1]) << 16) |
          (static_cast<unsigned long>(o[2]) << 8) | o[3];
@@ -35,7 +35,7 @@ long CTevAsnIpAddress::to_text_into(CTevAsnBuffer* buffer) const {
 }
 
 long CTevAsnIpAddress::set_ulong(unsigned long value) {
-  if (!tev::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
+  if (!tev_core::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
   for (int i = 3; i >= 0; --i, value >>= 8) {
     octets_.data[i] = static_cast<unsigned char>(value & 0xFF);
   }
@@ -53,7 +53,7 @@ long CTevAsnIpAddress::set_text(const char* text) {
     if (i != 0 && *p++ != '.') p = nullptr;
     unsigned value = 0;
     int digits = 0;
-    for (; p != nullptr && digits < 4 && tev::is_digit(*p); ++p, ++digits) {
+    for (; p != nullptr && digits < 4 && tev_base::is_digit(*p); ++p, ++digits) {
       value = value * 10 + static_cast<unsigned>(*p - '0');
     }
     if (digits == 0 || digits > 3 || value > 0xFF) p = nullptr;
@@ -65,5 +65,5 @@ long CTevAsnIpAddress::set_text(const char* text) {
 }
 
 char* CTevAsnIpAddress::put_dotted(char* out) const {
-  return tev::write_dotted_octets(out, octets_.data, 4);
+  return tev_base::write_dotted_octets(out, octets_.data, 4);
 }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "framework/TevNumberText.h"
+#include "base/TevNumberText.h"
 
 using namespace NTevAsnValue;
 
@@ -18,7 +18,7 @@ EAsnType CTevAsnIpPortAddress::get_type() const { return ASN_IP_PORT_ADDRESS; }
 
 void CTevAsnIpPortAddress::query_class(unsigned long class_id, void** out) const {
   // Skips the IpAddress id: a value with a port is not an IpAddress.
-  if (!answer_class(class_id, tev::kClassIdIpPort, this, out)) {
+  if (!answer_class(class_id, tev_core::kClassIdIpPort, this, out)) {
     CTevAsnOctetString::query_class(class_id, out);  // NOLINT(bugprone-parent-virtual-call)
   }
 }
@@ -28,7 +28,7 @@ long CTevAsnIpPortAddress::to_text_into(CTevAsnBuffer* buffer) const {
   char text[24];
   char* end = put_dotted(text);
   *end++ = '/';
-  end = tev::write_decimal(end, static_cast<std::uint32_t>(get_port(nullptr)));
+  end = tev_base::write_decimal(end, static_cast<std::uint32_t>(get_port(nullptr)));
   return buffer->assign(text + 1, static_cast<unsigned long>(end - text - 1));
 }
 

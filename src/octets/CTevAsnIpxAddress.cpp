@@ -1,5 +1,7 @@
 #include "octets/CTevAsnIpxAddress.h"
 
+#include "base/TevNumberText.h"
+
 using namespace NTevAsnValue;
 
 long CTevAsnIpxAddress::accept(ITevAsnValueVisitor* visitor) {
@@ -11,7 +13,7 @@ ITevAsnValue* CTevAsnIpxAddress::clone(long* err) const { return clone_as<CTevAs
 EAsnType CTevAsnIpxAddress::get_type() const { return ASN_IPX_ADDRESS; }
 
 void CTevAsnIpxAddress::query_class(unsigned long class_id, void** out) const {
-  if (!answer_class(class_id, tev::kClassIdIpx, this, out)) {
+  if (!answer_class(class_id, tev_core::kClassIdIpx, this, out)) {
     CTevAsnOctetString::query_class(class_id, out);
   }
 }
@@ -22,10 +24,10 @@ long CTevAsnIpxAddress::to_text_into(CTevAsnBuffer* buffer) const {
   char* end = text;
   for (int i = 0; i < 10; ++i) {
     if (i == 4) *end++ = ':';
-    end = tev::put_hex(end, octets_.data[i], 2);
+    end = tev_base::write_hex(end, octets_.data[i], 2);
   }
   *end++ = '/';
-  end = tev::put_hex(end, get_port(nullptr));
+  end = tev_base::write_hex(end, get_port(nullptr));
   return buffer->assign(text, static_cast<unsigned long>(end - text));
 }
 

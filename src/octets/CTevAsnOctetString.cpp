@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ITevAsnObjectID.h"
+#include "base/TevSubIds.h"
 #include "framework/ITevOidOctets.h"
 
 using namespace NTevAsnValue;
@@ -17,7 +18,7 @@ ITevAsnValue* CTevAsnOctetString::clone(long* err) const {
 
 long CTevAsnOctetString::assign(const ITevAsnValue* src) {
   if (!same_type(src)) return ASN_E_INVALID_ARGUMENT;
-  const auto* source = cast_to<CTevAsnOctetString>(src, tev::kClassIdOctetString);
+  const auto* source = cast_to<CTevAsnOctetString>(src, tev_core::kClassIdOctetString);
   if (source == nullptr) return ASN_E_INVALID_ARGUMENT;
   const CTevOctetArray& from = source->octets_;
   return octets_.assign(from.data, from.length) ? ASN_OK : ASN_E_OUT_OF_MEMORY;
@@ -29,7 +30,7 @@ EAsnType CTevAsnOctetString::get_type() const { return ASN_OCTET_STRING; }
 
 bool CTevAsnOctetString::is_equal(const ITevAsnValue* other) const {
   if (!same_type(other)) return false;
-  const auto* that = cast_to<CTevAsnOctetString>(other, tev::kClassIdOctetString);
+  const auto* that = cast_to<CTevAsnOctetString>(other, tev_core::kClassIdOctetString);
   if (that == nullptr) return false;
   const unsigned long count = get_count();
   if (that->get_count() != count) return false;
@@ -37,7 +38,7 @@ bool CTevAsnOctetString::is_equal(const ITevAsnValue* other) const {
 }
 
 void CTevAsnOctetString::query_class(unsigned long class_id, void** out) const {
-  if (!answer_class(class_id, tev::kClassIdOctetString, this, out)) {
+  if (!answer_class(class_id, tev_core::kClassIdOctetString, this, out)) {
     CTevAsnValueBase::query_class(class_id, out);
   }
 }
@@ -49,11 +50,11 @@ long CTevAsnOctetString::to_text_into(CTevAsnBuffer* buffer) const {
 
 const unsigned char* CTevAsnOctetString::get_octets(unsigned long* length, long* err) const {
   if (length == nullptr) {
-    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_core::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
   *length = octets_.length;
-  tev::set_error(err, ASN_OK);
+  tev_core::set_error(err, ASN_OK);
   return octets_.data;
 }
 
@@ -82,10 +83,10 @@ unsigned long CTevAsnOctetString::get_oid_length(long implied) const {
 
 unsigned long CTevAsnOctetString::get_at(unsigned long index, long* err) const {
   if (index >= get_count()) {
-    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
-    return tev::kFail32;
+    tev_core::set_error(err, ASN_E_INVALID_ARGUMENT);
+    return tev_core::kFail32;
   }
-  tev::set_error(err, ASN_OK);
+  tev_core::set_error(err, ASN_OK);
   return octets_.data[index];
 }
 
@@ -147,16 +148,14 @@ bool CTevAsnOctetString::decode_known(const TevSubIdView& view, long implied, un
     if (known == 0) return false;
     n = ids[next++].value;
   } else {
-    n = tev::is_all(length) || length > count ? count : length;
+    n = tev_core::is_all(length) || length > count ? count : length;
   }
   // Growing the block is left to the general path. Octets written before a
   // value above 255 turns up are overwritten there after its clear().
   if (n > known - next || n > octets_.capacity) return false;
-  unsigned char* const out = octets_.data;
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::uint32_t value = ids[next + i].value;
-    if (value > 0xFF) return false;
-    out[i] = static_cast<unsigned char>(value);
+  if (!tev_base::narrow_octets(ids + next, n, octets_.data,
+                               [](const TevSubId& entry) { return entry.value; })) {
+    return false;
   }
   octets_.length = static_cast<std::uint32_t>(n);
   return true;
@@ -170,7 +169,7 @@ long CTevAsnOctetString::decode_index(const ITevAsnObjectID* oid, long implied,
   // values it holds and decodes cleanly is read in place. Anything else,
   // failures included, takes the general path, which reports them.
   void* view = nullptr;
-  oid->query_class(tev::kClassIdSubIds, &view);
+  oid->query_class(tev_core::kClassIdSubIds, &view);
   if (view != nullptr &&
       decode_known(*static_cast<const TevSubIdView*>(view), implied, length, domain, fixed)) {
     return ASN_OK;
@@ -210,7 +209,7 @@ long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, long impli
       if (code != ASN_OK) return code;
       if (n > available) return ASN_E_SUBID_RANGE;
     } else {
-      n = tev::is_all(length) || length > available ? available : length;
+      n = tev_core::is_all(length) || length > available ? available : length;
     }
     if (n != 0 && !octets_.reserve(n)) return ASN_E_OUT_OF_MEMORY;
   }
@@ -228,7 +227,7 @@ long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, long impli
   for (unsigned long i = 0; i < n; ++i) {
     const unsigned long sub_id = oid->get_at(next + i, &code);
     if (code != ASN_OK) return code;
-    if (sub_id > 0xFF) return ASN_E_SUBID_RANGE;
+    if (!tev_base::is_octet(sub_id)) return ASN_E_SUBID_RANGE;
     const auto octet = static_cast<unsigned char>(sub_id);
     if (i < octets_.length) {
       octets_.data[i] = octet;

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
+#include "base/TevColdPath.h"
 #include "framework/CTevAsnValueBase.h"
-#include "framework/TevColdPath.h"
 #include "framework/TevSubId.h"
 #include "octets/CTevOctetArray.h"
 

@@ -1,7 +1,9 @@
 // CTevOctetArray: the growable octet store behind every octet-string value.
-// The block comes from malloc and realloc, grows in whole blocks of 128
-// octets and is never shrunk; emptying a value only resets `length`. The
-// block is freed when the store is destroyed.
+// Up to kInline octets live in the store itself, so that the address values
+// and short strings need no block of their own; beyond that the octets move to
+// a block from malloc and realloc, which grows in whole blocks of 128 octets
+// and is never shrunk. Emptying a value only resets `length`. The block is
+// freed when the store is destroyed.
 #ifndef TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H
 #define TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H
 
@@ -10,14 +12,20 @@
 #include <cstring>
 
 struct CTevOctetArray {
+  /// Octets held without a block: the largest fixed-size value (IPv6).
+  static constexpr std::uint32_t kInline = 16;
+
   unsigned char* data = nullptr;  ///< null until the first reservation
   std::uint32_t length = 0;       ///< octets in use
-  std::uint32_t capacity = 0;     ///< size of the block; 0 or a multiple of 128
+  /// Room at `data`: 0, kInline, or the size of a block (a multiple of 128).
+  std::uint32_t capacity = 0;
 
   CTevOctetArray() = default;
   CTevOctetArray(const CTevOctetArray&) = delete;
   CTevOctetArray& operator=(const CTevOctetArray&) = delete;
-  ~CTevOctetArray() { std::free(data); }
+  ~CTevOctetArray() {
+    if (data != inline_) std::free(data);
+  }
 
   /// The capacity a request of `n` octets grows the block to: the smallest
   /// multiple of 128 strictly above `n`. False when that does not fit 32 bits.
@@ -58,8 +66,10 @@ struct CTevOctetArray {
   void free_storage();
 
  private:
-  // reserve() once the block is known to be too small.
+  // reserve() once the room is known to be too small.
   bool grow(unsigned long n);
+
+  unsigned char inline_[kInline];  // the octets while they fit, from the first reservation
 };
 
 #endif  // TEVASNVALUE_SRC_OCTETS_CTEVOCTETARRAY_H

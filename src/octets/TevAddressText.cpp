@@ -1,8 +1,8 @@
 #include "octets/TevAddressText.h"
 
-#include "framework/TevNumberText.h"
+#include "base/TevNumberText.h"
 
-namespace tev {
+namespace tev_core {
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace {
 // no digit was found.
 bool scan_number(const char** p, unsigned base, std::size_t width, ScannedField* field) {
   const char* s = *p;
-  while (is_space(*s)) ++s;
+  while (tev_base::is_space(*s)) ++s;
   const char* const limit = width == 0 ? nullptr : s + width;
   auto room = [&]() { return limit == nullptr || s < limit; };
   *field = ScannedField{};
@@ -27,7 +27,7 @@ bool scan_number(const char** p, unsigned base, std::size_t width, ScannedField*
     ++s;
     if (room() && (*s == 'x' || *s == 'X')) ++s;
   }
-  const DigitRun run = scan_digits(s, limit, base, UINT32_MAX);
+  const tev_base::DigitRun run = tev_base::scan_digits(s, limit, base, UINT32_MAX);
   if (!any_digit && run.end == s) return false;
   field->overflow = run.overflow;
   field->magnitude = static_cast<std::uint32_t>(run.value);
@@ -75,17 +75,4 @@ bool field_bits(const ScannedField& field, std::uint32_t* bits) {
   return true;
 }
 
-char* put_hex(char* out, std::uint32_t value, unsigned min_digits) {
-  static const char kHex[] = "0123456789abcdef";
-  char digits[8];
-  unsigned n = 0;
-  do {
-    digits[n++] = kHex[value & 0xF];
-    value >>= 4;
-  } while (value != 0);
-  for (unsigned pad = n; pad < min_digits; ++pad) *out++ = '0';
-  while (n != 0) *out++ = digits[--n];
-  return out;
-}
-
-}  // namespace tev
+}  // namespace tev_core

@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace tev {
+namespace tev_core {
 
 /// One number read from an address text.
 struct ScannedField {
@@ -36,11 +36,6 @@ bool field_within(const ScannedField& field, std::uint32_t limit);
 /// down from 2^32). False for a number beyond 32 bits.
 bool field_bits(const ScannedField& field, std::uint32_t* bits);
 
-/// Write `value` in lower-case hexadecimal padded with zeros to at least
-/// `min_digits` at `out`; return the position after the last digit. No
-/// terminating zero is written (decimal: framework/TevNumberText.h).
-char* put_hex(char* out, std::uint32_t value, unsigned min_digits = 1);
-
-}  // namespace tev
+}  // namespace tev_core
 
 #endif  // TEVASNVALUE_SRC_OCTETS_TEVADDRESSTEXT_H

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "base/TevNumberText.h"
 #include "framework/TevCreateFilled.h"
-#include "framework/TevNumberText.h"
 #include "oid/CTevOidIndexCodec.h"
 #include "oid/TevOidText.h"
 
@@ -45,16 +45,17 @@ void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
   // for the fast paths, and operations given an identifier of unknown origin
   // for the class.
   if (out == nullptr) return;
-  if (class_id == tev::kClassIdSubIds) {
+  if (class_id == tev_core::kClassIdSubIds) {
     *out = const_cast<TevSubIdView*>(store_.sub_id_view());
     return;
   }
-  if (class_id == tev::kClassIdOidOctets) {
+  if (class_id == tev_core::kClassIdOidOctets) {
     *out = static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
     return;
   }
   // The bare tag is answered alike.
-  if (class_id == tev::kClassIdObjectId || class_id == static_cast<unsigned long>(ASN_OBJECT_ID)) {
+  if (class_id == tev_core::kClassIdObjectId ||
+      class_id == static_cast<unsigned long>(ASN_OBJECT_ID)) {
     *out =
         static_cast<void*>(const_cast<ITevAsnObjectID*>(static_cast<const ITevAsnObjectID*>(this)));
     return;
@@ -65,19 +66,19 @@ void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
 const CTevAsnObjectId* CTevAsnObjectId::from(const ITevAsnValue* value) {
   if (value == nullptr) return nullptr;
   void* out = nullptr;
-  value->query_class(tev::kClassIdObjectId, &out);
+  value->query_class(tev_core::kClassIdObjectId, &out);
   // query_class hands out the ITevAsnObjectID, a non-virtual base of ours.
   return static_cast<const CTevAsnObjectId*>(static_cast<const ITevAsnObjectID*>(out));
 }
 
 bool CTevAsnObjectId::is_valid() const {
-  return tev::oid_text_is_valid(store_.data(), store_.length());
+  return tev_core::oid_text_is_valid(store_.data(), store_.length());
 }
 
 unsigned long CTevAsnObjectId::get_ulong(long* err) const {
   unsigned long value = 0;
-  const long code = store_.empty() ? ASN_OK : tev::oid_read_sub_id(store_.data(), &value);
-  tev::set_error(err, code);
+  const long code = store_.empty() ? ASN_OK : tev_core::oid_read_sub_id(store_.data(), &value);
+  tev_core::set_error(err, code);
   return value;
 }
 
@@ -88,18 +89,18 @@ long CTevAsnObjectId::to_text_into(CTevAsnBuffer* buffer) const {
 
 const unsigned char* CTevAsnObjectId::get_octets(unsigned long* length, long* err) const {
   if (length == nullptr) {
-    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_core::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
   *length = store_.length();
-  tev::set_error(err, ASN_OK);
+  tev_core::set_error(err, ASN_OK);
   return reinterpret_cast<const unsigned char*>(store_.data());
 }
 
 long CTevAsnObjectId::set_ulong(unsigned long value) {
-  if (!tev::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
-  char digits[tev::kDecimalTextSize];
-  const std::size_t length = tev::format_decimal(static_cast<std::uint64_t>(value), digits);
+  if (!tev_core::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
+  char digits[tev_base::kDecimalTextSize];
+  const std::size_t length = tev_base::format_decimal(static_cast<std::uint64_t>(value), digits);
   return store_.assign_text(digits, length);
 }
 
@@ -109,7 +110,7 @@ long CTevAsnObjectId::set_text(const char* text) {
 }
 
 long CTevAsnObjectId::set_octets(const unsigned char* data, unsigned long length) {
-  if (data == nullptr || !tev::fits_u32(length)) return ASN_E_INVALID_ARGUMENT;
+  if (data == nullptr || !tev_core::fits_u32(length)) return ASN_E_INVALID_ARGUMENT;
   return store_.assign_text(reinterpret_cast<const char*>(data), length);
 }
 
@@ -153,18 +154,18 @@ long CTevAsnObjectId::set_from_oid(const ITevAsnObjectID* oid, long implied, uns
 // ITevAsnObjectID
 
 ITevAsnObjectID* CTevAsnObjectId::clone_oid(long* err) const {
-  return tev::create_filled(
+  return tev_core::create_filled(
       err, [](long* code) { return create<CTevAsnObjectId>(code); },
       [this](CTevAsnObjectId* copy) { return copy->assign(this); });
 }
 
 long CTevAsnObjectId::compare_text(const char* text, long* err) const {
   if (text == nullptr) {
-    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_core::set_error(err, ASN_E_INVALID_ARGUMENT);
     return -1;
   }
-  tev::set_error(err, ASN_OK);
-  return tev::oid_text_relation(store_.data(), store_.length(), text, std::strlen(text));
+  tev_core::set_error(err, ASN_OK);
+  return tev_core::oid_text_relation(store_.data(), store_.length(), text, std::strlen(text));
 }
 
 long CTevAsnObjectId::compare(const ITevAsnObjectID* oid, long* err) const {
@@ -174,38 +175,38 @@ long CTevAsnObjectId::compare(const ITevAsnObjectID* oid, long* err) const {
     return compare_foreign(oid, err);
   }
   const auto* other = static_cast<const CTevAsnObjectId*>(oid);
-  tev::set_error(err, ASN_OK);
-  return tev::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
-                                other->store_.length());
+  tev_core::set_error(err, ASN_OK);
+  return tev_core::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
+                                     other->store_.length());
 }
 
 long CTevAsnObjectId::compare_foreign(const ITevAsnObjectID* oid, long* err) const {
   const CTevAsnObjectId* other = peer(oid);
   if (other == nullptr) {
-    tev::set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_core::set_error(err, ASN_E_INVALID_ARGUMENT);
     return -1;
   }
-  tev::set_error(err, ASN_OK);
-  return tev::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
-                                other->store_.length());
+  tev_core::set_error(err, ASN_OK);
+  return tev_core::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
+                                     other->store_.length());
 }
 
 long CTevAsnObjectId::remove_prefix_text(const char* prefix) {
   if (prefix == nullptr) return ASN_E_INVALID_ARGUMENT;
   const std::size_t length = std::strlen(prefix);
-  const long relation = tev::oid_text_relation(store_.data(), store_.length(), prefix, length);
-  if (relation != tev::kRelationEqual && relation != tev::kRelationBelow) {
+  const long relation = tev_core::oid_text_relation(store_.data(), store_.length(), prefix, length);
+  if (relation != tev_core::kRelationEqual && relation != tev_core::kRelationBelow) {
     return ASN_E_INVALID_ARGUMENT;
   }
-  return erase_sub_ids(0, tev::oid_text_count(prefix, length));
+  return erase_sub_ids(0, tev_core::oid_text_count(prefix, length));
 }
 
 long CTevAsnObjectId::remove_prefix(const ITevAsnObjectID* prefix) {
   const CTevAsnObjectId* other = peer(prefix);
   if (other == nullptr) return ASN_E_INVALID_ARGUMENT;
-  const long relation = tev::oid_text_relation(store_.data(), store_.length(), other->store_.data(),
-                                               other->store_.length());
-  if (relation != tev::kRelationEqual && relation != tev::kRelationBelow) {
+  const long relation = tev_core::oid_text_relation(store_.data(), store_.length(),
+                                                    other->store_.data(), other->store_.length());
+  if (relation != tev_core::kRelationEqual && relation != tev_core::kRelationBelow) {
     return ASN_E_INVALID_ARGUMENT;
   }
   return erase_sub_ids(0, other->get_count());
@@ -256,7 +257,7 @@ long CTevAsnObjectId::append_value(ITevAsnValue* value, long implied) {
 }
 
 ITevAsnObjectID* CTevAsnObjectId::take_prefix(unsigned long n, long* err) {
-  return tev::create_filled(
+  return tev_core::create_filled(
       err, [](long* code) { return create<CTevAsnObjectId>(code); },
       [this, n](CTevAsnObjectId* prefix) { return take_prefix_into(prefix, n); });
 }
@@ -285,14 +286,14 @@ long CTevAsnObjectId::take_prefix_into(ITevAsnObjectID* oid, unsigned long n) {
 unsigned long CTevAsnObjectId::take_first(long* err) {
   long code = ASN_OK;
   const unsigned long value = get_at(0, &code);
-  tev::set_error(err, code);
-  if (code != ASN_OK) return tev::kFail32;
+  tev_core::set_error(err, code);
+  if (code != ASN_OK) return tev_core::kFail32;
   erase_sub_ids(0, 1);
   return value;
 }
 
 CTevAsnBuffer* CTevAsnObjectId::take_prefix_text(unsigned long n, long* err) {
-  return tev::create_filled(
+  return tev_core::create_filled(
       err,
       [](long* code) {
         auto* buffer = new (std::nothrow) CTevAsnBuffer;
@@ -333,7 +334,7 @@ ITevAsnValue* CTevAsnObjectId::read_value(EAsnType type, long* err, long implied
 
 long CTevAsnObjectId::read_value_into(ITevAsnValue* value, long implied) const {
   if (value == nullptr) return ASN_E_INVALID_ARGUMENT;
-  return value->set_from_oid(this, implied, tev::kMax32);
+  return value->set_from_oid(this, implied, tev_core::kMax32);
 }
 
 long CTevAsnObjectId::assign_value(ITevAsnValue* value, long implied) {

@@ -15,9 +15,9 @@
 #include <cstring>
 
 #include "ITevAsnObjectID.h"
+#include "base/TevColdPath.h"
 #include "framework/CTevAsnValueBase.h"
 #include "framework/ITevOidOctets.h"
-#include "framework/TevColdPath.h"
 #include "oid/CTevOidStore.h"
 
 class CTevAsnObjectId final : public ITevAsnObjectID,

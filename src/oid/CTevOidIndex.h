@@ -15,7 +15,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/CTevBlock.h"
+#include "base/CTevBlock.h"
+#include "base/TevSubIds.h"
 #include "framework/TevSubId.h"
 
 class CTevOidIndex {
@@ -42,66 +43,64 @@ class CTevOidIndex {
   /// as well); false otherwise, with `out` partly written.
   bool read_octets(unsigned long first, unsigned long n, unsigned char* out) const {
     if (first > view_.size || n > view_.size - first) return false;
-    const SubId* const entries = view_.live + first;
-    for (unsigned long i = 0; i < n; ++i) {
-      const std::uint32_t v = entries[i].value;
-      if (v > 0xFF) return false;
-      out[i] = static_cast<unsigned char>(v);
-    }
-    return true;
+    return tev_base::narrow_octets(view_.live + first, n, out,
+                                   [](const SubId& entry) { return entry.value; });
   }
 
   void clear() {
     entries_.clear();
-    first_ = 0;
-    unread_ = kNone;
-    sync();
+    view_ = {entries_.data(), 0, 0};
   }
   /// Appends the entry of a sub-identifier of `value` starting at `start`.
   bool append(std::size_t start, std::uint32_t value) {
-    const bool ok = entries_.push_back({static_cast<std::uint32_t>(start), value});
-    if (ok && value == kUnread && unread_ == kNone) unread_ = entries_.size() - 1;
-    sync();
-    return ok;
+    const std::size_t at = entries_.size();
+    if (at == entries_.capacity()) return append_growing(start, value);
+    entries_.data()[at] = {static_cast<std::uint32_t>(start), value};
+    entries_.set_size(at + 1);
+    counted(value);
+    return true;
   }
   /// Appends the entries of the sub-identifiers of the block `text` (of
   /// `length` characters) from position `first`, the start of one, to the end.
   bool extend(const char* text, std::size_t length, std::size_t first);
   /// Keeps the first `n` entries.
   void truncate(std::size_t n) {
-    entries_.set_size(first_ + n);
-    if (unread_ != kNone && unread_ >= first_ + n) unread_ = kNone;
-    sync();
+    entries_.set_size(first() + n);
+    view_.size = n;
+    if (view_.known > n) view_.known = n;
   }
   /// Skips the first `n` entries (their text was erased from the front).
   void drop_front(std::size_t n) {
-    first_ += n;
-    if (unread_ != kNone && unread_ < first_) find_unread(first_);
-    sync();
+    view_.live += n;
+    view_.size -= n;
+    if (view_.known >= n) {
+      view_.known -= n;
+    } else {
+      find_unread(0);
+    }
   }
   /// Removes the `n` entries from `index` on; those after them moved back by
   /// `cut` characters.
   void erase(std::size_t index, std::size_t n, std::size_t cut) {
-    const std::size_t from = first_ + index;
-    entries_.erase(from, n);
-    shift(from, cut);
-    if (unread_ != kNone && unread_ >= from) {
-      if (unread_ >= from + n) {
-        unread_ -= n;
-      } else {
-        find_unread(from);
-      }
+    const std::size_t first = this->first();
+    const bool all_known = view_.known == view_.size;
+    entries_.erase(first + index, n);
+    view_.size -= n;
+    shift(first + index, cut);
+    if (all_known) {
+      view_.known = view_.size;
+    } else if (view_.known >= index + n) {
+      view_.known -= n;
+    } else if (view_.known >= index) {
+      find_unread(index);
     }
-    sync();
   }
   /// The text moved `by` characters towards the block's start, to position 0:
   /// the entries move to the front of theirs as well.
   void rebase(std::size_t by) {
-    entries_.erase(0, first_);
-    if (unread_ != kNone) unread_ -= first_;
-    first_ = 0;
+    entries_.erase(0, first());
+    view_.live = entries_.data();
     shift(0, by);
-    sync();
   }
   /// Becomes a copy of `other`, whose text began `offset` characters into its
   /// block and begins at 0 in this one.
@@ -111,18 +110,38 @@ class CTevOidIndex {
       clear();
       return false;
     }
-    first_ = 0;
-    unread_ = other.unread_ == kNone ? kNone : other.unread_ - other.first_;
-    if (offset != 0) shift(0, offset);
     // The same entries: as many lead with known values.
     view_ = {entries_.data(), from.size, from.known};
+    if (offset != 0) shift(0, offset);
     return true;
   }
   /// Room for `n` entries.
-  bool reserve(std::size_t n) { return entries_.reserve(n); }
+  bool reserve(std::size_t n) {
+    const std::size_t first = this->first();
+    if (!entries_.reserve(n)) return false;
+    view_.live = entries_.data() + first;
+    return true;
+  }
 
  private:
-  // Entries from `from` on start `by` characters earlier.
+  // Entries before the live ones belong to text erased from the front.
+  std::size_t first() const { return static_cast<std::size_t>(view_.live - entries_.data()); }
+
+  // append() when the block is full: the live entries move with it.
+  TEV_COLD_PATH bool append_growing(std::size_t start, std::uint32_t value) {
+    const std::size_t first = this->first();
+    if (!entries_.push_back({static_cast<std::uint32_t>(start), value})) return false;
+    view_.live = entries_.data() + first;
+    counted(value);
+    return true;
+  }
+  // One entry of `value` appended to the live ones.
+  void counted(std::uint32_t value) {
+    if (view_.known == view_.size && value != kUnread) ++view_.known;
+    ++view_.size;
+  }
+
+  // Entries from block position `from` on start `by` characters earlier.
   void shift(std::size_t from, std::size_t by) {
     SubId* const entries = entries_.data();
     for (std::size_t i = from; i < entries_.size(); ++i) {
@@ -130,32 +149,18 @@ class CTevOidIndex {
     }
   }
 
-  // unread_ becomes the first kUnread entry from block position `from` on.
+  // The known values lead up to the first kUnread entry from live entry
+  // `from` on (or all of them).
   TEV_COLD_PATH void find_unread(std::size_t from) {
-    unread_ = kNone;
-    for (std::size_t i = from; i < entries_.size(); ++i) {
-      if (entries_[i].value == kUnread) {
-        unread_ = i;
-        return;
-      }
-    }
+    std::size_t i = from;
+    while (i < view_.size && view_.live[i].value != kUnread) ++i;
+    view_.known = i;
   }
-
-  // The live entries, their number and how many lead with known values, kept
-  // beside the block so that a read is one comparison and one load.
-  void sync() {
-    view_.live = entries_.data() + first_;
-    view_.size = entries_.size() - first_;
-    view_.known = unread_ == kNone ? view_.size : unread_ - first_;
-  }
-
-  static constexpr std::size_t kNone = SIZE_MAX;
 
   CTevBlock<SubId> entries_;
-  // Entries before this one belong to text erased from the front.
-  std::size_t first_ = 0;
-  // Block position of the first kUnread entry, or kNone.
-  std::size_t unread_ = kNone;
+  // The live entries, their number and how many lead with known values, so
+  // that a read is one comparison and one load. Where the live entries begin
+  // in the block and where the first unread one is are both read off it.
   TevSubIdView view_{nullptr, 0, 0};
 };
 

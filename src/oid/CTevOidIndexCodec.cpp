@@ -14,7 +14,7 @@ long CTevOidIndexCodec::encode(const CTevAsnObjectId& source, ITevAsnObjectID* t
   if (code != ASN_OK) return code;
   code = target->append_oid(&source);
   // Take the length prefix back, so that a failure leaves the target as it was.
-  if (code != ASN_OK) target->erase_sub_ids(before, tev::kMax32);
+  if (code != ASN_OK) target->erase_sub_ids(before, tev_core::kMax32);
   return code;
 }
 
@@ -30,7 +30,7 @@ long CTevOidIndexCodec::decode(CTevAsnObjectId* target, const ITevAsnObjectID* s
     if (n > source->get_count()) return ASN_E_SUBID_RANGE;
     first = 1;
   } else {
-    n = tev::is_all(length) ? source->get_count() : length;
+    n = tev_core::is_all(length) ? source->get_count() : length;
   }
   for (unsigned long i = 0; i < n; ++i) {
     long code = ASN_OK;
@@ -55,14 +55,14 @@ long CTevOidIndexCodec::append_value_text(ITevAsnObjectID* oid, const char* text
 
 ITevAsnValue* CTevOidIndexCodec::take_value(ITevAsnObjectID* oid, EAsnType type, long* err,
                                             long implied, unsigned long length) {
-  return tev::create_filled(
+  return tev_core::create_filled(
       err, [type](long* code) { return tev_create_asn_value(type, code); },
       [=](ITevAsnValue* value) { return oid->take_value_into(value, implied, length); });
 }
 
 ITevAsnValue* CTevOidIndexCodec::read_value(const ITevAsnObjectID* oid, EAsnType type, long* err,
                                             long implied) {
-  return tev::create_filled(
+  return tev_core::create_filled(
       err, [type](long* code) { return tev_create_asn_value(type, code); },
       [=](ITevAsnValue* value) { return oid->read_value_into(value, implied); });
 }

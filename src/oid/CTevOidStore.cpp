@@ -2,8 +2,9 @@
 
 #include <cstring>
 
-#include "framework/TevCopyBytes.h"
-#include "framework/TevNumberText.h"
+#include "base/TevCopyBytes.h"
+#include "base/TevNumberText.h"
+#include "base/TevSubIds.h"
 #include "oid/TevOidText.h"
 
 using namespace NTevAsnValue;
@@ -44,7 +45,7 @@ long CTevOidStore::assign(const CTevOidStore& other) {
   begin_ = 0;
   head_ = text;
   length_ = size;
-  tev::copy_bytes(text, other.head_, size);
+  tev_base::copy_bytes(text, other.head_, size);
   text[size] = '\0';
   // A target that has had an index is a working copy that gets read: index
   // the source once (it keeps it) rather than every copy anew.
@@ -67,7 +68,7 @@ void CTevOidStore::clear() {
 }
 
 long CTevOidStore::append_sub_id(unsigned long value) {
-  if (!tev::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
+  if (!tev_core::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
   // The separator and the digits (at most 11 characters), written in place:
   // this is the hot path of every index encoding.
   const std::size_t old_length = length_;
@@ -79,11 +80,11 @@ long CTevOidStore::append_sub_id(unsigned long value) {
     // Octets and small numbers, the most common: the dot and the digits from
     // a table.
     const auto octet = static_cast<unsigned char>(value);
-    end = tev::write_dotted_octets(out, &octet, 1);
+    end = tev_base::write_dotted_octets(out, &octet, 1);
     ++digits;
   } else {
     if (old_length != 0) *digits++ = '.';
-    end = tev::write_decimal(digits, static_cast<std::uint32_t>(value));
+    end = tev_base::write_decimal(digits, static_cast<std::uint32_t>(value));
   }
   set_length(old_length + static_cast<std::size_t>(end - out));
   const auto start = static_cast<std::size_t>(digits - text_.data());
@@ -108,7 +109,7 @@ long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const un
                                  std::size_t n) {
   // Up to four characters per octet; longer values go one by one.
   constexpr std::size_t kOctetsAtOnce = 64;
-  if (n > kOctetsAtOnce || !tev::fits_u32(prefix)) {
+  if (n > kOctetsAtOnce || !tev_core::fits_u32(prefix)) {
     return append_octets_one_by_one(has_prefix, prefix, octets, n);
   }
   // Written in place: every sub-identifier with a dot before it, the first
@@ -121,12 +122,12 @@ long CTevOidStore::append_octets(bool has_prefix, unsigned long prefix, const un
   if (has_prefix && prefix <= 0xFF) {
     // A length prefix is an octet count, below 256 nearly always.
     const auto length_prefix = static_cast<unsigned char>(prefix);
-    end = tev::write_dotted_octets(end, &length_prefix, 1);
+    end = tev_base::write_dotted_octets(end, &length_prefix, 1);
   } else if (has_prefix) {
     *end++ = '.';
-    end = tev::write_decimal(end, static_cast<std::uint32_t>(prefix));
+    end = tev_base::write_decimal(end, static_cast<std::uint32_t>(prefix));
   }
-  end = tev::write_dotted_octets(end, octets, n);
+  end = tev_base::write_dotted_octets(end, octets, n);
   auto added = static_cast<std::size_t>(end - out);
   if (old_length == 0) std::memmove(out, out + 1, --added);
   set_length(old_length + added);
@@ -211,7 +212,10 @@ void CTevOidStore::extend_index_slowly(std::size_t first) {
 bool CTevOidStore::build_index() const {
   if (indexed_) return true;
   index_.clear();
-  if (!empty() && !index_.extend(text_.data(), text_.size(), begin_)) {
+  // A block of exactly the entries needed: an identifier kept in memory holds
+  // no room it will not use.
+  if (!empty() &&
+      (!index_.reserve(count_by_scan()) || !index_.extend(text_.data(), text_.size(), begin_))) {
     index_.clear();
     return false;
   }
@@ -223,7 +227,9 @@ const TevSubIdView* CTevOidStore::sub_id_view_slowly() const {
   return build_index() ? &index_.view() : nullptr;
 }
 
-std::size_t CTevOidStore::count_by_scan() const { return tev::oid_text_count(data(), length()); }
+std::size_t CTevOidStore::count_by_scan() const {
+  return tev_core::oid_text_count(data(), length());
+}
 
 std::size_t CTevOidStore::start_by_scan(std::size_t index) const {
   if (build_index()) return index_[index].start - begin_;
@@ -241,29 +247,29 @@ std::size_t CTevOidStore::start_by_scan(std::size_t index) const {
 
 unsigned long CTevOidStore::get_at_from_text(unsigned long index, long* err) const {
   if (empty()) {
-    tev::set_error(err, ASN_E_EMPTY);
-    return tev::kFail32;
+    tev_core::set_error(err, ASN_E_EMPTY);
+    return tev_core::kFail32;
   }
   std::size_t start = 0;
   if (build_index()) {
     if (index >= index_.size()) {
-      tev::set_error(err, ASN_E_OUT_OF_RANGE);
-      return tev::kFail32;
+      tev_core::set_error(err, ASN_E_OUT_OF_RANGE);
+      return tev_core::kFail32;
     }
     if (index_[index].value != CTevOidIndex::kUnread) {
-      tev::set_error(err, ASN_OK);
+      tev_core::set_error(err, ASN_OK);
       return index_[index].value;
     }
     start = index_[index].start - begin_;
   } else {
     if (index >= count_by_scan()) {
-      tev::set_error(err, ASN_E_OUT_OF_RANGE);
-      return tev::kFail32;
+      tev_core::set_error(err, ASN_E_OUT_OF_RANGE);
+      return tev_core::kFail32;
     }
     start = start_of(index);
   }
   unsigned long value = 0;
-  tev::set_error(err, tev::oid_read_sub_id(data() + start, &value));
+  tev_core::set_error(err, tev_core::oid_read_sub_id(data() + start, &value));
   return value;
 }
 
@@ -272,7 +278,7 @@ long CTevOidStore::read_octets_from_text(unsigned long first, unsigned long n, u
   for (unsigned long i = 0; i < n; ++i) {
     long code = ASN_OK;
     const unsigned long value = get_at(first + i, &code);
-    if (code == ASN_OK && value > 0xFF) code = ASN_E_SUBID_RANGE;
+    if (code == ASN_OK && !tev_base::is_octet(value)) code = ASN_E_SUBID_RANGE;
     if (code != ASN_OK) {
       *done = i;
       return code;

@@ -21,7 +21,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/CTevBlock.h"
+#include "base/CTevBlock.h"
 #include "framework/TevAsnConstants.h"
 #include "oid/CTevOidIndex.h"
 
@@ -101,7 +101,7 @@ class CTevOidStore {
       const std::size_t next = index_[n].start - begin_;
       begin_ += next;
       head_ += next;
-      length_ -= next;
+      length_ -= static_cast<std::uint32_t>(next);
       index_.drop_front(n);
       if (length_ == 0) clear();  // the rest was one empty component ("2." less its first)
       return;
@@ -143,7 +143,7 @@ class CTevOidStore {
     text_.set_size(begin_ + length);
     text_[begin_ + length] = '\0';
     head_ = text_.data() + begin_;
-    length_ = length;
+    length_ = static_cast<std::uint32_t>(length);
   }
   // Room for `added` more characters and the terminator, the text moved to
   // the block's start first when the block would grow: where they go, or null
@@ -166,13 +166,13 @@ class CTevOidStore {
   // Where the text begins in the block: past what was erased from the front.
   std::size_t begin_ = 0;
   // The text and its length, kept beside the block (set_length) so that
-  // reading them is one load each.
+  // reading them is one load each. The length fits 32 bits (kMaxTextLength).
   const char* head_ = "";
-  std::size_t length_ = 0;
+  std::uint32_t length_ = 0;
   // Whether index_ matches the text; the empty text has a matching, empty
   // index. An index that does not match is kept empty (forget_index).
-  mutable CTevOidIndex index_;
   mutable bool indexed_ = true;
+  mutable CTevOidIndex index_;
 };
 
 #endif  // TEVASNVALUE_SRC_OID_CTEVOIDSTORE_H

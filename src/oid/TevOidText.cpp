@@ -6,10 +6,10 @@
 #include <emmintrin.h>
 #endif
 
+#include "base/TevNumberText.h"
 #include "framework/TevAsnConstants.h"
-#include "framework/TevNumberText.h"
 
-namespace tev {
+namespace tev_core {
 
 namespace {
 
@@ -71,7 +71,7 @@ bool oid_text_is_valid(const char* text, std::size_t length) {
   // a digit first and last; no dot after a dot; no "0" that starts a
   // component followed by a digit.
   if (length == 0) return true;
-  if (!is_digit(text[0]) || !is_digit(text[length - 1])) return false;
+  if (!tev_base::is_digit(text[0]) || !tev_base::is_digit(text[length - 1])) return false;
   std::size_t i = 0;
 #if defined(__SSE2__)
   // Sixteen characters at a time, as bit masks; the neighbours across the
@@ -91,16 +91,16 @@ bool oid_text_is_valid(const char* text, std::size_t length) {
     if ((dots & ((dots << 1) | dot_before)) != 0) return false;
     const unsigned starts = (dots << 1) | (i == 0 ? 1U : dot_before);
     const unsigned digit_after =
-        (digits >> 1) | (i + 16 < length && is_digit(text[i + 16]) ? 0x8000U : 0U);
+        (digits >> 1) | (i + 16 < length && tev_base::is_digit(text[i + 16]) ? 0x8000U : 0U);
     if ((mask(_mm_cmpeq_epi8(v, zero)) & starts & digit_after) != 0) return false;
   }
 #endif
   for (; i < length; ++i) {
     const char c = text[i];
     const bool starts = i == 0 || text[i - 1] == '.';
-    const bool bad =
-        c == '.' ? text[i - 1] == '.'  // i > 0: the first is a digit
-                 : !is_digit(c) || (c == '0' && starts && i + 1 < length && is_digit(text[i + 1]));
+    const bool bad = c == '.' ? text[i - 1] == '.'  // i > 0: the first is a digit
+                              : !tev_base::is_digit(c) || (c == '0' && starts && i + 1 < length &&
+                                                           tev_base::is_digit(text[i + 1]));
     if (bad) return false;
   }
   return true;
@@ -126,7 +126,7 @@ long oid_text_relation_of_any(const char* a, std::size_t a_length, const char* b
 }
 
 long oid_read_sub_id(const char* p, unsigned long* value) {
-  const ScannedDecimal scanned = scan_decimal(p);
+  const tev_base::ScannedDecimal scanned = tev_base::scan_decimal(p);
   if (scanned.overflow || scanned.value > static_cast<std::int64_t>(kMax32) ||
       scanned.value < INT32_MIN) {
     *value = kFail32;
@@ -138,4 +138,4 @@ long oid_read_sub_id(const char* p, unsigned long* value) {
   return NTevAsnValue::ASN_OK;
 }
 
-}  // namespace tev
+}  // namespace tev_core

@@ -11,7 +11,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace tev {
+namespace tev_core {
 
 // Relation codes of compare_text and compare.
 constexpr long kRelationEqual = 0;       // the texts are equal
@@ -86,6 +86,6 @@ inline long oid_text_relation(const char* a, std::size_t a_length, const char* b
 /// -2147483648..4294967295. Text without digits reads as 0.
 long oid_read_sub_id(const char* p, unsigned long* value);
 
-}  // namespace tev
+}  // namespace tev_core
 
 #endif  // TEVASNVALUE_SRC_OID_TEVOIDTEXT_H

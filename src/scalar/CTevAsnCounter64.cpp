@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "framework/TevNumberText.h"
+#include "base/TevNumberText.h"
 
 using namespace NTevAsnValue;
 
@@ -28,7 +28,7 @@ bool CTevAsnCounter64::is_equal(const ITevAsnValue* other) const {
 }
 
 void CTevAsnCounter64::query_class(unsigned long class_id, void** out) const {
-  if (!answer_class(class_id, tev::kClassIdCounter64, this, out)) {
+  if (!answer_class(class_id, tev_core::kClassIdCounter64, this, out)) {
     CTevAsnValueBase::query_class(class_id, out);
   }
 }
@@ -37,23 +37,23 @@ unsigned long CTevAsnCounter64::get_ulong(long* err) const { return get_low(err)
 
 long CTevAsnCounter64::to_text_into(CTevAsnBuffer* buffer) const {
   if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
-  char text[tev::kDecimalTextSize];
-  tev::format_decimal(number(), text);
+  char text[tev_base::kDecimalTextSize];
+  tev_base::format_decimal(number(), text);
   return buffer->assign_text(text);
 }
 
 unsigned long CTevAsnCounter64::get_high(long* err) const {
-  tev::set_error(err, ASN_OK);
+  tev_core::set_error(err, ASN_OK);
   return high_;
 }
 
 unsigned long CTevAsnCounter64::get_low(long* err) const {
-  tev::set_error(err, ASN_OK);
+  tev_core::set_error(err, ASN_OK);
   return low_;
 }
 
 long CTevAsnCounter64::set_ulong(unsigned long value) {
-  if (!tev::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
+  if (!tev_core::fits_u32(value)) return ASN_E_INVALID_ARGUMENT;
   set_number(value);
   return ASN_OK;
 }
@@ -81,13 +81,13 @@ long CTevAsnCounter64::set_text(const char* text) {
 }
 
 long CTevAsnCounter64::set_high(unsigned long high) {
-  if (!tev::fits_u32(high)) return ASN_E_INVALID_ARGUMENT;
+  if (!tev_core::fits_u32(high)) return ASN_E_INVALID_ARGUMENT;
   high_ = static_cast<std::uint32_t>(high);
   return ASN_OK;
 }
 
 long CTevAsnCounter64::set_low(unsigned long low) {
-  if (!tev::fits_u32(low)) return ASN_E_INVALID_ARGUMENT;
+  if (!tev_core::fits_u32(low)) return ASN_E_INVALID_ARGUMENT;
   low_ = static_cast<std::uint32_t>(low);
   return ASN_OK;
 }

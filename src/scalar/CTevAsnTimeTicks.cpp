@@ -11,7 +11,7 @@ ITevAsnValue* CTevAsnTimeTicks::clone(long* err) const { return clone_as<CTevAsn
 EAsnType CTevAsnTimeTicks::get_type() const { return ASN_TIME_TICKS; }
 
 void CTevAsnTimeTicks::query_class(unsigned long class_id, void** out) const {
-  if (!answer_class(class_id, tev::kClassIdTimeTicks, this, out)) {
+  if (!answer_class(class_id, tev_core::kClassIdTimeTicks, this, out)) {
     CTevAsnGauge::query_class(class_id, out);
   }
 }

@@ -1,16 +1,16 @@
 #include "scalar/TevNumber32.h"
 
+#include "base/TevNumberText.h"
 #include "framework/TevAsnConstants.h"
-#include "framework/TevNumberText.h"
 
 using namespace NTevAsnValue;
 
-namespace tev {
+namespace tev_core {
 
 long write_number_text(CTevAsnBuffer* buffer, std::int64_t number) {
   if (buffer == nullptr) return ASN_E_INVALID_ARGUMENT;
-  char text[kDecimalTextSize];
-  format_decimal(number, text);
+  char text[tev_base::kDecimalTextSize];
+  tev_base::format_decimal(number, text);
   return buffer->assign_text(text);
 }
 
@@ -24,4 +24,4 @@ long assign_number_index(ITevAsnObjectID* oid, std::uint32_t pattern) {
   return oid->set_ulong(pattern);
 }
 
-}  // namespace tev
+}  // namespace tev_core

@@ -8,7 +8,7 @@
 
 #include "ITevAsnObjectID.h"
 
-namespace tev {
+namespace tev_core {
 
 /// Replaces the buffer's content with the decimal text of `number`: -2 for a
 /// null buffer, else the buffer's assign_text result.
@@ -34,6 +34,6 @@ inline long read_number_index(const ITevAsnObjectID* oid, std::uint32_t* pattern
   return code;
 }
 
-}  // namespace tev
+}  // namespace tev_core
 
 #endif  // TEVASNVALUE_SRC_SCALAR_TEVNUMBER32_H

@@ -5,11 +5,11 @@
 #include <new>
 
 #include "TevAsnValue.h"
-#include "table/CTevIndexPartCodec.h"
+#include "base/TevError.h"
 #include "table/CTevIndexRow.h"
-#include "table/CTevLayoutWord.h"
+#include "table/CTevIndexWordCodec.h"
+#include "table/CTevLayoutWordReader.h"
 #include "table/TevInetAddress.h"
-#include "table/TevTableError.h"
 
 using namespace NTevAsnValue;
 
@@ -21,7 +21,7 @@ bool is_separator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\n
 
 CTevIndexLayout::~CTevIndexLayout() {
   std::free(value_slots_);
-  std::free(parts_);
+  std::free(words_);
   std::free(text_);
 }
 
@@ -30,16 +30,16 @@ void CTevIndexLayout::release() { delete this; }
 CTevIndexLayout* CTevIndexLayout::create(const char* text, unsigned long flags,
                                          CTevAsnBuffer* reason, long* err) {
   if (text == nullptr) {
-    tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_base::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
   CTevIndexLayout* layout = new (std::nothrow) CTevIndexLayout;
   if (layout == nullptr) {
-    tev_table_set_error(err, ASN_E_OUT_OF_MEMORY);
+    tev_base::set_error(err, ASN_E_OUT_OF_MEMORY);
     return nullptr;
   }
   const long rc = layout->parse(text, flags, reason);
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   if (rc != ASN_OK) {
     layout->release();
     return nullptr;
@@ -61,52 +61,52 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
     why.append_text("no TYPE in the layout");
     return why.refuse(ASN_E_LAYOUT, reason);
   }
-  parts_ = static_cast<TevLayoutPart*>(std::calloc(words, sizeof(TevLayoutPart)));
-  if (parts_ == nullptr) return ASN_E_OUT_OF_MEMORY;
-  part_count_ = words;
+  words_ = static_cast<TevLayoutWord*>(std::calloc(words, sizeof(TevLayoutWord)));
+  if (words_ == nullptr) return ASN_E_OUT_OF_MEMORY;
+  word_count_ = words;
   unsigned long index = 0;
   for (unsigned long i = 0; i < length; ++i) {
     if (is_separator(text_[i])) continue;
     unsigned long end = i;
     while (end < length && !is_separator(text_[end])) ++end;
-    parts_[index].word_start = i;
-    parts_[index].word_length = end - i;
+    words_[index].word_start = i;
+    words_[index].word_length = end - i;
     ++index;
     i = end;
   }
-  for (index = 0; index < part_count_; ++index) {
-    const long rc = CTevLayoutWord::read(text_ + parts_[index].word_start, index + 1 == part_count_,
-                                         flags, &parts_[index], &why);
+  for (index = 0; index < word_count_; ++index) {
+    const long rc = CTevLayoutWordReader::read(
+        text_ + words_[index].word_start, index + 1 == word_count_, flags, &words_[index], &why);
     if (rc != ASN_OK) {
       if (rc == ASN_E_LAYOUT) {
         why.append_text(" (value ");
         why.append_decimal(static_cast<std::uint32_t>(index + 1));
         why.append_text(" of ");
-        why.append_decimal(static_cast<std::uint32_t>(part_count_));
+        why.append_decimal(static_cast<std::uint32_t>(word_count_));
         why.append_char(')');
       }
       return why.refuse(rc, reason);
     }
-    parts_[index].pub.first_value = static_cast<std::uint32_t>(value_count_);
-    value_count_ += parts_[index].pub.value_count;
+    words_[index].pub.first_value = static_cast<std::uint32_t>(value_count_);
+    value_count_ += words_[index].pub.value_count;
   }
   value_slots_ = static_cast<TevValueSlot*>(std::malloc(value_count_ * sizeof(TevValueSlot)));
   if (value_slots_ == nullptr) return ASN_E_OUT_OF_MEMORY;
-  bool quick = part_count_ < 64;
-  for (index = 0; index < part_count_ && quick; ++index) {
-    quick = parts_[index].shape == ETevIndexShape::kNumber ||
-            parts_[index].shape == ETevIndexShape::kInet;
+  bool quick = word_count_ < 64;
+  for (index = 0; index < word_count_ && quick; ++index) {
+    quick = words_[index].shape == ETevIndexShape::kNumber ||
+            words_[index].shape == ETevIndexShape::kInet;
   }
-  if (quick) quick_plan_ = std::uint64_t{1} << part_count_;
-  for (index = 0; index < part_count_; ++index) {
-    const TevLayoutPart& part = parts_[index];
-    TevValueSlot slot{static_cast<std::uint32_t>(index), static_cast<EAsnType>(part.pub.type),
+  if (quick) quick_plan_ = std::uint64_t{1} << word_count_;
+  for (index = 0; index < word_count_; ++index) {
+    const TevLayoutWord& word = words_[index];
+    TevValueSlot slot{static_cast<std::uint32_t>(index), static_cast<EAsnType>(word.pub.type),
                       ETevValueForm::kOctets};
-    switch (part.shape) {
+    switch (word.shape) {
       case ETevIndexShape::kNumber:
       case ETevIndexShape::kInet:  // the InetAddressType; the address follows
         slot.form =
-            part.pub.type == ASN_INTEGER ? ETevValueForm::kSigned : ETevValueForm::kUnsigned;
+            word.pub.type == ASN_INTEGER ? ETevValueForm::kSigned : ETevValueForm::kUnsigned;
         break;
       case ETevIndexShape::kOid:
         slot.form = ETevValueForm::kOid;
@@ -117,10 +117,10 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
       default:
         break;
     }
-    if (quick && part.shape == ETevIndexShape::kInet) quick_plan_ |= std::uint64_t{1} << index;
-    value_slots_[part.pub.first_value] = slot;
-    if (part.shape == ETevIndexShape::kInet) {
-      value_slots_[part.pub.first_value + 1] = {slot.part, ASN_OCTET_STRING,
+    if (quick && word.shape == ETevIndexShape::kInet) quick_plan_ |= std::uint64_t{1} << index;
+    value_slots_[word.pub.first_value] = slot;
+    if (word.shape == ETevIndexShape::kInet) {
+      value_slots_[word.pub.first_value + 1] = {slot.word, ASN_OCTET_STRING,
                                                 ETevValueForm::kOctets};
     }
   }
@@ -128,25 +128,25 @@ long CTevIndexLayout::parse(const char* text, unsigned long flags, CTevAsnBuffer
 }
 
 long CTevIndexLayout::get_word(unsigned long index, TevIndexWord* out) const {
-  if (out == nullptr || index >= part_count_) return ASN_E_INVALID_ARGUMENT;
-  *out = parts_[index].pub;
+  if (out == nullptr || index >= word_count_) return ASN_E_INVALID_ARGUMENT;
+  *out = words_[index].pub;
   return ASN_OK;
 }
 
 long CTevIndexLayout::word_to_text_into(CTevAsnBuffer* buffer, unsigned long index) const {
-  if (buffer == nullptr || index >= part_count_) return ASN_E_INVALID_ARGUMENT;
-  return buffer->assign(text_ + parts_[index].word_start, parts_[index].word_length);
+  if (buffer == nullptr || index >= word_count_) return ASN_E_INVALID_ARGUMENT;
+  return buffer->assign(text_ + words_[index].word_start, words_[index].word_length);
 }
 
 ITevAsnIndexRow* CTevIndexLayout::create_row(long* err) const {
-  return CTevIndexRow::create(this, err);
+  return CTevIndexRow::create(this, words_, value_slots_, value_count_, err);
 }
 
 void CTevIndexLayout::append_value_name(CTevTextBuilder* out, unsigned long index) const {
   out->append_text("value ");
   out->append_decimal(static_cast<std::uint32_t>(index + 1));
   out->append_text(" (");
-  out->append(text_ + parts_[index].word_start, parts_[index].word_length);
+  out->append(text_ + words_[index].word_start, words_[index].word_length);
   out->append_text("): ");
 }
 
@@ -172,42 +172,42 @@ long CTevIndexLayout::decode_into(CTevIndexRow* row, const std::uint32_t* subs, 
                                   std::uint32_t column, CTevAsnBuffer* reason) const {
   // Rows of numbers and InetAddresses that decode cleanly are taken here,
   // with no call and few values live in the loop; anything else starts
-  // again in decode_parts.
+  // again in decode_words.
   if (quick_plan_ == 0 || !row->has_octet_room(count)) {
-    return decode_parts(row, subs, count, column, reason);
+    return decode_words(row, subs, count, column, reason);
   }
   CTevIndexRow::Slot* slot = row->slots();
   unsigned char* const octets = row->octets();
   unsigned long pos = 0;
   for (std::uint64_t plan = quick_plan_; plan != 1; plan >>= 1) {
-    if (pos == count) return decode_parts(row, subs, count, column, reason);
+    if (pos == count) return decode_words(row, subs, count, column, reason);
     if ((plan & 1) == 0) {
       (slot++)->hold(subs[pos++], 1);
       continue;
     }
     const unsigned long left = count - pos;
     const std::uint32_t length = left >= 2 ? subs[pos + 1] : 0;
-    if (left < 2 || !tev_inet_length_agrees(subs[pos], length) || length > left - 2 ||
-        !tev_index_part::narrow_octets(subs + pos + 2, length, octets + pos + 2)) {
-      return decode_parts(row, subs, count, column, reason);
+    if (left < 2 || !tev_table::inet_length_agrees(subs[pos], length) || length > left - 2 ||
+        !tev_base::narrow_octets(subs + pos + 2, length, octets + pos + 2)) {
+      return decode_words(row, subs, count, column, reason);
     }
     slot[0].hold(subs[pos], 1);
     slot[1].hold(static_cast<std::uint32_t>(pos + 2), length);
     slot += 2;
     pos += 2 + length;
   }
-  if (pos != count) return decode_parts(row, subs, count, column, reason);
+  if (pos != count) return decode_words(row, subs, count, column, reason);
   return row->finish(column);
 }
 
-long CTevIndexLayout::decode_parts(CTevIndexRow* row, const std::uint32_t* subs,
+long CTevIndexLayout::decode_words(CTevIndexRow* row, const std::uint32_t* subs,
                                    unsigned long count, std::uint32_t column,
                                    CTevAsnBuffer* reason) const {
   long rc = row->begin(count);
   if (rc != ASN_OK) return rc;
   unsigned long pos = 0;
-  for (unsigned long i = 0; i < part_count_; ++i) {
-    rc = decode_part(row, i, subs, count, &pos, reason);
+  for (unsigned long i = 0; i < word_count_; ++i) {
+    rc = decode_word(row, i, subs, count, &pos, reason);
     if (rc != ASN_OK) return rc;
   }
   if (pos != count) return refuse_leftover(row, count - pos, reason);
@@ -218,30 +218,30 @@ long CTevIndexLayout::refuse_leftover(CTevIndexRow* row, unsigned long left,
                                       CTevAsnBuffer* reason) {
   row->reset();
   CTevTextBuilder why;
-  CTevIndexPartCodec::append_count(&why, left);
+  CTevIndexWordCodec::append_count(&why, left);
   why.append_text(" left after the last index value");
   return why.refuse(ASN_E_INDEX_LEFTOVER, reason);
 }
 
-long CTevIndexLayout::decode_part(CTevIndexRow* row, unsigned long index, const std::uint32_t* subs,
+long CTevIndexLayout::decode_word(CTevIndexRow* row, unsigned long index, const std::uint32_t* subs,
                                   unsigned long count, unsigned long* pos,
                                   CTevAsnBuffer* reason) const {
-  const TevLayoutPart& part = parts_[index];
-  const std::uint32_t value = part.pub.first_value;
+  const TevLayoutWord& word = words_[index];
+  const std::uint32_t value = word.pub.first_value;
   unsigned long start = 0;
   unsigned long length = 0;
   unsigned long end = 0;
-  long rc = CTevIndexPartCodec::measure<false>(part, subs, count, *pos, &start, &length, &end,
+  long rc = CTevIndexWordCodec::measure<false>(word, subs, count, *pos, &start, &length, &end,
                                                row->octets(), nullptr);
   if (rc != ASN_OK) {
     row->reset();
     CTevTextBuilder why;
     append_value_name(&why, index);
-    CTevIndexPartCodec::measure<true>(part, subs, count, *pos, &start, &length, &end, nullptr,
+    CTevIndexWordCodec::measure<true>(word, subs, count, *pos, &start, &length, &end, nullptr,
                                       &why);
     return why.refuse(rc, reason);
   }
-  switch (part.shape) {
+  switch (word.shape) {
     case ETevIndexShape::kNumber:
       row->set_number(value, subs[start]);
       break;
@@ -280,8 +280,8 @@ long CTevIndexLayout::encode(ITevAsnValue* const* values, unsigned long count, I
   long rc = ASN_OK;
   ITevAsnObjectID* built = tev_create_asn_object_id(&rc);
   if (built == nullptr) return rc;
-  for (unsigned long i = 0; i < part_count_ && rc == ASN_OK; ++i) {
-    rc = CTevIndexPartCodec::encode(parts_[i], values, built, &why);
+  for (unsigned long i = 0; i < word_count_ && rc == ASN_OK; ++i) {
+    rc = CTevIndexWordCodec::encode(words_[i], values, built, &why);
     if (rc != ASN_OK && rc != ASN_E_OUT_OF_MEMORY) {
       CTevTextBuilder named;
       append_value_name(&named, i);

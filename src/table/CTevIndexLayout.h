@@ -6,30 +6,10 @@
 #include <cstdint>
 
 #include "TevAsnTable.h"
-#include "table/CTevSubIdArray.h"
-#include "table/CTevTextBuilder.h"
-#include "table/TevIndexKinds.h"
+#include "base/CTevTextBuilder.h"
+#include "table/TevLayoutWord.h"
 
 class CTevIndexRow;
-
-/// One TYPE word with what decoding needs to know of it.
-struct TevLayoutPart {
-  TevIndexWord pub;
-  ETevIndexShape shape;
-  bool octets_as_hex;
-  std::uint32_t octets;  ///< kFixed and kTransport: the octet count
-  std::uint32_t domain;  ///< kTransport: the domain sub-identifier
-  unsigned long word_start;
-  unsigned long word_length;
-};
-
-/// How a row value is handed to the core: its type and which setter fills it.
-enum class ETevValueForm : std::uint8_t { kSigned, kUnsigned, kOctets, kOid, kNone };
-struct TevValueSlot {
-  std::uint32_t part;  ///< the TYPE word it belongs to
-  NTevAsnValue::EAsnType type;
-  ETevValueForm form;
-};
 
 class CTevIndexLayout final : public ITevAsnIndexLayout {
  public:
@@ -38,7 +18,7 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
                                  long* err);
 
   void release() override;
-  unsigned long get_word_count() const override { return part_count_; }
+  unsigned long get_word_count() const override { return word_count_; }
   unsigned long get_value_count() const override { return value_count_; }
   long get_word(unsigned long index, TevIndexWord* out) const override;
   long word_to_text_into(CTevAsnBuffer* buffer, unsigned long index) const override;
@@ -50,10 +30,10 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   long encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
               CTevAsnBuffer* reason) const override;
 
-  const TevLayoutPart& part_at(unsigned long index) const { return parts_[index]; }
+  const TevLayoutWord& word_at(unsigned long index) const { return words_[index]; }
   /// What row value `value` is.
   const TevValueSlot& value_slot(unsigned long value) const { return value_slots_[value]; }
-  /// Appends "value N (WORD): " for part `index`.
+  /// Appends "value N (WORD): " for word `index`.
   void append_value_name(CTevTextBuilder* out, unsigned long index) const;
   /// Decodes into `row` (made by this layout), which keeps what its values
   /// are made from; the column is stored with the row.
@@ -64,24 +44,24 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   CTevIndexLayout() = default;
   ~CTevIndexLayout();
   long parse(const char* text, unsigned long flags, CTevAsnBuffer* reason);
-  // Any layout, any input: decodes part by part, explaining a refusal.
-  long decode_parts(CTevIndexRow* row, const std::uint32_t* subs, unsigned long count,
+  // Any layout, any input: decodes word by word, explaining a refusal.
+  long decode_words(CTevIndexRow* row, const std::uint32_t* subs, unsigned long count,
                     std::uint32_t column, CTevAsnBuffer* reason) const;
-  // Part `index` from `*pos` into `row`, moving `*pos` past it; a refusal
+  // Word `index` from `*pos` into `row`, moving `*pos` past it; a refusal
   // empties the row and is explained in `reason`.
-  long decode_part(CTevIndexRow* row, unsigned long index, const std::uint32_t* subs,
+  long decode_word(CTevIndexRow* row, unsigned long index, const std::uint32_t* subs,
                    unsigned long count, unsigned long* pos, CTevAsnBuffer* reason) const;
   // Out of line: the text it builds would otherwise weigh on every decode.
   static long refuse_leftover(CTevIndexRow* row, unsigned long left, CTevAsnBuffer* reason);
 
   char* text_ = nullptr;
-  TevLayoutPart* parts_ = nullptr;
-  unsigned long part_count_ = 0;
+  TevLayoutWord* words_ = nullptr;
+  unsigned long word_count_ = 0;
   TevValueSlot* value_slots_ = nullptr;
   unsigned long value_count_ = 0;
   // A layout of fewer than 64 numbers and InetAddresses decodes in
-  // decode_into's own loop by this plan: bit i set when part i is an
-  // InetAddress, and a bit above the last part; 0 for other layouts.
+  // decode_into's own loop by this plan: bit i set when word i is an
+  // InetAddress, and a bit above the last word; 0 for other layouts.
   std::uint64_t quick_plan_ = 0;
 };
 

@@ -4,29 +4,29 @@
 #include <new>
 
 #include "TevAsnValue.h"
-#include "table/CTevIndexLayout.h"
-#include "table/CTevIpv6Text.h"
+#include "base/CTevIpText.h"
+#include "base/TevError.h"
 #include "table/TevInetAddress.h"
-#include "table/TevTableError.h"
 
 using namespace NTevAsnValue;
 
-CTevIndexRow* CTevIndexRow::create(const CTevIndexLayout* layout, long* err) {
-  const unsigned long n = layout->get_value_count();
-  CTevIndexRow* row = new (std::nothrow) CTevIndexRow(layout, n);
+CTevIndexRow* CTevIndexRow::create(const ITevAsnIndexLayout* layout, const TevLayoutWord* words,
+                                   const TevValueSlot* slots, unsigned long value_count,
+                                   long* err) {
+  const unsigned long n = value_count;
+  CTevIndexRow* row = new (std::nothrow) CTevIndexRow(layout, words, slots, n);
   if (row != nullptr && n != 0) {
     row->slots_ = static_cast<Slot*>(std::malloc(n * sizeof(Slot)));
     for (unsigned long i = 0; row->slots_ != nullptr && i < n; ++i) {
       row->slots_[i] = {0, 0, nullptr, 0, ETevValueForm::kNone};
     }
-    row->kinds_ = &layout->value_slot(0);
     // Octets have a block from the start, so that no value points at null.
     if (row->slots_ == nullptr || row->grow_octets(1) != ASN_OK) {
       row->release();
       row = nullptr;
     }
   }
-  tev_table_set_error(err, row == nullptr ? ASN_E_OUT_OF_MEMORY : ASN_OK);
+  tev_base::set_error(err, row == nullptr ? ASN_E_OUT_OF_MEMORY : ASN_OK);
   return row;
 }
 
@@ -37,19 +37,13 @@ CTevIndexRow::~CTevIndexRow() {
     }
   }
   std::free(slots_);
-  std::free(octets_);
 }
 
 void CTevIndexRow::release() { delete this; }
 
 long CTevIndexRow::grow_octets(unsigned long total) {
-  if (total > 0x3FFFFFFFUL) return ASN_E_OUT_OF_MEMORY;
-  unsigned long wanted = octets_capacity_ < 64 ? 64 : octets_capacity_ * 2;
-  if (wanted < total) wanted = total;
-  auto* grown = static_cast<unsigned char*>(std::realloc(octets_, wanted));
-  if (grown == nullptr) return ASN_E_OUT_OF_MEMORY;
-  octets_ = grown;
-  octets_capacity_ = wanted;
+  // Positions are kept in 32 bits.
+  if (total > 0x3FFFFFFFUL || !octets_.reserve(total)) return ASN_E_OUT_OF_MEMORY;
   return ASN_OK;
 }
 
@@ -79,7 +73,7 @@ long CTevIndexRow::refresh_value(unsigned long index) const {
       err = value->set_ulong(slot.at);
       break;
     case ETevValueForm::kOctets:
-      err = value->set_octets(octets_ + slot.at, slot.count);
+      err = value->set_octets(octets_.data() + slot.at, slot.count);
       break;
     case ETevValueForm::kOid:
       err = set_sub_ids_of(value, sub_ids_.data() + slot.at, slot.count);
@@ -103,7 +97,7 @@ long CTevIndexRow::set_sub_ids_of(ITevAsnValue* value, const std::uint32_t* subs
 
 ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
   if (index >= count_) {
-    tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_base::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
   Slot& slot = slots_[index];
@@ -111,7 +105,7 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
     const ETevValueForm form = slot.quick;
     if (form == ETevValueForm::kNone) {
       const long rc = refresh_value(index);
-      tev_table_set_error(err, rc);
+      tev_base::set_error(err, rc);
       return rc == ASN_OK ? slot.value : nullptr;
     }
     // Marked before the setter runs, so that little has to live across its
@@ -119,58 +113,57 @@ ITevAsnValue* CTevIndexRow::get_value(unsigned long index, long* err) {
     slot.decode = decodes_;
     ITevAsnValue* value = slot.value;
     const long rc =
-        form == ETevValueForm::kOctets   ? value->set_octets(octets_ + slot.at, slot.count)
+        form == ETevValueForm::kOctets   ? value->set_octets(octets_.data() + slot.at, slot.count)
         : form == ETevValueForm::kSigned ? value->set_long(static_cast<std::int32_t>(slot.at))
                                          : value->set_ulong(slot.at);
     if (rc != ASN_OK) {
       slot.decode = 0;
-      tev_table_set_error(err, rc);
+      tev_base::set_error(err, rc);
       return nullptr;
     }
   }
-  tev_table_set_error(err, ASN_OK);
+  tev_base::set_error(err, ASN_OK);
   return slot.value;
 }
 
 long CTevIndexRow::append_value_text(CTevTextBuilder* out, unsigned long index,
                                      ETevOctetsAs as) const {
-  const TevLayoutPart& part = layout_->part_at(layout_->value_slot(index).part);
+  const TevLayoutWord& word = words_[kinds_[index].word];
   const Slot& slot = slots_[index];
-  switch (part.shape) {
+  switch (word.shape) {
     case ETevIndexShape::kNumber:
-      if (part.pub.type == ASN_INTEGER) {
+      if (word.pub.type == ASN_INTEGER) {
         out->append_signed(static_cast<std::int32_t>(slot.at));
       } else {
         out->append_decimal(slot.at);
       }
       return ASN_OK;
     case ETevIndexShape::kOctets:
-      out->append_octets(octets_ + slot.at, slot.count, part.octets_as_hex ? TEV_OCTETS_HEX : as);
+      out->append_octets(octets_.data() + slot.at, slot.count,
+                         word.octets_as_hex ? TEV_OCTETS_HEX : as);
       return ASN_OK;
     case ETevIndexShape::kOid:
       out->append_dotted(sub_ids_.data() + slot.at, slot.count);
       return ASN_OK;
     case ETevIndexShape::kInet:
-      if (index == part.pub.first_value) {
+      if (index == word.pub.first_value) {
         out->append_text(tev_inet_address_type_name(static_cast<ETevInetAddressType>(slot.at)));
         return ASN_OK;
       }
-      tev_inet_append_text(out, slots_[index - 1].at, octets_ + slot.at, slot.count, as);
+      tev_table::inet_append_text(out, slots_[index - 1].at, octets_.data() + slot.at, slot.count,
+                                  as);
       return ASN_OK;
     case ETevIndexShape::kFixed:
-      if (part.pub.kind == TEV_INDEX_FIXED) {
-        out->append_octets(octets_ + slot.at, slot.count, as);
+      if (word.pub.kind == TEV_INDEX_FIXED) {
+        out->append_octets(octets_.data() + slot.at, slot.count, as);
         return ASN_OK;
       }
-      if (part.pub.kind == TEV_INDEX_IPV6) {
-        CTevIpv6Text::write(octets_ + slot.at, out);
+      if (word.pub.kind == TEV_INDEX_IP_ADDRESS) {
+        CTevIpText::append_ipv4(out, octets_.data() + slot.at);
         return ASN_OK;
       }
-      if (part.pub.kind == TEV_INDEX_IP_ADDRESS) {
-        for (std::uint32_t i = 0; i < slot.count; ++i) {
-          if (i != 0) out->append_char('.');
-          out->append_decimal(octets_[slot.at + i]);
-        }
+      if (word.pub.kind == TEV_INDEX_IPV6) {
+        CTevIpText::append_ipv6(out, octets_.data() + slot.at);
         return ASN_OK;
       }
       break;
@@ -217,7 +210,7 @@ long CTevIndexRow::to_text_into(CTevAsnBuffer* buffer, ETevOctetsAs as) const {
 
 const char* CTevIndexRow::get_text(ETevOctetsAs as, unsigned long* length, long* err) const {
   long rc = length == nullptr ? ASN_E_INVALID_ARGUMENT : build_text(as);
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   if (rc != ASN_OK) return nullptr;
   *length = scratch_.length();
   // An empty text is "" rather than null, which means failure.

@@ -10,14 +10,17 @@
 #include <cstdint>
 
 #include "TevAsnTable.h"
-#include "table/CTevIndexLayout.h"
+#include "base/CTevBlock.h"
+#include "base/CTevTextBuilder.h"
 #include "table/CTevSubIdArray.h"
-#include "table/CTevTextBuilder.h"
+#include "table/TevLayoutWord.h"
 
 class CTevIndexRow final : public ITevAsnIndexRow {
  public:
-  /// An empty row of `layout`; null with -3.
-  static CTevIndexRow* create(const CTevIndexLayout* layout, long* err);
+  /// An empty row of `layout`, whose `words` and `value_count` value
+  /// `slots` outlive it; null with -3.
+  static CTevIndexRow* create(const ITevAsnIndexLayout* layout, const TevLayoutWord* words,
+                              const TevValueSlot* slots, unsigned long value_count, long* err);
 
   void release() override;
   unsigned long get_count() const override { return count_; }
@@ -29,13 +32,13 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   const char* get_text(ETevOctetsAs as, unsigned long* length, long* err) const override;
 
   // Used by the layout while it decodes.
-  const CTevIndexLayout* layout() const { return layout_; }
+  const ITevAsnIndexLayout* layout() const { return layout_; }
   /// Empties the row with room for the octets of `count` sub-identifiers;
   /// 0 or -3.
   long begin(unsigned long count) {
     reset();
     sub_ids_.clear();
-    return count <= octets_capacity_ ? NTevAsnValue::ASN_OK : grow_octets(count);
+    return count <= octets_.capacity() ? NTevAsnValue::ASN_OK : grow_octets(count);
   }
   // One value. By its form (TevValueSlot): the number itself (count 1), or
   // where its octets or sub-identifiers start and how many there are. Then,
@@ -57,9 +60,9 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   /// Whether the octets of `count` sub-identifiers fit without growing; then
   /// a decode of only numbers and octets may fill slots() and octets()
   /// directly (no begin) and finish.
-  bool has_octet_room(unsigned long count) const { return count <= octets_capacity_; }
+  bool has_octet_room(unsigned long count) const { return count <= octets_.capacity(); }
   Slot* slots() { return slots_; }
-  unsigned char* octets() { return octets_; }
+  unsigned char* octets() { return octets_.data(); }
   void set_number(unsigned long value, std::uint32_t number) { slots_[value].hold(number, 1); }
   /// Value `value` is the `count` octets written to octets() from `first`.
   void take_octets(unsigned long value, std::uint32_t first, std::uint32_t count) {
@@ -90,8 +93,9 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   long append_value_text(CTevTextBuilder* out, unsigned long index, ETevOctetsAs as) const;
 
  private:
-  CTevIndexRow(const CTevIndexLayout* layout, unsigned long value_count)
-      : layout_(layout), value_count_(value_count) {}
+  CTevIndexRow(const ITevAsnIndexLayout* layout, const TevLayoutWord* words,
+               const TevValueSlot* kinds, unsigned long value_count)
+      : layout_(layout), words_(words), value_count_(value_count), kinds_(kinds) {}
   ~CTevIndexRow();
   long grow_octets(unsigned long total);
   long clear_fresh_marks();  // 0
@@ -101,12 +105,12 @@ class CTevIndexRow final : public ITevAsnIndexRow {
   // Writes the row's text into scratch_.
   long build_text(ETevOctetsAs as) const;
 
-  const CTevIndexLayout* layout_;
+  const ITevAsnIndexLayout* layout_;
+  const TevLayoutWord* words_;  // the layout's
   unsigned long value_count_;
-  const TevValueSlot* kinds_ = nullptr;  // the layout's, one per value
-  CTevSubIdArray sub_ids_;               // identifier values only
-  unsigned char* octets_ = nullptr;      // by sub-identifier position
-  unsigned long octets_capacity_ = 0;
+  const TevValueSlot* kinds_;        // the layout's, one per value
+  CTevSubIdArray sub_ids_;           // identifier values only
+  CTevBlock<unsigned char> octets_;  // by sub-identifier position; only its block is used
   // The value objects are a cache behind const operations (the text of
   // address types comes from the core's objects): one row is used by one
   // thread at a time.

@@ -1,54 +1,40 @@
-// CTevSubIdArray: sub-identifiers in a block of its own that grows with
-// realloc and is kept between uses (no standard container: allocation failure
-// is a code, never an exception).
+// CTevSubIdArray: sub-identifiers in the base's growable block, kept between
+// uses, with the result codes of the companion's operations (allocation
+// failure is -3, never an exception).
 #ifndef TEVASNTABLE_CTEVSUBIDARRAY_H
 #define TEVASNTABLE_CTEVSUBIDARRAY_H
 
 #include <cstdint>
-#include <cstring>
 
 #include "ITevAsnObjectID.h"
+#include "base/CTevBlock.h"
 
 class CTevSubIdArray final {
  public:
-  CTevSubIdArray() = default;
-  CTevSubIdArray(const CTevSubIdArray&) = delete;
-  CTevSubIdArray& operator=(const CTevSubIdArray&) = delete;
-  ~CTevSubIdArray();
-
-  unsigned long count() const { return count_; }
-  const std::uint32_t* data() const { return data_; }
-  void clear() { count_ = 0; }
+  unsigned long count() const { return block_.size(); }
+  const std::uint32_t* data() const { return block_.data(); }
+  void clear() { block_.clear(); }
 
   /// Replaces the content with `count` sub-identifiers; 0 or -3 (then empty).
   long assign(const std::uint32_t* sub_ids, unsigned long count) {
-    count_ = 0;
-    if (count > capacity_ && !reserve(count)) return NTevAsnValue::ASN_E_OUT_OF_MEMORY;
-    if (count != 0) std::memcpy(data_, sub_ids, count * sizeof(std::uint32_t));
-    count_ = count;
-    return NTevAsnValue::ASN_OK;
+    if (block_.assign(sub_ids, count)) return NTevAsnValue::ASN_OK;
+    block_.clear();
+    return NTevAsnValue::ASN_E_OUT_OF_MEMORY;
   }
   /// Adds `count` sub-identifiers; 0 or -3 (content unchanged).
   long append(const std::uint32_t* sub_ids, unsigned long count) {
-    if (count_ + count > capacity_ && !reserve(count_ + count)) {
-      return NTevAsnValue::ASN_E_OUT_OF_MEMORY;
-    }
-    if (count != 0) std::memcpy(data_ + count_, sub_ids, count * sizeof(std::uint32_t));
-    count_ += count;
-    return NTevAsnValue::ASN_OK;
+    return block_.append(sub_ids, count) ? NTevAsnValue::ASN_OK : NTevAsnValue::ASN_E_OUT_OF_MEMORY;
   }
   /// Adds one sub-identifier; 0 or -3 (content unchanged).
-  long push(std::uint32_t value);
+  long push(std::uint32_t value) {
+    return block_.push_back(value) ? NTevAsnValue::ASN_OK : NTevAsnValue::ASN_E_OUT_OF_MEMORY;
+  }
   /// Replaces the content with the sub-identifiers of `oid` (its get_count
   /// and get_at); -2 for null, the identifier's codes, -3.
   long assign_oid(const ITevAsnObjectID* oid);
 
  private:
-  bool reserve(unsigned long total);
-
-  std::uint32_t* data_ = nullptr;
-  unsigned long count_ = 0;
-  unsigned long capacity_ = 0;
+  CTevBlock<std::uint32_t> block_;
 };
 
 #endif  // TEVASNTABLE_CTEVSUBIDARRAY_H

@@ -4,9 +4,10 @@
 #include <new>
 
 #include "TevAsnValue.h"
+#include "base/CTevTextBuilder.h"
+#include "base/TevError.h"
+#include "table/CTevIndexLayout.h"
 #include "table/CTevIndexRow.h"
-#include "table/CTevTextBuilder.h"
-#include "table/TevTableError.h"
 
 using namespace NTevAsnValue;
 
@@ -16,10 +17,12 @@ CTevTableEntry::~CTevTableEntry() {
 
 void CTevTableEntry::release() { delete this; }
 
+const ITevAsnIndexLayout* CTevTableEntry::get_layout() const { return layout_; }
+
 CTevTableEntry* CTevTableEntry::create(const char* entry, const char* layout, CTevAsnBuffer* reason,
                                        long* err) {
   if (entry == nullptr || layout == nullptr) {
-    tev_table_set_error(err, ASN_E_INVALID_ARGUMENT);
+    tev_base::set_error(err, ASN_E_INVALID_ARGUMENT);
     return nullptr;
   }
   std::uint32_t sub_ids[ASN_MAX_SUB_IDS];
@@ -36,17 +39,17 @@ CTevTableEntry* CTevTableEntry::create(const char* entry, const char* layout, CT
     named.append_quoted(entry, std::strlen(entry));
     named.append_text(": ");
     named.append(why.data(), why.length());
-    tev_table_set_error(err, rc == ASN_E_OUT_OF_MEMORY ? rc : named.refuse(rc, reason));
+    tev_base::set_error(err, rc == ASN_E_OUT_OF_MEMORY ? rc : named.refuse(rc, reason));
     return nullptr;
   }
   CTevTableEntry* made = new (std::nothrow) CTevTableEntry;
   if (made == nullptr || made->entry_.assign(sub_ids, count) != ASN_OK) {
     if (made != nullptr) made->release();
-    tev_table_set_error(err, ASN_E_OUT_OF_MEMORY);
+    tev_base::set_error(err, ASN_E_OUT_OF_MEMORY);
     return nullptr;
   }
   made->layout_ = CTevIndexLayout::create(layout, 0, reason, &rc);
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   if (made->layout_ == nullptr) {
     made->release();
     return nullptr;

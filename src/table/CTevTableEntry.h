@@ -4,8 +4,9 @@
 #define TEVASNTABLE_CTEVTABLEENTRY_H
 
 #include "TevAsnTable.h"
-#include "table/CTevIndexLayout.h"
 #include "table/CTevSubIdArray.h"
+
+class CTevIndexLayout;
 
 class CTevTableEntry final : public ITevAsnTableEntry {
  public:
@@ -14,7 +15,7 @@ class CTevTableEntry final : public ITevAsnTableEntry {
                                 long* err);
 
   void release() override;
-  const ITevAsnIndexLayout* get_layout() const override { return layout_; }
+  const ITevAsnIndexLayout* get_layout() const override;
   long split(const std::uint32_t* sub_ids, unsigned long count, unsigned long* column,
              ITevAsnIndexRow* row, CTevAsnBuffer* reason) const override;
   long split_oid(const ITevAsnObjectID* instance, unsigned long* column, ITevAsnIndexRow* row,

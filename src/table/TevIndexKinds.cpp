@@ -48,7 +48,7 @@ const TevKindAlias kAliases[] = {
 
 }  // namespace
 
-bool tev_index_name_is(const char* candidate, const char* name, unsigned long length) {
+bool tev_table::index_name_is(const char* candidate, const char* name, unsigned long length) {
   if (std::strlen(candidate) != length) return false;
   for (unsigned long i = 0; i < length; ++i) {
     char c = name[i];
@@ -58,22 +58,22 @@ bool tev_index_name_is(const char* candidate, const char* name, unsigned long le
   return true;
 }
 
-const TevIndexKindInfo* tev_index_kind_info(unsigned long kind) {
+const TevIndexKindInfo* tev_table::index_kind_info(unsigned long kind) {
   if (kind < TEV_INDEX_INTEGER || kind >= TEV_INDEX_KIND_END) return nullptr;
   return &kKinds[kind - TEV_INDEX_INTEGER];
 }
 
-std::uint32_t tev_index_kind_find(const char* name, unsigned long length) {
+std::uint32_t tev_table::index_kind_find(const char* name, unsigned long length) {
   for (std::uint32_t kind = TEV_INDEX_INTEGER; kind < TEV_INDEX_KIND_END; ++kind) {
-    if (tev_index_name_is(kKinds[kind - TEV_INDEX_INTEGER].name, name, length)) return kind;
+    if (tev_table::index_name_is(kKinds[kind - TEV_INDEX_INTEGER].name, name, length)) return kind;
   }
-  const TevKindAlias* alias =
-      std::find_if(std::begin(kAliases), std::end(kAliases),
-                   [&](const TevKindAlias& a) { return tev_index_name_is(a.name, name, length); });
+  const TevKindAlias* alias = std::find_if(
+      std::begin(kAliases), std::end(kAliases),
+      [&](const TevKindAlias& a) { return tev_table::index_name_is(a.name, name, length); });
   return alias == std::end(kAliases) ? 0 : alias->kind;
 }
 
 const char* tev_index_kind_name(ETevIndexKind kind) {
-  const TevIndexKindInfo* info = tev_index_kind_info(kind);
+  const TevIndexKindInfo* info = tev_table::index_kind_info(kind);
   return info == nullptr ? nullptr : info->name;
 }

@@ -26,12 +26,16 @@ struct TevIndexKindInfo {
   bool octets_as_hex;       ///< text of its octets always in hexadecimal
 };
 
+namespace tev_table {
+
 /// The row of `kind` (an ETevIndexKind); null for other numbers.
-const TevIndexKindInfo* tev_index_kind_info(unsigned long kind);
+const TevIndexKindInfo* index_kind_info(unsigned long kind);
 /// Whether the `length` bytes at `name` spell `candidate` (lower case) in any case.
-bool tev_index_name_is(const char* candidate, const char* name, unsigned long length);
+bool index_name_is(const char* candidate, const char* name, unsigned long length);
 /// The kind named `length` bytes at `name`, its name or an SMI spelling
 /// ("Integer32", "OctetString"), in any case; 0 for none.
-std::uint32_t tev_index_kind_find(const char* name, unsigned long length);
+std::uint32_t index_kind_find(const char* name, unsigned long length);
+
+}  // namespace tev_table
 
 #endif  // TEVASNTABLE_TEVINDEXKINDS_H

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "TevAsnTable.h"
-#include "table/CTevIpv6Text.h"
+#include "base/CTevIpText.h"
 
 using namespace NTevAsnValue;
 
@@ -24,21 +24,21 @@ constexpr InetType kInetTypes[] = {
     {TEV_INET_IPV6, "ipv6", 16, "16 octets"},
     {TEV_INET_IPV4Z, "ipv4z", 8, "8 octets (4 of address, 4 of zone index)"},
     {TEV_INET_IPV6Z, "ipv6z", 20, "20 octets (16 of address, 4 of zone index)"},
-    {TEV_INET_DNS, "dns", kTevInetMaxOctets, "1 to 255 octets"},
+    {TEV_INET_DNS, "dns", tev_table::kInetMaxOctets, "1 to 255 octets"},
 };
 
-// The names and words here, the lengths in tev_inet_length_agrees: both
+// The names and words here, the lengths in inet_length_agrees: both
 // must know the same types with the same lengths.
 constexpr bool types_agree() {
   // A loop, not std::all_of: that is constexpr only from C++20.
   bool agree = true;
   for (const InetType& type : kInetTypes) {
-    agree = agree && tev_inet_length_agrees(type.number, type.length) &&
-            !tev_inet_length_agrees(type.number, type.length + 1);
+    agree = agree && tev_table::inet_length_agrees(type.number, type.length) &&
+            !tev_table::inet_length_agrees(type.number, type.length + 1);
   }
   return agree;
 }
-static_assert(types_agree(), "kInetTypes and tev_inet_length_agrees disagree");
+static_assert(types_agree(), "kInetTypes and inet_length_agrees disagree");
 
 const InetType* find_type(std::uint32_t number) {
   const InetType* end = kInetTypes + sizeof kInetTypes / sizeof kInetTypes[0];
@@ -52,18 +52,12 @@ std::uint32_t big_endian(const unsigned char* p) {
          static_cast<std::uint32_t>(p[2]) << 8 | static_cast<std::uint32_t>(p[3]);
 }
 
-void append_ipv4(CTevTextBuilder* out, const unsigned char* octets) {
-  for (int i = 0; i < 4; ++i) {
-    if (i != 0) out->append_char('.');
-    out->append_decimal(octets[i]);
-  }
-}
-
 }  // namespace
 
-bool tev_inet_type_known(std::uint32_t type) { return find_type(type) != nullptr; }
+bool tev_table::inet_type_known(std::uint32_t type) { return find_type(type) != nullptr; }
 
-void tev_inet_append_mismatch(CTevTextBuilder* out, std::uint32_t type, unsigned long length) {
+void tev_table::inet_append_mismatch(CTevTextBuilder* out, std::uint32_t type,
+                                     unsigned long length) {
   const InetType* known = find_type(type);
   out->append_text("InetAddressType ");
   out->append_decimal(type);
@@ -84,22 +78,23 @@ void tev_inet_append_mismatch(CTevTextBuilder* out, std::uint32_t type, unsigned
   }
 }
 
-void tev_inet_append_text(CTevTextBuilder* out, std::uint32_t type, const unsigned char* octets,
-                          unsigned long length, ETevOctetsAs dns_as) {
+void tev_table::inet_append_text(CTevTextBuilder* out, std::uint32_t type,
+                                 const unsigned char* octets, unsigned long length,
+                                 ETevOctetsAs dns_as) {
   switch (type) {
     case TEV_INET_IPV4:
-      append_ipv4(out, octets);
+      CTevIpText::append_ipv4(out, octets);
       break;
     case TEV_INET_IPV6:
-      CTevIpv6Text::write(octets, out);
+      CTevIpText::append_ipv6(out, octets);
       break;
     case TEV_INET_IPV4Z:
-      append_ipv4(out, octets);
+      CTevIpText::append_ipv4(out, octets);
       out->append_char('%');
       out->append_decimal(big_endian(octets + 4));
       break;
     case TEV_INET_IPV6Z:
-      CTevIpv6Text::write(octets, out);
+      CTevIpText::append_ipv6(out, octets);
       out->append_char('%');
       out->append_decimal(big_endian(octets + 16));
       break;
@@ -121,8 +116,8 @@ long tev_format_inet_address(ETevInetAddressType type, const unsigned char* octe
   if (out == nullptr || (octets == nullptr && length != 0) || dns_as > TEV_OCTETS_AUTO) {
     return ASN_E_INVALID_ARGUMENT;
   }
-  if (!tev_inet_length_agrees(type, length)) return ASN_E_INET_ADDRESS;
+  if (!tev_table::inet_length_agrees(type, length)) return ASN_E_INET_ADDRESS;
   CTevTextBuilder text;
-  tev_inet_append_text(&text, type, octets, length, dns_as);
+  tev_table::inet_append_text(&text, type, octets, length, dns_as);
   return text.store_into(out);
 }

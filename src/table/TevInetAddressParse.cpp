@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "TevAsnTable.h"
-#include "table/CTevIpv6Text.h"
+#include "base/CTevIpText.h"
+#include "base/TevTextScan.h"
 #include "table/TevInetAddress.h"
-#include "table/TevTextScan.h"
 
 using namespace NTevAsnValue;
 
@@ -15,12 +15,7 @@ namespace {
 using Span = TevSpan;
 
 long refuse(Span text, const char* what, CTevAsnBuffer* reason) {
-  CTevTextBuilder why;
-  why.append_quoted(text.data, text.length);
-  why.append_text(" is not ");
-  why.append_text(what);
-  const long rc = why.store_into(reason);
-  return rc != ASN_OK ? rc : ASN_E_ADDRESS_TEXT;
+  return CTevTextBuilder::refuse_as_not(ASN_E_ADDRESS_TEXT, text.data, text.length, what, reason);
 }
 
 }  // namespace
@@ -46,19 +41,19 @@ long tev_parse_inet_address(const char* text, unsigned long length, ETevInetAddr
       break;
     }
   }
-  const unsigned long percent = tev_find_char(rest, '%');
+  const unsigned long percent = tev_base::find_char(rest, '%');
   if (!named) {
     const bool zoned = percent != rest.length;
-    if (tev_find_char(rest, ':') != rest.length) {
+    if (tev_base::find_char(rest, ':') != rest.length) {
       number = zoned ? TEV_INET_IPV6Z : TEV_INET_IPV6;
-    } else if (tev_find_char(rest, '.') != rest.length) {
+    } else if (tev_base::find_char(rest, '.') != rest.length) {
       number = zoned ? TEV_INET_IPV4Z : TEV_INET_IPV4;
     } else {
       return refuse(rest,
                     "an IPv4 or IPv6 address; name the type as in dns:NAME or unknown:", reason);
     }
   }
-  unsigned char bytes[kTevInetMaxOctets];
+  unsigned char bytes[tev_table::kInetMaxOctets];
   unsigned long count = 0;
   const Span address{rest.data, percent};
   const Span zone{rest.data + percent + (percent < rest.length ? 1 : 0),
@@ -70,21 +65,21 @@ long tev_parse_inet_address(const char* text, unsigned long length, ETevInetAddr
       break;
     case TEV_INET_IPV4:
     case TEV_INET_IPV4Z:
-      if (!tev_scan_ipv4(address, bytes))
+      if (!tev_base::scan_ipv4(address, bytes))
         return refuse(address, "an IPv4 address (a.b.c.d)", reason);
       count = 4;
       break;
     case TEV_INET_IPV6:
     case TEV_INET_IPV6Z: {
       unsigned long fault = 0;
-      if (!CTevIpv6Text::read(address.data, address.length, bytes, &fault)) {
+      if (!CTevIpText::read_ipv6(address.data, address.length, bytes, &fault)) {
         return refuse(address, "an IPv6 address (eight groups, or shortened with ::)", reason);
       }
       count = 16;
       break;
     }
     default:  // dns
-      if (rest.length == 0 || rest.length > kTevInetMaxOctets) {
+      if (rest.length == 0 || rest.length > tev_table::kInetMaxOctets) {
         return refuse(rest, "a dns name of 1 to 255 characters", reason);
       }
       std::memcpy(bytes, rest.data, rest.length);
@@ -94,7 +89,7 @@ long tev_parse_inet_address(const char* text, unsigned long length, ETevInetAddr
   if (number != TEV_INET_DNS && number != TEV_INET_UNKNOWN) {
     if (zoned_type) {
       std::uint64_t index = 0;
-      if (!tev_scan_decimal(zone, 10, 0xFFFFFFFFU, &index)) {
+      if (!tev_base::scan_decimal_field(zone, 10, 0xFFFFFFFFU, &index)) {
         return refuse(rest, "a zoned address (ADDRESS%ZONE, the zone 0 to 4294967295)", reason);
       }
       bytes[count++] = static_cast<unsigned char>(index >> 24);

@@ -1,17 +1,8 @@
 // Dotted decimal text of object identifiers, read strictly into numbers.
 #include "TevAsnTable.h"
-#include "table/CTevTextBuilder.h"
+#include "base/CTevTextBuilder.h"
 
 using namespace NTevAsnValue;
-
-namespace {
-
-long refuse(CTevTextBuilder* why, CTevAsnBuffer* reason) {
-  const long rc = why->store_into(reason);
-  return rc != ASN_OK ? rc : ASN_E_INVALID_ARGUMENT;
-}
-
-}  // namespace
 
 namespace {
 
@@ -64,7 +55,7 @@ long explain(const char* text, unsigned long length, unsigned long capacity,
     ++n;
     ++pos;  // the dot
   }
-  return refuse(&why, reason);
+  return why.refuse(ASN_E_INVALID_ARGUMENT, reason);
 }
 
 }  // namespace

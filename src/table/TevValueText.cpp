@@ -4,10 +4,11 @@
 
 #include "TevAsnTable.h"
 #include "TevAsnValue.h"
-#include "table/CTevIpv6Text.h"
-#include "table/CTevTextBuilder.h"
-#include "table/TevTableError.h"
-#include "table/TevTextScan.h"
+#include "base/CTevIpText.h"
+#include "base/CTevTextBuilder.h"
+#include "base/TevError.h"
+#include "base/TevNumberText.h"
+#include "base/TevTextScan.h"
 
 using namespace NTevAsnValue;
 
@@ -40,14 +41,14 @@ const char* form_of(unsigned long type) {
 bool is_hex_run(TevSpan text, unsigned long min, unsigned long max) {
   if (text.length < min || text.length > max) return false;
   for (unsigned long i = 0; i < text.length; ++i) {
-    if (tev_hex_value(text.data[i]) < 0) return false;
+    if (tev_base::hex_value(text.data[i]) < 0) return false;
   }
   return true;
 }
 
 // Splits `text` at the first `c`; false when there is none.
 bool split_at(TevSpan text, char c, TevSpan* head, TevSpan* tail) {
-  const unsigned long at = tev_find_char(text, c);
+  const unsigned long at = tev_base::find_char(text, c);
   if (at == text.length) return false;
   *head = {text.data, at};
   *tail = {text.data + at + 1, text.length - at - 1};
@@ -59,8 +60,8 @@ bool is_ip_port(TevSpan text) {
   TevSpan port;
   unsigned char octets[4];
   std::uint64_t number = 0;
-  return split_at(text, '/', &address, &port) && tev_scan_ipv4(address, octets) &&
-         tev_scan_decimal(port, 5, 65535, &number);
+  return split_at(text, '/', &address, &port) && tev_base::scan_ipv4(address, octets) &&
+         tev_base::scan_decimal_field(port, 5, 65535, &number);
 }
 
 bool is_ipx(TevSpan text) {
@@ -83,19 +84,20 @@ bool check_form(unsigned long type, TevSpan text, std::uint64_t* number, bool* n
     case ASN_INTEGER: {
       *negative = text.length != 0 && text.data[0] == '-';
       const TevSpan digits{text.data + (*negative ? 1 : 0), text.length - (*negative ? 1 : 0)};
-      return tev_scan_decimal(digits, 20, *negative ? 2147483648ULL : 2147483647ULL, number);
+      return tev_base::scan_decimal_field(digits, 20, *negative ? 2147483648ULL : 2147483647ULL,
+                                          number);
     }
     case ASN_COUNTER:
     case ASN_GAUGE:
     case ASN_TIME_TICKS:
-      return tev_scan_decimal(text, 20, 0xFFFFFFFFULL, number);
+      return tev_base::scan_decimal_field(text, 20, 0xFFFFFFFFULL, number);
     case ASN_COUNTER_64:
-      return tev_scan_decimal(text, 20, ~0ULL, number);
+      return tev_base::scan_decimal_field(text, 20, ~0ULL, number);
     case ASN_IP_ADDRESS:
-      return tev_scan_ipv4(text, ipv4);
+      return tev_base::scan_ipv4(text, ipv4);
     case ASN_IPV6_ADDRESS: {
       unsigned long fault = 0;
-      return CTevIpv6Text::read(text.data, text.length, ipv6, &fault);
+      return CTevIpText::read_ipv6(text.data, text.length, ipv6, &fault);
     }
     case ASN_IP_PORT_ADDRESS:
       return is_ip_port(text);
@@ -105,17 +107,12 @@ bool check_form(unsigned long type, TevSpan text, std::uint64_t* number, bool* n
 }
 
 ITevAsnValue* fail(long* err, long code) {
-  tev_table_set_error(err, code);
+  tev_base::set_error(err, code);
   return nullptr;
 }
 
 long refuse(const char* text, unsigned long length, const char* form, CTevAsnBuffer* reason) {
-  CTevTextBuilder why;
-  why.append_quoted(text, length);
-  why.append_text(" is not ");
-  why.append_text(form);
-  const long rc = why.store_into(reason);
-  return rc != ASN_OK ? rc : ASN_E_VALUE_TEXT;
+  return CTevTextBuilder::refuse_as_not(ASN_E_VALUE_TEXT, text, length, form, reason);
 }
 
 ITevAsnValue* read_oid(const char* text, unsigned long length, CTevAsnBuffer* reason, long* err) {
@@ -132,7 +129,7 @@ ITevAsnValue* read_oid(const char* text, unsigned long length, CTevAsnBuffer* re
     oid->release();
     oid = nullptr;
   }
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   return oid;
 }
 
@@ -144,7 +141,7 @@ ITevAsnValue* with_octets(unsigned long type, const CTevAsnBuffer& octets, long*
     value->release();
     value = nullptr;
   }
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   return value;
 }
 
@@ -158,7 +155,7 @@ long tev_parse_hex_octets(const char* text, unsigned long length, CTevAsnBuffer*
     const char c = text[i];
     if (c == ':' || c == '-' || c == ' ') {
       separated = true;
-    } else if (tev_hex_value(c) < 0) {
+    } else if (tev_base::hex_value(c) < 0) {
       return refuse(text + i, 1, "a hexadecimal digit", reason);
     }
   }
@@ -173,14 +170,14 @@ long tev_parse_hex_octets(const char* text, unsigned long length, CTevAsnBuffer*
     unsigned long end = start + 2;
     if (separated) {
       end = start;
-      while (end < length && tev_hex_value(text[end]) >= 0) ++end;
+      while (end < length && tev_base::hex_value(text[end]) >= 0) ++end;
       if (end == start || end - start > 2 || end + 1 == length) {
         return refuse(text, length,
                       "octets in hex (one or two digits each between ':', '-' or ' ')", reason);
       }
     }
     int value = 0;
-    for (unsigned long i = start; i < end; ++i) value = value * 16 + tev_hex_value(text[i]);
+    for (unsigned long i = start; i < end; ++i) value = value * 16 + tev_base::hex_value(text[i]);
     bytes[filled++] = static_cast<unsigned char>(value);
     if (filled == sizeof bytes) {
       rc = octets->append(bytes, filled);

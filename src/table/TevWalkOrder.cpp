@@ -1,8 +1,8 @@
 // Walk order: sub-identifiers compared as numbers, the order in which an agent
 // answers GETNEXT (1.9 before 1.10), unlike the core's character order.
 #include "TevAsnTable.h"
+#include "base/TevError.h"
 #include "table/CTevSubIdArray.h"
-#include "table/TevTableError.h"
 
 using namespace NTevAsnValue;
 
@@ -22,7 +22,7 @@ long tev_compare_walk_order(const ITevAsnObjectID* a, const ITevAsnObjectID* b, 
   CTevSubIdArray right;
   long rc = left.assign_oid(a);
   if (rc == ASN_OK) rc = right.assign_oid(b);
-  tev_table_set_error(err, rc);
+  tev_base::set_error(err, rc);
   if (rc != ASN_OK) return -1;
   return tev_compare_sub_ids(left.data(), left.count(), right.data(), right.count());
 }

@@ -116,14 +116,14 @@ TEST_F(NullValue, NewBuffersComeBackEmptyWithTheRefusal) {
 }
 
 TEST_F(NullValue, CastByClassId) {
-  value->query_class(tev::kClassIdValue, nullptr);  // ignored, no crash
+  value->query_class(tev_core::kClassIdValue, nullptr);  // ignored, no crash
   void* out = &out;
-  value->query_class(tev::kClassIdValue, &out);
+  value->query_class(tev_core::kClassIdValue, &out);
   EXPECT_EQ(out, static_cast<void*>(value));
-  value->query_class(tev::kClassIdNull, &out);
+  value->query_class(tev_core::kClassIdNull, &out);
   ASSERT_NE(out, nullptr);
   EXPECT_EQ(static_cast<ITevAsnValue*>(static_cast<CTevAsnNull*>(out)), value);
-  value->query_class(tev::kClassIdBase, &out);
+  value->query_class(tev_core::kClassIdBase, &out);
   ASSERT_NE(out, nullptr);
   EXPECT_EQ(static_cast<ITevAsnValue*>(static_cast<CTevAsnValueBase*>(out)), value);
   for (unsigned long id : {0UL, 5UL, 0xF0000004UL, 0xF000FF01UL, 0xFFFFFFFFUL}) {

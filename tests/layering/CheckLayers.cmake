@@ -1,19 +1,23 @@
 # Fails when a source folder includes a folder it must not. Each folder of src/
 # names the folders its include lines may reach (besides its own, the public
 # headers of include/ and the system's headers):
-#   framework/                    nothing else (the base of every class)
-#   scalar/, octets/, oid/        framework/ (value classes never meet directly)
+#   base/                         nothing else (value-free helpers of both libraries)
+#   framework/                    base/ (the base of every value class)
+#   scalar/, octets/, oid/        framework/, base/ (value classes never meet directly)
 #   api/                          every value folder (the creation functions)
-#   table/                        nothing else: the public interface only
-#   catalog/                      nothing else: the public interface only
+#   table/, display/              base/ only: the core through its public interface,
+#                                 and each other not at all
+#   catalog/                      base/ only: the public interface, no rows or display
 # Run with -DSOURCE_DIR=<src folder>.
-set(allowed_framework "")
-set(allowed_scalar framework)
-set(allowed_octets framework)
-set(allowed_oid framework)
-set(allowed_api framework scalar octets oid)
-set(allowed_table "")
-set(allowed_catalog "")
+set(allowed_base "")
+set(allowed_framework base)
+set(allowed_scalar framework base)
+set(allowed_octets framework base)
+set(allowed_oid framework base)
+set(allowed_api framework scalar octets oid base)
+set(allowed_table base)
+set(allowed_display base)
+set(allowed_catalog base)
 
 file(GLOB folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 set(faults "")

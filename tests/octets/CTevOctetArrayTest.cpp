@@ -30,15 +30,19 @@ TEST(CTevOctetArray, ReserveBeyond32BitsFailsAndChangesNothing) {
   EXPECT_FALSE(store.reserve(0xFFFFFF80UL));
   EXPECT_EQ(store.data, block);
   EXPECT_EQ(store.length, 3U);
-  EXPECT_EQ(store.capacity, 128U);
+  EXPECT_EQ(store.capacity, CTevOctetArray::kInline);
 }
 
 TEST(CTevOctetArray, GrowsInBlocksAndNeverShrinks) {
   CTevOctetArray store;
   EXPECT_TRUE(store.assign(nullptr, 0));
   EXPECT_EQ(store.data, nullptr) << "an empty assign allocates nothing";
-  for (int i = 0; i < 128; ++i) ASSERT_EQ(store.push_back(static_cast<unsigned char>(i)), i + 1UL);
-  EXPECT_EQ(store.capacity, 128U);
+  for (int i = 0; i < 128; ++i) {
+    ASSERT_EQ(store.push_back(static_cast<unsigned char>(i)), i + 1UL);
+    // Held in the store while they fit, then moved to a block of 128.
+    ASSERT_EQ(store.capacity, i < 16 ? CTevOctetArray::kInline : 128U);
+    ASSERT_EQ(store.data[i / 2], i / 2);
+  }
   EXPECT_EQ(store.push_back(0xFF), 129UL);
   EXPECT_EQ(store.capacity, 256U);
   EXPECT_EQ(store.data[127], 127);

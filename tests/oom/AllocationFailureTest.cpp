@@ -65,7 +65,9 @@ Value sample_of(const TypeRow& row) {
   return Value(tev_create_asn_value(row.sample_text, row.type, nullptr));
 }
 // A value of the row's type that differs from the sample where the type has
-// room for that, so that "unchanged" after a failure means something.
+// room for that, so that "unchanged" after a failure means something. Its
+// octets are few enough to be held without a block: taking the 300-octet
+// samples moves them to one, which is where an injected failure lands.
 Value other_of(const TypeRow& row) {
   Value value = initial_of(row);
   if (row.type == ASN_OCTET_STRING || row.type == ASN_OPAQUE) value->set_text("xy");

@@ -73,7 +73,7 @@ TEST(UnsignedValues, TheThreeTypesNeverMixThoughTheyShareTheGaugeClassId) {
       ASSERT_EQ(x->set_ulong(5), ASN_OK);
       ASSERT_EQ(y->set_ulong(9), ASN_OK);
       void* as_gauge = nullptr;
-      y->query_class(tev::kClassIdGauge, &as_gauge);
+      y->query_class(tev_core::kClassIdGauge, &as_gauge);
       EXPECT_NE(as_gauge, nullptr);
       if (a == b) {
         EXPECT_FALSE(x->is_equal(y.get()));
