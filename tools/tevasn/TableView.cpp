@@ -38,6 +38,22 @@ void append_csv(const std::string& field, std::string* line) {
   *line += '"';
 }
 
+// A TAB-separated field stays one field on one line: a control character
+// that reaches it (a text convention's TAB or line break) as \xHH.
+void append_tsv(const std::string& field, std::string* line) {
+  static const char kHex[] = "0123456789abcdef";
+  for (char c : field) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) {
+      *line += "\\x";
+      *line += kHex[u >> 4];
+      *line += kHex[u & 15];
+    } else {
+      *line += c;
+    }
+  }
+}
+
 void append_json(const std::string& text, std::string* line) {
   static const char kHex[] = "0123456789abcdef";
   *line += '"';
@@ -180,7 +196,7 @@ void TableView::print_line(const std::vector<std::string>& fields, OutputBuffer*
       if (format_ == TableFormat::kCsv) {
         append_csv(fields[i], &line);
       } else {
-        line += fields[i];
+        append_tsv(fields[i], &line);
       }
     }
   }
