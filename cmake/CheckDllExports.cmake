@@ -1,10 +1,10 @@
 # Checks a Windows DLL with objdump -p:
-#  - the export table names exactly the functions listed in EXPECTED (compared
-#    demangled, so the same list serves 32-bit and 64-bit DLLs);
+#  - the export table names exactly the functions the version script MAP lists
+#    (compared demangled, so the same list serves 32-bit and 64-bit DLLs);
 #  - it imports only system DLLs (the compiler's runtime is linked in) and
 #    the DLLs named in ALLOWED_IMPORTS (the companion imports the core);
 #  - DllMain is the library's own (it imports DisableThreadLibraryCalls).
-foreach(var OBJDUMP CXXFILT DLL EXPECTED)
+foreach(var OBJDUMP CXXFILT DLL MAP)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -40,8 +40,8 @@ foreach(name IN LISTS mangled)
   list(APPEND actual "${demangled}")
 endforeach()
 list(SORT actual)
-file(STRINGS ${EXPECTED} expected)
-list(SORT expected)
+include(${CMAKE_CURRENT_LIST_DIR}/TevAsnExportList.cmake)
+tevasn_read_export_list(${MAP} expected node)
 set(failed FALSE)
 if(NOT actual STREQUAL expected)
   string(REPLACE ";" "\n  " a "${actual}")

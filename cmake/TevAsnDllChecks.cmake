@@ -12,12 +12,12 @@ find_program(TEVASN_CXXFILT NAMES ${TEVASN_MINGW_TRIPLE}-c++filt c++filt REQUIRE
 add_test(NAME dll_exports
          COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${_tevasn_objdump} -DCXXFILT=${TEVASN_CXXFILT}
                  -DDLL=$<TARGET_FILE:TevAsnValue>
-                 -DEXPECTED=${PROJECT_SOURCE_DIR}/tests/exported-symbols.txt
+                 -DMAP=${PROJECT_SOURCE_DIR}/cmake/TevAsnValue.map
                  -P ${CMAKE_CURRENT_LIST_DIR}/CheckDllExports.cmake)
 # The companion DLL: its own exports; besides the system it imports the core.
 add_test(NAME dll_exports_table
          COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${_tevasn_objdump} -DCXXFILT=${TEVASN_CXXFILT}
                  -DDLL=$<TARGET_FILE:TevAsnTable>
-                 -DEXPECTED=${PROJECT_SOURCE_DIR}/tests/table/exported-symbols.txt
+                 -DMAP=${PROJECT_SOURCE_DIR}/cmake/TevAsnTable.map
                  -DALLOWED_IMPORTS=TevAsnValue.dll
                  -P ${CMAKE_CURRENT_LIST_DIR}/CheckDllExports.cmake)

@@ -21,6 +21,13 @@ function(tevasn_add_library name building_define)
   if(NOT MSVC)
     target_compile_options(${name}Objects PRIVATE -fno-exceptions)
   endif()
+  # g++ describes a class with virtual functions only where its virtual table
+  # is, and the library holds none of the interfaces clients implement (the
+  # visitor): describe every class used, so the ABI baseline (tests/abi)
+  # covers them all.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${name}Objects PRIVATE -femit-class-debug-always)
+  endif()
   target_link_libraries(${name}Objects PRIVATE tevasn_warnings)
 
   add_library(${name} SHARED $<TARGET_OBJECTS:${name}Objects> $<TARGET_OBJECTS:TevAsnBaseObjects>)

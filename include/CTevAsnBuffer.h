@@ -15,6 +15,8 @@
 
 #include "TevAsnTypes.h"
 
+/// Text or octets of explicit length, always followed by a zero byte; clients
+/// may create their own (see the top of this header).
 class CTevAsnBuffer final {
  public:
   /// An empty buffer: length 0, null data.

@@ -10,6 +10,7 @@
 
 #include "ITevAsnValue.h"
 
+/// The wider interface of object-identifier values (see the top of this header).
 class ITevAsnObjectID : public virtual ITevAsnValue {
  public:
   // The order of these 21 operations, after those of ITevAsnValue, is fixed.

@@ -22,6 +22,8 @@
 
 class ITevAsnObjectID;
 
+/// The interface of every value the library hands out (conventions at the top
+/// of this header).
 class ITevAsnValue {
  public:
   // The order of these 35 operations is the contract with client modules.

@@ -7,6 +7,7 @@
 class ITevAsnValue;
 class ITevAsnObjectID;
 
+/// Implemented by clients: a value's accept() calls one of these operations.
 class ITevAsnValueVisitor {
  public:
   // The order of these 13 operations is fixed.

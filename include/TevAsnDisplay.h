@@ -42,10 +42,10 @@ enum ETevOpaqueKind : std::uint32_t {
 
 /// A number wrapped in an Opaque value; `kind` says which field holds it.
 struct TevOpaqueNumber {
-  ETevOpaqueKind kind = TEV_OPAQUE_DOUBLE;
-  double real = 0;                        ///< FLOAT (widened exactly) and DOUBLE
-  long long signed_value = 0;             ///< INTEGER64
-  unsigned long long unsigned_value = 0;  ///< COUNTER64 and UNSIGNED64
+  ETevOpaqueKind kind = TEV_OPAQUE_DOUBLE;  ///< which field below holds the number
+  double real = 0;                          ///< FLOAT (widened exactly) and DOUBLE
+  long long signed_value = 0;               ///< INTEGER64
+  unsigned long long unsigned_value = 0;    ///< COUNTER64 and UNSIGNED64
 };
 
 /// Shows `length` octets as `as` says into `out`.

@@ -31,6 +31,7 @@
 /// Deleter for std::unique_ptr: ends the object with its release() operation.
 /// Works for ITevAsnValue, ITevAsnObjectID and CTevAsnBuffer.
 struct TevAsnReleaser {
+  /// Releases `object` unless it is null.
   template <class T>
   void operator()(T* object) const noexcept {
     if (object != nullptr) object->release();
@@ -50,8 +51,8 @@ using TevAsnBufferPtr = std::unique_ptr<CTevAsnBuffer, TevAsnReleaser>;
 /// code with an empty result.
 template <class T>
 struct TevAsnResult {
-  T value{};
-  long code = NTevAsnValue::ASN_OK;
+  T value{};                         ///< The result; empty on failure.
+  long code = NTevAsnValue::ASN_OK;  ///< 0, or the negative code.
   /// Whether the code is 0.
   bool ok() const noexcept { return code == NTevAsnValue::ASN_OK; }
 };

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Builds and runs every test suite: g++ with warnings as errors, g++ with
+# Builds and runs every test suite: g++ with warnings as errors (with the ABI
+# gate, the symbols files and the old client: tests/abi), g++ with
 # AddressSanitizer and UndefinedBehaviorSanitizer, clang++, and the format check;
 # ThreadSanitizer, valgrind, fuzzing and static analysis;
-# then builds the Debian package and checks its contents. Installs the Debian
+# then builds the Debian packages and checks them (scripts/check-package.sh:
+# lintian, install, installed clients, removal). Installs the Debian
 # packages all that needs when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/need-packages.sh cmake ninja-build g++ clang clang-format clang-tidy cppcheck valgrind \
   libgtest-dev libgmock-dev googletest libbenchmark-dev libclang-rt-14-dev pkg-config \
-  binutils git python3 g++-multilib qemu-user \
+  binutils git python3 g++-multilib qemu-user abigail-tools dpkg-dev xz-utils \
+  python3-dev pybind11-dev python3-pybind11 python3-pytest python3-hypothesis python3-mypy \
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
 
 step() { printf '\n=== %s ===\n' "$*"; }
@@ -40,7 +43,7 @@ for preset in linux32 windows windows-i686; do
   cmake --workflow --preset "$preset"
 done
 
-step "Debian package"
+step "Debian packages"
 ./scripts/check-package.sh
 
 step "all suites passed"

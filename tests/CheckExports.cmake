@@ -1,4 +1,8 @@
-# Compares the dynamic symbols a shared library defines with a checked-in list.
+# Compares the dynamic symbols a shared library defines with the export list
+# of its version script (MAP): the same names, each bound to the script's
+# version node (name@@NODE, as objdump -T shows it).
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/TevAsnExportList.cmake)
+tevasn_read_export_list(${MAP} expected node)
 execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY}
                 OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
@@ -6,18 +10,28 @@ if(NOT rc EQUAL 0)
 endif()
 string(REPLACE "\n" ";" lines "${out}")
 set(actual "")
+set(unversioned "")
 foreach(line IN LISTS lines)
-  # "<address> <kind> <name>"; keep the name of every defined code or data symbol.
+  # "<address> <kind> <name>@@<node>"; keep every defined code or data symbol
+  # (the node itself is an absolute symbol, kind A).
   if(line MATCHES "^[0-9a-fA-F]+ [TtDdBbRrVvWw] (.+)$")
-    list(APPEND actual "${CMAKE_MATCH_1}")
+    set(name "${CMAKE_MATCH_1}")
+    if(name MATCHES "^(.+)@@${node}$")
+      list(APPEND actual "${CMAKE_MATCH_1}")
+    else()
+      list(APPEND unversioned "${name}")
+    endif()
   endif()
 endforeach()
 list(SORT actual)
-file(STRINGS ${EXPECTED} expected)
-list(SORT expected)
+if(unversioned)
+  string(REPLACE ";" "\n  " u "${unversioned}")
+  message(FATAL_ERROR "exported without the version node ${node}:\n  ${u}")
+endif()
 if(NOT actual STREQUAL expected)
   string(REPLACE ";" "\n  " a "${actual}")
   string(REPLACE ";" "\n  " e "${expected}")
-  message(FATAL_ERROR "exported symbols differ\nactual:\n  ${a}\nexpected:\n  ${e}")
+  message(FATAL_ERROR "exported symbols differ\nactual:\n  ${a}\nexpected (${MAP}):\n  ${e}")
 endif()
-message(STATUS "exported symbols match (${EXPECTED})")
+list(LENGTH actual count)
+message(STATUS "${count} symbols exported at ${node}, as ${MAP} lists")

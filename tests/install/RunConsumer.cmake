@@ -1,11 +1,15 @@
 # Configures, builds and runs the client project in SOURCE_DIR against the
 # tree installed in PREFIX, finding the library through MODE: "cmake"
 # (find_package with CMAKE_PREFIX_PATH) or "pkg-config" (PKG_CONFIG_PATH).
-# Fails unless the client prints the expected instance identifier and the
-# companion's answer.
-set(expected "1.3.6.1.2.1.4.20.1.1.192.168.1.10
+# Runs both clients with no library search path of the environment: each finds
+# the libraries by its own RUNPATH (CMake writes it, with the prefix's library
+# folder), the companion finds the core beside it. Fails unless they print
+# what is expected.
+set(expected_tevasn_consumer "1.3.6.1.2.1.4.20.1.1.192.168.1.10
 walk order 3
 column 3: ipv4	10.0.0.1")
+set(expected_tevasn_companion_consumer "walk order 3
+mac 00:0c:29:01:02:03")
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -35,14 +39,17 @@ else()
 endif()
 run("build" ${CMAKE_COMMAND} --build ${BINARY_DIR} --config ${CONFIG})
 
-find_program(client tevasn_consumer PATHS ${BINARY_DIR} ${BINARY_DIR}/${CONFIG} NO_DEFAULT_PATH
-             NO_CACHE)
-if(NOT client)
-  message(FATAL_ERROR "the client was not built in ${BINARY_DIR}")
-endif()
-run("the client" ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${PREFIX}/${LIBDIR} ${client})
-string(STRIP "${output}" output)
-if(NOT output STREQUAL expected)
-  message(FATAL_ERROR "the client printed\n  ${output}\ninstead of\n  ${expected}")
-endif()
-message(STATUS "${MODE}: ${output}")
+foreach(name IN ITEMS tevasn_consumer tevasn_companion_consumer)
+  find_program(client ${name} PATHS ${BINARY_DIR} ${BINARY_DIR}/${CONFIG} NO_DEFAULT_PATH NO_CACHE)
+  if(NOT client)
+    message(FATAL_ERROR "${name} was not built in ${BINARY_DIR}")
+  endif()
+  run("${name}" ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${client})
+  string(STRIP "${output}" output)
+  if(NOT output STREQUAL expected_${name})
+    message(FATAL_ERROR "${name} printed\n  ${output}\ninstead of\n  ${expected_${name}}")
+  endif()
+  string(REPLACE "\n" "; " output "${output}")
+  message(STATUS "${MODE}, ${name}: ${output}")
+  unset(client)
+endforeach()

@@ -1,0 +1,20 @@
+# tevasn_read_export_list(MAP NAMES NODE): the demangled signatures a linker
+# version script (cmake/<library>.map) exports, sorted, and its version node.
+function(tevasn_read_export_list map names_var node_var)
+  file(READ ${map} text)
+  # Every other quoted string is a name: drop comments and the language tag.
+  string(REGEX REPLACE "/\\*([^*]|\\*[^/])*\\*/" "" text "${text}")
+  string(REPLACE "extern \"C++\"" "" text "${text}")
+  string(REGEX MATCHALL "\"[^\"]+\"" quoted "${text}")
+  set(names "")
+  foreach(q IN LISTS quoted)
+    string(REGEX REPLACE "^\"(.*)\"$" "\\1" q "${q}")
+    list(APPEND names "${q}")
+  endforeach()
+  list(SORT names)
+  if(NOT text MATCHES "([A-Z][A-Z0-9_.]*) *{")
+    message(FATAL_ERROR "${map} has no version node")
+  endif()
+  set(${names_var} "${names}" PARENT_SCOPE)
+  set(${node_var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
