@@ -5,9 +5,12 @@
 #   Development  -> libtevasnvalue-dev headers, .so links, CMake and pkg-config
 #                                      files, the usage guide, the API reference
 #   Tool         -> tevasn             the tool and its manual page
+#   Python       -> python3-tevasn     the Python package tevasn (when built)
 # Each carries /usr/share/doc/<package>/copyright and changelog.gz; the
 # library packages carry an ldconfig trigger and their symbols file
-# (abi/<package>.symbols) instead of maintainer scripts.
+# (abi/<package>.symbols) instead of maintainer scripts. python3-tevasn ships
+# no byte code: its postinst compiles it with py3compile and its prerm removes
+# it with py3clean, as Debian's Python packages do, so no __pycache__ outlives it.
 set(TEVASN_DEB_MAINTAINER "TevAsnValue developers <tevasnvalue@example.org>")
 set(TEVASN_DEB_DIR ${PROJECT_BINARY_DIR}/debian)
 
@@ -62,8 +65,12 @@ if(TEVASN_DEBIAN)
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc-base COMPONENT Development)
   endif()
 
-  foreach(pair IN ITEMS Runtime:${TEVASN_DEB_CORE} TableRuntime:${TEVASN_DEB_TABLE}
-                        Development:${TEVASN_DEB_DEV} Tool:${TEVASN_DEB_TOOL})
+  set(packages Runtime:${TEVASN_DEB_CORE} TableRuntime:${TEVASN_DEB_TABLE}
+               Development:${TEVASN_DEB_DEV} Tool:${TEVASN_DEB_TOOL})
+  if(TARGET _tevasn)
+    list(APPEND packages Python:${TEVASN_DEB_PYTHON})
+  endif()
+  foreach(pair IN LISTS packages)
     string(REPLACE ":" ";" pair "${pair}")
     list(GET pair 0 component)
     list(GET pair 1 package)
@@ -85,6 +92,30 @@ if(TEVASN_DEBIAN)
         ${TEVASN_DEB_DIR}/${package}/triggers ${TEVASN_DEB_DIR}/${package}/symbols
         ${TEVASN_DEB_DIR}/${package}/none/postinst ${TEVASN_DEB_DIR}/${package}/none/postrm)
   endforeach()
+
+  if(TARGET _tevasn)
+    install(FILES ${PROJECT_SOURCE_DIR}/docs/python.md
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${TEVASN_DEB_PYTHON} COMPONENT Python)
+    set(dir ${TEVASN_DEB_DIR}/${TEVASN_DEB_PYTHON})
+    file(CONFIGURE OUTPUT ${dir}/postinst @ONLY CONTENT [=[#!/bin/sh
+set -e
+if command -v py3compile >/dev/null 2>&1; then
+	py3compile -p @TEVASN_DEB_PYTHON@
+fi
+]=])
+    # Without py3clean (python3-minimal half removed) the one byte-code
+    # folder goes by hand.
+    set(pycache ${CMAKE_INSTALL_PREFIX}/${TEVASN_INSTALL_PYTHONDIR}/tevasn/__pycache__)
+    file(CONFIGURE OUTPUT ${dir}/prerm @ONLY CONTENT [=[#!/bin/sh
+set -e
+if command -v py3clean >/dev/null 2>&1; then
+	py3clean -p @TEVASN_DEB_PYTHON@
+else
+	rm -rf @pycache@
+fi
+]=])
+    set(CPACK_DEBIAN_PYTHON_PACKAGE_CONTROL_EXTRA ${dir}/postinst ${dir}/prerm)
+  endif()
 endif()
 
 set(CPACK_PACKAGE_NAME "tevasnvalue")
@@ -98,6 +129,9 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL Runtime TableRuntime Development)
 if(TARGET tevasn)
   list(APPEND CPACK_COMPONENTS_ALL Tool)
+endif()
+if(TARGET _tevasn)
+  list(APPEND CPACK_COMPONENTS_ALL Python)
 endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
@@ -145,5 +179,19 @@ set(CPACK_COMPONENT_TOOL_DESCRIPTION "encode and decode SNMP instance identifier
 This package holds the tevasn tool, which encodes and decodes the index\n\
 values of instance identifiers, sorts identifiers in walk order and shows\n\
 octets by DISPLAY-HINTs and textual conventions.")
+if(TARGET _tevasn)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME ${TEVASN_DEB_PYTHON})
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  set(CPACK_COMPONENT_PYTHON_DEPENDS Runtime TableRuntime)
+  # The extension is built for one interpreter version (its file name says
+  # which), so the package holds to that version as dh_python3 would.
+  math(EXPR tevasn_python_next "${Python_VERSION_MINOR} + 1")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+      "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}~), python3 (<< ${Python_VERSION_MAJOR}.${tevasn_python_next})")
+  set(CPACK_COMPONENT_PYTHON_DESCRIPTION "SNMP table indexes for Python\n${about}\n\
+This package holds the Python 3 package tevasn over both libraries: table\n\
+rows decoded and encoded strictly, snmpwalk output split into columns and\n\
+index values, DISPLAY-HINTs and textual conventions.")
+endif()
 set(CPACK_SOURCE_IGNORE_FILES "/build/;/\\\\.git/")
 include(CPack)

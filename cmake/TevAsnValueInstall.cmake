@@ -1,7 +1,8 @@
-# Install rules and packaging: headers, the two versioned shared libraries, a
+# Install rules: headers, the two versioned shared libraries, a
 # CMake package (TevAsnValue::TevAsnValue), the pkg-config files, the
-# documentation and the Debian packages made by `cpack -G DEB`. Included from the top-level CMakeLists.txt when
-# TEVASN_INSTALL is on.
+# documentation. Included from the top-level CMakeLists.txt when TEVASN_INSTALL
+# is on; the Debian packages (cmake/TevAsnDebian.cmake) are set up at its end,
+# once every component's install rules exist.
 include(CMakePackageConfigHelpers)
 
 set(TEVASN_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/TevAsnValue
@@ -72,6 +73,7 @@ set(TEVASN_DEB_CORE libtevasnvalue${PROJECT_VERSION_MAJOR})
 set(TEVASN_DEB_TABLE libtevasntable${PROJECT_VERSION_MAJOR})
 set(TEVASN_DEB_DEV libtevasnvalue-dev)
 set(TEVASN_DEB_TOOL tevasn)
+set(TEVASN_DEB_PYTHON python3-tevasn)
 
 # The user documentation (the usage guide, the tool's manual and the API
 # reference) goes with the headers, the licence beside it.
@@ -86,4 +88,3 @@ if(NOT TEVASN_DEBIAN)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${TEVASN_DEV_DOCDIR}
           COMPONENT Development)
 endif()
-include(${CMAKE_CURRENT_LIST_DIR}/TevAsnDebian.cmake)

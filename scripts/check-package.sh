@@ -5,8 +5,12 @@
 #  - installed with dpkg -i on this machine: ldconfig knows the libraries,
 #    `tevasn --version` and a command run, `man tevasn` opens, and the
 #    installed-client test builds both clients (core and companion-only)
-#    with CMake and with pkg-config and runs them;
-#  - dpkg -r and then dpkg -P leave no file and no package state behind.
+#    with CMake and with pkg-config and runs them; Debian's python3 imports
+#    tevasn, reports the version and decodes a row, and the postinst has
+#    byte-compiled the package;
+#  - no Python file lies in any package but python3-tevasn;
+#  - dpkg -r and then dpkg -P leave no file, no byte code and no package
+#    state behind.
 # Installs the Debian packages it needs when they are missing; needs root
 # (or sudo) for dpkg. (Pipes end in `grep >/dev/null`, not grep -q, which
 # would stop reading early and fail the pipe under pipefail.)
@@ -14,11 +18,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/need-packages.sh cmake ninja-build g++ dpkg-dev file lintian go-md2man doxygen \
-  pkg-config man-db
+  pkg-config man-db python3 python3-dev pybind11-dev
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 
-packages=(libtevasnvalue1 libtevasntable1 libtevasnvalue-dev tevasn)
+packages=(libtevasnvalue1 libtevasntable1 libtevasnvalue-dev tevasn python3-tevasn)
 rm -f build/package/*.deb
 cmake --workflow --preset package
 version=$(sed -n 's/^project(TevAsnValue VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -64,6 +68,21 @@ expect libtevasnvalue-dev '^\./usr/share/doc/libtevasnvalue-dev/usage\.md$'
 expect libtevasnvalue-dev '^\./usr/share/doc/libtevasnvalue-dev/html/index\.html$'
 expect tevasn '^\./usr/bin/tevasn$'
 expect tevasn '^\./usr/share/man/man1/tevasn\.1\.gz$'
+pydir=/usr/lib/python3/dist-packages/tevasn
+ext_suffix=$(/usr/bin/python3 -c 'import sysconfig; print(sysconfig.get_config_var("EXT_SUFFIX"))')
+for f in __init__\.py _error\.py _types\.py _tevasn\.pyi py\.typed "_tevasn${ext_suffix//./\\.}"; do
+  expect python3-tevasn "^\.$pydir/$f$"
+done
+expect python3-tevasn '^\./usr/share/doc/python3-tevasn/python\.md$'
+for p in "${packages[@]}"; do
+  deb="build/package/${p}_${version}_${arch}.deb"
+  if [ "$p" = python3-tevasn ]; then
+    ! listing "$deb" | grep -Ev "^\.($pydir/|/usr/share/doc/python3-tevasn/)" || fail "$p holds files outside $pydir and its doc folder"
+    ! listing "$deb" | grep -E '\.pyc$|__pycache__' || fail "$p ships byte code"
+  else
+    ! listing "$deb" | grep -E '\.py[ic]?$|py\.typed$|/python3' || fail "$p holds Python files"
+  fi
+done
 
 for deb in "${debs[@]}"; do
   echo "=== $deb"
@@ -95,6 +114,15 @@ for mode in cmake pkg-config; do
     -DPKG_CONFIG="$(command -v pkg-config)" -DGENERATOR=Ninja -DCXX=g++ -DCONFIG=Release \
     -P tests/install/RunConsumer.cmake || fail "installed client ($mode)"
 done
+# From / so that no tevasn folder in the working directory stands in.
+pyversion=$(cd / && /usr/bin/python3 -c 'import tevasn; print(tevasn.__version__)') || fail "import tevasn"
+[ "$pyversion" = "$version" ] || fail "tevasn.__version__: $pyversion"
+row=$(cd / && /usr/bin/python3 -c 'import tevasn
+print(tevasn.Entry("1.3.6.1.2.1.4.20.1", "ipaddress").split("1.3.6.1.2.1.4.20.1.2.192.168.1.10"))') ||
+  fail "tevasn decode"
+[ "$row" = "(2, (IPv4Address('192.168.1.10'),))" ] || fail "tevasn decode: $row"
+[ -n "$(find "$pydir/__pycache__" -name '_error.*.pyc' 2>/dev/null)" ] ||
+  fail "postinst did not byte-compile $pydir"
 
 # dpkg -r, then dpkg -P, each after a fresh install: no file left, no state.
 files=$(for deb in "${debs[@]}"; do listing "$deb"; done | sed 's/ -> .*//; s/^\.//')
@@ -106,6 +134,7 @@ for how in -r -P; do
   "${as_root[@]}" dpkg "$how" "${packages[@]}"
   installed=()
   for f in $files; do [ ! -e "$f" ] && [ ! -L "$f" ] || fail "$f left after dpkg $how"; done
+  [ ! -e "$pydir" ] || fail "$pydir left after dpkg $how: $(find "$pydir" | head -5)"
   ! ldconfig -p | grep libTevAsn || fail "ldconfig still lists the libraries after dpkg $how"
   for p in "${packages[@]}"; do
     state=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
