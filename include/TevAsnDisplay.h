@@ -20,7 +20,21 @@
 //  - a repeat count of zero shows only the terminator while octets remain;
 //  - InetAddressIPv6 and the address part of InetAddressIPv6z are written as
 //    RFC 5952 recommends (lower case, no leading zeros, the longest run of two
-//    or more zero groups as "::"), never in mixed IPv4 notation.
+//    or more zero groups as "::", the first on a tie), an IPv4-mapped address
+//    (::ffff:0:0/96) in the mixed notation of its section 5
+//    ("::ffff:192.0.2.1"), every other address in groups only;
+//  - text from octets stays one field on one line (the escape rule): octets
+//    0x20..0x7E other than '\' as they are, '\' as "\\", 0x00..0x1F and
+//    0x7F as "\xHH" (two lower-case hex digits), 0x80..0xFF as they are
+//    (UTF-8 passes through). TEV_OCTETS_TEXT, the text of TEV_OCTETS_AUTO,
+//    the `a` and `t` formats and so DisplayString, SnmpAdminString and
+//    InetAddressDNS write it; their readers take "\\" and "\xHH" (either
+//    case) back, and a '\' before anything else as itself;
+//  - DateAndTime (RFC 2579) checks every field against its range both ways:
+//    month 1..12, day 1..31, hour 0..23, minutes 0..59, seconds 0..60,
+//    deci-seconds 0..9, direction '+' or '-', hours from UTC 0..13, minutes
+//    from UTC 0..59 (ASN_E_TC_RANGE naming the field); its text may write any
+//    number with leading zeros ("+01:00").
 #ifndef TEVASNVALUE_TEVASNDISPLAY_H
 #define TEVASNVALUE_TEVASNDISPLAY_H
 
@@ -68,8 +82,8 @@ TEV_ASN_TABLE_API long tev_format_octets_hint(const char* hint, const unsigned c
 /// Reads `length` characters of `text` back to octets by an OCTET STRING hint.
 /// Decimal and octal numbers fill their octet length, hex gives one octet per
 /// two digits (at most the octet length); `a`/`t` take up to their count of
-/// octets, `t` never splitting a character. 0; ASN_E_HINT; ASN_E_HINT_ONE_WAY
-/// for a hint with a repeat indicator or a `d`/`o` number without a separator
+/// octets (an escape is one octet), `t` never splitting a character. 0; ASN_E_HINT;
+/// ASN_E_HINT_ONE_WAY for a hint with a repeat indicator or a `d`/`o` number without a separator
 /// before the next value; ASN_E_HINT_TEXT naming the text's position (also for
 /// a leading zero where a number has no separator); -2; -3.
 TEV_ASN_TABLE_API long tev_parse_octets_hint(const char* hint, const char* text,
@@ -86,7 +100,7 @@ TEV_ASN_TABLE_API long tev_format_integer_hint(const char* hint, long long value
 /// DisplayString, SnmpAdminString, PhysAddress, MacAddress, DateAndTime,
 /// InetAddressIPv4, InetAddressIPv6, InetAddressIPv4z, InetAddressIPv6z,
 /// InetAddressDNS. 0; ASN_E_TC_UNKNOWN; ASN_E_TC_LENGTH (the reason gives the
-/// rule); -2; -3.
+/// rule); ASN_E_TC_RANGE for a DateAndTime field out of its range; -2; -3.
 TEV_ASN_TABLE_API long tev_format_tc(const char* name, const unsigned char* octets,
                                      unsigned long length, CTevAsnBuffer* out,
                                      CTevAsnBuffer* reason);

@@ -292,6 +292,26 @@ inline bool is_printable(const unsigned char* data, std::size_t length) noexcept
 
 namespace detail {
 
+inline constexpr char kHexDigits[] = "0123456789abcdef";
+
+// Octets as text that stays one field on one line, the companion's escape
+// rule: a backslash as "\\", 0x00..0x1F and 0x7F as "\xHH", every other
+// octet as it is. (The library's writers share one implementation; this
+// header-only twin follows it.)
+inline void append_escaped(const unsigned char* data, unsigned long length, std::string* out) {
+  for (unsigned long i = 0; i < length; ++i) {
+    const unsigned char c = data[i];
+    if (c == '\\') {
+      out->append("\\\\");
+    } else if (c < 0x20 || c == 0x7F) {
+      const char escape[4] = {'\\', 'x', kHexDigits[c >> 4], kHexDigits[c & 0x0F]};
+      out->append(escape, 4);
+    } else {
+      out->push_back(static_cast<char>(c));
+    }
+  }
+}
+
 // The octets `value` lends (get_octets) and the code: -2 for null.
 inline long borrow_octets(const ITevAsnValue* value, const unsigned char** data,
                           unsigned long* length) noexcept {
@@ -306,13 +326,12 @@ inline TevTextResult hex_pairs(const unsigned char* data, unsigned long length,
                                const char* separator) noexcept {
   TevTextResult result;
   const std::string_view sep(separator == nullptr ? "" : separator);
-  static const char kDigits[] = "0123456789abcdef";
   try {
     result.value.reserve(length * (2 + sep.size()));
     for (unsigned long i = 0; i < length; ++i) {
       if (i != 0) result.value.append(sep);
-      result.value.push_back(kDigits[data[i] >> 4]);
-      result.value.push_back(kDigits[data[i] & 0x0F]);
+      result.value.push_back(kHexDigits[data[i] >> 4]);
+      result.value.push_back(kHexDigits[data[i] & 0x0F]);
     }
   } catch (...) {  // std::bad_alloc, or std::length_error for an absurd size
     result.value.clear();
@@ -323,7 +342,8 @@ inline TevTextResult hex_pairs(const unsigned char* data, unsigned long length,
 
 }  // namespace detail
 
-/// The octets of `value` shown as `as` says; hex pairs are joined by
+/// The octets of `value` shown as `as` says: text escaped as the companion
+/// escapes it (a backslash as "\\", control octets as "\xHH"), hex pairs joined by
 /// `separator`. These are the octets, not the type's text form: an IpAddress
 /// gives its four raw octets (use tev_text for "192.0.2.1"). Codes as
 /// tev_octets: -2 for null or an unknown `as`, -5 for a type without octets,
@@ -340,7 +360,7 @@ inline TevTextResult octets_text(const ITevAsnValue* value, ETevOctetsAs as,
     return detail::hex_pairs(data, length, separator);
   }
   try {
-    result.value.assign(reinterpret_cast<const char*>(data), length);
+    detail::append_escaped(data, length, &result.value);
   } catch (...) {
     result.code = NTevAsnValue::ASN_E_OUT_OF_MEMORY;
   }

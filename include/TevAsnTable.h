@@ -95,8 +95,10 @@ class ITevAsnIndexRow {
   virtual unsigned long get_column() const = 0;
   /// Replaces the buffer's content with value `index` in text: numbers in
   /// decimal, addresses in their text form (an InetAddressType by its name,
-  /// an InetAddress as tev_format_inet_address writes it, a dns name by
-  /// `as`), octet strings as `as` says ("hex" words always as hex pairs).
+  /// an InetAddress and an "ipv6" value as tev_format_inet_address writes
+  /// them, a dns name by `as`), octet strings as `as` says ("hex" words
+  /// always as hex pairs). Text is escaped as TevAsnDisplay.h says (control
+  /// octets as "\xHH", '\' as "\\"), so a value is one field on one line.
   /// -2 past the count or for a null buffer or an unknown `as`, -3 when
   /// memory runs out.
   virtual long value_to_text_into(CTevAsnBuffer* buffer, unsigned long index,
@@ -108,6 +110,11 @@ class ITevAsnIndexRow {
   /// for this text again, or released. Null with -2 for a null `length` or an
   /// unknown `as`, -3 when memory runs out.
   virtual const char* get_text(ETevOctetsAs as, unsigned long* length, long* err) const = 0;
+  /// Cast by class id, as ITevAsnValue::query_class: `*out` receives this
+  /// row seen as that class (borrowed), or null when it is not of that class;
+  /// a null `out` is ignored. The library knows its own rows by it, so a
+  /// caller's own row sets `*out` to null for every id.
+  virtual void query_class(unsigned long class_id, void** out) const = 0;
 
  protected:
   ~ITevAsnIndexRow() = default;
@@ -137,8 +144,8 @@ class ITevAsnIndexLayout {
   /// A new empty row for this layout, owned by the caller; null with -3.
   virtual ITevAsnIndexRow* create_row(long* err) const = 0;
   /// Decodes `count` sub-identifiers, exactly one index, into `row` (made by
-  /// this layout: -2 otherwise). 0; on failure the code, the reason, and an
-  /// empty row.
+  /// this layout: -2 otherwise, and nothing else happens). 0; on failure the code, the reason, and
+  /// an empty row.
   virtual long decode(const std::uint32_t* sub_ids, unsigned long count, ITevAsnIndexRow* row,
                       CTevAsnBuffer* reason) const = 0;
   /// As decode, with the sub-identifiers of `oid` from position `start`;
@@ -151,6 +158,8 @@ class ITevAsnIndexLayout {
   /// InetAddressType and length that disagree; `oid` unchanged on failure.
   virtual long encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
                       CTevAsnBuffer* reason) const = 0;
+  /// Cast by class id, as ITevAsnIndexRow::query_class.
+  virtual void query_class(unsigned long class_id, void** out) const = 0;
 
  protected:
   ~ITevAsnIndexLayout() = default;
@@ -168,8 +177,9 @@ class ITevAsnTableEntry {
   virtual const ITevAsnIndexLayout* get_layout() const = 0;
   /// Splits `count` sub-identifiers of an instance identifier into the column
   /// number (through `column`, may be null, and the row's get_column) and the
-  /// index values in `row`. ASN_E_NOT_IN_TABLE when it does not lie below the
-  /// entry, ASN_E_INDEX_SHORT when no column follows; the layout's codes.
+  /// index values in `row` (made by get_layout(): -2 otherwise, and nothing
+  /// else happens). ASN_E_NOT_IN_TABLE when it does not lie below the entry,
+  /// ASN_E_INDEX_SHORT when no column follows; the layout's codes.
   virtual long split(const std::uint32_t* sub_ids, unsigned long count, unsigned long* column,
                      ITevAsnIndexRow* row, CTevAsnBuffer* reason) const = 0;
   /// As split, with an instance identifier object.
@@ -179,6 +189,8 @@ class ITevAsnTableEntry {
   /// layout's encode); -2 for a column above 0xFFFFFFFF.
   virtual long build(unsigned long column, ITevAsnValue* const* values, unsigned long count,
                      ITevAsnObjectID* instance, CTevAsnBuffer* reason) const = 0;
+  /// Cast by class id, as ITevAsnIndexRow::query_class.
+  virtual void query_class(unsigned long class_id, void** out) const = 0;
 
  protected:
   ~ITevAsnTableEntry() = default;
@@ -207,16 +219,19 @@ TEV_ASN_TABLE_API const char* tev_inet_address_type_name(ETevInetAddressType typ
 /// Replaces `out` with an InetAddress of InetAddressType `type` in words:
 /// ipv4 dotted decimal; ipv6 in RFC 5952 form (lower case, the longest run of
 /// two or more zero groups as "::", the first on a tie; an IPv4-mapped address
-/// as "::ffff:192.0.2.1"); ipv4z and ipv6z add "%" and the zone index (the
-/// last four octets, big-endian) in decimal; dns its characters as `dns_as`
-/// says; unknown nothing. ASN_E_INET_ADDRESS for an unknown type or a length
-/// that disagrees with it, -2 for a null buffer or an unknown `dns_as`, -3.
+/// (::ffff:0:0/96) in mixed notation, "::ffff:192.0.2.1", as RFC 5952 section
+/// 5 recommends); ipv4z and ipv6z add "%" and the zone index (the last four
+/// octets, big-endian) in decimal; dns its characters as `dns_as` says (text
+/// escaped as TevAsnDisplay.h says, so the name stays on one line); unknown
+/// nothing. ASN_E_INET_ADDRESS for an unknown type or a length that disagrees
+/// with it, -2 for a null buffer or an unknown `dns_as`, -3.
 TEV_ASN_TABLE_API long tev_format_inet_address(ETevInetAddressType type,
                                                const unsigned char* octets, unsigned long length,
                                                ETevOctetsAs dns_as, CTevAsnBuffer* out);
 /// Reads an InetAddress from `text` (not zero-terminated; `length` bytes):
 /// "TYPE:ADDRESS" with a type name, or a bare address whose form says the
-/// type (dotted IPv4, IPv6 with ':', either with "%ZONE"). The type through
+/// type (dotted IPv4, IPv6 with ':', either with "%ZONE"); a dns name's
+/// escapes ("\\", "\xHH") are read back. The type through
 /// `type`, the octets into `octets`. ASN_E_ADDRESS_TEXT with a reason when
 /// the text is not an address of its type; -2 for null arguments; -3.
 TEV_ASN_TABLE_API long tev_parse_inet_address(const char* text, unsigned long length,

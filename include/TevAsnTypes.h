@@ -67,6 +67,7 @@ constexpr long ASN_E_HINT_ONE_WAY = -422;  ///< the hint allows more than one re
 constexpr long ASN_E_TC_UNKNOWN = -423;    ///< no textual convention of that name
 constexpr long ASN_E_TC_LENGTH = -424;     ///< the octet count breaks the convention's rule
 constexpr long ASN_E_NOT_WRAPPED = -425;   ///< Opaque octets that are not a wrapped number
+constexpr long ASN_E_TC_RANGE = -426;      ///< a DateAndTime field outside its range
 // ... and its catalogue of tables (TevAsnCatalog.h).
 constexpr long ASN_E_UNKNOWN_TABLE = -427;  ///< no table of that name, or none holds the identifier
 
@@ -78,7 +79,7 @@ constexpr unsigned long ASN_MAX_SUB_IDS = 128;
 /// How octets are shown as text, wherever a caller chooses: index rows,
 /// the companion's functions and the header-only helpers alike.
 enum ETevOctetsAs : std::uint32_t {
-  TEV_OCTETS_TEXT = 0,  ///< as text
+  TEV_OCTETS_TEXT = 0,  ///< as text, escaped so that it stays one field on one line
   TEV_OCTETS_HEX = 1,   ///< lower-case hex pairs joined by ':' ("00:0c:29")
   TEV_OCTETS_AUTO = 2   ///< text when every octet is 0x20..0x7E, else hex
 };

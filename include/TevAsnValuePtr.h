@@ -146,6 +146,8 @@ inline const char* tev_error_name(long code) noexcept {
       return "ASN_E_TC_LENGTH";
     case NTevAsnValue::ASN_E_NOT_WRAPPED:
       return "ASN_E_NOT_WRAPPED";
+    case NTevAsnValue::ASN_E_TC_RANGE:
+      return "ASN_E_TC_RANGE";
     case NTevAsnValue::ASN_E_UNKNOWN_TABLE:
       return "ASN_E_UNKNOWN_TABLE";
     default:
@@ -200,6 +202,8 @@ inline const char* tev_error_message(long code) noexcept {
       return "octet count breaks the textual convention's length rule";
     case NTevAsnValue::ASN_E_NOT_WRAPPED:
       return "Opaque octets are not a wrapped number";
+    case NTevAsnValue::ASN_E_TC_RANGE:
+      return "DateAndTime field out of its range";
     case NTevAsnValue::ASN_E_UNKNOWN_TABLE:
       return "no table of the catalogue has that name or holds that identifier";
     default:

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/CTevBlock.h"
+#include "base/TevEscape.h"
 #include "base/TevReason.h"
 
 using namespace NTevAsnValue;
@@ -56,7 +57,7 @@ void CTevTextBuilder::append_octets(const unsigned char* octets, unsigned long c
   if (as == TEV_OCTETS_HEX || (as == TEV_OCTETS_AUTO && !tev_base::all_printable(octets, count))) {
     append_hex_pairs(octets, count);
   } else {
-    append(octets, count);
+    append_escaped(octets, count);
   }
 }
 
@@ -82,6 +83,17 @@ long CTevTextBuilder::store_into(CTevAsnBuffer* buffer) const {
   if (failed_) return ASN_E_OUT_OF_MEMORY;
   if (buffer == nullptr) return ASN_OK;
   return buffer->assign(data_, length_);
+}
+
+void CTevTextBuilder::append_escaped(const unsigned char* octets, unsigned long count) {
+  if (count == 0) return;
+  if (count > 0xFFFFFFFFUL / tev_base::kEscapedWidth) {
+    failed_ = true;
+    return;
+  }
+  char* w = room(tev_base::kEscapedWidth * count);
+  if (w != nullptr)
+    advance(static_cast<unsigned long>(tev_base::put_escaped(octets, count, w) - w));
 }
 
 void CTevTextBuilder::append_quoted(const char* data, unsigned long length) {

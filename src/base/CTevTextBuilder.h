@@ -61,6 +61,8 @@ class CTevTextBuilder final {
   void append_hex_pairs(const unsigned char* octets, unsigned long count);
   /// Octets as `as` (one of the three policies) says.
   void append_octets(const unsigned char* octets, unsigned long count, ETevOctetsAs as);
+  /// Octets by the escape rule of base/TevEscape.h: one field on one line.
+  void append_escaped(const unsigned char* octets, unsigned long count);
   /// Lower-case hexadecimal without leading zeros ("0" for zero).
   void append_hex(std::uint32_t value);
   /// `data` in single quotes for a message: bytes outside 0x20..0x7E (and the

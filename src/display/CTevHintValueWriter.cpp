@@ -40,11 +40,8 @@ char* CTevHintValueWriter::put_value(char format, const unsigned char* octets, u
     case 'o':
       return count == 0 ? w : put_number(octets, count, true, w);
     case 't':
-      count = whole_utf8(octets, count);
-      break;
+      return tev_base::put_escaped(octets, whole_utf8(octets, count), w);
     default:  // 'a'
-      break;
+      return tev_base::put_escaped(octets, count, w);
   }
-  std::memcpy(w, octets, count);
-  return w + count;
 }

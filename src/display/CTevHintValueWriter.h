@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "base/TevEscape.h"
 #include "base/TevNumberText.h"
 
 class CTevHintValueWriter {
@@ -15,10 +16,13 @@ class CTevHintValueWriter {
   /// Most bytes a value of a 'd' or 'o' format writes (8 octets: 22 octal
   /// digits), with the 4-byte copy of one octet's decimal digits.
   static constexpr unsigned long kNumberRoom = 24;
-  /// Room for a value of at most 8 octets and one separator.
-  static constexpr unsigned long kQuickRoom = kNumberRoom + 1;
+  /// Room for a value of at most 8 octets (escaped 'a' or 't' text the
+  /// widest) and one separator.
+  static constexpr unsigned long kQuickRoom = tev_base::kEscapedWidth * 8 + 1;
   /// Room for a value of `count` octets and one separator or terminator.
-  static unsigned long value_room(unsigned long count) { return 2 * count + kNumberRoom + 1; }
+  static unsigned long value_room(unsigned long count) {
+    return tev_base::kEscapedWidth * count + kNumberRoom + 1;
+  }
 
   /// Writes the value of `count` octets in `format` at `w`, which has
   /// value_room(count) bytes; returns the end. Numbers are big-endian, at

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "TevAsnDisplay.h"
+#include "base/TevEscape.h"
 #include "base/TevNumberText.h"
 #include "base/TevReason.h"
 #include "display/CTevHintValueWriter.h"
@@ -327,6 +328,43 @@ long CTevOctetHint::read_number(const Part& part, const char* text, unsigned lon
   return ASN_OK;
 }
 
+long CTevOctetHint::read_text(const Part& part, const char* text, unsigned long length,
+                              unsigned long* at, CTevTextBuilder* out, CTevAsnBuffer* reason) {
+  // Up to the octet length of octets, each written as itself or escaped; 't'
+  // ends before a character that does not fit whole (where the last lead
+  // octet was seen).
+  unsigned long end = *at;
+  unsigned long count = 0;
+  unsigned long lead_end = end;
+  unsigned long lead_count = 0;
+  unsigned char octet = 0;
+  while (count < part.octets && end < length) {
+    const unsigned long next = tev_base::read_escaped(text, length, end, &octet);
+    if ((octet & 0xC0) != 0x80) {
+      lead_end = end;
+      lead_count = count;
+    }
+    end = next;
+    ++count;
+  }
+  if (part.format == 't' && end < length) {
+    tev_base::read_escaped(text, length, end, &octet);
+    if ((octet & 0xC0) == 0x80) {
+      if (lead_count == 0) {
+        return fail(reason, ASN_E_HINT_TEXT,
+                    "text position %lu: a character longer than the octet length %lu", *at + 1,
+                    part.octets);
+      }
+      end = lead_end;
+    }
+  }
+  while (*at < end) {
+    *at = tev_base::read_escaped(text, length, *at, &octet);
+    out->append_char(static_cast<char>(octet));
+  }
+  return ASN_OK;
+}
+
 long CTevOctetHint::read(const char* text, unsigned long length, CTevTextBuilder* out,
                          CTevAsnBuffer* reason) const {
   const long checked = one_way_check(reason);
@@ -343,18 +381,8 @@ long CTevOctetHint::read(const char* text, unsigned long length, CTevTextBuilder
                     part.position);
       }
     } else if (part.format == 'a' || part.format == 't') {
-      unsigned long count = length - at < part.octets ? length - at : part.octets;
-      if (part.format == 't' && at + count < length) {
-        // Cut before a character that does not fit whole.
-        while (count > 0 && (static_cast<unsigned char>(text[at + count]) & 0xC0) == 0x80) --count;
-        if (count == 0) {
-          return fail(reason, ASN_E_HINT_TEXT,
-                      "text position %lu: a character longer than the octet length %lu", at + 1,
-                      part.octets);
-        }
-      }
-      out->append(text + at, count);
-      at += count;
+      const long rc = read_text(part, text, length, &at, out, reason);
+      if (rc != ASN_OK) return rc;
     } else {
       const long rc = read_number(part, text, length, &at, out, reason);
       if (rc != ASN_OK) return rc;

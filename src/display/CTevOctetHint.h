@@ -55,6 +55,9 @@ class CTevOctetHint final {
   long one_way_check(CTevAsnBuffer* reason) const;
   static long read_number(const Part& part, const char* text, unsigned long length,
                           unsigned long* at, CTevTextBuilder* out, CTevAsnBuffer* reason);
+  // An 'a' or 't' value, escapes read back (base/TevEscape.h).
+  static long read_text(const Part& part, const char* text, unsigned long length, unsigned long* at,
+                        CTevTextBuilder* out, CTevAsnBuffer* reason);
 
   Part parts_[kMaxParts]{};
   unsigned count_ = 0;

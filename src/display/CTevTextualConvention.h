@@ -8,7 +8,7 @@
 
 class CTevTextualConvention final {
  public:
-  enum class Kind { kHint, kIpv6, kIpv6Zone };
+  enum class Kind { kHint, kDateAndTime, kIpv6, kIpv6Zone };
 
   /// The convention of that name (ASCII case ignored); null when there is none.
   static const CTevTextualConvention* find(const char* name);

@@ -43,7 +43,8 @@ long tev_format_value(const ITevAsnValue* value, ETevOctetsAs as, CTevAsnBuffer*
   unsigned long length = 0;
   long err = ASN_OK;
   const unsigned char* octets = value->get_octets(&length, &err);
-  if (err != ASN_OK) return err;
+  // A value of the caller's own that refuses its octets is no OCTET STRING.
+  if (err != ASN_OK) return err == ASN_E_OUT_OF_MEMORY ? err : ASN_E_INVALID_ARGUMENT;
   return tev_format_octets(octets, length, as, out);
 }
 

@@ -1,8 +1,10 @@
-// ITevOidOctets: the fast path between octet values and the library's own
-// object identifiers. The index encoding of octets is one sub-identifier per
-// octet; an identifier that implements this takes or hands over a whole run in
-// one call instead of one append_sub_id or get_at per octet. Octet values reach
-// it through query_class, so they need not know the identifier's class.
+// ITevOidOctets: the one internal view of the library's own object
+// identifiers, the fast path between octet values and them. The index
+// encoding of octets is one sub-identifier per octet; an identifier that
+// implements this takes or hands over a whole run in one call instead of one
+// append_sub_id or get_at per octet, and shows its index for reading values
+// in place. Octet values reach it through query_class (kClassIdOidOctets), so
+// they need not know the identifier's class.
 #ifndef TEVASNVALUE_SRC_FRAMEWORK_ITEVOIDOCTETS_H
 #define TEVASNVALUE_SRC_FRAMEWORK_ITEVOIDOCTETS_H
 
@@ -10,6 +12,7 @@
 
 #include "ITevAsnObjectID.h"
 #include "framework/TevAsnConstants.h"
+#include "framework/TevSubId.h"
 
 class ITevOidOctets {
  public:
@@ -23,6 +26,11 @@ class ITevOidOctets {
   /// for a value above 255, ends it. `*done` receives the octets written.
   virtual long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                            unsigned long* done) const = 0;
+  /// The index, built first; null when memory for it runs out. Read right
+  /// after query_class handed out this view, before the identifier changes.
+  const TevSubIdView* sub_id_view() const {
+    return ready_index_ != nullptr ? ready_index_ : build_sub_id_view();
+  }
 
   /// The fast path of `oid`, or null for null or an identifier without one.
   static ITevOidOctets* of(const ITevAsnObjectID* oid) {
@@ -37,6 +45,14 @@ class ITevOidOctets {
   ITevOidOctets(const ITevOidOctets&) = default;
   ITevOidOctets& operator=(const ITevOidOctets&) = default;
   ~ITevOidOctets() = default;
+
+  /// sub_id_view when the index is not built yet.
+  virtual const TevSubIdView* build_sub_id_view() const = 0;
+
+  // The index when it was built as query_class handed out this view, else
+  // null: set by every such query (one object, one thread), so that the
+  // common decode reads its values with no call beyond query_class.
+  mutable const TevSubIdView* ready_index_ = nullptr;
 };
 
 #endif  // TEVASNVALUE_SRC_FRAMEWORK_ITEVOIDOCTETS_H

@@ -19,11 +19,9 @@ constexpr unsigned long kClassIdBase = 0xF000FF00UL;       // CTevAsnValueBase
 constexpr unsigned long kClassIdException = 0xF000FF01UL;  // CTevAsnException
 constexpr unsigned long kClassIdIpPort = 0xF000FF02UL;     // CTevAsnIpPortAddress
 constexpr unsigned long kClassIdIpx = 0xF000FF03UL;        // CTevAsnIpxAddress
-// Internal: the object identifier's octet fast path (framework/ITevOidOctets.h).
+// Internal: the one view of the library's own object identifiers that octet
+// values use for the index (framework/ITevOidOctets.h).
 constexpr unsigned long kClassIdOidOctets = 0xF000FF10UL;
-// Internal: the object identifier's index as a framework/TevSubId.h view,
-// its index built first; null when it cannot be.
-constexpr unsigned long kClassIdSubIds = 0xF000FF11UL;
 // Every other concrete class: 0xF0000000 plus its type tag.
 constexpr unsigned long class_id_of(EAsnType type) { return 0xF0000000UL + type; }
 constexpr unsigned long kClassIdInteger = class_id_of(NTevAsnValue::ASN_INTEGER);

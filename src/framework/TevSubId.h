@@ -1,8 +1,8 @@
 // TevSubId: one sub-identifier of an object identifier as its index holds it:
 // where it starts in the identifier's text and its value. TevSubIdView: the
 // index as a whole, which the library's own identifiers hand to octet values
-// through query_class (class id kClassIdSubIds), so that decoding an index
-// reads the values in place after one call.
+// through their internal view (framework/ITevOidOctets.h), so that decoding an
+// index reads the values in place.
 #ifndef TEVASNVALUE_SRC_FRAMEWORK_TEVSUBID_H
 #define TEVASNVALUE_SRC_FRAMEWORK_TEVSUBID_H
 

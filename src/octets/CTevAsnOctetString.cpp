@@ -168,17 +168,16 @@ long CTevAsnOctetString::decode_index(const ITevAsnObjectID* oid, long implied,
   // Our own identifiers show their index: an index that lies within the
   // values it holds and decodes cleanly is read in place. Anything else,
   // failures included, takes the general path, which reports them.
-  void* view = nullptr;
-  oid->query_class(tev_core::kClassIdSubIds, &view);
-  if (view != nullptr &&
-      decode_known(*static_cast<const TevSubIdView*>(view), implied, length, domain, fixed)) {
-    return ASN_OK;
+  const ITevOidOctets* const ours = ITevOidOctets::of(oid);
+  if (ours != nullptr) {
+    const TevSubIdView* view = ours->sub_id_view();
+    if (view != nullptr && decode_known(*view, implied, length, domain, fixed)) return ASN_OK;
   }
-  return decode_by_sub_id(oid, implied, length, domain, fixed);
+  return decode_by_sub_id(oid, ours, implied, length, domain, fixed);
 }
 
-long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, long implied,
-                                          unsigned long length, std::uint32_t domain,
+long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, const ITevOidOctets* ours,
+                                          long implied, unsigned long length, std::uint32_t domain,
                                           std::uint32_t fixed) {
   clear();
   unsigned long next = 0;
@@ -215,7 +214,6 @@ long CTevAsnOctetString::decode_by_sub_id(const ITevAsnObjectID* oid, long impli
   }
   // Our own object identifiers hand over the values in one step when the
   // octets fit the block.
-  const ITevOidOctets* const ours = ITevOidOctets::of(oid);
   if (n <= octets_.capacity && ours != nullptr) {
     {
       unsigned long done = 0;

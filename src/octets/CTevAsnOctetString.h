@@ -9,6 +9,7 @@
 
 #include "base/TevColdPath.h"
 #include "framework/CTevAsnValueBase.h"
+#include "framework/ITevOidOctets.h"
 #include "framework/TevSubId.h"
 #include "octets/CTevOctetArray.h"
 
@@ -65,10 +66,11 @@ class CTevAsnOctetString : public CTevAsnValueBase {
   // it); false leaves the rest to the general path.
   bool decode_known(const TevSubIdView& view, long implied, unsigned long length,
                     std::uint32_t domain, std::uint32_t fixed);
-  // decode_index by one get_at per sub-identifier, or by the identifier's
-  // read_octets when it is one of ours; reports every failure.
-  TEV_COLD_PATH long decode_by_sub_id(const ITevAsnObjectID* oid, long implied,
-                                      unsigned long length, std::uint32_t domain,
+  // decode_index by one get_at per sub-identifier, or by read_octets of
+  // `ours` (the identifier's view when it is one of ours, else null);
+  // reports every failure.
+  TEV_COLD_PATH long decode_by_sub_id(const ITevAsnObjectID* oid, const ITevOidOctets* ours,
+                                      long implied, unsigned long length, std::uint32_t domain,
                                       std::uint32_t fixed);
 
  protected:

@@ -45,11 +45,8 @@ void CTevAsnObjectId::query_class(unsigned long class_id, void** out) const {
   // for the fast paths, and operations given an identifier of unknown origin
   // for the class.
   if (out == nullptr) return;
-  if (class_id == tev_core::kClassIdSubIds) {
-    *out = const_cast<TevSubIdView*>(store_.sub_id_view());
-    return;
-  }
   if (class_id == tev_core::kClassIdOidOctets) {
+    ready_index_ = store_.built_sub_id_view();
     *out = static_cast<void*>(const_cast<ITevOidOctets*>(static_cast<const ITevOidOctets*>(this)));
     return;
   }

@@ -91,6 +91,9 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
   /// class-id call in the common case: an object that shares this one's table
   /// of virtual functions is of this (final) class, so it is cast directly;
   /// any other object, ours from another copy of the code included, is asked.
+  /// It pays: with query_class alone, callgrind counts 25 instructions more
+  /// per compare (compare/last 61.5 -> 86.5) and 15 more per encode
+  /// (encode/integer 154.4 -> 169.4), up to 34 per decode/instance_pair.
   const CTevAsnObjectId* peer(const ITevAsnObjectID* oid) const {
     if (oid != nullptr && vtable_of(oid) == vtable_of(static_cast<const ITevAsnObjectID*>(this))) {
       return static_cast<const CTevAsnObjectId*>(oid);
@@ -114,6 +117,7 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
                      std::size_t n) override;
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                    unsigned long* done) const override;
+  const TevSubIdView* build_sub_id_view() const override { return store_.sub_id_view(); }
 
  private:
   // The first word of a polymorphic object: its table of virtual functions.

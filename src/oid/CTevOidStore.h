@@ -52,11 +52,13 @@ class CTevOidStore {
     }
     return get_at_from_text(index, err);
   }
-  /// The index as a view for reading values in place (class id
-  /// kClassIdSubIds); built first, null when memory for it runs out.
+  /// The index as a view for reading values in place (sub_id_view of
+  /// framework/ITevOidOctets.h); built first, null when memory for it runs out.
   const TevSubIdView* sub_id_view() const {
     return indexed_ ? &index_.view() : sub_id_view_slowly();
   }
+  /// sub_id_view when the index is built already, else null.
+  const TevSubIdView* built_sub_id_view() const { return indexed_ ? &index_.view() : nullptr; }
   /// read_octets of framework/ITevOidOctets.h.
   long read_octets(unsigned long first, unsigned long n, unsigned char* out,
                    unsigned long* done) const {

@@ -10,6 +10,7 @@
 #include "table/CTevIndexWordCodec.h"
 #include "table/CTevLayoutWordReader.h"
 #include "table/TevInetAddress.h"
+#include "table/TevTableClassIds.h"
 
 using namespace NTevAsnValue;
 
@@ -26,6 +27,10 @@ CTevIndexLayout::~CTevIndexLayout() {
 }
 
 void CTevIndexLayout::release() { delete this; }
+
+void CTevIndexLayout::query_class(unsigned long class_id, void** out) const {
+  tev_table::answer_class(class_id, tev_table::kClassIdIndexLayout, this, out);
+}
 
 CTevIndexLayout* CTevIndexLayout::create(const char* text, unsigned long flags,
                                          CTevAsnBuffer* reason, long* err) {
@@ -152,15 +157,20 @@ void CTevIndexLayout::append_value_name(CTevTextBuilder* out, unsigned long inde
 
 long CTevIndexLayout::decode(const std::uint32_t* sub_ids, unsigned long count,
                              ITevAsnIndexRow* row, CTevAsnBuffer* reason) const {
-  if (row == nullptr || (sub_ids == nullptr && count != 0)) return ASN_E_INVALID_ARGUMENT;
-  CTevIndexRow* own = static_cast<CTevIndexRow*>(row);
-  if (own->layout() != this) return ASN_E_INVALID_ARGUMENT;
+  CTevIndexRow* own = own_row(row);
+  if (own == nullptr || (sub_ids == nullptr && count != 0)) return ASN_E_INVALID_ARGUMENT;
   return decode_into(own, sub_ids, count, 0, reason);
+}
+
+CTevIndexRow* CTevIndexLayout::own_row(ITevAsnIndexRow* row) const {
+  CTevIndexRow* own = CTevIndexRow::from(row);
+  return own != nullptr && own->layout() == this ? own : nullptr;
 }
 
 long CTevIndexLayout::decode_oid(const ITevAsnObjectID* oid, unsigned long start,
                                  ITevAsnIndexRow* row, CTevAsnBuffer* reason) const {
-  if (oid == nullptr) return ASN_E_INVALID_ARGUMENT;
+  // A row that is not ours is refused before anything else happens.
+  if (oid == nullptr || own_row(row) == nullptr) return ASN_E_INVALID_ARGUMENT;
   CTevSubIdArray sub_ids;
   const long rc = sub_ids.assign_oid(oid);
   if (rc != ASN_OK) return rc;

@@ -29,12 +29,15 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
                   CTevAsnBuffer* reason) const override;
   long encode(ITevAsnValue* const* values, unsigned long count, ITevAsnObjectID* oid,
               CTevAsnBuffer* reason) const override;
+  void query_class(unsigned long class_id, void** out) const override;
 
   const TevLayoutWord& word_at(unsigned long index) const { return words_[index]; }
   /// What row value `value` is.
   const TevValueSlot& value_slot(unsigned long value) const { return value_slots_[value]; }
   /// Appends "value N (WORD): " for word `index`.
   void append_value_name(CTevTextBuilder* out, unsigned long index) const;
+  /// `row` when this layout made it (CTevIndexRow::from); else null.
+  CTevIndexRow* own_row(ITevAsnIndexRow* row) const;
   /// Decodes into `row` (made by this layout), which keeps what its values
   /// are made from; the column is stored with the row.
   long decode_into(CTevIndexRow* row, const std::uint32_t* subs, unsigned long count,

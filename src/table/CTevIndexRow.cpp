@@ -7,6 +7,7 @@
 #include "base/CTevIpText.h"
 #include "base/TevError.h"
 #include "table/TevInetAddress.h"
+#include "table/TevTableClassIds.h"
 
 using namespace NTevAsnValue;
 
@@ -40,6 +41,14 @@ CTevIndexRow::~CTevIndexRow() {
 }
 
 void CTevIndexRow::release() { delete this; }
+
+void CTevIndexRow::query_class(unsigned long class_id, void** out) const {
+  tev_table::answer_class(class_id, tev_table::kClassIdIndexRow, this, out);
+}
+
+CTevIndexRow* CTevIndexRow::from(ITevAsnIndexRow* row) {
+  return tev_table::own_object<CTevIndexRow>(row, tev_table::kClassIdIndexRow);
+}
 
 long CTevIndexRow::grow_octets(unsigned long total) {
   // Positions are kept in 32 bits.

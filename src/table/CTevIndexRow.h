@@ -30,6 +30,11 @@ class CTevIndexRow final : public ITevAsnIndexRow {
                           ETevOctetsAs as) const override;
   long to_text_into(CTevAsnBuffer* buffer, ETevOctetsAs as) const override;
   const char* get_text(ETevOctetsAs as, unsigned long* length, long* err) const override;
+  void query_class(unsigned long class_id, void** out) const override;
+
+  /// The row behind `row` when it is one of ours; null for null and for a
+  /// caller's own implementation.
+  static CTevIndexRow* from(ITevAsnIndexRow* row);
 
   // Used by the layout while it decodes.
   const ITevAsnIndexLayout* layout() const { return layout_; }

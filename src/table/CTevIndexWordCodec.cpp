@@ -35,9 +35,16 @@ long CTevIndexWordCodec::encode(const TevLayoutWord& word, ITevAsnValue* const* 
       why->append_text("the InetAddress needs an OCTET STRING value");
       return ASN_E_INVALID_ARGUMENT;
     }
-    const long type = value->get_long(nullptr);
+    long type_err = ASN_OK;
+    long octets_err = ASN_OK;
+    const long type = value->get_long(&type_err);
     unsigned long length = 0;
-    const unsigned char* octets = address->get_octets(&length, nullptr);
+    const unsigned char* octets = address->get_octets(&length, &octets_err);
+    // A value of the caller's own that cannot give its number or octets.
+    if (type_err != ASN_OK || octets_err != ASN_OK || (octets == nullptr && length != 0)) {
+      why->append_text("the InetAddressType or InetAddress value refuses to be read");
+      return ASN_E_INVALID_ARGUMENT;
+    }
     if (type < 0 || !tev_table::inet_length_agrees(static_cast<std::uint32_t>(type), length)) {
       tev_table::inet_append_mismatch(why, static_cast<std::uint32_t>(type), length);
       return ASN_E_INET_ADDRESS;

@@ -8,6 +8,7 @@
 #include "base/TevError.h"
 #include "table/CTevIndexLayout.h"
 #include "table/CTevIndexRow.h"
+#include "table/TevTableClassIds.h"
 
 using namespace NTevAsnValue;
 
@@ -16,6 +17,10 @@ CTevTableEntry::~CTevTableEntry() {
 }
 
 void CTevTableEntry::release() { delete this; }
+
+void CTevTableEntry::query_class(unsigned long class_id, void** out) const {
+  tev_table::answer_class(class_id, tev_table::kClassIdTableEntry, this, out);
+}
 
 const ITevAsnIndexLayout* CTevTableEntry::get_layout() const { return layout_; }
 
@@ -59,9 +64,8 @@ CTevTableEntry* CTevTableEntry::create(const char* entry, const char* layout, CT
 
 long CTevTableEntry::split(const std::uint32_t* sub_ids, unsigned long count, unsigned long* column,
                            ITevAsnIndexRow* row, CTevAsnBuffer* reason) const {
-  if (row == nullptr || (sub_ids == nullptr && count != 0)) return ASN_E_INVALID_ARGUMENT;
-  CTevIndexRow* own = static_cast<CTevIndexRow*>(row);
-  if (own->layout() != layout_) return ASN_E_INVALID_ARGUMENT;
+  CTevIndexRow* own = layout_->own_row(row);
+  if (own == nullptr || (sub_ids == nullptr && count != 0)) return ASN_E_INVALID_ARGUMENT;
   const unsigned long n = entry_.count();
   const bool below =
       count >= n && std::memcmp(sub_ids, entry_.data(), n * sizeof(std::uint32_t)) == 0;
@@ -80,6 +84,8 @@ long CTevTableEntry::split(const std::uint32_t* sub_ids, unsigned long count, un
 
 long CTevTableEntry::split_oid(const ITevAsnObjectID* instance, unsigned long* column,
                                ITevAsnIndexRow* row, CTevAsnBuffer* reason) const {
+  // A row that is not ours is refused before anything else happens.
+  if (layout_->own_row(row) == nullptr) return ASN_E_INVALID_ARGUMENT;
   CTevSubIdArray sub_ids;
   const long rc = sub_ids.assign_oid(instance);
   if (rc != ASN_OK) return rc;

@@ -22,6 +22,7 @@ class CTevTableEntry final : public ITevAsnTableEntry {
                  CTevAsnBuffer* reason) const override;
   long build(unsigned long column, ITevAsnValue* const* values, unsigned long count,
              ITevAsnObjectID* instance, CTevAsnBuffer* reason) const override;
+  void query_class(unsigned long class_id, void** out) const override;
 
  private:
   CTevTableEntry() = default;

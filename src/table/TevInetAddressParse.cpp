@@ -5,6 +5,7 @@
 
 #include "TevAsnTable.h"
 #include "base/CTevIpText.h"
+#include "base/TevEscape.h"
 #include "base/TevTextScan.h"
 #include "table/TevInetAddress.h"
 
@@ -78,13 +79,16 @@ long tev_parse_inet_address(const char* text, unsigned long length, ETevInetAddr
       count = 16;
       break;
     }
-    default:  // dns
-      if (rest.length == 0 || rest.length > tev_table::kInetMaxOctets) {
+    default: {  // dns, its escapes read back as the writer writes them
+      unsigned long at = 0;
+      while (at < rest.length && count < tev_table::kInetMaxOctets) {
+        at = tev_base::read_escaped(rest.data, rest.length, at, &bytes[count++]);
+      }
+      if (count == 0 || at < rest.length) {
         return refuse(rest, "a dns name of 1 to 255 characters", reason);
       }
-      std::memcpy(bytes, rest.data, rest.length);
-      count = rest.length;
       break;
+    }
   }
   if (number != TEV_INET_DNS && number != TEV_INET_UNKNOWN) {
     if (zoned_type) {

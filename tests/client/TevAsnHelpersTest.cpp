@@ -152,7 +152,8 @@ TEST(TevAsnHelpers, OctetsShowAsTheCallerChooses) {
       {mac, TEV_OCTETS_HEX, "", "000c29ff"},
       {mac, TEV_OCTETS_HEX, nullptr, "000c29ff"},
       {mac, TEV_OCTETS_AUTO, " ", "00 0c 29 ff"},
-      {mac, TEV_OCTETS_TEXT, ":", std::string("\0\x0c)\xff", 4)},
+      {mac, TEV_OCTETS_TEXT, ":", "\\x00\\x0c)\xff"},  // escaped as the companion escapes
+      {{'a', '\\', '\n'}, TEV_OCTETS_TEXT, ":", "a\\\\\\x0a"},
       {{'a', ' ', '~'}, TEV_OCTETS_AUTO, ":", "a ~"},
       {{'a', 'b', '\r'}, TEV_OCTETS_AUTO, ":", "61:62:0d"},
       {{'a', 0x7f}, TEV_OCTETS_AUTO, ":", "61:7f"},

@@ -69,6 +69,17 @@ TEST(AllocationFailure, DisplayFunctions) {
   exercise_into("parse InetAddressIPv6z", [&](CTevAsnBuffer* out) {
     return tev_parse_tc("InetAddressIPv6z", "2001:db8::1%7", 13, out, nullptr);
   });
+  // Escaped text both ways, and DateAndTime read field by field.
+  const std::string controls(300, '\n');
+  exercise_into("format escaped text", [&](CTevAsnBuffer* out) {
+    return tev_format_octets(tev_test::bytes(controls), controls.size(), TEV_OCTETS_TEXT, out);
+  });
+  exercise_into("parse escaped DisplayString", [&](CTevAsnBuffer* out) {
+    return tev_parse_tc("DisplayString", "a\\x0ab\\\\c", 10, out, nullptr);
+  });
+  exercise_into("parse DateAndTime", [&](CTevAsnBuffer* out) {
+    return tev_parse_tc("DateAndTime", "2026-3-9,07:05:00.0,+01:00", 26, out, nullptr);
+  });
   exercise_into("format a wrapped double", [&](CTevAsnBuffer* out) {
     const unsigned char wrapped[] = {0x9f, 0x79, 0x08, 0x3f, 0xc3, 0x33,
                                      0x33, 0x33, 0x33, 0x33, 0x33};

@@ -221,7 +221,8 @@ TEST(OctetRendering, IsTheCallersChoice) {
       {"61 62", TEV_OCTETS_HEX, "61:62"},
       {"61 62", TEV_OCTETS_AUTO, "ab"},
       {"61 62 0d", TEV_OCTETS_AUTO, "61:62:0d"},
-      {"00 0c 29", TEV_OCTETS_TEXT, nullptr},  // the octets as they are
+      {"00 0c 29 5c e9", TEV_OCTETS_TEXT, "\\x00\\x0c)\\\\\xe9"},  // escaped
+      {"5c 61", TEV_OCTETS_AUTO, "\\\\a"},
       {"", TEV_OCTETS_HEX, ""},
   };
   for (const auto& c : cases) {
@@ -229,7 +230,7 @@ TEST(OctetRendering, IsTheCallersChoice) {
     const std::string in = octets(c.octets);
     CTevAsnBuffer out;
     ASSERT_EQ(tev_format_octets(bytes(in), in.size(), c.as, &out), ASN_OK);
-    EXPECT_EQ(text_of(out), c.shown == nullptr ? in : std::string(c.shown));
+    EXPECT_EQ(text_of(out), c.shown);
   }
   CTevAsnBuffer out;
   EXPECT_EQ(tev_format_octets(bytes("a"), 1, static_cast<ETevOctetsAs>(7), &out),
@@ -243,7 +244,7 @@ TEST(OctetRendering, AppliesToValuesWithOctetsOnly) {
   ASSERT_EQ(tev_format_value(text.get(), TEV_OCTETS_AUTO, &out), ASN_OK);
   EXPECT_EQ(text_of(out), "61:62:0d");
   ASSERT_EQ(tev_format_value(text.get(), TEV_OCTETS_TEXT, &out), ASN_OK);
-  EXPECT_EQ(text_of(out), "ab\r");
+  EXPECT_EQ(text_of(out), "ab\\x0d");
   ASSERT_EQ(tev_format_value(number.get(), TEV_OCTETS_HEX, &out), ASN_OK);
   EXPECT_EQ(text_of(out), "42");
 }

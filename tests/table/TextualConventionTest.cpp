@@ -26,6 +26,9 @@ const TcCase kCases[] = {
     {"PhysAddress", "01 02 03 04 05 06 07 08", "01:02:03:04:05:06:07:08"},
     {"DateAndTime", "07 c8 05 1a 0d 1e 0f 00 2d 04 00", "1992-5-26,13:30:15.0,-4:0"},
     {"DateAndTime", "07 c8 05 1a 0d 1e 0f 00", "1992-5-26,13:30:15.0"},
+    // The ends of every field's range.
+    {"DateAndTime", "00 00 01 01 00 00 00 00 2b 00 00", "0-1-1,0:0:0.0,+0:0"},
+    {"DateAndTime", "ff ff 0c 1f 17 3b 3c 09 2d 0d 3b", "65535-12-31,23:59:60.9,-13:59"},
     {"DisplayString", "", ""},
     {"DisplayString", "6c 6f 61 64", "load"},
     {"SnmpAdminString", "c3 a9 74 c3 a9", "\xc3\xa9t\xc3\xa9"},
@@ -104,6 +107,49 @@ TEST(TextualConvention, LengthRulesAreErrorsWithTheRule) {
   }
 }
 
+TEST(TextualConvention, DateAndTimeTakesLeadingZeros) {
+  const std::string text = "2026-03-09,07:05:00.0,+01:00";
+  CTevAsnBuffer out;
+  ASSERT_EQ(tev_parse_tc("DateAndTime", text.data(), text.size(), &out, nullptr), ASN_OK);
+  EXPECT_EQ(hex(text_of(out)), "07 ea 03 09 07 05 00 00 2b 01 00");
+}
+
+TEST(TextualConvention, DateAndTimeFieldsOutOfRangeEitherWay) {
+  // One field past its range each (month 13, day 32, hour 24, ...), as
+  // octets and as text.
+  const struct {
+    const char* octets;
+    const char* text;
+    const char* reason;
+  } cases[] = {
+      {"07 c8 00 1a 0d 1e 0f 00", "1992-0-26,13:30:15.0", "month 0 is outside 1..12"},
+      {"07 c8 0d 1a 0d 1e 0f 00", "1992-13-26,13:30:15.0", "month 13 is outside 1..12"},
+      {"07 c8 05 20 0d 1e 0f 00", "1992-5-32,13:30:15.0", "day 32 is outside 1..31"},
+      {"07 c8 05 1a 18 1e 0f 00", "1992-5-26,24:30:15.0", "hour 24 is outside 0..23"},
+      {"07 c8 05 1a 0d 3c 0f 00", "1992-5-26,13:60:15.0", "minutes 60"},
+      {"07 c8 05 1a 0d 1e 3d 00", "1992-5-26,13:30:61.0", "seconds 61"},
+      {"07 c8 05 1a 0d 1e 0f 0a", "1992-5-26,13:30:15.10", "deci-seconds 10"},
+      {"07 c8 05 1a 0d 1e 0f 00 2a 04 00", "1992-5-26,13:30:15.0,*4:0", "'+' or '-'"},
+      {"07 c8 05 1a 0d 1e 0f 00 2b 0e 00", "1992-5-26,13:30:15.0,+14:0", "hours from UTC 14"},
+      {"07 c8 05 1a 0d 1e 0f 00 2b 00 3c", "1992-5-26,13:30:15.0,+0:60", "minutes from UTC 60"},
+      {nullptr, "65536-5-26,13:30:15.0", "year 65536"},
+      {nullptr, "1992-5-26,13:30:99999999999.0", "seconds"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    CTevAsnBuffer out, reason;
+    if (c.octets != nullptr) {
+      const std::string in = octets(c.octets);
+      EXPECT_EQ(tev_format_tc("DateAndTime", bytes(in), in.size(), &out, &reason), ASN_E_TC_RANGE);
+      EXPECT_NE(text_of(reason).find(c.reason), std::string::npos) << text_of(reason);
+    }
+    reason.assign("", 0);
+    EXPECT_EQ(tev_parse_tc("DateAndTime", c.text, std::string(c.text).size(), &out, &reason),
+              ASN_E_TC_RANGE);
+    EXPECT_NE(text_of(reason).find(c.reason), std::string::npos) << text_of(reason);
+  }
+}
+
 TEST(TextualConvention, BadTextsAndNames) {
   const struct {
     const char* name;
@@ -112,6 +158,11 @@ TEST(TextualConvention, BadTextsAndNames) {
   } cases[] = {
       {"MacAddress", "00:0c:29:ab:cd", ASN_E_TC_LENGTH},
       {"DateAndTime", "1992-5-26", ASN_E_TC_LENGTH},
+      {"DateAndTime", "1992-5-26,13:30:15.0,+4", ASN_E_TC_LENGTH},
+      {"DateAndTime", "1992-5-26;13:30:15.0", ASN_E_HINT_TEXT},
+      {"DateAndTime", "1992-5-26,13:30:15.0,", ASN_E_HINT_TEXT},
+      {"DateAndTime", "1992-5-26,13:30:15.0,+4:0x", ASN_E_HINT_TEXT},
+      {"DateAndTime", "1992-5-x", ASN_E_HINT_TEXT},
       {"InetAddressIPv4", "192.168.1.256", ASN_E_HINT_TEXT},
       {"InetAddressIPv6", "1:::2", ASN_E_HINT_TEXT},
       {"InetAddressIPv6", "1::2::3", ASN_E_HINT_TEXT},

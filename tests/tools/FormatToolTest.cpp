@@ -50,6 +50,10 @@ const DisplayRun kRuns[] = {
      "",
      0},
     {"parse_hint", {"parse", "--hint", "255a", "--", "--x"}, "2d:2d:78\n", "", 0},
+    // Agent bytes that would end the line are escaped: one value, one line.
+    {"format_hint_escapes", {"format", "--hint", "255a", "410a42"}, "A\\x0aB\n", "", 0},
+    {"format_tc_escapes", {"format", "--tc", "DisplayString", "41095c"}, "A\\x09\\\\\n", "", 0},
+    {"parse_tc_escapes", {"parse", "--tc", "DisplayString", "A\\x0aB"}, "41:0a:42\n", "", 0},
     // Bad values: reported with the reason, the others still printed (status 1).
     {"bad_value_goes_on",
      {"format", "--tc", "MacAddress", "0011", "001122334455"},
