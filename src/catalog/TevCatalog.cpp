@@ -182,8 +182,8 @@ const TevCatalogTable* tev_find_catalog_table(const char* name, unsigned long le
                                               CTevAsnBuffer* reason, long* err) {
   if (name == nullptr) return refuse(err, ASN_E_INVALID_ARGUMENT);
   const QualifiedName typed = split(name, length);
-  char folded[kMaxFolded];
   if (typed.length < kMaxFolded && typed.module_length < kMaxFolded) {
+    char folded[kMaxFolded];
     const std::uint32_t hash = fold_and_hash(typed.name, typed.length, folded);
     for (unsigned long i = find_key(folded, typed.length, hash); i < kNameCount; ++i) {
       if (typed.module == nullptr ||
