@@ -4,11 +4,13 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "BenchCases.h"
+#include "TevAsnCatalog.h"
 #include "TevAsnDisplay.h"
 #include "TevAsnTable.h"
 #include "TevAsnTablePtr.h"
@@ -399,6 +401,27 @@ void tevasn_register() {
     IndexValues v;
     for (auto _ : state) {
       benchmark::DoNotOptimize(decode_instance(full.get(), column.get(), work.get(), v));
+    }
+  });
+  // The catalogue's look-ups, to set beside decode/integer_inetaddress: a
+  // table by name (case folded, module given) and by an instance of it.
+  add("tevasn/catalog/by_name", [](benchmark::State& state) {
+    const char name[] = "ipNetToPhysicalTable";
+    for (auto _ : state) {
+      benchmark::DoNotOptimize(tev_find_catalog_table(name, sizeof name - 1, nullptr, nullptr));
+    }
+  });
+  add("tevasn/catalog/by_module_name", [](benchmark::State& state) {
+    const char name[] = "IP-MIB::ipNetToPhysicalTable";
+    for (auto _ : state) {
+      benchmark::DoNotOptimize(tev_find_catalog_table(name, sizeof name - 1, nullptr, nullptr));
+    }
+  });
+  add("tevasn/catalog/by_oid", [](benchmark::State& state) {
+    const std::uint32_t instance[] = {1, 3, 6, 1, 2, 1, 4, 35, 1, 4, 17, 1, 4, 192, 168, 1, 10};
+    for (auto _ : state) {
+      benchmark::DoNotOptimize(
+          tev_find_catalog_table_by_oid(instance, std::size(instance), nullptr, nullptr));
     }
   });
   for (int n : kWalkSizes) {

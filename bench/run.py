@@ -40,6 +40,7 @@ CASES = [
     "create/integer", "create/octets16", "create/ipaddress", "create/counter64_text",
     "create/ipaddress_text",
     "hint/mac", "hint/date",
+    "catalog/by_name", "catalog/by_module_name", "catalog/by_oid",
 ]
 FLOOR_FACTOR = 5.0
 # Memory rows: case, what it holds, net-snmp's form, and the target in bytes.
@@ -204,6 +205,11 @@ def build_rows(times, counts):
             if case != "walk/10" and base:
                 growth = r["tevasn"] / base["tevasn"]
                 notes.append(("ok" if growth <= 1.5 else "MISSED") + f" x{growth:.2f} of walk/10")
+        # A catalogue look-up costs no more than decoding one row.
+        row = by_case.get("decode/integer_inetaddress")
+        if case.startswith("catalog/") and row and r["ir_tevasn"] and row["ir_tevasn"]:
+            notes.append(("ok" if r["ir_tevasn"] <= row["ir_tevasn"] else "MISSED") +
+                         " <=instructions of decode/integer_inetaddress")
         if r["floors"] is not None:
             notes.append(("ok" if r["floors"] <= FLOOR_FACTOR else "MISSED") +
                          f" <={FLOOR_FACTOR:g}x floor")

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Decodes the instance identifiers of a few tables in walk.txt (the output of
 # `snmpwalk -On`) into their index values: one table column at a time with
-# --prefix, whole tables (InetAddress indexes) with --entry.
+# --prefix, whole tables (InetAddress indexes) with --entry, and shows three
+# tables by name from the built-in catalogue as rows with `tevasn table`.
 # usage: examples/run.sh [PATH-TO-TEVASN]
 # TEVASN_EMULATOR, when set, runs the tool (e.g. qemu-i386 for a 32-bit build).
 set -eu
@@ -42,6 +43,18 @@ entry "ipAddressTable (INDEX ipAddressAddrType, ipAddressAddr), every column:" \
   .1.3.6.1.2.1.4.34.1 inetaddress
 entry "tcpConnectionTable (INDEX local address and port, remote address and port), every column:" \
   .1.3.6.1.2.1.6.19.1 inetaddress gauge inetaddress gauge
+
+# by_name TABLE: that table's lines of the walk (its entry identifier from
+# `tevasn tables`) shown as rows, values by their columns' syntax.
+by_name() {
+  printf '\n%s by name (tevasn table %s):\n' "$1" "$1"
+  entry_oid=$(${TEVASN_EMULATOR:-} "$tevasn" tables | awk -v name="$1" '$1 == name { print $3 }')
+  awk -v base=".$entry_oid." 'index($1, base) == 1' "$walk" |
+    ${TEVASN_EMULATOR:-} "$tevasn" table "$1"
+}
+by_name ipAddressTable
+by_name ifTable
+by_name tcpConnectionTable
 
 printf '\nThe walk is in walk order (sort --check prints nothing):\n'
 ${TEVASN_EMULATOR:-} "$tevasn" sort --check <"$walk"

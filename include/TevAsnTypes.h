@@ -68,6 +68,8 @@ constexpr long ASN_E_TC_UNKNOWN = -423;    ///< no textual convention of that na
 constexpr long ASN_E_TC_LENGTH = -424;     ///< the octet count breaks the convention's rule
 constexpr long ASN_E_NOT_WRAPPED = -425;   ///< Opaque octets that are not a wrapped number
 constexpr long ASN_E_TC_RANGE = -426;      ///< a DateAndTime field outside its range
+// ... and its catalogue of tables (TevAsnCatalog.h).
+constexpr long ASN_E_UNKNOWN_TABLE = -427;  ///< no table of that name, or none holds the identifier
 
 /// The most sub-identifiers an object identifier has (RFC 2578 section 3.5).
 constexpr unsigned long ASN_MAX_SUB_IDS = 128;

@@ -148,6 +148,8 @@ inline const char* tev_error_name(long code) noexcept {
       return "ASN_E_NOT_WRAPPED";
     case NTevAsnValue::ASN_E_TC_RANGE:
       return "ASN_E_TC_RANGE";
+    case NTevAsnValue::ASN_E_UNKNOWN_TABLE:
+      return "ASN_E_UNKNOWN_TABLE";
     default:
       return "unknown";
   }
@@ -202,6 +204,8 @@ inline const char* tev_error_message(long code) noexcept {
       return "Opaque octets are not a wrapped number";
     case NTevAsnValue::ASN_E_TC_RANGE:
       return "DateAndTime field out of its range";
+    case NTevAsnValue::ASN_E_UNKNOWN_TABLE:
+      return "no table of the catalogue has that name or holds that identifier";
     default:
       return "unknown error code";
   }

@@ -1,7 +1,7 @@
 #include "base/CTevIpText.h"
 
+#include <algorithm>
 #include <cstddef>
-#include <cstring>
 
 #include "base/TevNumberText.h"
 #include "base/TevTextScan.h"
@@ -37,8 +37,8 @@ char* CTevIpText::write_ipv6(char* out, const unsigned char* address, Form form)
     if (groups[0] == 0 && groups[1] == 0 && groups[2] == 0 && groups[3] == 0 && groups[4] == 0 &&
         groups[5] == 0xFFFF) {
       // An IPv4-mapped address takes the mixed notation (RFC 5952 section 5).
-      std::memcpy(out, "::ffff:", 7);
-      return write_ipv4(out + 7, address + 12);
+      static constexpr char kMapped[] = "::ffff:";
+      return write_ipv4(std::copy(kMapped, kMapped + sizeof kMapped - 1, out), address + 12);
     }
     for (unsigned i = 0; i < 8;) {
       unsigned j = i;

@@ -20,6 +20,7 @@ struct CTevOctetArray {
   /// Room at `data`: 0, kInline, or the size of a block (a multiple of 128).
   std::uint32_t capacity = 0;
 
+  // cppcheck-suppress uninitMemberVar ; inline_ is written before it is read
   CTevOctetArray() = default;
   CTevOctetArray(const CTevOctetArray&) = delete;
   CTevOctetArray& operator=(const CTevOctetArray&) = delete;

@@ -65,7 +65,7 @@ class CTevOidIndex {
   bool extend(const char* text, std::size_t length, std::size_t first);
   /// Keeps the first `n` entries.
   void truncate(std::size_t n) {
-    entries_.set_size(first() + n);
+    entries_.set_size(live_offset() + n);
     view_.size = n;
     if (view_.known > n) view_.known = n;
   }
@@ -82,7 +82,7 @@ class CTevOidIndex {
   /// Removes the `n` entries from `index` on; those after them moved back by
   /// `cut` characters.
   void erase(std::size_t index, std::size_t n, std::size_t cut) {
-    const std::size_t first = this->first();
+    const std::size_t first = live_offset();
     const bool all_known = view_.known == view_.size;
     entries_.erase(first + index, n);
     view_.size -= n;
@@ -98,7 +98,7 @@ class CTevOidIndex {
   /// The text moved `by` characters towards the block's start, to position 0:
   /// the entries move to the front of theirs as well.
   void rebase(std::size_t by) {
-    entries_.erase(0, first());
+    entries_.erase(0, live_offset());
     view_.live = entries_.data();
     shift(0, by);
   }
@@ -117,7 +117,7 @@ class CTevOidIndex {
   }
   /// Room for `n` entries.
   bool reserve(std::size_t n) {
-    const std::size_t first = this->first();
+    const std::size_t first = live_offset();
     if (!entries_.reserve(n)) return false;
     view_.live = entries_.data() + first;
     return true;
@@ -125,11 +125,11 @@ class CTevOidIndex {
 
  private:
   // Entries before the live ones belong to text erased from the front.
-  std::size_t first() const { return static_cast<std::size_t>(view_.live - entries_.data()); }
+  std::size_t live_offset() const { return static_cast<std::size_t>(view_.live - entries_.data()); }
 
   // append() when the block is full: the live entries move with it.
   TEV_COLD_PATH bool append_growing(std::size_t start, std::uint32_t value) {
-    const std::size_t first = this->first();
+    const std::size_t first = live_offset();
     if (!entries_.push_back({static_cast<std::uint32_t>(start), value})) return false;
     view_.live = entries_.data() + first;
     counted(value);

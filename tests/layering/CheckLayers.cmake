@@ -7,6 +7,7 @@
 #   api/                          every value folder (the creation functions)
 #   table/, display/              base/ only: the core through its public interface,
 #                                 and each other not at all
+#   catalog/                      base/ only: the public interface, no rows or display
 # Run with -DSOURCE_DIR=<src folder>.
 set(allowed_base "")
 set(allowed_framework base)
@@ -16,6 +17,7 @@ set(allowed_oid framework base)
 set(allowed_api framework scalar octets oid base)
 set(allowed_table base)
 set(allowed_display base)
+set(allowed_catalog base)
 
 file(GLOB folders LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 set(faults "")

@@ -9,6 +9,7 @@
 
 #include "OomHarness.h"
 #include "TestText.h"
+#include "TevAsnCatalog.h"
 #include "TevAsnTable.h"
 #include "TevAsnTablePtr.h"
 
@@ -200,4 +201,32 @@ TEST(TableAllocationFailure, StrictValueReading) {
       p.fold(&reason);
     });
   }
+}
+
+// The catalogue allocates nothing but the reason of a refused look-up.
+TEST(TableAllocationFailure, CatalogueLookUps) {
+  for (const char* name : {"IP-MIB::ipAddressTable", "ifTabel"}) {
+    exercise(name, [&](Probe& p) {
+      long err = 1;
+      CTevAsnBuffer reason;
+      const TevCatalogTable* table = nullptr;
+      p.run([&] {
+        table = tev_find_catalog_table(name, std::strlen(name), &reason, &err);
+        return err;
+      });
+      p.check(table != nullptr || err != ASN_OK, "a null table without a code");
+      p.fold(&reason);
+      p.fold(table == nullptr ? 0 : table->entry_count);
+    });
+  }
+  const std::vector<std::uint32_t> outside = sub_ids("1.3.6.1.2.1.1.1.0");
+  exercise("by identifier", [&](Probe& p) {
+    long err = 1;
+    CTevAsnBuffer reason;
+    p.run([&] {
+      tev_find_catalog_table_by_oid(outside.data(), outside.size(), &reason, &err);
+      return err;
+    });
+    p.fold(&reason);
+  });
 }

@@ -160,7 +160,7 @@ const ToolRun kRuns[] = {
     {"encode_unknown_modifier", {"encode", kBase, "octets/long=a"}, "", "", "unknown modifier", 2},
     {"encode_bad_base", {"encode", "1..3", "integer=1"}, "", "", "empty sub-identifier", 2},
     {"encode_unknown_option", {"encode", "--frob", kBase}, "", "", "unknown option '--frob'", 2},
-    {"decode_without_prefix", {"decode", "integer", "1.2"}, "", "", "needs --prefix", 2},
+    {"decode_types_without_prefix", {"decode", "integer", "1.2"}, "", "", "takes no TYPE", 2},
     {"decode_prefix_without_value", {"decode", "integer", "--prefix"}, "", "", "needs a value", 2},
     {"decode_without_types", {"decode", "--prefix", kBase}, "", "", "at least one TYPE", 2},
     {"decode_bad_prefix", {"decode", "--prefix=1.x", "integer"}, "", "", "prefix '1.x'", 2},
@@ -440,14 +440,46 @@ const ToolRun kRuns[] = {
      {"decode", "--entry", "1.3", "--prefix", "1.3", "integer"},
      "",
      "",
-     "not both",
+     "takes one of --prefix, --entry and --table",
      2},
     {"entry_bad", {"decode", "--entry=1.x", "integer"}, "", "", "entry '1.x'", 2},
     {"entry_bad_layout",
      {"decode", "--entry", "1.3", "integer", "bogus"},
      "",
      "",
-     "(value 2 of 2)",
+     "(argument 2 of 2)",
+     2},
+    // Layout words as a MIB spells them; positions count the arguments.
+    {"entry_mib_spellings",
+     {"decode", "--entry", "1.3.6.1.2.1.4.35.1", "InterfaceIndex", "InetAddressType", "InetAddress",
+      "1.3.6.1.2.1.4.35.1.4.7.1.4.10.0.0.1"},
+     "",
+     "4\t7\tipv4\t10.0.0.1\n",
+     "",
+     0},
+    {"prefix_two_word_types",
+     {"decode", "--prefix", "1.3", "OCTET  STRING", "OBJECT IDENTIFIER/implied", "1.3.1.97.1.2"},
+     "",
+     "a\t1.2\n",
+     "",
+     0},
+    {"encode_convention",
+     {"encode", "1.3", "MacAddress=00:11:22:33:44:55"},
+     "",
+     "1.3.0.17.34.51.68.85\n",
+     "",
+     0},
+    {"unknown_word_nearest",
+     {"decode", "--prefix", "1.3", "InetAddressType", "InetAddress", "MacAdress"},
+     "",
+     "",
+     "unknown type 'MacAdress' (argument 3 of 3); nearest: MacAddress",
+     2},
+    {"pair_positions",
+     {"decode", "--prefix", "1.3", "InetAddressType", "InetAddress", "octets/implied", "integer"},
+     "",
+     "",
+     "(argument 3 of 4)",
      2},
     {"encode_inetaddress_bad",
      {"encode", kBase, "inetaddress=ipv4:1.2.3"},
@@ -474,6 +506,135 @@ const ToolRun kRuns[] = {
      "line 3: '1.10' does not come after line 2",
      1},
     {"sort_with_argument", {"sort", "file"}, "", "", "no arguments", 2},
+
+    // Walks as snmpwalk prints them: a quoted STRING spanning lines and a
+    // wrapped Hex-STRING stay with their record.
+    {"values_multi_line_string",
+     {"decode", "--values", "--entry", ".1.3.6.1.2.1.1.9.1", "integer"},
+     ".1.3.6.1.2.1.1.9.1.3.1 = STRING: \"agent\n1.0 build 42\"\n"
+     ".1.3.6.1.2.1.1.9.1.3.2 = Hex-STRING: 00 0C 29 4F 8E 35 00 0C 29 4F 8E 35 00 0C 29 4F \n"
+     "8E 35 \n"
+     ".1.3.6.1.2.1.1.9.1.3.3 = STRING: \"say \\\"hi\\\"\"\n",
+     "3\t1\tSTRING: \"agent\n1.0 build 42\"\n"
+     "3\t2\tHex-STRING: 00 0C 29 4F 8E 35 00 0C 29 4F 8E 35 00 0C 29 4F \n8E 35 \n"
+     "3\t3\tSTRING: \"say \\\"hi\\\"\"\n",
+     "",
+     0},
+    {"sort_keeps_records",
+     {"sort"},
+     "1.3.2 = STRING: \"b\n1.0 build 42\"\n1.3.1 = Hex-STRING: 00 11 \n22 \n",
+     "1.3.1 = Hex-STRING: 00 11 \n22 \n1.3.2 = STRING: \"b\n1.0 build 42\"\n",
+     "",
+     0},
+    {"sort_check_multi_line_walk",
+     {"sort", "--check"},
+     "1.3.1 = STRING: \"a\n1.0 build 42\"\n1.3.2 = INTEGER: 1\n",
+     "",
+     "",
+     0},
+
+    // Tables by name: decode --table, decode by each line's table, table, tables.
+    {"decode_table",
+     {"decode", "--table", "IP-MIB::ipAddressTable", ".1.3.6.1.2.1.4.34.1.3.1.4.192.0.2.1"},
+     "",
+     "3\tipv4\t192.0.2.1\n",
+     "",
+     0},
+    {"decode_table_with_type", {"decode", "--table", "ifTable", "integer"}, "", "", "no TYPE", 2},
+    {"decode_table_unknown",
+     {"decode", "--table", "ifTabel", "1.3"},
+     "",
+     "",
+     "unknown table \"ifTabel\"; closest: ifTable",
+     1},
+    {"decode_finds_tables",
+     {"decode"},
+     ".1.3.6.1.2.1.2.2.1.2.7 = STRING: eth0\n"
+     ".1.3.6.1.2.1.1.1.0 = STRING: host\n"
+     ".1.3.6.1.2.1.4.22.1.2.3.10.0.0.1 = Hex-STRING: 00 11 22 33 44 55\n",
+     "ifTable\t2\t7\nipNetToMediaTable\t2\t3\t10.0.0.1\n",
+     "line 2: '.1.3.6.1.2.1.1.1.0': lies in no table of the catalogue",
+     1},
+    {"table_view",
+     {"table", "ifTable"},
+     ".1.3.6.1.2.1.2.2.1.2.2 = STRING: eth0\n"
+     ".1.3.6.1.2.1.2.2.1.2.1 = STRING: lo\n"
+     ".1.3.6.1.2.1.2.2.1.6.2 = Hex-STRING: 00 0C 29 4F 8E 35 \n"
+     ".1.3.6.1.2.1.2.2.1.7.1 = INTEGER: up(1)\n"
+     ".1.3.6.1.2.1.2.2.1.7.2 = INTEGER: 2\n",
+     "ifIndex\tifDescr\tifPhysAddress\tifAdminStatus\n"
+     "1\tlo\t\tup(1)\n"
+     "2\teth0\t00:0c:29:4f:8e:35\tdown(2)\n",
+     "",
+     0},
+    {"table_numeric_csv",
+     {"table", "--numeric", "--format", "csv", "ifTable"},
+     ".1.3.6.1.2.1.2.2.1.2.1 = STRING: \"a,b\"\n.1.3.6.1.2.1.2.2.1.7.1 = INTEGER: up(1)\n",
+     "ifIndex,ifDescr,ifAdminStatus\n1,\"a,b\",1\n",
+     "",
+     0},
+    {"table_json_inet_address",
+     {"table", "--format=json", "tcpConnectionTable"},
+     ".1.3.6.1.2.1.6.19.1.8.2.16.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.1.22.2.16.0.0.0.0.0.0.0.0.0.0.0.0."
+     "0.0.0.1.5000 = Gauge32: 77\n",
+     "{\"tcpConnectionLocalAddressType\": \"ipv6\", \"tcpConnectionLocalAddress\": \"::1\", "
+     "\"tcpConnectionLocalPort\": \"22\", \"tcpConnectionRemAddressType\": \"ipv6\", "
+     "\"tcpConnectionRemAddress\": \"::1\", \"tcpConnectionRemPort\": \"5000\", "
+     "\"tcpConnectionProcess\": \"77\"}\n",
+     "",
+     0},
+    // Cells that do not fit their syntax are shown and named; other tables'
+    // lines and unknown forms are refused; the rest goes on.
+    {"table_bad_cells",
+     {"table", "ifTable"},
+     ".1.3.6.1.2.1.2.2.1.7.1 = INTEGER: 9\n"
+     ".1.3.6.1.2.1.2.2.1.3.1 = STRING: x\n"
+     ".1.3.6.1.2.1.31.1.1.1.1.1 = STRING: lo\n"
+     ".1.3.6.1.2.1.2.2.1.5.1 = Frobnicated: 3\n"
+     ".1.3.6.1.2.1.2.2.1.10.1 = Counter32: 5\n",
+     "ifIndex\tifType\tifSpeed\tifAdminStatus\tifInOctets\n1\t78\tFrobnicated: 3\t9\t5\n",
+     "line 3: '.1.3.6.1.2.1.31.1.1.1.1.1' lies outside ifTable (in ifXTable)",
+     1},
+    // The value forms of snmpwalk -On, each shown by its column's syntax.
+    {"table_value_forms",
+     {"table", "hrStorageTable"},
+     ".1.3.6.1.2.1.25.2.3.1.2.1 = OID: .1.3.6.1.2.1.25.2.1.4\n"
+     ".1.3.6.1.2.1.25.2.3.1.3.1 = STRING: \"a \\\"q\\\" b\"\n"
+     ".1.3.6.1.2.1.25.2.3.1.4.1 = INTEGER: 4096 Bytes\n"
+     ".1.3.6.1.2.1.25.2.3.1.5.1 = \"\"\n"
+     ".1.3.6.1.2.1.25.2.3.1.6.1 = No Such Instance currently exists at this OID\n"
+     ".1.3.6.1.2.1.25.2.3.1.7.1 = Counter32: 4294967295\n",
+     "hrStorageIndex\thrStorageType\thrStorageDescr\thrStorageAllocationUnits\thrStorageSize\t"
+     "hrStorageUsed\thrStorageAllocationFailures\n"
+     "1\t1.3.6.1.2.1.25.2.1.4\ta \"q\" b\t4096\t\tNo Such Instance currently exists at "
+     "this OID\t4294967295\n",
+     "line 4: row '1', hrStorageSize: \"\" value in a column of syntax Integer32",
+     1},
+    {"table_bits_and_addresses",
+     {"table", "mteTriggerTable"},
+     ".1.3.6.1.2.1.88.1.2.2.1.4.1.97.116 = BITS: 60 00 boolean(1) threshold(2)\n"
+     ".1.3.6.1.2.1.88.1.2.2.1.4.1.97.117 = BITS: 01\n",
+     "mteOwner\tmteTriggerName\tmteTriggerTest\na\tt\tboolean,threshold\na\tu\t01\n",
+     "line 2: row 'a u', mteTriggerTest: bit 7 has no label",
+     1},
+    {"table_ip_and_hex",
+     {"table", "ipNetToMediaTable"},
+     ".1.3.6.1.2.1.4.22.1.2.2.10.0.0.1 = Hex-STRING: 00 11 22 33 44 55 \n"
+     ".1.3.6.1.2.1.4.22.1.3.2.10.0.0.1 = IpAddress: 10.0.0.1\n"
+     ".1.3.6.1.2.1.4.22.1.4.2.10.0.0.1 = INTEGER: dynamic(3)\n",
+     "ipNetToMediaIfIndex\tipNetToMediaNetAddress\tipNetToMediaPhysAddress\tipNetToMediaType\n"
+     "2\t10.0.0.1\t00:11:22:33:44:55\tdynamic(3)\n",
+     "",
+     0},
+    {"table_tsv_one_line_per_row",
+     {"table", "ifTable"},
+     ".1.3.6.1.2.1.2.2.1.2.1 = STRING: \"a\tb\nc\"\n",
+     "ifIndex\tifDescr\n1\ta\\x09b\\x0ac\n",
+     "",
+     0},
+    {"table_unknown_name", {"table", "ipAddres"}, "", "", "closest: ipAddressTable", 1},
+    {"table_without_name", {"table"}, "", "", "needs one table name", 2},
+    {"tables_lists_layouts", {"tables", "x"}, "", "", "takes no arguments", 2},
 
     // show: the library's view of one value.
     {"show_ipaddress",

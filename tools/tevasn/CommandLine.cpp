@@ -68,6 +68,21 @@ bool parse_command_line(const Args& args, Options options, CommandLine* out, std
       }
     } else if (options == Options::kDecode && arg == "--values") {
       out->values = true;
+    } else if (options == Options::kDecode &&
+               (got = value_option(args, &i, "table", &out->table)) != 0) {
+      if (got < 0) {
+        *reason = "option --table needs a table name";
+        return false;
+      }
+      out->has_table = true;
+    } else if (options == Options::kTable &&
+               (got = value_option(args, &i, "format", &out->format)) != 0) {
+      if (got < 0 || (out->format != "tsv" && out->format != "csv" && out->format != "json")) {
+        *reason = "option --format needs tsv, csv or json";
+        return false;
+      }
+    } else if (options == Options::kTable && arg == "--numeric") {
+      out->numeric = true;
     } else if (options == Options::kSort && arg == "--check") {
       out->check = true;
     } else if (options == Options::kDecode &&

@@ -23,6 +23,8 @@ int run_show(const Args& args);
 int run_sort(const Args& args);
 int run_format(const Args& args);  // Format.cpp
 int run_parse(const Args& args);   // Format.cpp
+int run_table(const Args& args);   // Table.cpp
+int run_tables(const Args& args);  // Table.cpp
 
 /// Prints the help of format or parse; false for any other command.
 bool print_display_help(const std::string& command);
@@ -48,14 +50,20 @@ struct CommandLine {
   std::string prefix;
   bool has_entry = false;
   std::string entry;
+  bool has_table = false;
+  std::string table;
+  /// table's output: tsv, csv or json.
+  std::string format = "tsv";
+  bool numeric = false;
   Args positional;
 };
 
 /// Which options a command takes besides --help.
 enum class Options {
   kNone,    ///< --help only
-  kDecode,  ///< --octets MODE, --hex, --values, --prefix BASE, --entry ENTRY
-  kSort     ///< --check
+  kDecode,  ///< --octets MODE, --hex, --values, --prefix BASE, --entry ENTRY, --table NAME
+  kSort,    ///< --check
+  kTable    ///< --format FORMAT, --numeric
 };
 
 /// Splits `args` into options and positional arguments. An argument starting

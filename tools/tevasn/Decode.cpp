@@ -1,10 +1,14 @@
 // tevasn decode [--octets MODE] [--values] (--prefix BASE | --entry ENTRY) TYPE... [OID...]
+// tevasn decode [--octets MODE] [--values] [--table NAME] [OID...]
 #include <charconv>
 #include <cstdio>
+#include <unordered_map>
 
 #include "Commands.h"
 #include "Identifier.h"
 #include "LineReader.h"
+#include "RecordReader.h"
+#include "TevAsnCatalog.h"
 #include "TevAsnTablePtr.h"
 #include "Text.h"
 #include "Types.h"
@@ -23,8 +27,9 @@ class Decoder {
  public:
   Decoder(Identifier prefix, TevAsnIndexLayoutPtr layout, ETevOctetsAs octets)
       : prefix_(std::move(prefix)), layout_(std::move(layout)), octets_(octets) {}
-  Decoder(TevAsnTableEntryPtr entry, ETevOctetsAs octets)
-      : entry_(std::move(entry)), octets_(octets) {}
+  // `label`, when not empty, begins every line (the table's name).
+  Decoder(TevAsnTableEntryPtr entry, ETevOctetsAs octets, std::string label = "")
+      : entry_(std::move(entry)), octets_(octets), label_(std::move(label)) {}
 
   bool make_row(std::string* reason) {
     const ITevAsnIndexLayout* layout = entry_ != nullptr ? entry_->get_layout() : layout_.get();
@@ -59,6 +64,10 @@ class Decoder {
     unsigned long length = 0;
     const char* text = rc == ASN_OK ? row_->get_text(octets_, &length, &rc) : nullptr;
     if (rc != ASN_OK) return refuse(words_of(rc), reason);
+    if (!label_.empty()) {
+      out->append(label_);
+      out->append('\t');
+    }
     if (entry_ != nullptr) {
       char column[24];
       char* end = std::to_chars(column, column + sizeof column - 1, row_->get_column()).ptr;
@@ -103,15 +112,67 @@ class Decoder {
   TevAsnTableEntryPtr entry_;
   TevAsnIndexRowPtr row_;
   ETevOctetsAs octets_;
+  std::string label_;
   CTevAsnBuffer why_;
+};
+
+// A decoder of a catalogue table's entry; null with a reason when its layout
+// cannot be made.
+std::unique_ptr<Decoder> table_decoder(const TevCatalogTable& table, ETevOctetsAs octets,
+                                       bool labelled, std::string* reason) {
+  CTevAsnBuffer why;
+  long err = ASN_OK;
+  TevAsnTableEntryPtr entry(tev_create_table_entry(table.entry_oid, table.layout, &why, &err));
+  if (entry == nullptr) {
+    *reason = why.length() != 0 ? std::string(why.data(), why.length()) : tev_error_message(err);
+    return nullptr;
+  }
+  auto decoder =
+      std::make_unique<Decoder>(std::move(entry), octets, labelled ? table.name : std::string());
+  if (!decoder->make_row(reason)) return nullptr;
+  return decoder;
+}
+
+// The decoder of each identifier: the one the command line names, or, with
+// none named, the one of the catalogue table the identifier lies in.
+class Decoders {
+ public:
+  explicit Decoders(std::unique_ptr<Decoder> only) : only_(std::move(only)) {}
+  explicit Decoders(ETevOctetsAs octets) : octets_(octets) {}
+
+  Decoder* find(std::string_view field, std::string* reason) {
+    if (only_ != nullptr) return only_.get();
+    std::uint32_t sub_ids[ASN_MAX_SUB_IDS];
+    unsigned long count = 0;
+    CTevAsnBuffer why;
+    if (tev_parse_sub_ids(field.data(), static_cast<unsigned long>(field.size()), sub_ids,
+                          ASN_MAX_SUB_IDS, &count, &why) != ASN_OK) {
+      *reason = std::string(why.data(), why.length());
+      return nullptr;
+    }
+    const TevCatalogTable* table = tev_find_catalog_table_by_oid(sub_ids, count, nullptr, nullptr);
+    if (table == nullptr) {
+      *reason = "lies in no table of the catalogue";
+      return nullptr;
+    }
+    std::unique_ptr<Decoder>& decoder = by_table_[table];
+    if (decoder == nullptr) decoder = table_decoder(*table, octets_, true, reason);
+    return decoder.get();
+  }
+
+ private:
+  std::unique_ptr<Decoder> only_;
+  ETevOctetsAs octets_ = TEV_OCTETS_AUTO;
+  std::unordered_map<const TevCatalogTable*, std::unique_ptr<Decoder>> by_table_;
 };
 
 // Decodes one identifier and prints its row or the complaint, naming the
 // input line when there is one (`line` 0: an argument); false when bad.
-bool decode_and_print(Decoder* decoder, std::string_view field, const std::string_view* value,
+bool decode_and_print(Decoders* decoders, std::string_view field, const std::string_view* value,
                       unsigned long line, OutputBuffer* out) {
   std::string reason;
-  if (!decoder->decode(field, value, out, &reason)) {
+  Decoder* decoder = decoders->find(field, &reason);
+  if (decoder == nullptr || !decoder->decode(field, value, out, &reason)) {
     out->flush();
     const std::string where = line == 0 ? "" : "line " + std::to_string(line) + ": ";
     report(kCommand, where + quoted(field) + ": " + reason);
@@ -131,8 +192,8 @@ std::string_view value_part(std::string_view line) {
   return equals == std::string_view::npos ? std::string_view() : line.substr(equals + 3);
 }
 
-int decode_standard_input(Decoder* decoder, bool values) {
-  LineReader reader(stdin);
+int decode_standard_input(Decoders* decoders, bool values) {
+  RecordReader reader(stdin);
   OutputBuffer out(stdout);
   std::string_view line;
   unsigned long identifiers = 0;
@@ -146,7 +207,7 @@ int decode_standard_input(Decoder* decoder, bool values) {
     while (end < line.size() && !is_blank(line[end])) ++end;
     ++identifiers;
     const std::string_view value = value_part(line);
-    if (!decode_and_print(decoder, line.substr(start, end - start), values ? &value : nullptr,
+    if (!decode_and_print(decoders, line.substr(start, end - start), values ? &value : nullptr,
                           reader.number(), &out)) {
       bad = true;
     }
@@ -166,9 +227,8 @@ int run_decode(const Args& args) {
   int status = kExitOk;
   if (!start_command(kCommand, args, Options::kDecode, &line, &status)) return status;
   std::string reason;
-  if (line.has_prefix == line.has_entry) {
-    return usage_error(kCommand, line.has_prefix ? "takes --prefix or --entry, not both"
-                                                 : "needs --prefix BASE or --entry ENTRY");
+  if (line.has_prefix + line.has_entry + line.has_table > 1) {
+    return usage_error(kCommand, "takes one of --prefix, --entry and --table");
   }
   // TYPEs come first; the first argument that starts like an identifier
   // begins the identifiers.
@@ -179,41 +239,81 @@ int run_decode(const Args& args) {
     if (!arg.empty() && (arg[0] == '.' || (arg[0] >= '0' && arg[0] <= '9'))) break;
     words.push_back(arg);
   }
-  if (words.empty()) return usage_error(kCommand, "needs at least one TYPE");
+  const bool by_name = !line.has_prefix && !line.has_entry;
+  if (by_name && !words.empty()) {
+    return usage_error(kCommand,
+                       "takes no TYPE without --prefix or --entry (the table's layout "
+                       "comes from the catalogue): " +
+                           quoted(words[0]));
+  }
+  if (!by_name && words.empty()) return usage_error(kCommand, "needs at least one TYPE");
   if (line.values && first_oid != line.positional.size()) {
     return usage_error(kCommand, "--values reads standard input, not OID arguments");
   }
 
-  std::unique_ptr<Decoder> decoder;
-  if (line.has_prefix) {
-    Identifier prefix;
-    if (!parse_identifier(line.prefix, false, &prefix, &reason)) {
-      return usage_error(kCommand, "prefix " + quoted(line.prefix) + ": " + reason);
-    }
-    TevAsnIndexLayoutPtr layout;
-    std::vector<TypeChoice> types;
-    if (!parse_layout(words, 0, &layout, &types, &reason)) return usage_error(kCommand, reason);
-    decoder = std::make_unique<Decoder>(std::move(prefix), std::move(layout), line.octets);
-  } else {
+  std::unique_ptr<Decoders> decoders;
+  if (line.has_table) {
     CTevAsnBuffer why;
     long err = ASN_OK;
-    TevAsnTableEntryPtr entry(
-        tev_create_table_entry(line.entry.c_str(), layout_text(words).c_str(), &why, &err));
-    if (entry == nullptr) {
-      return usage_error(kCommand, why.length() != 0 ? std::string(why.data(), why.length())
-                                                     : std::string(tev_error_message(err)));
+    const TevCatalogTable* table = tev_find_catalog_table(
+        line.table.data(), static_cast<unsigned long>(line.table.size()), &why, &err);
+    if (table == nullptr) {
+      report(kCommand, std::string(why.data(), why.length()));
+      return kExitBadInput;
     }
-    decoder = std::make_unique<Decoder>(std::move(entry), line.octets);
+    std::unique_ptr<Decoder> decoder = table_decoder(*table, line.octets, false, &reason);
+    if (decoder == nullptr) {
+      report(kCommand, std::string(table->name) + ": " + reason);
+      return kExitBadInput;
+    }
+    decoders = std::make_unique<Decoders>(std::move(decoder));
+  } else if (by_name) {
+    decoders = std::make_unique<Decoders>(line.octets);
+  } else {
+    std::unique_ptr<Decoder> decoder;
+    if (line.has_prefix) {
+      Identifier prefix;
+      if (!parse_identifier(line.prefix, false, &prefix, &reason)) {
+        return usage_error(kCommand, "prefix " + quoted(line.prefix) + ": " + reason);
+      }
+      TevAsnIndexLayoutPtr layout;
+      std::vector<TypeChoice> types;
+      if (!parse_layout(words, 0, &layout, &types, &reason, true)) {
+        return usage_error(kCommand, reason);
+      }
+      decoder = std::make_unique<Decoder>(std::move(prefix), std::move(layout), line.octets);
+    } else {
+      // The layout alone first: its reasons count the user's arguments.
+      TevAsnIndexLayoutPtr layout;
+      std::vector<TypeChoice> types;
+      std::string text;
+      if (!parse_layout(words, 0, &layout, &types, &reason, true) ||
+          !entry_layout_text(words, &text, &reason)) {
+        return usage_error(kCommand, reason);
+      }
+      CTevAsnBuffer why;
+      long err = ASN_OK;
+      TevAsnTableEntryPtr entry(
+          tev_create_table_entry(line.entry.c_str(), text.c_str(), &why, &err));
+      if (entry == nullptr) {
+        return usage_error(kCommand, why.length() != 0 ? std::string(why.data(), why.length())
+                                                       : std::string(tev_error_message(err)));
+      }
+      decoder = std::make_unique<Decoder>(std::move(entry), line.octets);
+    }
+    if (!decoder->make_row(&reason)) {
+      report(kCommand, "cannot make a row: " + reason);
+      return kExitBadInput;
+    }
+    decoders = std::make_unique<Decoders>(std::move(decoder));
   }
-  if (!decoder->make_row(&reason)) {
-    report(kCommand, "cannot make a row: " + reason);
-    return kExitBadInput;
+  if (first_oid == line.positional.size()) {
+    return decode_standard_input(decoders.get(), line.values);
   }
-  if (first_oid == line.positional.size()) return decode_standard_input(decoder.get(), line.values);
   OutputBuffer out(stdout);
   bool bad = false;
   for (std::size_t i = first_oid; i < line.positional.size(); ++i) {
-    if (!decode_and_print(decoder.get(), line.positional[i], nullptr, 0, &out)) bad = true;
+    if (!decode_and_print(decoders.get(), line.positional[i], nullptr, 0, &out)) bad = true;
   }
   return bad ? kExitBadInput : kExitOk;
 }

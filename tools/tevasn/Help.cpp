@@ -23,6 +23,11 @@ const char kToolHelp[] =
     "  decode [--octets MODE] [--values] --entry ENTRY TYPE... [OID...]\n"
     "                                            the column and index values of each\n"
     "                                            identifier below a table entry\n"
+    "  decode [--octets MODE] [--values] [--table NAME] [OID...]\n"
+    "                                            the same for a table of the catalogue,\n"
+    "                                            or for the table each identifier lies in\n"
+    "  table [--format FORMAT] [--numeric] NAME  a walk of a table shown as rows\n"
+    "  tables                                    the tables of the catalogue\n"
     "  show TYPE VALUE                           a value's text, octets, count and\n"
     "                                            index encodings\n"
     "  sort [--check]                            lines in walk order of their first field\n"
@@ -55,6 +60,8 @@ const char kEncodeHelp[] =
 const char kDecodeHelp[] =
     "Usage: tevasn decode [--octets MODE] [--values] --prefix BASE TYPE... [OID...]\n"
     "       tevasn decode [--octets MODE] [--values] --entry ENTRY TYPE... [OID...]\n"
+    "       tevasn decode [--octets MODE] [--values] --table NAME [OID...]\n"
+    "       tevasn decode [--octets MODE] [--values] [OID...]\n"
     "\n"
     "Strips BASE from each instance identifier and prints its index values, one\n"
     "line per identifier, the values separated by a TAB. With --entry, each\n"
@@ -70,12 +77,19 @@ const char kDecodeHelp[] =
     "\n"
     "Options:\n"
     "  --prefix BASE   the column the instance identifiers lie below\n"
-    "  --entry ENTRY   the table entry they lie below (one of the two is required)\n"
+    "  --entry ENTRY   the table entry they lie below\n"
+    "  --table NAME    a table of the catalogue ('tevasn tables'), by table or\n"
+    "                  entry name, with or without its module: its entry and\n"
+    "                  layout, as --entry with its TYPEs would give them\n"
+    "  (none of the three: each identifier's table is found in the catalogue and\n"
+    "  its name begins the line; lines in no table of it are reported)\n"
     "  --octets MODE   octet strings as auto, hex or text (see above)\n"
     "  --hex           the same as --octets hex\n"
     "  --values        (standard input only) end each line with a TAB and the\n"
     "                  input line's value part, what follows its first ' = ',\n"
-    "                  exactly as it was (TABs and all; empty when it has none)\n"
+    "                  exactly as it was (TABs and all; empty when it has none);\n"
+    "                  a quoted STRING over several lines and a wrapped\n"
+    "                  Hex-STRING are kept whole, line ends included\n"
     "\n"
     "Identifiers that do not lie below BASE or do not decode are reported on\n"
     "standard error with the reason (and the line number); the rest go on. A\n"
@@ -87,7 +101,8 @@ const char kDecodeHelp[] =
     "  snmpwalk -On host ipAddressTable |\n"
     "    tevasn decode --entry .1.3.6.1.2.1.4.34.1 inetaddress\n"
     "  snmpwalk -On host ipAddrTable |\n"
-    "    tevasn decode --values --entry .1.3.6.1.2.1.4.20.1 IpAddress\n";
+    "    tevasn decode --values --entry .1.3.6.1.2.1.4.20.1 IpAddress\n"
+    "  snmpwalk -On host ipAddressTable | tevasn decode --table ipAddressTable\n";
 
 const char kShowHelp[] =
     "Usage: tevasn show TYPE VALUE\n"
@@ -105,7 +120,8 @@ const char kSortHelp[] =
     "Reads lines from standard input and prints them sorted by the object\n"
     "identifier in their first field, in walk order (sub-identifiers compared as\n"
     "numbers: 1.9 before 1.10). The sort is stable. A line whose first field is not\n"
-    "an identifier is reported on standard error and printed last.\n"
+    "an identifier is reported on standard error and printed last. A quoted STRING\n"
+    "over several lines and a wrapped Hex-STRING move with their record.\n"
     "\n"
     "Options:\n"
     "  --check   print nothing but the first line that does not come after the\n"
@@ -113,6 +129,38 @@ const char kSortHelp[] =
     "\n"
     "Example:\n"
     "  snmpwalk -On host ifTable | tevasn sort --check\n";
+
+const char kTableHelp[] =
+    "Usage: tevasn table [--format FORMAT] [--numeric] NAME\n"
+    "\n"
+    "Reads a walk with values ('snmpwalk -On' output) from standard input and\n"
+    "prints table NAME of the catalogue as rows: a header line of field names (the\n"
+    "index objects, then the columns the walk holds, by column number), then one\n"
+    "line per row in walk order. A cell the walk lacks is empty. The index fields\n"
+    "are what 'tevasn decode' prints for them. Values are shown by their column's\n"
+    "syntax: an enumeration as label(number), BITS as the labels of the set bits\n"
+    "joined by ',', octets by the column's DISPLAY-HINT or textual convention\n"
+    "(an InetAddress by its row's InetAddressType), numbers as they are.\n"
+    "\n"
+    "A value its syntax cannot show is printed in hex or as its number and named\n"
+    "on standard error with its line, row and column; a line of another table or\n"
+    "of a value form snmpwalk does not print is reported and left out. The exit\n"
+    "status is then 1.\n"
+    "\n"
+    "Options:\n"
+    "  --format FORMAT   tsv (the default: fields joined by a TAB), csv (RFC 4180)\n"
+    "                    or json (one object per row, keys the field names)\n"
+    "  --numeric         an enumeration as its number alone\n"
+    "\n"
+    "Examples:\n"
+    "  snmpwalk -On host ipAddressTable | tevasn table ipAddressTable\n"
+    "  snmpwalk -On host ifTable | tevasn table --format json IF-MIB::ifTable\n";
+
+const char kTablesHelp[] =
+    "Usage: tevasn tables\n"
+    "\n"
+    "Lists the tables of the catalogue, one a line: name, module, entry\n"
+    "identifier and index layout, separated by a TAB.\n";
 
 void print_types(bool with_encoding) {
   std::printf(
@@ -140,6 +188,10 @@ bool print_help(const std::string& command) {
     print_types(true);
   } else if (command == "sort") {
     std::fputs(kSortHelp, stdout);
+  } else if (command == "table") {
+    std::fputs(kTableHelp, stdout);
+  } else if (command == "tables") {
+    std::fputs(kTablesHelp, stdout);
   } else if (command == "show") {
     std::fputs(kShowHelp, stdout);
     print_types(false);

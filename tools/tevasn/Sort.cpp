@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "Identifier.h"
 #include "LineReader.h"
+#include "RecordReader.h"
 #include "TevAsnTable.h"
 #include "TevAsnTablePtr.h"
 #include "Text.h"
@@ -66,7 +67,7 @@ void complain(unsigned long number, const std::string& field, const std::string&
 }
 
 int check_order() {
-  LineReader reader(stdin);
+  RecordReader reader(stdin);
   std::string_view text;
   std::vector<std::uint32_t> previous;
   std::vector<std::uint32_t> current;
@@ -106,7 +107,7 @@ int run_sort(const Args& args) {
   }
   if (line.check) return check_order();
 
-  LineReader reader(stdin);
+  RecordReader reader(stdin);
   std::string_view text;
   std::vector<Line> lines;
   std::vector<Line> others;  // without an identifier: kept last, in input order

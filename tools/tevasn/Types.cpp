@@ -1,8 +1,167 @@
 #include "Types.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+#include "TevAsnCatalog.h"
+
 using namespace NTevAsnValue;
 
 namespace tevasn {
+
+namespace {
+
+std::string folded(std::string_view text) {
+  std::string out;
+  for (char c : text) out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+// Blanks inside an argument ("OCTET  STRING") as one space, none around it.
+std::string one_space(const std::string& arg) {
+  std::string out;
+  for (char c : arg) {
+    const bool blank = c == ' ' || c == '\t';
+    if (blank && (out.empty() || out.back() == ' ')) continue;
+    out += blank ? ' ' : c;
+  }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+// The words of the MIB spellings the library does not read itself: the two
+// two-word SMI types and the textual conventions of the catalogue, by folded
+// name.
+const std::map<std::string, std::string>& mib_words() {
+  static const std::map<std::string, std::string> words = [] {
+    std::map<std::string, std::string> out{{"octet string", "octets"},
+                                           {"object identifier", "oid"}};
+    for (unsigned long i = 0; i < tev_get_catalog_convention_count(); ++i) {
+      const TevCatalogConvention* convention = tev_get_catalog_convention(i);
+      const char* colons = std::strstr(convention->name, "::");
+      if (colons != nullptr) out.emplace(folded(colons + 2), convention->word);
+    }
+    return out;
+  }();
+  return words;
+}
+
+// Whether the library knows `word` as a layout word (its count or modifier
+// may still be wrong: the layout then says what).
+bool library_word(const std::string& word) {
+  CTevAsnBuffer why;
+  TevAsnIndexLayoutPtr layout(
+      tev_create_index_layout(word.c_str(), TEV_LAYOUT_ANY_TYPE, &why, nullptr));
+  return layout != nullptr ||
+         std::string(why.data(), why.length()).rfind("unknown type", 0) == std::string::npos;
+}
+
+std::size_t distance(const std::string& a, const std::string& b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// "; nearest: gauge, Gauge32" for an unknown word; "" when nothing is near.
+std::string nearest(const std::string& word) {
+  std::vector<std::string> known;
+  for (const TypeInfo& info : type_table()) {
+    known.push_back(info.form == Form::kFixed ? "fixed:N" : tev_index_kind_name(info.kind));
+  }
+  for (const char* smi : {"INTEGER", "Integer32", "Unsigned32", "Gauge32", "Counter32", "TimeTicks",
+                          "IpAddress", "OCTET STRING", "OBJECT IDENTIFIER"}) {
+    known.push_back(smi);
+  }
+  for (unsigned long i = 0; i < tev_get_catalog_convention_count(); ++i) {
+    const char* colons = std::strstr(tev_get_catalog_convention(i)->name, "::");
+    if (colons != nullptr) known.push_back(colons + 2);
+  }
+  std::sort(known.begin(), known.end());
+  known.erase(std::unique(known.begin(), known.end()), known.end());
+  const std::string key = folded(word);
+  std::vector<std::pair<std::size_t, std::string>> ranked;
+  for (const std::string& candidate : known) {
+    const std::size_t d = distance(key, folded(candidate));
+    if (d <= std::max<std::size_t>(2, key.size() / 3)) ranked.emplace_back(d, candidate);
+  }
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::string out;
+  for (std::size_t i = 0; i < ranked.size() && i < 3; ++i) {
+    out += (i == 0 ? "; nearest: " : ", ") + ranked[i].second;
+  }
+  return out;
+}
+
+// "(value 2 of 3)" in a library reason, counted in the user's arguments.
+std::string in_arguments(std::string reason, const std::vector<std::size_t>& arguments,
+                         std::size_t count) {
+  const std::size_t at = reason.rfind("(value ");
+  std::size_t value = 0;
+  if (at == std::string::npos || std::sscanf(reason.c_str() + at, "(value %zu of", &value) != 1 ||
+      value == 0 || value > arguments.size()) {
+    return reason;
+  }
+  const std::size_t end = reason.find(')', at);
+  return reason.substr(0, at) + "(argument " + std::to_string(arguments[value - 1]) + " of " +
+         std::to_string(count) + ")" + (end == std::string::npos ? "" : reason.substr(end + 1));
+}
+
+}  // namespace
+
+bool spell_words(const std::vector<std::string>& args, bool pairs, std::vector<std::string>* words,
+                 std::vector<std::size_t>* arguments, std::string* reason) {
+  words->clear();
+  arguments->clear();
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string arg = one_space(args[i]);
+    std::string suffix;
+    const std::size_t slash = arg.find('/');
+    if (slash != std::string::npos) {
+      suffix = arg.substr(slash);
+      arg.resize(slash);
+    }
+    const std::string key = folded(arg);
+    std::string word = arg;
+    if (pairs && key == "inetaddresstype" && i + 1 < args.size() &&
+        folded(one_space(args[i + 1])) == "inetaddress") {
+      word = "inetaddress";
+      ++i;
+    } else if (!library_word(arg)) {
+      const auto found = mib_words().find(key);
+      if (found == mib_words().end()) {
+        *reason = "unknown type '" + args[i] + "' (argument " + std::to_string(i + 1) + " of " +
+                  std::to_string(args.size()) + ")" + nearest(arg);
+        return false;
+      }
+      word = found->second;
+    }
+    words->push_back(word + suffix);
+    arguments->push_back(i + 1);
+  }
+  return true;
+}
+
+bool entry_layout_text(const std::vector<std::string>& args, std::string* text,
+                       std::string* reason) {
+  std::vector<std::string> words;
+  std::vector<std::size_t> arguments;
+  if (!spell_words(args, true, &words, &arguments, reason)) return false;
+  *text = layout_text(words);
+  return true;
+}
 
 const std::vector<TypeInfo>& type_table() {
   static const std::vector<TypeInfo> table = {
@@ -62,14 +221,18 @@ bool describe_layout(const ITevAsnIndexLayout& layout, std::vector<TypeChoice>* 
   return true;
 }
 
-bool parse_layout(const std::vector<std::string>& words, unsigned long flags,
-                  TevAsnIndexLayoutPtr* layout, std::vector<TypeChoice>* types,
-                  std::string* reason) {
+bool parse_layout(const std::vector<std::string>& args, unsigned long flags,
+                  TevAsnIndexLayoutPtr* layout, std::vector<TypeChoice>* types, std::string* reason,
+                  bool pairs) {
+  std::vector<std::string> words;
+  std::vector<std::size_t> arguments;
+  if (!spell_words(args, pairs, &words, &arguments, reason)) return false;
   CTevAsnBuffer why;
   long err = ASN_OK;
   layout->reset(tev_create_index_layout(layout_text(words).c_str(), flags, &why, &err));
   if (*layout == nullptr) {
     *reason = why.length() != 0 ? std::string(why.data(), why.length()) : tev_error_message(err);
+    *reason = in_arguments(*reason, arguments, args.size());
     return false;
   }
   return describe_layout(**layout, types, reason);

@@ -58,11 +58,27 @@ struct TypeChoice {
 bool describe_layout(const ITevAsnIndexLayout& layout, std::vector<TypeChoice>* types,
                      std::string* reason);
 
-/// A layout from TYPE words (see tev_create_index_layout for `flags`) and its
-/// description; false with the library's reason.
-bool parse_layout(const std::vector<std::string>& words, unsigned long flags,
-                  TevAsnIndexLayoutPtr* layout, std::vector<TypeChoice>* types,
-                  std::string* reason);
+/// The layout words of TYPE arguments written as a MIB spells them:
+/// "OCTET STRING" and "OBJECT IDENTIFIER" as one argument each, the textual
+/// conventions of the catalogue ("InterfaceIndex", "MacAddress") as their
+/// words and, with `pairs`, InetAddressType followed by InetAddress as one
+/// inetaddress. The layout's own words pass as they are. False for an unknown
+/// word, with a reason naming its argument and the nearest known words.
+/// `arguments` gets, for each word, the argument it comes from (from 1).
+bool spell_words(const std::vector<std::string>& args, bool pairs, std::vector<std::string>* words,
+                 std::vector<std::size_t>* arguments, std::string* reason);
+
+/// A layout from TYPE arguments (spelled as spell_words reads them; see
+/// tev_create_index_layout for `flags`) and its description; false with the
+/// library's reason, its positions counting the user's arguments.
+bool parse_layout(const std::vector<std::string>& args, unsigned long flags,
+                  TevAsnIndexLayoutPtr* layout, std::vector<TypeChoice>* types, std::string* reason,
+                  bool pairs = false);
+
+/// The layout text of TYPE arguments for tev_create_table_entry (InetAddress
+/// pairs joined); false with a reason as spell_words gives it.
+bool entry_layout_text(const std::vector<std::string>& args, std::string* text,
+                       std::string* reason);
 
 /// The words joined by blanks, as the library reads a layout.
 std::string layout_text(const std::vector<std::string>& words);

@@ -12,7 +12,8 @@ namespace {
 
 int run(const Args& args) {
   if (args.empty()) {
-    return usage_error("", "needs a command: encode, decode, show, sort, format, parse or help");
+    return usage_error(
+        "", "needs a command: encode, decode, show, sort, table, tables, format, parse or help");
   }
   const std::string& command = args[0];
   const Args rest(args.begin() + 1, args.end());
@@ -22,6 +23,8 @@ int run(const Args& args) {
   if (command == "sort") return run_sort(rest);
   if (command == "format") return run_format(rest);
   if (command == "parse") return run_parse(rest);
+  if (command == "table") return run_table(rest);
+  if (command == "tables") return run_tables(rest);
   if (command == "--version") {
     std::printf("tevasn %s\n", TEVASN_VERSION);
     return kExitOk;
