@@ -40,23 +40,20 @@ struct CTevOctetArray {
   unsigned long push_back(unsigned char octet);
   /// Replaces the content by `n` octets from `src` (which may point into the
   /// block). n = 0 empties the store without allocating. False when the block
-  /// could not grow; the store is then unchanged. Inline, copying the sizes of
-  /// most values itself: for them a call to memmove costs more than the copy.
+  /// could not grow; the store is then unchanged. Inline, copying 4 to 32
+  /// octets (addresses, short strings) itself: for them a call to memmove
+  /// costs more than the copy.
   bool assign(const unsigned char* src, unsigned long n) {
     if (n > capacity && !grow(n)) return false;
     unsigned char* const to = data;  // read once: the copies below may alias it
     if (n >= 16 && n <= 32) {
-      // 16 to 32 octets as two overlapping blocks of sixteen, both read before
-      // either is written, so that `src` may lie in the block as for memmove.
-      struct Sixteen {
-        unsigned char octets[16];
-      };
-      Sixteen head;
-      Sixteen tail;
-      std::memcpy(&head, src, sizeof head);
-      std::memcpy(&tail, src + n - 16, sizeof tail);
-      std::memcpy(to, &head, sizeof head);
-      std::memcpy(to + n - 16, &tail, sizeof tail);
+      move_pair<Sixteen>(to, src, n);
+    } else if (n >= 4 && n < 16) {
+      if (n >= 8) {
+        move_pair<std::uint64_t>(to, src, n);
+      } else {
+        move_pair<std::uint32_t>(to, src, n);
+      }
     } else if (n != 0) {
       std::memmove(to, src, n);
     }
@@ -67,6 +64,21 @@ struct CTevOctetArray {
   void free_storage();
 
  private:
+  struct Sixteen {
+    unsigned char octets[16];
+  };
+  // Copies n octets, from one to two blocks of them, as two overlapping
+  // blocks both read before either is written, so that `src` may lie in the
+  // block as for memmove.
+  template <class Block>
+  static void move_pair(unsigned char* to, const unsigned char* src, unsigned long n) {
+    Block head;
+    Block tail;
+    std::memcpy(&head, src, sizeof head);
+    std::memcpy(&tail, src + n - sizeof tail, sizeof tail);
+    std::memcpy(to, &head, sizeof head);
+    std::memcpy(to + n - sizeof tail, &tail, sizeof tail);
+  }
   // reserve() once the room is known to be too small.
   bool grow(unsigned long n);
 

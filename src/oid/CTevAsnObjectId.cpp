@@ -168,7 +168,8 @@ long CTevAsnObjectId::compare_text(const char* text, long* err) const {
 long CTevAsnObjectId::compare(const ITevAsnObjectID* oid, long* err) const {
   // peer()'s common case spelled out here, so that the class-id call of the
   // other case (compare_foreign) costs this path no stack frame.
-  if (oid == nullptr || vtable_of(oid) != vtable_of(static_cast<const ITevAsnObjectID*>(this))) {
+  if (oid == nullptr ||
+      tev_base::vtable_of(oid) != tev_base::vtable_of(static_cast<const ITevAsnObjectID*>(this))) {
     return compare_foreign(oid, err);
   }
   const auto* other = static_cast<const CTevAsnObjectId*>(oid);

@@ -12,10 +12,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "ITevAsnObjectID.h"
 #include "base/TevColdPath.h"
+#include "base/TevVtable.h"
 #include "framework/CTevAsnValueBase.h"
 #include "framework/ITevOidOctets.h"
 #include "oid/CTevOidStore.h"
@@ -95,14 +95,15 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
   /// per compare (compare/last 61.5 -> 86.5) and 15 more per encode
   /// (encode/integer 154.4 -> 169.4), up to 34 per decode/instance_pair.
   const CTevAsnObjectId* peer(const ITevAsnObjectID* oid) const {
-    if (oid != nullptr && vtable_of(oid) == vtable_of(static_cast<const ITevAsnObjectID*>(this))) {
+    if (oid != nullptr && tev_base::vtable_of(oid) ==
+                              tev_base::vtable_of(static_cast<const ITevAsnObjectID*>(this))) {
       return static_cast<const CTevAsnObjectId*>(oid);
     }
     return oid == nullptr ? nullptr : from(static_cast<const ITevAsnValue*>(oid));
   }
   const CTevAsnObjectId* peer(const ITevAsnValue* value) const {
     const auto* self = static_cast<const ITevAsnValue*>(this);
-    if (value != nullptr && vtable_of(value) == vtable_of(self)) {
+    if (value != nullptr && tev_base::vtable_of(value) == tev_base::vtable_of(self)) {
       // The same class, so the value part lies as far into that object as
       // ours does into this one.
       const auto offset = reinterpret_cast<const char*>(self) - reinterpret_cast<const char*>(this);
@@ -120,12 +121,6 @@ class CTevAsnObjectId final : public ITevAsnObjectID,
   const TevSubIdView* build_sub_id_view() const override { return store_.sub_id_view(); }
 
  private:
-  // The first word of a polymorphic object: its table of virtual functions.
-  static const void* vtable_of(const void* object) {
-    const void* table = nullptr;
-    std::memcpy(&table, object, sizeof table);
-    return table;
-  }
   // compare() for null or an object of another class or copy of this code.
   TEV_COLD_PATH long compare_foreign(const ITevAsnObjectID* oid, long* err) const;
   bool is_self(const ITevAsnValue* value) const {

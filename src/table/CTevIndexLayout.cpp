@@ -43,6 +43,7 @@ CTevIndexLayout* CTevIndexLayout::create(const char* text, unsigned long flags,
     tev_base::set_error(err, ASN_E_OUT_OF_MEMORY);
     return nullptr;
   }
+  layout->row_vtable_ = CTevIndexRow::vtable();
   const long rc = layout->parse(text, flags, reason);
   tev_base::set_error(err, rc);
   if (rc != ASN_OK) {
@@ -157,13 +158,24 @@ void CTevIndexLayout::append_value_name(CTevTextBuilder* out, unsigned long inde
 
 long CTevIndexLayout::decode(const std::uint32_t* sub_ids, unsigned long count,
                              ITevAsnIndexRow* row, CTevAsnBuffer* reason) const {
+  // The rows of this copy of the code are known without a call; the class-id
+  // call for any other object is kept off this path.
+  CTevIndexRow* own = CTevIndexRow::by_table(row, row_vtable_);
+  if (own == nullptr) return decode_asking(sub_ids, count, row, reason);
+  if (own->layout() != this || (sub_ids == nullptr && count != 0)) return ASN_E_INVALID_ARGUMENT;
+  return decode_into(own, sub_ids, count, 0, reason);
+}
+
+long CTevIndexLayout::decode_asking(const std::uint32_t* sub_ids, unsigned long count,
+                                    ITevAsnIndexRow* row, CTevAsnBuffer* reason) const {
   CTevIndexRow* own = own_row(row);
   if (own == nullptr || (sub_ids == nullptr && count != 0)) return ASN_E_INVALID_ARGUMENT;
   return decode_into(own, sub_ids, count, 0, reason);
 }
 
 CTevIndexRow* CTevIndexLayout::own_row(ITevAsnIndexRow* row) const {
-  CTevIndexRow* own = CTevIndexRow::from(row);
+  CTevIndexRow* own = CTevIndexRow::by_table(row, row_vtable_);
+  if (own == nullptr) own = CTevIndexRow::from(row);
   return own != nullptr && own->layout() == this ? own : nullptr;
 }
 

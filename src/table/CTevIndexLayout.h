@@ -7,6 +7,7 @@
 
 #include "TevAsnTable.h"
 #include "base/CTevTextBuilder.h"
+#include "base/TevColdPath.h"
 #include "table/TevLayoutWord.h"
 
 class CTevIndexRow;
@@ -54,6 +55,9 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   // empties the row and is explained in `reason`.
   long decode_word(CTevIndexRow* row, unsigned long index, const std::uint32_t* subs,
                    unsigned long count, unsigned long* pos, CTevAsnBuffer* reason) const;
+  // decode() for a row not of this copy's class: asked through query_class.
+  TEV_COLD_PATH long decode_asking(const std::uint32_t* sub_ids, unsigned long count,
+                                   ITevAsnIndexRow* row, CTevAsnBuffer* reason) const;
   // Out of line: the text it builds would otherwise weigh on every decode.
   static long refuse_leftover(CTevIndexRow* row, unsigned long left, CTevAsnBuffer* reason);
 
@@ -66,6 +70,7 @@ class CTevIndexLayout final : public ITevAsnIndexLayout {
   // decode_into's own loop by this plan: bit i set when word i is an
   // InetAddress, and a bit above the last word; 0 for other layouts.
   std::uint64_t quick_plan_ = 0;
+  const void* row_vtable_ = nullptr;  // CTevIndexRow::vtable(), for own_row
 };
 
 #endif  // TEVASNTABLE_CTEVINDEXLAYOUT_H

@@ -50,6 +50,11 @@ CTevIndexRow* CTevIndexRow::from(ITevAsnIndexRow* row) {
   return tev_table::own_object<CTevIndexRow>(row, tev_table::kClassIdIndexRow);
 }
 
+const void* CTevIndexRow::vtable() {
+  const CTevIndexRow probe(nullptr, nullptr, nullptr, 0);
+  return tev_base::vtable_of(static_cast<const ITevAsnIndexRow*>(&probe));
+}
+
 long CTevIndexRow::grow_octets(unsigned long total) {
   // Positions are kept in 32 bits.
   if (total > 0x3FFFFFFFUL || !octets_.reserve(total)) return ASN_E_OUT_OF_MEMORY;

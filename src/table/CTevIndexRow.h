@@ -12,6 +12,8 @@
 #include "TevAsnTable.h"
 #include "base/CTevBlock.h"
 #include "base/CTevTextBuilder.h"
+#include "base/TevColdPath.h"
+#include "base/TevVtable.h"
 #include "table/CTevSubIdArray.h"
 #include "table/TevLayoutWord.h"
 
@@ -34,7 +36,17 @@ class CTevIndexRow final : public ITevAsnIndexRow {
 
   /// The row behind `row` when it is one of ours; null for null and for a
   /// caller's own implementation.
-  static CTevIndexRow* from(ITevAsnIndexRow* row);
+  TEV_COLD_PATH static CTevIndexRow* from(ITevAsnIndexRow* row);
+  /// `row` when it has `table`, the table of virtual functions of this
+  /// copy's rows (vtable()): the class is final, so such a row is one. Null
+  /// for every other object, ours from another copy of the code included,
+  /// which from() then asks. No call.
+  static CTevIndexRow* by_table(ITevAsnIndexRow* row, const void* table) {
+    return row != nullptr && tev_base::vtable_of(row) == table ? static_cast<CTevIndexRow*>(row)
+                                                               : nullptr;
+  }
+  /// The table of virtual functions this copy's rows share.
+  static const void* vtable();
 
   // Used by the layout while it decodes.
   const ITevAsnIndexLayout* layout() const { return layout_; }

@@ -60,7 +60,8 @@ TEST(CTevOctetArray, GrowsInBlocksAndNeverShrinks) {
 TEST(CTevOctetArray, AssignFromItsOwnOctetsCopiesLikeMemmove) {
   unsigned char pattern[160];
   for (unsigned i = 0; i < sizeof pattern; ++i) pattern[i] = static_cast<unsigned char>(i + 1);
-  for (const unsigned long n : {1UL, 8UL, 15UL, 16UL, 17UL, 24UL, 31UL, 32UL, 33UL, 100UL}) {
+  for (const unsigned long n :
+       {1UL, 3UL, 4UL, 7UL, 8UL, 15UL, 16UL, 17UL, 24UL, 31UL, 32UL, 33UL, 100UL}) {
     for (const unsigned long from : {1UL, 8UL, 15UL, 16UL, 40UL}) {
       CTevOctetArray store;
       ASSERT_TRUE(store.assign(pattern, n + from));
