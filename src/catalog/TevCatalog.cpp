@@ -120,7 +120,17 @@ constexpr std::uint32_t kHashPrime = 16777619u;
 // Whether `length` bytes of `module`, case ignored, are the lower-case `key`.
 bool is_module(const char* key, const char* module, unsigned long length) {
   for (unsigned long i = 0; i < length; ++i) {
-    if (static_cast<unsigned char>(key[i]) != fold(module[i])) return false;  // key's end included
+    // A NUL in the caller's text must not carry the scan past the key's end.
+    if (key[i] == '\0' || static_cast<unsigned char>(key[i]) != fold(module[i])) return false;
+  }
+  return key[length] == '\0';
+}
+
+// Whether the key is exactly the `length` bytes of `folded`, which may hold
+// a NUL (the key is read no further than its own end).
+bool is_key(const char* key, const char* folded, unsigned long length) {
+  for (unsigned long i = 0; i < length; ++i) {
+    if (key[i] == '\0' || key[i] != folded[i]) return false;
   }
   return key[length] == '\0';
 }
@@ -132,7 +142,7 @@ unsigned long find_key(const char* folded, unsigned long length, std::uint32_t h
     const unsigned long at = kNameSlots[slot];
     if (at == 0) return kNameCount;
     const char* key = kNames[at - 1].key;
-    if (std::strncmp(key, folded, length) == 0 && key[length] == '\0') return at - 1;
+    if (is_key(key, folded, length)) return at - 1;
   }
 }
 

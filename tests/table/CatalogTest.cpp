@@ -102,6 +102,12 @@ TEST(CatalogTest, NamesFindTablesInAnyCaseWithOrWithoutModule) {
   long err = 0;
   EXPECT_EQ(tev_find_catalog_table(nullptr, 3, nullptr, &err), nullptr);
   EXPECT_EQ(err, ASN_E_INVALID_ARGUMENT);
+  // A NUL inside the counted name is a character, not its end.
+  for (const char* name : {"ifTable\0", "IF-MIB\0::ifTable"}) {
+    const std::size_t length = std::strlen(name) + 1 + std::strlen(name + std::strlen(name) + 1);
+    EXPECT_EQ(tev_find_catalog_table(name, length, nullptr, &err), nullptr) << name;
+    EXPECT_EQ(err, ASN_E_UNKNOWN_TABLE);
+  }
 }
 
 TEST(CatalogTest, UnknownNameSuggestsTheClosest) {
