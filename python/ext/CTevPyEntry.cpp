@@ -46,21 +46,10 @@ py::tuple CTevPyEntry::split(py::handle instance) {
 }
 
 py::object CTevPyEntry::build(unsigned long column, py::handle values) const {
-  std::vector<TevAsnValuePtr> owned = row_->from_python(values);
-  std::vector<ITevAsnValue*> list;
-  for (const TevAsnValuePtr& value : owned) list.push_back(value.get());
-  long err = ASN_OK;
-  TevAsnObjectIdPtr oid(tev_create_asn_object_id(&err));
-  if (oid == nullptr) raise_error(err, CTevAsnBuffer());
-  CTevAsnBuffer reason;
-  check(entry_->build(column, list.data(), static_cast<unsigned long>(list.size()), oid.get(),
-                      &reason),
-        reason);
-  std::vector<std::uint32_t> ids(oid->get_count());
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    ids[i] = static_cast<std::uint32_t>(oid->get_at(static_cast<unsigned long>(i), &err));
-  }
-  return py::cast(CTevPyOid(std::move(ids)));
+  return row_->encode_to_oid(values, [this, column](ITevAsnValue* const* list, unsigned long count,
+                                                    ITevAsnObjectID* oid, CTevAsnBuffer* reason) {
+    return entry_->build(column, list, count, oid, reason);
+  });
 }
 
 void CTevPyEntry::bind(py::module_& module) {

@@ -12,20 +12,6 @@ using namespace NTevAsnValue;
 
 namespace tev_python {
 
-namespace {
-
-// The encoded sub-identifiers of `oid` as an Oid.
-py::object oid_object(const ITevAsnObjectID* oid) {
-  long err = ASN_OK;
-  std::vector<std::uint32_t> ids(oid->get_count());
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    ids[i] = static_cast<std::uint32_t>(oid->get_at(static_cast<unsigned long>(i), &err));
-  }
-  return py::cast(CTevPyOid(std::move(ids)));
-}
-
-}  // namespace
-
 CTevPyLayout::CTevPyLayout(const std::string& text) : text_(text) {
   long err = ASN_OK;
   CTevAsnBuffer reason;
@@ -59,16 +45,9 @@ py::list CTevPyLayout::decode_many(py::handle indexes) {
 }
 
 py::object CTevPyLayout::encode(py::handle values) const {
-  std::vector<TevAsnValuePtr> owned = row_->from_python(values);
-  std::vector<ITevAsnValue*> list;
-  for (const TevAsnValuePtr& value : owned) list.push_back(value.get());
-  long err = ASN_OK;
-  TevAsnObjectIdPtr oid(tev_create_asn_object_id(&err));
-  if (oid == nullptr) raise_error(err, CTevAsnBuffer());
-  CTevAsnBuffer reason;
-  check(layout_->encode(list.data(), static_cast<unsigned long>(list.size()), oid.get(), &reason),
-        reason);
-  return oid_object(oid.get());
+  return row_->encode_to_oid(
+      values, [this](ITevAsnValue* const* list, unsigned long count, ITevAsnObjectID* oid,
+                     CTevAsnBuffer* reason) { return layout_->encode(list, count, oid, reason); });
 }
 
 void CTevPyLayout::bind(py::module_& module) {

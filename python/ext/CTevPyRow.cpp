@@ -1,6 +1,7 @@
 #include "CTevPyRow.h"
 
 #include <string>
+#include <utility>
 
 #include "CTevPyOid.h"
 #include "TevAsnValue.h"
@@ -13,11 +14,6 @@ using namespace NTevAsnValue;
 namespace tev_python {
 
 namespace {
-
-std::uint32_t big_endian32(const unsigned char* octets) {
-  return (std::uint32_t{octets[0]} << 24) | (std::uint32_t{octets[1]} << 16) |
-         (std::uint32_t{octets[2]} << 8) | std::uint32_t{octets[3]};
-}
 
 std::string type_name_of(py::handle object) { return Py_TYPE(object.ptr())->tp_name; }
 
@@ -219,6 +215,22 @@ TevAsnValuePtr CTevPyRow::value_from(const Slot& slot, py::handle object, long i
       if (octets_of(object, &octets)) return from_octets(slot.type, octets);
       throw py::type_error("expected bytes, not " + type_name_of(object));
   }
+}
+
+py::object CTevPyRow::encode_to_oid(py::handle values, const Encode& encode) const {
+  std::vector<TevAsnValuePtr> owned = from_python(values);
+  std::vector<ITevAsnValue*> list;
+  for (const TevAsnValuePtr& value : owned) list.push_back(value.get());
+  long err = ASN_OK;
+  TevAsnObjectIdPtr oid(tev_create_asn_object_id(&err));
+  if (oid == nullptr) raise_error(err, CTevAsnBuffer());
+  CTevAsnBuffer reason;
+  check(encode(list.data(), static_cast<unsigned long>(list.size()), oid.get(), &reason), reason);
+  std::vector<std::uint32_t> ids(oid->get_count());
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    ids[i] = static_cast<std::uint32_t>(oid->get_at(static_cast<unsigned long>(i), &err));
+  }
+  return py::cast(CTevPyOid(std::move(ids)));
 }
 
 }  // namespace tev_python

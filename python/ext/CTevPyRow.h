@@ -6,6 +6,7 @@
 #include <pybind11/pybind11.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "TevAsnTable.h"
@@ -29,6 +30,12 @@ class CTevPyRow {
   /// objects (one per value of a row); TypeError or tevasn.Error when one
   /// does not fit its word.
   std::vector<TevAsnValuePtr> from_python(pybind11::handle values) const;
+  /// The signature of a layout's encode and an entry's build (column bound).
+  using Encode = std::function<long(ITevAsnValue* const* values, unsigned long count,
+                                    ITevAsnObjectID* oid, CTevAsnBuffer* reason)>;
+  /// The Python `values` (as from_python reads them) encoded by `encode` into a
+  /// new identifier, returned as an Oid; a refusal raises tevasn.Error.
+  pybind11::object encode_to_oid(pybind11::handle values, const Encode& encode) const;
 
  private:
   // What each value of a row holds: the TYPE word's kind and library type;

@@ -11,14 +11,12 @@ using namespace NTevAsnValue;
 
 namespace tev_python {
 
-namespace {
-
 std::uint32_t big_endian32(const unsigned char* octets) {
   return (std::uint32_t{octets[0]} << 24) | (std::uint32_t{octets[1]} << 16) |
          (std::uint32_t{octets[2]} << 8) | std::uint32_t{octets[3]};
 }
 
-}  // namespace
+namespace {}  // namespace
 
 AddressClasses AddressClasses::import() {
   py::module_ ipaddress = py::module_::import("ipaddress");

@@ -10,6 +10,9 @@
 
 namespace tev_python {
 
+/// The number of four big-endian octets.
+std::uint32_t big_endian32(const unsigned char* octets);
+
 /// The ipaddress classes the values turn into, looked up once per owner.
 struct AddressClasses {
   pybind11::object ipv4;
