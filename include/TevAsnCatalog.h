@@ -48,8 +48,8 @@ enum ETevAccess : std::uint32_t {
 /// One enumeration label (`number` is its value) or BITS label (`number` is
 /// the bit's position, 0 the first octet's most significant bit).
 struct TevCatalogLabel {
-  const char* name;
-  std::int64_t number;
+  const char* name;     ///< the label as its MIB writes it ("up", "testing")
+  std::int64_t number;  ///< the enumeration's value, or the bit's position
 };
 
 /// One column of a table.
