@@ -1,3 +1,20 @@
+# tevasn_add_objects(NAME SOURCES...): the object library NAMEObjects, built
+# as every library of the project is (hidden, no exceptions, includes from src/).
+function(tevasn_add_objects name)
+  add_library(${name}Objects OBJECT ${ARGN})
+  set_target_properties(${name}Objects PROPERTIES
+    POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${name}Objects PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>)
+  if(NOT MSVC)
+    target_compile_options(${name}Objects PRIVATE -fno-exceptions)
+  endif()
+  target_link_libraries(${name}Objects PRIVATE tevasn_warnings)
+endfunction()
+
 # tevasn_add_library(NAME SOURCES...): the shared library NAME (alias
 # TevAsnValue::NAME) from an object library NAMEObjects, which the unit, fuzz
 # and allocation-failure tests link directly. Both libraries of the project
@@ -8,19 +25,8 @@
 # objects (the code itself uses none: tests/rtti), and includes written from
 # src/ so that every folder crossing shows.
 function(tevasn_add_library name building_define)
-  # Every shared library of the project carries its own copy of the base.
-  add_library(${name}Objects OBJECT ${ARGN})
-  set_target_properties(${name}Objects PROPERTIES
-    POSITION_INDEPENDENT_CODE ON
-    CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON)
-  target_include_directories(${name}Objects PUBLIC
-    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
-    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>)
+  tevasn_add_objects(${name} ${ARGN})
   target_compile_definitions(${name}Objects PRIVATE ${building_define})
-  if(NOT MSVC)
-    target_compile_options(${name}Objects PRIVATE -fno-exceptions)
-  endif()
   # g++ describes a class with virtual functions only where its virtual table
   # is, and the library holds none of the interfaces clients implement (the
   # visitor): describe every class used, so the ABI baseline (tests/abi)
@@ -28,7 +34,6 @@ function(tevasn_add_library name building_define)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_compile_options(${name}Objects PRIVATE -femit-class-debug-always)
   endif()
-  target_link_libraries(${name}Objects PRIVATE tevasn_warnings)
 
   add_library(${name} SHARED $<TARGET_OBJECTS:${name}Objects> $<TARGET_OBJECTS:TevAsnBaseObjects>)
   add_library(TevAsnValue::${name} ALIAS ${name})
@@ -54,16 +59,5 @@ endfunction()
 # value-free helpers (src/base/) that each shared library links in, hidden
 # like the rest; the unit, fuzz and allocation-failure tests link it once.
 function(tevasn_add_base name)
-  add_library(${name}Objects OBJECT ${ARGN})
-  set_target_properties(${name}Objects PROPERTIES
-    POSITION_INDEPENDENT_CODE ON
-    CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON)
-  target_include_directories(${name}Objects PUBLIC
-    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
-    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>)
-  if(NOT MSVC)
-    target_compile_options(${name}Objects PRIVATE -fno-exceptions)
-  endif()
-  target_link_libraries(${name}Objects PRIVATE tevasn_warnings)
+  tevasn_add_objects(${name} ${ARGN})
 endfunction()
