@@ -19,6 +19,14 @@ void raise_error(long code, const std::string& reason) {
   throw py::error_already_set();
 }
 
+void raise_mib_error(const std::vector<std::string>& messages) {
+  py::list list;
+  for (const std::string& message : messages) list.append(message);
+  py::object error = py::module_::import("tevasn._error").attr("MibError")(list);
+  PyErr_SetObject(error.get_type().ptr(), error.ptr());
+  throw py::error_already_set();
+}
+
 void raise_error(long code, const CTevAsnBuffer& reason) {
   if (reason.length() != 0) raise_error(code, std::string(reason.data(), reason.length()));
   raise_error(code, std::string(tev_error_message(code)));

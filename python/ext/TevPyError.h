@@ -3,6 +3,7 @@
 #define TEVASN_PYTHON_TEVPYERROR_H
 
 #include <string>
+#include <vector>
 
 #include "CTevAsnBuffer.h"
 
@@ -13,6 +14,9 @@ namespace tev_python {
 [[noreturn]] void raise_error(long code, const CTevAsnBuffer& reason);
 /// As raise_error, with a reason of the module's own.
 [[noreturn]] void raise_error(long code, const std::string& reason);
+/// Raises tevasn.MibError with the MIB loader's `messages`, one per module not
+/// loaded. Never returns.
+[[noreturn]] void raise_mib_error(const std::vector<std::string>& messages);
 /// Raises tevasn.Error when `code` is not 0.
 inline void check(long code, const CTevAsnBuffer& reason) {
   if (code != 0) raise_error(code, reason);

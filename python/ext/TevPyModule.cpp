@@ -5,16 +5,21 @@
 
 #include "CTevPyEntry.h"
 #include "CTevPyLayout.h"
+#include "CTevPyMibs.h"
 #include "CTevPyOid.h"
+#include "CTevPyTable.h"
 #include "CTevPyWalk.h"
 #include "TevPyDisplay.h"
 
 PYBIND11_MODULE(_tevasn, module) {
-  module.doc() = "Index rows, DISPLAY-HINTs and textual conventions of SNMP tables.";
+  module.doc() =
+      "Index rows, DISPLAY-HINTs, textual conventions and tables by name of SNMP tables.";
   module.attr("__version__") = TEVASN_VERSION;
   tev_python::CTevPyOid::bind(module);
   tev_python::CTevPyLayout::bind(module);
   tev_python::CTevPyEntry::bind(module);
   tev_python::CTevPyWalk::bind(module);
+  tev_python::CTevPyTable::bind(module);
+  tev_python::CTevPyMibs::bind(module);
   tev_python::bind_display(module);
 }

@@ -1,41 +1,55 @@
 """tevasn: the instance indexes of SNMP tables, decoded and encoded strictly,
-with DISPLAY-HINTs and textual conventions, over the TevAsnValue libraries."""
+with DISPLAY-HINTs and textual conventions, tables known by name (a built-in
+catalogue, and MIB modules), over the TevAsnValue libraries."""
 
 from __future__ import annotations
 
 from typing import Iterable, Iterator, Tuple, Union
 
-from ._error import Error
+from ._catalog import Column
+from ._error import Error, MibError
 from ._types import IndexValue
 from ._tevasn import (
     Entry,
     Layout,
+    Mibs,
     Oid,
+    Table,
     __version__,
     _WalkReader,
+    find_table,
+    find_table_by_oid,
     format_hint,
     format_integer_hint,
     format_tc,
     parse_hint,
     parse_tc,
     read_value,
+    tables,
 )
 
 __all__ = [
+    "Column",
     "Entry",
     "Error",
     "IndexValue",
     "Layout",
+    "MibError",
+    "Mibs",
     "Oid",
+    "Table",
     "WalkRow",
     "__version__",
     "decode_walk",
+    "find_table",
+    "find_table_by_oid",
     "format_hint",
     "format_integer_hint",
     "format_tc",
     "parse_hint",
     "parse_tc",
     "read_value",
+    "tables",
 ]
 
 #: One decoded line of a walk: column, index values, the value text.

@@ -1,6 +1,9 @@
-"""The one exception tevasn raises for everything the libraries refuse."""
+"""The exceptions of tevasn: Error for everything the libraries refuse, and
+MibError for MIB modules the loader refuses."""
 
 from __future__ import annotations
+
+from typing import Iterable, Tuple
 
 
 class Error(ValueError):
@@ -23,3 +26,23 @@ class Error(ValueError):
 
     def __repr__(self) -> str:
         return f"tevasn.Error({self.code!r}, {self.reason!r}, {self.name!r})"
+
+
+class MibError(Error):
+    """MIB modules that could not be loaded: ``messages`` holds the loader's
+    message for each, naming the module and what is missing or wrong (with
+    its file and line when known); ``reason`` is them joined by newlines.
+    ``code`` is 0: the loader is not one of the libraries."""
+
+    messages: Tuple[str, ...]
+
+    def __init__(self, messages: Iterable[str]) -> None:
+        self.messages = tuple(messages)
+        super().__init__(0, "\n".join(self.messages))
+        self.args = (list(self.messages),)
+
+    def __str__(self) -> str:
+        return self.reason
+
+    def __repr__(self) -> str:
+        return f"tevasn.MibError({list(self.messages)!r})"
