@@ -100,9 +100,8 @@ py::object CTevPyTable::find(const std::string& name, const py::object& mibs, bo
     if (err != ASN_E_UNKNOWN_TABLE || why.length() == 0) raise_error(err, why);
     reason.assign(why.data(), why.length());
   }
-  raise_error(ASN_E_UNKNOWN_TABLE, with_closest(reason, loaded == nullptr
-                                                            ? std::vector<std::string>()
-                                                            : loaded->closest(name, kSuggestions)));
+  if (loaded != nullptr) reason = with_closest(reason, loaded->closest(name, kSuggestions));
+  raise_error(ASN_E_UNKNOWN_TABLE, reason);
 }
 
 py::object CTevPyTable::find_by_oid(py::handle oid, const py::object& mibs, bool catalogue) {
@@ -147,8 +146,7 @@ void CTevPyTable::bind(py::module_& module) {
 A table of the built-in catalogue or of loaded MIB modules: its entry, the layout
 of its index and its columns. tevasn.find_table and Mibs.find_table give them.)doc")
       .def_property_readonly("name", [](const CTevPyTable& self) { return self.table_->name; })
-      .def_property_readonly("module",
-                             [](const CTevPyTable& self) { return self.table_->module; })
+      .def_property_readonly("module", [](const CTevPyTable& self) { return self.table_->module; })
       .def_property_readonly("entry_name",
                              [](const CTevPyTable& self) { return self.table_->entry; })
       .def_property_readonly("entry_oid",
@@ -158,8 +156,7 @@ of its index and its columns. tevasn.find_table and Mibs.find_table give them.)d
                              })
       .def_property_readonly("augments",
                              [](const CTevPyTable& self) { return self.table_->augments; })
-      .def_property_readonly("layout",
-                             [](const CTevPyTable& self) { return self.table_->layout; })
+      .def_property_readonly("layout", [](const CTevPyTable& self) { return self.table_->layout; })
       .def_property_readonly("index_names",
                              [](const CTevPyTable& self) {
                                py::tuple names(self.table_->index_count);
