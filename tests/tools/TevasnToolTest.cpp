@@ -553,7 +553,7 @@ const ToolRun kRuns[] = {
      ".1.3.6.1.2.1.1.1.0 = STRING: host\n"
      ".1.3.6.1.2.1.4.22.1.2.3.10.0.0.1 = Hex-STRING: 00 11 22 33 44 55\n",
      "ifTable\t2\t7\nipNetToMediaTable\t2\t3\t10.0.0.1\n",
-     "line 2: '.1.3.6.1.2.1.1.1.0': lies in no table of the catalogue",
+     "line 2: '.1.3.6.1.2.1.1.1.0': lies in no known table",
      1},
     {"table_view",
      {"table", "ifTable"},

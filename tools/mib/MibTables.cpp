@@ -155,9 +155,12 @@ struct MibTables::Store {
     smiSetErrorLevel(kRefusedSeverity);
     smiSetFlags(SMI_FLAG_NODESCR | SMI_FLAG_ERRORS);
     smiSetErrorHandler(collect_error);
-    // An SMIv2 rule that SMIv1 modules (RFC1213-MIB's ifEntry) break and
-    // that decoding does not need: a warning, not a refusal.
-    smiSetSeverity(const_cast<char*>("index-element-no-range"), kRefusedSeverity + 1);
+    // Rules real modules break with no doubt about what they mean, a warning
+    // rather than a refusal: an index object without a range (SMIv1's
+    // RFC1213-MIB ifEntry) and an SMI type used without its import.
+    for (const char* tag : {"index-element-no-range", "basetype-not-imported"}) {
+      smiSetSeverity(const_cast<char*>(tag), kRefusedSeverity + 1);
+    }
     set_path();
   }
 
@@ -388,6 +391,9 @@ bool MibTables::load(const std::string& module, std::string* error) {
         return false;
       }
       name = head.name;
+      // The modules beside it are searched for its imports.
+      const std::size_t slash = file.rfind('/');
+      add_dir(slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash));
     } else if (file.empty() && smiIsLoaded(name.c_str()) == 0) {
       *error = module + ": is in no directory searched";
       return false;

@@ -39,10 +39,10 @@ class MibTables {
   /// Adds a directory searched for modules, before the base modules.
   void add_dir(const std::string& dir);
 
-  /// Loads MODULE (a module name, or a path to a module file) and what it
-  /// imports. False with one message naming the module and what is missing
-  /// or wrong (file:line when known): "FOO-MIB: imports BAR-MIB, which is in
-  /// no directory searched" / "FOO-MIB: line 12: syntax error ...".
+  /// Loads MODULE (a module name, or a path to a module file, whose
+  /// directory is then searched too) and what it imports. False with one message naming the module
+  /// and what is missing or wrong (file:line when known): "FOO-MIB: imports BAR-MIB, which is in no
+  /// directory searched" / "FOO-MIB: line 12: syntax error ...".
   bool load(const std::string& module, std::string* error);
 
   /// Loads every module file of DIR (a file per module); one message per

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "CellText.h"
+#include "KnownTables.h"
 #include "TevAsnValuePtr.h"
 #include "Text.h"
 #include "WalkValue.h"
@@ -75,9 +76,10 @@ void append_json(const std::string& text, std::string* line) {
 
 }  // namespace
 
-bool TableView::start(const TevCatalogTable* table, TableFormat format, bool numeric,
-                      std::string* reason) {
+bool TableView::start(const TevCatalogTable* table, const KnownTables* known, TableFormat format,
+                      bool numeric, std::string* reason) {
   table_ = table;
+  known_ = known;
   format_ = format;
   numeric_ = numeric;
   CTevAsnBuffer why;
@@ -116,7 +118,7 @@ bool TableView::add(std::string_view record, unsigned long line, std::string* no
   unsigned long column = 0;
   if (rc == ASN_OK) rc = entry_->split(sub_ids, count, &column, row_.get(), &why);
   if (rc == ASN_E_NOT_IN_TABLE) {
-    const TevCatalogTable* other = tev_find_catalog_table_by_oid(sub_ids, count, nullptr, nullptr);
+    const TevCatalogTable* other = known_->find_by_oid(sub_ids, count);
     *note = quoted(field) + " lies outside " + table_->name +
             (other != nullptr ? std::string(" (in ") + other->name + ")" : std::string());
     return false;
