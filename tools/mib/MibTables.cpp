@@ -155,10 +155,11 @@ struct MibTables::Store {
     smiSetErrorLevel(kRefusedSeverity);
     smiSetFlags(SMI_FLAG_NODESCR | SMI_FLAG_ERRORS);
     smiSetErrorHandler(collect_error);
-    // Rules real modules break with no doubt about what they mean, a warning
-    // rather than a refusal: an index object without a range (SMIv1's
-    // RFC1213-MIB ifEntry) and an SMI type used without its import.
-    for (const char* tag : {"index-element-no-range", "basetype-not-imported"}) {
+    // Rules real modules break with no doubt about what they mean: warnings
+    // rather than refusals. An index object without a range (SMIv1's
+    // RFC1213-MIB ifEntry), an SMI type used without its import, a size
+    // past its base type's (DISMAN-EXPRESSION-MIB's SIZE (0..65536)).
+    for (const char* tag : {"index-element-no-range", "basetype-not-imported", "range-bounds"}) {
       smiSetSeverity(const_cast<char*>(tag), kRefusedSeverity + 1);
     }
     set_path();
