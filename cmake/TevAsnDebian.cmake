@@ -177,8 +177,10 @@ set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION net)
 set(CPACK_COMPONENT_TOOL_DEPENDS Runtime TableRuntime)
 set(CPACK_COMPONENT_TOOL_DESCRIPTION "encode and decode SNMP instance identifiers\n${about}\n\
 This package holds the tevasn tool, which encodes and decodes the index\n\
-values of instance identifiers, sorts identifiers in walk order and shows\n\
-octets by DISPLAY-HINTs and textual conventions.")
+values of instance identifiers, sorts identifiers in walk order, shows\n\
+octets by DISPLAY-HINTs and textual conventions, and shows walks of tables\n\
+by name: the standard tables built in, others from MIB modules read with\n\
+libsmi, with base modules of its own for the standard imports.")
 if(TARGET _tevasn)
   set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME ${TEVASN_DEB_PYTHON})
   set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "KnownTables.h"
 #include "LineReader.h"
 #include "RecordReader.h"
 #include "TableView.h"
@@ -29,9 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::FILE* in = fmemopen(const_cast<char*>(walk.data()), walk.size(), "r");
   std::FILE* out = std::fopen("/dev/null", "w");
   if (in == nullptr || out == nullptr) std::abort();
+  const tevasn::KnownTables known;
   tevasn::TableView view;
   std::string reason;
-  tev_fuzz::require(view.start(table, tevasn::TableFormat::kCsv, size % 2 == 0, &reason),
+  tev_fuzz::require(view.start(table, &known, tevasn::TableFormat::kCsv, size % 2 == 0, &reason),
                     "a catalogue table has no view");
   tevasn::RecordReader reader(in);
   std::string_view record;

@@ -18,7 +18,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/need-packages.sh cmake ninja-build g++ dpkg-dev file lintian go-md2man doxygen \
-  pkg-config man-db python3 python3-dev pybind11-dev
+  pkg-config man-db python3 python3-dev pybind11-dev libsmi2-dev
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 scripts/need-packages.sh cmake ninja-build g++ clang clang-format clang-tidy cppcheck valgrind \
   libgtest-dev libgmock-dev googletest libbenchmark-dev libclang-rt-14-dev pkg-config \
-  binutils git python3 g++-multilib qemu-user abigail-tools dpkg-dev xz-utils \
+  binutils git python3 smitools libsmi2-dev libsnmp-base g++-multilib qemu-user abigail-tools dpkg-dev xz-utils \
   python3-dev pybind11-dev python3-pybind11 python3-pytest python3-hypothesis python3-mypy \
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64
 

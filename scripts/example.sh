@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/need-packages.sh cmake ninja-build g++ python3-dev pybind11-dev
+scripts/need-packages.sh cmake ninja-build g++ python3-dev pybind11-dev libsmi2-dev
 cmake --workflow --preset release
 ./examples/run.sh
 ./build/release/examples/tev_example

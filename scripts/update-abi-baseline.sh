@@ -6,7 +6,7 @@
 # abi/ with the change (docs/abi.md). Builds with the dev preset.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/need-packages.sh cmake ninja-build g++ abigail-tools dpkg-dev xz-utils libgtest-dev
+scripts/need-packages.sh cmake ninja-build g++ abigail-tools dpkg-dev xz-utils libgtest-dev libsmi2-dev
 cmake --preset dev >/dev/null
 cmake --build build/dev --target tevasn_abi_update
 git status --short -- abi

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "Commands.h"
+#include "KnownTables.h"
 #include "TevAsnTable.h"
 #include "Text.h"
 
@@ -43,6 +44,10 @@ bool octets_mode(const std::string& mode, ETevOctetsAs* as) {
   return true;
 }
 
+bool takes_mibs(Options options) {
+  return options == Options::kDecode || options == Options::kTable || options == Options::kTables;
+}
+
 }  // namespace
 
 bool parse_command_line(const Args& args, Options options, CommandLine* out, std::string* reason) {
@@ -52,6 +57,7 @@ bool parse_command_line(const Args& args, Options options, CommandLine* out, std
     const std::string& arg = args[i];
     int got = 0;
     std::string mode;
+    std::string value;
     if (options_ended || !is_option(arg)) {
       out->positional.push_back(arg);
     } else if (arg == "--") {
@@ -83,6 +89,18 @@ bool parse_command_line(const Args& args, Options options, CommandLine* out, std
       }
     } else if (options == Options::kTable && arg == "--numeric") {
       out->numeric = true;
+    } else if (takes_mibs(options) && (got = value_option(args, &i, "mib-dir", &value)) != 0) {
+      if (got < 0) {
+        *reason = "option --mib-dir needs a directory";
+        return false;
+      }
+      out->mib_dirs.push_back(value);
+    } else if (takes_mibs(options) && (got = value_option(args, &i, "mib", &value)) != 0) {
+      if (got < 0) {
+        *reason = "option --mib needs a module name or file";
+        return false;
+      }
+      out->mibs.push_back(value);
     } else if (options == Options::kSort && arg == "--check") {
       out->check = true;
     } else if (options == Options::kDecode &&
@@ -116,6 +134,19 @@ int usage_error(const std::string& command, const std::string& message) {
   report(command, message);
   std::fprintf(stderr, "Try 'tevasn %s%s--help'.\n", command.c_str(), command.empty() ? "" : " ");
   return kExitUsage;
+}
+
+bool load_mibs(const char* command, const CommandLine& line, KnownTables* known, int* status) {
+  *status = kExitOk;
+  if (!KnownTables::supported() && (!line.mib_dirs.empty() || !line.mibs.empty())) {
+    report(command, "built without MIB support (libsmi): --mib-dir and --mib are not available");
+    *status = kExitUsage;
+    return false;
+  }
+  std::vector<std::string> errors;
+  if (!known->load(line.mib_dirs, line.mibs, &errors)) *status = kExitBadInput;
+  for (const std::string& error : errors) report(command, error);
+  return true;
 }
 
 bool start_command(const char* command, const Args& args, Options options, CommandLine* line,

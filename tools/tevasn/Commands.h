@@ -55,6 +55,9 @@ struct CommandLine {
   /// table's output: tsv, csv or json.
   std::string format = "tsv";
   bool numeric = false;
+  /// MIB modules to load: every module file of each --mib-dir, each --mib.
+  std::vector<std::string> mib_dirs;
+  std::vector<std::string> mibs;
   Args positional;
 };
 
@@ -63,13 +66,22 @@ enum class Options {
   kNone,    ///< --help only
   kDecode,  ///< --octets MODE, --hex, --values, --prefix BASE, --entry ENTRY, --table NAME
   kSort,    ///< --check
-  kTable    ///< --format FORMAT, --numeric
+  kTable,   ///< --format FORMAT, --numeric
+  kTables   ///< --mib-dir DIR and --mib MODULE only (which kDecode and kTable take too)
 };
 
 /// Splits `args` into options and positional arguments. An argument starting
 /// with "-" and a letter, or with "--", is an option; "--" ends the options.
 /// False with a reason for an unknown or incomplete option.
 bool parse_command_line(const Args& args, Options options, CommandLine* out, std::string* reason);
+
+class KnownTables;
+
+/// Loads the MIB modules of --mib-dir and --mib into `known`, reporting each
+/// one not loaded. False when the command must stop (the tool is built
+/// without MIB support: *status is kExitUsage); otherwise *status is
+/// kExitBadInput when a module was not loaded, else kExitOk.
+bool load_mibs(const char* command, const CommandLine& line, KnownTables* known, int* status);
 
 /// The start of every command: reads `args` into `line`. False when the
 /// command is already done (a usage error reported, or --help printed), with

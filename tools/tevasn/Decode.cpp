@@ -6,6 +6,7 @@
 
 #include "Commands.h"
 #include "Identifier.h"
+#include "KnownTables.h"
 #include "LineReader.h"
 #include "RecordReader.h"
 #include "TevAsnCatalog.h"
@@ -134,11 +135,11 @@ std::unique_ptr<Decoder> table_decoder(const TevCatalogTable& table, ETevOctetsA
 }
 
 // The decoder of each identifier: the one the command line names, or, with
-// none named, the one of the catalogue table the identifier lies in.
+// none named, the one of the known table the identifier lies in.
 class Decoders {
  public:
   explicit Decoders(std::unique_ptr<Decoder> only) : only_(std::move(only)) {}
-  explicit Decoders(ETevOctetsAs octets) : octets_(octets) {}
+  Decoders(const KnownTables* known, ETevOctetsAs octets) : known_(known), octets_(octets) {}
 
   Decoder* find(std::string_view field, std::string* reason) {
     if (only_ != nullptr) return only_.get();
@@ -150,9 +151,9 @@ class Decoders {
       *reason = std::string(why.data(), why.length());
       return nullptr;
     }
-    const TevCatalogTable* table = tev_find_catalog_table_by_oid(sub_ids, count, nullptr, nullptr);
+    const TevCatalogTable* table = known_->find_by_oid(sub_ids, count);
     if (table == nullptr) {
-      *reason = "lies in no table of the catalogue";
+      *reason = "lies in no known table";
       return nullptr;
     }
     std::unique_ptr<Decoder>& decoder = by_table_[table];
@@ -162,6 +163,7 @@ class Decoders {
 
  private:
   std::unique_ptr<Decoder> only_;
+  const KnownTables* known_ = nullptr;
   ETevOctetsAs octets_ = TEV_OCTETS_AUTO;
   std::unordered_map<const TevCatalogTable*, std::unique_ptr<Decoder>> by_table_;
 };
@@ -251,14 +253,14 @@ int run_decode(const Args& args) {
     return usage_error(kCommand, "--values reads standard input, not OID arguments");
   }
 
+  KnownTables known;
+  int loaded = kExitOk;
+  if (!load_mibs(kCommand, line, &known, &loaded)) return loaded;
   std::unique_ptr<Decoders> decoders;
   if (line.has_table) {
-    CTevAsnBuffer why;
-    long err = ASN_OK;
-    const TevCatalogTable* table = tev_find_catalog_table(
-        line.table.data(), static_cast<unsigned long>(line.table.size()), &why, &err);
+    const TevCatalogTable* table = known.find(line.table, &reason);
     if (table == nullptr) {
-      report(kCommand, std::string(why.data(), why.length()));
+      report(kCommand, reason);
       return kExitBadInput;
     }
     std::unique_ptr<Decoder> decoder = table_decoder(*table, line.octets, false, &reason);
@@ -268,7 +270,7 @@ int run_decode(const Args& args) {
     }
     decoders = std::make_unique<Decoders>(std::move(decoder));
   } else if (by_name) {
-    decoders = std::make_unique<Decoders>(line.octets);
+    decoders = std::make_unique<Decoders>(&known, line.octets);
   } else {
     std::unique_ptr<Decoder> decoder;
     if (line.has_prefix) {
@@ -308,14 +310,15 @@ int run_decode(const Args& args) {
     decoders = std::make_unique<Decoders>(std::move(decoder));
   }
   if (first_oid == line.positional.size()) {
-    return decode_standard_input(decoders.get(), line.values);
+    const int status = decode_standard_input(decoders.get(), line.values);
+    return status != kExitOk ? status : loaded;
   }
   OutputBuffer out(stdout);
   bool bad = false;
   for (std::size_t i = first_oid; i < line.positional.size(); ++i) {
     if (!decode_and_print(decoders.get(), line.positional[i], nullptr, 0, &out)) bad = true;
   }
-  return bad ? kExitBadInput : kExitOk;
+  return bad ? kExitBadInput : loaded;
 }
 
 }  // namespace tevasn

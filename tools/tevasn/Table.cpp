@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Commands.h"
+#include "KnownTables.h"
 #include "LineReader.h"
 #include "RecordReader.h"
 #include "TableView.h"
@@ -24,18 +25,6 @@ bool is_blank_record(std::string_view record) {
 
 }  // namespace
 
-const TevCatalogTable* find_table(const char* command, const std::string& name) {
-  CTevAsnBuffer why;
-  long err = ASN_OK;
-  const TevCatalogTable* table =
-      tev_find_catalog_table(name.data(), static_cast<unsigned long>(name.size()), &why, &err);
-  if (table == nullptr) {
-    report(command, why.length() != 0 ? std::string(why.data(), why.length())
-                                      : std::string(tev_error_message(err)));
-  }
-  return table;
-}
-
 int run_table(const Args& args) {
   CommandLine line;
   int status = kExitOk;
@@ -43,14 +32,20 @@ int run_table(const Args& args) {
   if (line.positional.size() != 1) {
     return usage_error(kCommand, "needs one table name, and reads the walk from standard input");
   }
-  const TevCatalogTable* table = find_table(kCommand, line.positional[0]);
-  if (table == nullptr) return kExitBadInput;
+  KnownTables known;
+  int loaded = kExitOk;
+  if (!load_mibs(kCommand, line, &known, &loaded)) return loaded;
+  std::string reason;
+  const TevCatalogTable* table = known.find(line.positional[0], &reason);
+  if (table == nullptr) {
+    report(kCommand, reason);
+    return kExitBadInput;
+  }
   const TableFormat format = line.format == "csv"    ? TableFormat::kCsv
                              : line.format == "json" ? TableFormat::kJson
                                                      : TableFormat::kTsv;
   TableView view;
-  std::string reason;
-  if (!view.start(table, format, line.numeric, &reason)) {
+  if (!view.start(table, &known, format, line.numeric, &reason)) {
     report(kCommand, std::string(table->name) + ": " + reason);
     return kExitBadInput;
   }
@@ -70,23 +65,27 @@ int run_table(const Args& args) {
   view.print(&out, &notes);
   out.flush();
   for (const std::string& note : notes) report(kCommand, note);
-  return bad || !notes.empty() ? kExitBadInput : kExitOk;
+  return bad || !notes.empty() || loaded != kExitOk ? kExitBadInput : kExitOk;
 }
 
 int run_tables(const Args& args) {
   CommandLine line;
   int status = kExitOk;
-  if (!start_command("tables", args, Options::kNone, &line, &status)) return status;
+  if (!start_command("tables", args, Options::kTables, &line, &status)) return status;
   if (!line.positional.empty()) return usage_error("tables", "takes no arguments");
+  KnownTables known;
+  int loaded = kExitOk;
+  if (!load_mibs("tables", line, &known, &loaded)) return loaded;
   OutputBuffer out(stdout);
+  const auto print = [&out](const TevCatalogTable* table) {
+    out.append(std::string(table->name) + '\t' + table->module + '\t' + table->entry_oid + '\t' +
+               table->layout + '\n');
+  };
+  // The catalogue, then the loaded modules' tables.
   const unsigned long count = tev_get_catalog_table_count();
-  for (unsigned long i = 0; i < count; ++i) {
-    const TevCatalogTable* table = tev_get_catalog_table(i);
-    std::string text = std::string(table->name) + '\t' + table->module + '\t' + table->entry_oid +
-                       '\t' + table->layout + '\n';
-    out.append(text);
-  }
-  return kExitOk;
+  for (unsigned long i = 0; i < count; ++i) print(tev_get_catalog_table(i));
+  for (std::size_t i = 0; i < known.loaded_count(); ++i) print(known.loaded(i));
+  return loaded;
 }
 
 }  // namespace tevasn

@@ -15,13 +15,16 @@
 
 namespace tevasn {
 
+class KnownTables;
+
 enum class TableFormat { kTsv, kCsv, kJson };
 
 class TableView {
  public:
-  /// Prepares the view of `table`; false with a reason when its layout
-  /// cannot be made.
-  bool start(const TevCatalogTable* table, TableFormat format, bool numeric, std::string* reason);
+  /// Prepares the view of `table`; `known` names the table of a line that
+  /// lies outside it. False with a reason when its layout cannot be made.
+  bool start(const TevCatalogTable* table, const KnownTables* known, TableFormat format,
+             bool numeric, std::string* reason);
 
   /// Takes one walk record ("OID = VALUE", continuation lines joined by
   /// '\n') that begins on input line `line`. False with a note when the
@@ -52,6 +55,7 @@ class TableView {
   }
 
   const TevCatalogTable* table_ = nullptr;
+  const KnownTables* known_ = nullptr;
   TableFormat format_ = TableFormat::kTsv;
   bool numeric_ = false;
   TevAsnTableEntryPtr entry_;
@@ -63,6 +67,7 @@ class TableView {
   std::vector<const TevCatalogColumn*> column_;  // by column number; null for none
   std::vector<bool> seen_;                       // by column number
   std::vector<std::string> field_names_;
+  std::vector<bool> number_field_;  // by field: a number in JSON
 };
 
 }  // namespace tevasn

@@ -1,0 +1,32 @@
+# Finds libsmi for tools/mib (TEVASN_WITH_LIBSMI: AUTO, ON or OFF) and makes
+# the imported target TevAsn::libsmi; TEVASN_HAVE_LIBSMI says whether it did.
+set(TEVASN_HAVE_LIBSMI OFF)
+if(NOT TEVASN_WITH_LIBSMI MATCHES "^(AUTO|ON|OFF)$")
+  message(FATAL_ERROR "TEVASN_WITH_LIBSMI is AUTO, ON or OFF, not '${TEVASN_WITH_LIBSMI}'")
+endif()
+if(NOT TEVASN_WITH_LIBSMI STREQUAL "OFF" AND NOT TARGET TevAsn::libsmi)
+  find_package(PkgConfig QUIET)
+  if(PKG_CONFIG_FOUND)
+    pkg_check_modules(TEVASN_LIBSMI QUIET IMPORTED_TARGET libsmi)
+  endif()
+  if(TEVASN_LIBSMI_FOUND)
+    add_library(TevAsn::libsmi ALIAS PkgConfig::TEVASN_LIBSMI)
+  else()
+    find_path(TEVASN_LIBSMI_INCLUDE_DIR smi.h)
+    find_library(TEVASN_LIBSMI_LIBRARY smi)
+    mark_as_advanced(TEVASN_LIBSMI_INCLUDE_DIR TEVASN_LIBSMI_LIBRARY)
+    if(TEVASN_LIBSMI_INCLUDE_DIR AND TEVASN_LIBSMI_LIBRARY)
+      add_library(TevAsn::libsmi UNKNOWN IMPORTED)
+      set_target_properties(TevAsn::libsmi PROPERTIES
+        IMPORTED_LOCATION ${TEVASN_LIBSMI_LIBRARY}
+        INTERFACE_INCLUDE_DIRECTORIES ${TEVASN_LIBSMI_INCLUDE_DIR})
+    endif()
+  endif()
+endif()
+if(TARGET TevAsn::libsmi)
+  set(TEVASN_HAVE_LIBSMI ON)
+elseif(TEVASN_WITH_LIBSMI STREQUAL "ON")
+  message(FATAL_ERROR "TEVASN_WITH_LIBSMI is ON but libsmi is not found "
+                      "(Debian package libsmi2-dev)")
+endif()
+message(STATUS "MIB modules through libsmi: ${TEVASN_HAVE_LIBSMI}")

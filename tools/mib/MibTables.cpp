@@ -1,0 +1,571 @@
+#include "MibTables.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <new>
+#include <set>
+#include <unordered_map>
+
+#include "MibFile.h"
+#include "MibSyntax.h"
+#include "Smi.h"
+
+namespace tevasn_mib {
+
+namespace {
+
+// libsmi's severities: 0 fatal, 1 severe, 2 error, 3 and up minor errors and
+// warnings. A module with an error of severity 2 or less is refused.
+constexpr int kRefusedSeverity = 2;
+
+struct SmiError {
+  std::string path;
+  int line = 0;
+  std::string message;
+};
+
+// libsmi's error handler takes no context: while this object calls into
+// libsmi, its error list is the one the handler fills, on this thread.
+thread_local std::vector<SmiError>* t_errors = nullptr;
+
+void collect_error(char* path, int line, int severity, char* message, char* /*tag*/) {
+  if (t_errors == nullptr || severity > kRefusedSeverity) return;
+  try {
+    t_errors->push_back({path != nullptr ? path : "", line, message != nullptr ? message : ""});
+  } catch (...) {
+    // No exception may cross libsmi's C frames; the load still fails below
+    // when the error list stays empty but libsmi refuses.
+  }
+}
+
+std::string folded(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+bool is_dir(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string without_slash(std::string dir) {
+  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+  return dir;
+}
+
+// A directory's files that may hold a module: no hidden or backup files,
+// and no extension other than the ones module files use.
+bool is_module_file_name(const std::string& name) {
+  if (name.empty() || name[0] == '.' || name.back() == '~') return false;
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return true;
+  const std::string extension = folded(name.substr(dot));
+  for (const char* usual : {".txt", ".mib", ".my", ".smi", ".smiv1", ".smiv2", ".mi2"}) {
+    if (extension == usual) return true;
+  }
+  return false;
+}
+
+ETevAccess access_of(SmiAccess access) {
+  switch (access) {
+    case SMI_ACCESS_READ_ONLY:
+      return TEV_ACCESS_READ_ONLY;
+    case SMI_ACCESS_READ_WRITE:  // read-create too
+      return TEV_ACCESS_READ_WRITE;
+    default:
+      return TEV_ACCESS_NOT_ACCESSIBLE;
+  }
+}
+
+// Edits that turn `typed` into `key`, or one more than the edits to a start
+// of `key` when fewer; a substring of four or more letters counts as near.
+std::size_t distance(const std::string& key, const std::string& typed) {
+  if (typed.size() >= 4 && key.find(typed) != std::string::npos) return 1;
+  std::vector<std::size_t> row(key.size() + 1);
+  for (std::size_t j = 0; j <= key.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= typed.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= key.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] =
+          std::min({above + 1, row[j - 1] + 1, diagonal + (typed[i - 1] == key[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  const std::size_t prefix = *std::min_element(row.begin(), row.end()) + 1;
+  return std::min(row.back(), prefix);
+}
+
+}  // namespace
+
+struct MibTables::Store {
+  std::string tag;
+  std::vector<std::string> dirs;       // the caller's, in order
+  std::vector<std::string> base_dirs;  // searched last
+  bool ready = false;                  // the libsmi handle exists
+
+  // Owned descriptions: deques never move what they hold.
+  std::deque<std::string> strings;
+  std::deque<std::vector<const char*>> name_lists;
+  std::deque<std::vector<std::uint32_t>> sub_id_lists;
+  std::deque<std::vector<TevCatalogColumn>> column_lists;
+  std::deque<std::vector<TevCatalogLabel>> label_lists;
+  std::deque<TevCatalogTable> tables;
+
+  std::vector<const TevCatalogTable*> order;  // by module, then name
+  std::unordered_map<std::string_view, std::vector<const TevCatalogTable*>> by_name;
+  std::unordered_map<std::string_view, const TevCatalogTable*> by_entry;  // sub-identifier bytes
+  std::vector<std::size_t> entry_lengths;                                 // longest first
+  std::vector<std::string> folded_names;  // for closest(): table and entry names
+
+  std::set<std::string> done;                  // modules whose tables were taken (or refused)
+  std::map<std::string, std::string> refused;  // module -> its message
+  std::set<std::string> checked;               // modules whose imports were found
+  std::vector<SmiError> errors;
+
+  const char* keep(std::string text) {
+    strings.push_back(std::move(text));
+    return strings.back().c_str();
+  }
+
+  std::vector<std::string> search_dirs() const {
+    std::vector<std::string> all = dirs;
+    all.insert(all.end(), base_dirs.begin(), base_dirs.end());
+    return all;
+  }
+
+  // Selects this object's libsmi handle, making it on the first call.
+  void select() {
+    smiInit(tag.c_str());
+    if (ready) return;
+    ready = true;
+    smiSetErrorLevel(kRefusedSeverity);
+    smiSetFlags(SMI_FLAG_NODESCR | SMI_FLAG_ERRORS);
+    smiSetErrorHandler(collect_error);
+    // Rules real modules break with no doubt about what they mean: warnings
+    // rather than refusals. An index object without a range (SMIv1's
+    // RFC1213-MIB ifEntry), an SMI type used without its import, a size
+    // past its base type's (DISMAN-EXPRESSION-MIB's SIZE (0..65536)).
+    for (const char* tag : {"index-element-no-range", "basetype-not-imported", "range-bounds"}) {
+      smiSetSeverity(const_cast<char*>(tag), kRefusedSeverity + 1);
+    }
+    set_path();
+  }
+
+  void set_path() {
+    std::string path;
+    for (const std::string& dir : search_dirs()) path += (path.empty() ? "" : ":") + dir;
+    smiSetPath(path.c_str());
+  }
+
+  bool in_base_dir(const char* path) const {
+    if (path == nullptr) return false;
+    const std::string file(path);
+    for (const std::string& dir : base_dirs) {
+      if (file.size() > dir.size() && file.compare(0, dir.size(), dir) == 0 &&
+          file[dir.size()] == '/') {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  bool check_imports(const std::string& module, const std::string& file, const std::string& through,
+                     std::string* error);
+  std::string error_message(const std::string& module, const std::string& file) const;
+  void take_tables(SmiModule* module);
+  void add_table(SmiModule* module, SmiNode* row);
+  void index();
+};
+
+// Every module `module` (in `file`) imports, and theirs, lies in a searched
+// directory; else the message naming the first one missing.
+bool MibTables::Store::check_imports(const std::string& module, const std::string& file,
+                                     const std::string& through, std::string* error) {
+  MibFile head;
+  if (!MibFile::read(file, &head)) return true;  // libsmi says what is wrong
+  checked.insert(head.name);
+  for (const std::string& import : head.imports) {
+    if (checked.count(import) != 0 || smiIsLoaded(import.c_str()) != 0) continue;
+    const std::string found = MibFile::locate(import, search_dirs());
+    const std::string via = through.empty() ? "" : " (through " + through + ")";
+    if (found.empty()) {
+      *error = module + ": imports " + import + via + ", which is in no directory searched";
+      return false;
+    }
+    if (!check_imports(module, found, through.empty() ? import : through + ", " + import, error)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string MibTables::Store::error_message(const std::string& module,
+                                            const std::string& file) const {
+  if (errors.empty()) return module + ": not loaded";
+  const SmiError& first = errors.front();
+  std::string where;
+  if (!first.path.empty() && first.path != file) where = first.path + ":";
+  if (first.line > 0) where += (where.empty() ? "line " : "") + std::to_string(first.line);
+  return module + ": " + (where.empty() ? "" : where + ": ") + first.message;
+}
+
+void MibTables::Store::add_table(SmiModule* module, SmiNode* row) {
+  SmiNode* table_node = smiGetParentNode(row);
+  if (table_node == nullptr || row->name == nullptr || table_node->name == nullptr) return;
+  // AUGMENTS: the index of the entry augmented, followed to its end.
+  SmiNode* base = row;
+  std::string augments;
+  for (int depth = 0; base->indexkind == SMI_INDEX_AUGMENT && depth < 16; ++depth) {
+    SmiNode* related = smiGetRelatedNode(base);
+    if (related == nullptr) break;
+    if (augments.empty()) {
+      SmiModule* related_module = smiGetNodeModule(related);
+      augments = std::string(related_module != nullptr ? related_module->name : "") +
+                 "::" + (related->name != nullptr ? related->name : "");
+    }
+    base = related;
+  }
+  std::vector<MibSyntax> objects;
+  std::vector<const char*> names;
+  for (SmiElement* e = smiGetFirstElement(base); e != nullptr; e = smiGetNextElement(e)) {
+    SmiNode* object = smiGetElementNode(e);
+    if (object == nullptr) continue;
+    names.push_back(keep(object->name != nullptr ? object->name : ""));
+    objects.push_back(MibSyntax::of(smiGetNodeType(object)));
+  }
+  const bool implied = base->implied != 0;
+
+  std::vector<TevCatalogColumn> columns;
+  for (SmiNode* c = smiGetFirstChildNode(row); c != nullptr; c = smiGetNextChildNode(c)) {
+    if (c->nodekind != SMI_NODEKIND_COLUMN || c->oidlen == 0 || c->name == nullptr) continue;
+    const MibSyntax syntax = MibSyntax::of(smiGetNodeType(c));
+    TevCatalogColumn column{};
+    column.number = c->oid[c->oidlen - 1];
+    column.syntax = syntax.syntax;
+    column.access = access_of(c->access);
+    column.name = keep(c->name);
+    column.convention = keep(syntax.convention);
+    column.hint = keep(syntax.hint);
+    column.word = keep(syntax.word(false));
+    if (!syntax.labels.empty()) {
+      std::vector<TevCatalogLabel> labels;
+      for (const auto& label : syntax.labels) labels.push_back({keep(label.first), label.second});
+      label_lists.push_back(std::move(labels));
+      column.labels = label_lists.back().data();
+      column.label_count = static_cast<std::uint32_t>(label_lists.back().size());
+    }
+    columns.push_back(column);
+  }
+  std::sort(
+      columns.begin(), columns.end(),
+      [](const TevCatalogColumn& a, const TevCatalogColumn& b) { return a.number < b.number; });
+
+  std::string entry_oid;
+  for (unsigned i = 0; i < row->oidlen; ++i) {
+    entry_oid += (i == 0 ? "" : ".") + std::to_string(row->oid[i]);
+  }
+  name_lists.push_back(std::move(names));
+  sub_id_lists.emplace_back(row->oid, row->oid + row->oidlen);
+  column_lists.push_back(std::move(columns));
+  TevCatalogTable table{};
+  table.module = keep(module->name);
+  table.name = keep(table_node->name);
+  table.entry = keep(row->name);
+  table.entry_oid = keep(entry_oid);
+  table.augments = keep(augments);
+  table.layout = keep(index_layout(objects, implied));
+  table.index_names = name_lists.back().data();
+  table.index_count = static_cast<std::uint32_t>(name_lists.back().size());
+  table.entry_sub_ids = sub_id_lists.back().data();
+  table.entry_count = static_cast<std::uint32_t>(sub_id_lists.back().size());
+  table.columns = column_lists.back().data();
+  table.column_count = static_cast<std::uint32_t>(column_lists.back().size());
+  table.implied = implied ? 1 : 0;
+  tables.push_back(table);
+}
+
+void MibTables::Store::take_tables(SmiModule* module) {
+  for (SmiNode* row = smiGetFirstNode(module, SMI_NODEKIND_ROW); row != nullptr;
+       row = smiGetNextNode(row, SMI_NODEKIND_ROW)) {
+    add_table(module, row);
+  }
+}
+
+// The lookup structures, rebuilt from `tables` after each load.
+void MibTables::Store::index() {
+  order.clear();
+  for (const TevCatalogTable& table : tables) order.push_back(&table);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const TevCatalogTable* a, const TevCatalogTable* b) {
+                     const int module = std::strcmp(a->module, b->module);
+                     return module != 0 ? module < 0 : std::strcmp(a->name, b->name) < 0;
+                   });
+  by_name.clear();
+  by_entry.clear();
+  entry_lengths.clear();
+  folded_names.clear();
+  for (const TevCatalogTable* table : order) {
+    for (const char* name : {table->name, table->entry}) {
+      folded_names.push_back(folded(name));
+      const char* key = keep(folded_names.back());
+      by_name[key].push_back(table);
+    }
+    const std::string_view bytes(reinterpret_cast<const char*>(table->entry_sub_ids),
+                                 table->entry_count * sizeof(std::uint32_t));
+    by_entry.emplace(bytes, table);
+    if (std::find(entry_lengths.begin(), entry_lengths.end(), table->entry_count) ==
+        entry_lengths.end()) {
+      entry_lengths.push_back(table->entry_count);
+    }
+  }
+  std::sort(entry_lengths.rbegin(), entry_lengths.rend());
+  std::sort(folded_names.begin(), folded_names.end());
+  folded_names.erase(std::unique(folded_names.begin(), folded_names.end()), folded_names.end());
+}
+
+MibTables::MibTables(std::vector<std::string> base_dirs) : store_(new (std::nothrow) Store) {
+  if (store_ == nullptr) return;
+  try {
+    if (base_dirs.empty()) base_dirs = default_base_dirs();
+    for (std::string& dir : base_dirs) store_->base_dirs.push_back(without_slash(std::move(dir)));
+    char tag[64];
+    std::snprintf(tag, sizeof tag, "tevasn-mib-%p", static_cast<void*>(this));
+    store_->tag = tag;
+  } catch (...) {
+    store_.reset();
+  }
+}
+
+MibTables::~MibTables() {
+  if (store_ == nullptr || !store_->ready) return;
+  smiInit(store_->tag.c_str());
+  smiExit();
+}
+
+void MibTables::add_dir(const std::string& dir) {
+  if (store_ == nullptr) return;
+  try {
+    const std::string clean = without_slash(dir);
+    if (std::find(store_->dirs.begin(), store_->dirs.end(), clean) != store_->dirs.end()) return;
+    store_->dirs.push_back(clean);
+    if (store_->ready) {
+      store_->select();
+      store_->set_path();
+    }
+  } catch (...) {
+  }
+}
+
+bool MibTables::load(const std::string& module, std::string* error) {
+  std::string ignored;
+  if (error == nullptr) error = &ignored;
+  if (store_ == nullptr) {
+    *error = module + ": out of memory";
+    return false;
+  }
+  Store& s = *store_;
+  try {
+    s.select();
+    // A path names a file; a module name is looked for in the directories.
+    const bool is_path = module.find_first_of("/.") != std::string::npos;
+    std::string file = is_path ? module : MibFile::locate(module, s.search_dirs());
+    std::string name = module;
+    if (is_path) {
+      MibFile head;
+      if (!MibFile::read(file, &head)) {
+        *error = module +
+                 (access(file.c_str(), R_OK) != 0 ? ": cannot be read" : ": defines no MIB module");
+        return false;
+      }
+      name = head.name;
+      // The modules beside it are searched for its imports.
+      const std::size_t slash = file.rfind('/');
+      add_dir(slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash));
+    } else if (file.empty() && smiIsLoaded(name.c_str()) == 0) {
+      *error = module + ": is in no directory searched";
+      return false;
+    }
+    const auto refused = s.refused.find(name);
+    if (refused != s.refused.end()) {
+      *error = refused->second;
+      return false;
+    }
+    if (s.done.count(name) != 0 || smiIsLoaded(name.c_str()) != 0) {
+      s.done.insert(name);
+      return true;
+    }
+    if (!s.check_imports(name, file, "", error)) {
+      s.refused[name] = *error;
+      return false;
+    }
+    s.errors.clear();
+    t_errors = &s.errors;
+    char* loaded = smiLoadModule(file.c_str());
+    t_errors = nullptr;
+    if (loaded != nullptr) name = loaded;
+    if (loaded == nullptr || !s.errors.empty()) {
+      *error = s.error_message(name, file);
+      s.refused[name] = *error;
+      s.done.insert(name);
+      // A module an error lies in gives no tables either.
+      for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
+        for (const SmiError& e : s.errors) {
+          if (m->path != nullptr && e.path == m->path && s.done.insert(m->name).second) {
+            s.refused[m->name] = *error;
+          }
+        }
+      }
+      return false;
+    }
+    for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
+      if (m->name == nullptr || !s.done.insert(m->name).second) continue;
+      if (!s.in_base_dir(m->path)) s.take_tables(m);
+    }
+    s.index();
+    return true;
+  } catch (const std::bad_alloc&) {
+    t_errors = nullptr;
+    *error = module + ": out of memory";
+    return false;
+  }
+}
+
+bool MibTables::load_dir(const std::string& dir, std::vector<std::string>* errors) {
+  std::vector<std::string> ignored;
+  if (errors == nullptr) errors = &ignored;
+  try {
+    DIR* handle = opendir(dir.c_str());
+    if (handle == nullptr) {
+      errors->push_back(dir + ": " + std::strerror(errno));
+      return false;
+    }
+    std::vector<std::string> files;
+    while (dirent* entry = readdir(handle)) {
+      const std::string name = entry->d_name;
+      if (!is_module_file_name(name)) continue;
+      const std::string path = without_slash(dir) + "/" + name;
+      struct stat info;
+      if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) files.push_back(path);
+    }
+    closedir(handle);
+    std::sort(files.begin(), files.end());
+    add_dir(dir);
+    bool all = true;
+    for (const std::string& file : files) {
+      std::string error;
+      if (!load(file, &error)) {
+        errors->push_back(error);
+        all = false;
+      }
+    }
+    return all;
+  } catch (const std::bad_alloc&) {
+    errors->push_back(dir + ": out of memory");
+    return false;
+  }
+}
+
+std::size_t MibTables::size() const { return store_ != nullptr ? store_->order.size() : 0; }
+
+const TevCatalogTable* MibTables::at(std::size_t i) const {
+  return i < size() ? store_->order[i] : nullptr;
+}
+
+const TevCatalogTable* MibTables::find(std::string_view name) const {
+  if (store_ == nullptr) return nullptr;
+  try {
+    std::string module;
+    const std::size_t colons = name.find("::");
+    if (colons != std::string_view::npos) {
+      module = folded(name.substr(0, colons));
+      name.remove_prefix(colons + 2);
+    }
+    const auto found = store_->by_name.find(folded(name));
+    if (found == store_->by_name.end()) return nullptr;
+    for (const TevCatalogTable* table : found->second) {
+      if (module.empty() || folded(table->module) == module) return table;
+    }
+  } catch (const std::bad_alloc&) {
+  }
+  return nullptr;
+}
+
+const TevCatalogTable* MibTables::find_by_oid(const std::uint32_t* sub_ids,
+                                              std::size_t count) const {
+  if (store_ == nullptr || sub_ids == nullptr) return nullptr;
+  for (const std::size_t length : store_->entry_lengths) {
+    if (length > count) continue;
+    const auto found = store_->by_entry.find(
+        std::string_view(reinterpret_cast<const char*>(sub_ids), length * sizeof *sub_ids));
+    if (found != store_->by_entry.end()) return found->second;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> MibTables::closest(std::string_view name, std::size_t limit) const {
+  std::vector<std::string> out;
+  if (store_ == nullptr) return out;
+  try {
+    const std::size_t colons = name.find("::");
+    if (colons != std::string_view::npos) name.remove_prefix(colons + 2);
+    const std::string typed = folded(name);
+    const std::size_t most = std::max<std::size_t>(2, typed.size() / 3);
+    std::vector<std::pair<std::size_t, const TevCatalogTable*>> ranked;
+    for (const TevCatalogTable* table : store_->order) {
+      const std::size_t d =
+          std::min(distance(folded(table->name), typed), distance(folded(table->entry), typed));
+      if (d <= most) ranked.emplace_back(d, table);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < ranked.size() && out.size() < limit; ++i) {
+      out.push_back(ranked[i].second->name);
+    }
+  } catch (const std::bad_alloc&) {
+  }
+  return out;
+}
+
+std::vector<std::string> MibTables::default_base_dirs() {
+  std::vector<std::string> dirs;
+  try {
+    char exe[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (n > 0) {
+      std::string dir(exe, static_cast<std::size_t>(n));
+      dir.resize(dir.rfind('/') == std::string::npos ? 0 : dir.rfind('/'));
+      dirs.push_back(dir + "/../share/tevasn/mibs");
+    }
+#ifdef TEVASN_MIB_INSTALL_DIR
+    dirs.push_back(TEVASN_MIB_INSTALL_DIR);
+#endif
+#ifdef TEVASN_MIB_SOURCE_DIR
+    dirs.push_back(TEVASN_MIB_SOURCE_DIR);
+#endif
+    std::vector<std::string> found;
+    for (const std::string& dir : dirs) {
+      char real[PATH_MAX];
+      if (!is_dir(dir) || realpath(dir.c_str(), real) == nullptr) continue;
+      if (std::find(found.begin(), found.end(), real) == found.end()) found.push_back(real);
+    }
+    return found;
+  } catch (const std::bad_alloc&) {
+    return dirs;
+  }
+}
+
+}  // namespace tevasn_mib
