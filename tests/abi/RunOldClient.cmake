@@ -3,19 +3,8 @@
 # UPDATE=ON writes FIXTURE from SOURCE_DIR instead (the headers and the
 # client-side test suites of this tree, with the files the build generates
 # for them from GENERATED_DIR).
-foreach(var FIXTURE WORK_DIR)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "${var} is not set")
-  endif()
-endforeach()
-
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${rc}):\n${out}")
-  endif()
-  set(output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/TevAsnScriptStep.cmake)
+tev_require(FIXTURE WORK_DIR)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR}/tree)
@@ -29,22 +18,18 @@ if(UPDATE)
   endforeach()
   file(COPY ${GENERATED_DIR}/ DESTINATION ${WORK_DIR}/tree/generated)
   # The same bytes for the same tree: sorted, no times or owners.
-  run("packing" tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner
+  tev_step("packing" tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner
       -C ${WORK_DIR}/tree -cJf ${FIXTURE} include client table support generated)
   message(STATUS "wrote ${FIXTURE}")
   return()
 endif()
 
-foreach(var SOURCE_DIR CORE TABLE GENERATOR CXX)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "${var} is not set")
-  endif()
-endforeach()
-run("unpacking" ${CMAKE_COMMAND} -E chdir ${WORK_DIR}/tree ${CMAKE_COMMAND} -E tar xf ${FIXTURE})
-run("configure" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/tests/abi/old-client -B ${WORK_DIR}/build
+tev_require(SOURCE_DIR CORE TABLE GENERATOR CXX)
+tev_step("unpacking" ${CMAKE_COMMAND} -E chdir ${WORK_DIR}/tree ${CMAKE_COMMAND} -E tar xf ${FIXTURE})
+tev_step("configure" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/tests/abi/old-client -B ${WORK_DIR}/build
     -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX} -DOLD_TREE=${WORK_DIR}/tree
     -DCORE=${CORE} -DTABLE=${TABLE})
-run("build" ${CMAKE_COMMAND} --build ${WORK_DIR}/build)
-run("the old client" ${WORK_DIR}/build/tev_old_client --gtest_brief=1)
+tev_step("build" ${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+tev_step("the old client" ${WORK_DIR}/build/tev_old_client --gtest_brief=1)
 string(REGEX MATCH "\\[  PASSED  \\] [0-9]+ tests?" passed "${output}")
 message(STATUS "old client against these libraries: ${passed}")

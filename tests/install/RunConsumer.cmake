@@ -11,13 +11,7 @@ column 3: ipv4	10.0.0.1")
 set(expected_tevasn_companion_consumer "walk order 3
 mac 00:0c:29:01:02:03")
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${rc}):\n${out}")
-  endif()
-  set(output "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/TevAsnScriptStep.cmake)
 
 file(REMOVE_RECURSE ${BINARY_DIR})
 set(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -G ${GENERATOR}
@@ -26,25 +20,25 @@ set(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -G ${GENERATOR}
 if(MODE STREQUAL "cmake")
   # Only the temporary prefix may provide the package: not the build tree,
   # not the user package registry.
-  run("configure" ${configure} -DCMAKE_PREFIX_PATH=${PREFIX}
+  tev_step("configure" ${configure} -DCMAKE_PREFIX_PATH=${PREFIX}
       -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF)
 elseif(MODE STREQUAL "pkg-config")
   if(NOT PKG_CONFIG)
     message(FATAL_ERROR "pkg-config is not installed")
   endif()
-  run("configure" ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${PREFIX}/${LIBDIR}/pkgconfig
+  tev_step("configure" ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${PREFIX}/${LIBDIR}/pkgconfig
       ${configure} -DPKG_CONFIG_EXECUTABLE=${PKG_CONFIG})
 else()
   message(FATAL_ERROR "unknown MODE '${MODE}'")
 endif()
-run("build" ${CMAKE_COMMAND} --build ${BINARY_DIR} --config ${CONFIG})
+tev_step("build" ${CMAKE_COMMAND} --build ${BINARY_DIR} --config ${CONFIG})
 
 foreach(name IN ITEMS tevasn_consumer tevasn_companion_consumer)
   find_program(client ${name} PATHS ${BINARY_DIR} ${BINARY_DIR}/${CONFIG} NO_DEFAULT_PATH NO_CACHE)
   if(NOT client)
     message(FATAL_ERROR "${name} was not built in ${BINARY_DIR}")
   endif()
-  run("${name}" ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${client})
+  tev_step("${name}" ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${client})
   string(STRIP "${output}" output)
   if(NOT output STREQUAL expected_${name})
     message(FATAL_ERROR "${name} printed\n  ${output}\ninstead of\n  ${expected_${name}}")

@@ -578,11 +578,21 @@ const ToolRun kRuns[] = {
      ".1.3.6.1.2.1.6.19.1.8.2.16.0.0.0.0.0.0.0.0.0.0.0.0.0.0.0.1.22.2.16.0.0.0.0.0.0.0.0.0.0.0.0."
      "0.0.0.1.5000 = Gauge32: 77\n",
      "{\"tcpConnectionLocalAddressType\": \"ipv6\", \"tcpConnectionLocalAddress\": \"::1\", "
-     "\"tcpConnectionLocalPort\": \"22\", \"tcpConnectionRemAddressType\": \"ipv6\", "
-     "\"tcpConnectionRemAddress\": \"::1\", \"tcpConnectionRemPort\": \"5000\", "
-     "\"tcpConnectionProcess\": \"77\"}\n",
+     "\"tcpConnectionLocalPort\": 22, \"tcpConnectionRemAddressType\": \"ipv6\", "
+     "\"tcpConnectionRemAddress\": \"::1\", \"tcpConnectionRemPort\": 5000, "
+     "\"tcpConnectionProcess\": 77}\n",
      "",
      0},
+    // JSON numbers: number columns bare, enumerations only with --numeric,
+    // a cell that is no plain decimal stays a string.
+    {"table_json_numbers",
+     {"table", "--format", "json", "ifTable"},
+     ".1.3.6.1.2.1.2.2.1.5.1 = Gauge32: 0\n.1.3.6.1.2.1.2.2.1.7.1 = INTEGER: up(1)\n"
+     ".1.3.6.1.2.1.2.2.1.5.2 = Frobnicated: 3\n",
+     "{\"ifIndex\": 1, \"ifSpeed\": 0, \"ifAdminStatus\": \"up(1)\"}\n"
+     "{\"ifIndex\": 2, \"ifSpeed\": \"Frobnicated: 3\", \"ifAdminStatus\": \"\"}\n",
+     "ifSpeed: unknown value form Frobnicated",
+     1},
     // Cells that do not fit their syntax are shown and named; other tables'
     // lines and unknown forms are refused; the rest goes on.
     {"table_bad_cells",

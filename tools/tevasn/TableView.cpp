@@ -25,6 +25,40 @@ bool is_index_object(const TevCatalogTable& table, const char* name) {
   return false;
 }
 
+// Columns whose cells are numbers in JSON: a plain decimal is written bare,
+// anything else (a value that does not fit) as a string.
+bool is_number_column(const TevCatalogColumn& column, bool numeric) {
+  switch (column.syntax) {
+    case TEV_SYNTAX_INTEGER32:
+    case TEV_SYNTAX_UNSIGNED32:
+    case TEV_SYNTAX_GAUGE32:
+    case TEV_SYNTAX_COUNTER32:
+    case TEV_SYNTAX_TIME_TICKS:
+    case TEV_SYNTAX_COUNTER64:
+      return true;
+    case TEV_SYNTAX_ENUMERATION:
+      return numeric;
+    default:
+      return false;
+  }
+}
+
+const TevCatalogColumn* column_named(const TevCatalogTable& table, const char* name) {
+  for (std::uint32_t c = 0; c < table.column_count; ++c) {
+    if (std::strcmp(table.columns[c].name, name) == 0) return &table.columns[c];
+  }
+  return nullptr;
+}
+
+bool is_plain_decimal(const std::string& text) {
+  std::size_t at = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (at == text.size() || (text[at] == '0' && text.size() > at + 1)) return false;
+  for (; at < text.size(); ++at) {
+    if (text[at] < '0' || text[at] > '9') return false;
+  }
+  return true;
+}
+
 void append_csv(const std::string& field, std::string* line) {
   if (field.find_first_of(",\"\n\r") == std::string::npos) {
     *line += field;
@@ -187,7 +221,11 @@ void TableView::print_line(const std::vector<std::string>& fields, OutputBuffer*
       if (i != 0) line += ", ";
       append_json(field_names_[i], &line);
       line += ": ";
-      append_json(fields[i], &line);
+      if (number_field_[i] && is_plain_decimal(fields[i])) {
+        line += fields[i];
+      } else {
+        append_json(fields[i], &line);
+      }
     }
     line += '}';
   } else {
@@ -207,14 +245,18 @@ void TableView::print_line(const std::vector<std::string>& fields, OutputBuffer*
 void TableView::print(OutputBuffer* out, std::vector<std::string>* notes) {
   std::vector<std::uint32_t> shown;  // column numbers, in order
   field_names_.clear();
+  number_field_.clear();
   for (std::uint32_t i = 0; i < table_->index_count; ++i) {
     field_names_.push_back(table_->index_names[i]);
+    const TevCatalogColumn* column = column_named(*table_, table_->index_names[i]);
+    number_field_.push_back(column != nullptr && is_number_column(*column, numeric_));
   }
   for (std::uint32_t c = 0; c < table_->column_count; ++c) {
     const TevCatalogColumn& column = table_->columns[c];
     if (!seen_[column.number] || is_index_object(*table_, column.name)) continue;
     shown.push_back(column.number);
     field_names_.push_back(column.name);
+    number_field_.push_back(is_number_column(column, numeric_));
   }
   if (format_ != TableFormat::kJson) print_line(field_names_, out);
 

@@ -63,6 +63,7 @@ class TableView {
   std::vector<const TevCatalogColumn*> column_;  // by column number; null for none
   std::vector<bool> seen_;                       // by column number
   std::vector<std::string> field_names_;
+  std::vector<bool> number_field_;  // by field: a number in JSON
 };
 
 }  // namespace tevasn
