@@ -185,6 +185,10 @@ if(TARGET _tevasn)
   set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME ${TEVASN_DEB_PYTHON})
   set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
   set(CPACK_COMPONENT_PYTHON_DEPENDS Runtime TableRuntime)
+  # tevasn.Mibs reads the base MIB modules the tool's package installs.
+  if(TARGET tevasn_mib)
+    list(APPEND CPACK_COMPONENT_PYTHON_DEPENDS Tool)
+  endif()
   # The extension is built for one interpreter version (its file name says
   # which), so the package holds to that version as dh_python3 would.
   math(EXPR tevasn_python_next "${Python_VERSION_MINOR} + 1")

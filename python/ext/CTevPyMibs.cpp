@@ -64,7 +64,7 @@ std::vector<std::string> CTevPyMibs::closest(const std::string& name, std::size_
 
 // No instance is ever made: the constructor raises, so nothing else is reached.
 CTevPyMibs::CTevPyMibs(const std::vector<std::string>&, const std::vector<std::string>&) {
-  raise_mib_error({"built without MIB support"});
+  raise_mib_error({"built without MIB support (libsmi)"});
 }
 void CTevPyMibs::add_dir(const std::string&) {}
 void CTevPyMibs::load(const std::string&) {}
