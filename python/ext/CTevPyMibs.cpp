@@ -1,6 +1,7 @@
 #include "CTevPyMibs.h"
 
 #include <pybind11/stl.h>
+#include <pybind11/stl/filesystem.h>
 
 #include "CTevPyTable.h"
 #include "TevPyError.h"
@@ -19,28 +20,27 @@ namespace tev_python {
 
 #ifdef TEVASN_WITH_MIB
 
-CTevPyMibs::CTevPyMibs(const std::vector<std::string>& dirs,
-                       const std::vector<std::string>& modules)
+CTevPyMibs::CTevPyMibs(const Paths& dirs, const Paths& modules)
     : tables_(new tevasn_mib::MibTables()) {
-  for (const std::string& dir : dirs) tables_->add_dir(dir);
+  for (const std::filesystem::path& dir : dirs) tables_->add_dir(dir.string());
   std::vector<std::string> errors;
-  for (const std::string& module : modules) {
+  for (const std::filesystem::path& module : modules) {
     std::string error;
-    if (!tables_->load(module, &error)) errors.push_back(error);
+    if (!tables_->load(module.string(), &error)) errors.push_back(error);
   }
   if (!errors.empty()) raise_mib_error(errors);
 }
 
-void CTevPyMibs::add_dir(const std::string& dir) { tables_->add_dir(dir); }
+void CTevPyMibs::add_dir(const std::filesystem::path& dir) { tables_->add_dir(dir.string()); }
 
-void CTevPyMibs::load(const std::string& module) {
+void CTevPyMibs::load(const std::filesystem::path& module) {
   std::string error;
-  if (!tables_->load(module, &error)) raise_mib_error({error});
+  if (!tables_->load(module.string(), &error)) raise_mib_error({error});
 }
 
-void CTevPyMibs::load_dir(const std::string& dir) {
+void CTevPyMibs::load_dir(const std::filesystem::path& dir) {
   std::vector<std::string> errors;
-  if (!tables_->load_dir(dir, &errors)) raise_mib_error(errors);
+  if (!tables_->load_dir(dir.string(), &errors)) raise_mib_error(errors);
 }
 
 std::size_t CTevPyMibs::size() const { return tables_->size(); }
@@ -63,12 +63,12 @@ std::vector<std::string> CTevPyMibs::closest(const std::string& name, std::size_
 #else
 
 // No instance is ever made: the constructor raises, so nothing else is reached.
-CTevPyMibs::CTevPyMibs(const std::vector<std::string>&, const std::vector<std::string>&) {
+CTevPyMibs::CTevPyMibs(const Paths&, const Paths&) {
   raise_mib_error({"built without MIB support (libsmi)"});
 }
-void CTevPyMibs::add_dir(const std::string&) {}
-void CTevPyMibs::load(const std::string&) {}
-void CTevPyMibs::load_dir(const std::string&) {}
+void CTevPyMibs::add_dir(const std::filesystem::path&) {}
+void CTevPyMibs::load(const std::filesystem::path&) {}
+void CTevPyMibs::load_dir(const std::filesystem::path&) {}
 std::size_t CTevPyMibs::size() const { return 0; }
 const TevCatalogTable* CTevPyMibs::at(std::size_t) const { return nullptr; }
 const TevCatalogTable* CTevPyMibs::find(const std::string&) const { return nullptr; }
@@ -87,9 +87,8 @@ MIB modules loaded with libsmi, and the tables they define. Modules are searched
 in the directories given (in order), then in the project's base modules, so a
 module importing only the standard base modules loads with no other MIB file.
 A module that cannot be loaded raises tevasn.MibError with the loader's message.)doc")
-      .def(py::init<const std::vector<std::string>&, const std::vector<std::string>&>(),
-           py::arg("dirs") = std::vector<std::string>(),
-           py::arg("modules") = std::vector<std::string>())
+      .def(py::init<const Paths&, const Paths&>(), py::arg("dirs") = Paths(),
+           py::arg("modules") = Paths())
       .def("add_dir", &CTevPyMibs::add_dir, py::arg("dir"),
            "Searches `dir` for modules, after the directories added before it.")
       .def("load", &CTevPyMibs::load, py::arg("module"),

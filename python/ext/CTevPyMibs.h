@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,16 +22,18 @@ namespace tev_python {
 
 class CTevPyMibs {
  public:
-  /// Searches `dirs` (before the base modules) and loads `modules`; raises
-  /// tevasn.MibError with one message per module not loaded.
-  CTevPyMibs(const std::vector<std::string>& dirs, const std::vector<std::string>& modules);
+  using Paths = std::vector<std::filesystem::path>;
+  /// Searches `dirs` (before the base modules) and loads `modules` (names or
+  /// module files); raises tevasn.MibError with one message per module not
+  /// loaded.
+  CTevPyMibs(const Paths& dirs, const Paths& modules);
   ~CTevPyMibs();
   CTevPyMibs(const CTevPyMibs&) = delete;
   CTevPyMibs& operator=(const CTevPyMibs&) = delete;
 
-  void add_dir(const std::string& dir);
-  void load(const std::string& module);
-  void load_dir(const std::string& dir);
+  void add_dir(const std::filesystem::path& dir);
+  void load(const std::filesystem::path& module);
+  void load_dir(const std::filesystem::path& dir);
 
   // The tables of the loaded modules, as MibTables gives them: each pointer
   // lives as long as this object.

@@ -14,7 +14,7 @@ import pytest
 import tevasn
 from tevasn import IndexValue, Mibs, Oid, Table
 
-TEST_MIBS = str(Path(__file__).resolve().parents[2] / "tests" / "mibs")
+TEST_MIBS = Path(__file__).resolve().parents[2] / "tests" / "mibs"
 
 SAMPLES: Dict[str, List[IndexValue]] = {
     "integer": [7],
@@ -89,7 +89,7 @@ def test_mibs_must_be_a_mibs() -> None:
 @pytest.fixture
 def mibs() -> Mibs:
     try:
-        return Mibs(dirs=[TEST_MIBS], modules=["TEV-TEST-MIB"])
+        return Mibs(dirs=[str(TEST_MIBS)], modules=["TEV-TEST-MIB"])
     except tevasn.MibError as error:
         if "built without MIB support" in error.reason:
             pytest.skip(error.reason)
@@ -133,7 +133,7 @@ def test_tables_outlive_their_mibs_and_later_loads() -> None:
 @pytest.mark.parametrize(
     "load, messages, tables",
     [
-        (lambda mibs: mibs.load("TEV-TEST-BROKEN-MIB"),
+        (lambda mibs: mibs.load(TEST_MIBS / "TEV-TEST-BROKEN-MIB"),
          ["TEV-TEST-BROKEN-MIB: line 29: syntax error"], 0),
         (lambda mibs: mibs.load("TEV-TEST-MISSING-MIB"),
          ["TEV-TEST-MISSING-MIB: imports TEV-TEST-ABSENT-MIB, which is in no directory searched"],
