@@ -165,7 +165,7 @@ struct MibTables::Store {
     set_path();
   }
 
-  void set_path() {
+  void set_path() const {
     std::string path;
     for (const std::string& dir : search_dirs()) path += (path.empty() ? "" : ":") + dir;
     smiSetPath(path.c_str());
