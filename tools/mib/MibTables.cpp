@@ -33,17 +33,22 @@ struct SmiError {
   std::string message;
 };
 
+struct SmiErrors {
+  std::vector<SmiError> list;
+  bool lost = false;  // one could not be stored
+};
+
 // libsmi's error handler takes no context: while this object calls into
 // libsmi, its error list is the one the handler fills, on this thread.
-thread_local std::vector<SmiError>* t_errors = nullptr;
+thread_local SmiErrors* t_errors = nullptr;
 
 void collect_error(char* path, int line, int severity, char* message, char* /*tag*/) {
   if (t_errors == nullptr || severity > kRefusedSeverity) return;
   try {
-    t_errors->push_back({path != nullptr ? path : "", line, message != nullptr ? message : ""});
+    t_errors->list.push_back(
+        {path != nullptr ? path : "", line, message != nullptr ? message : ""});
   } catch (...) {
-    // No exception may cross libsmi's C frames; the load still fails below
-    // when the error list stays empty but libsmi refuses.
+    t_errors->lost = true;  // no exception may cross libsmi's C frames
   }
 }
 
@@ -134,7 +139,7 @@ struct MibTables::Store {
   std::set<std::string> done;                  // modules whose tables were taken (or refused)
   std::map<std::string, std::string> refused;  // module -> its message
   std::set<std::string> checked;               // modules whose imports were found
-  std::vector<SmiError> errors;
+  SmiErrors errors;
 
   const char* keep(std::string text) {
     strings.push_back(std::move(text));
@@ -221,8 +226,8 @@ bool MibTables::Store::check_imports(const std::string& module, const std::strin
 
 std::string MibTables::Store::error_message(const std::string& module,
                                             const std::string& file) const {
-  if (errors.empty()) return module + ": not loaded";
-  const SmiError& first = errors.front();
+  if (errors.list.empty()) return module + (errors.lost ? ": out of memory" : ": not loaded");
+  const SmiError& first = errors.list.front();
   std::string where;
   if (!first.path.empty() && first.path != file) where = first.path + ":";
   if (first.line > 0) where += (where.empty() ? "line " : "") + std::to_string(first.line);
@@ -412,18 +417,18 @@ bool MibTables::Store::load_one(const std::string& module, std::string* error) {
     refused[name] = *error;
     return false;
   }
-  errors.clear();
+  errors = SmiErrors();
   t_errors = &errors;
   char* loaded = smiLoadModule(file.c_str());
   t_errors = nullptr;
   if (loaded != nullptr) name = loaded;
-  if (loaded == nullptr || !errors.empty()) {
+  if (loaded == nullptr || !errors.list.empty() || errors.lost) {
     *error = error_message(name, file);
     refused[name] = *error;
     done.insert(name);
     // A module an error lies in gives no tables either.
     for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
-      for (const SmiError& e : errors) {
+      for (const SmiError& e : errors.list) {
         if (m->path != nullptr && e.path == m->path && done.insert(m->name).second) {
           refused[m->name] = *error;
         }
