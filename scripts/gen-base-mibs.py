@@ -58,9 +58,6 @@ SMI_V1_TAGS = {
     "TimeTicks": (3, "INTEGER"),
     "Opaque": (4, "OCTET STRING"),
 }
-# Types SMIv2 modules import from SNMPv2-SMI by name.
-SMI_TYPE_NAMES = ["Integer32", "Unsigned32", "Counter32", "Gauge32", "Counter64", "TimeTicks",
-                  "IpAddress", "Opaque"]
 # Where each module's MODULE-IDENTITY is registered (the modules' own registrations,
 # which the facts do not carry): name, parent, sub-identifiers.
 IDENTITIES = {
@@ -133,13 +130,8 @@ def macro(name, body=None):
             "    VALUE NOTATION ::= value(VALUE %s)\nEND\n" % (name, notation, value))
 
 
-def number(n):
-    return str(n)
-
-
 def range_text(ranges):
-    return " | ".join(number(a) if a == b else "%s..%s" % (number(a), number(b))
-                      for a, b in ranges)
+    return " | ".join(str(a) if a == b else "%d..%d" % (a, b) for a, b in ranges)
 
 
 def labels_text(labels):
@@ -191,11 +183,7 @@ class Module:
             return "OBJECT IDENTIFIER"
         return self.use(module, name)
 
-    def octets(self, layers):
-        """Whether a syntax's layers end in an octet string (sizes, not values)."""
-        return any(l.get("base") == "OctetString" for l in layers)
-
-    def syntax(self, syntax, types, sequence=False):
+    def syntax(self, syntax, sequence=False):
         """A SYNTAX clause's type; in a SEQUENCE, the type without refinements."""
         if "type" in syntax:
             return self.type_name(syntax["type"])
@@ -224,14 +212,13 @@ class Module:
         if "labels" in syntax:
             text += " " + labels_text(syntax["labels"])
         if "ranges" in syntax:
-            layers = [syntax] + ([types[parent]] if parent in types else [])
-            if self.octets(layers):
+            if base == "OctetString":  # sizes, not values
                 text += " (SIZE (%s))" % range_text(syntax["ranges"])
             else:
                 text += " (%s)" % range_text(syntax["ranges"])
         return text
 
-    def text(self, macros_from=None):
+    def text(self):
         lines = [HEADER, "%s DEFINITIONS ::= BEGIN\n" % self.name]
         if self.imports:
             lines.append("IMPORTS")
@@ -254,7 +241,7 @@ def clause_object_type(m, name, syntax, access, oid, extra=""):
     return text + extra + "    ::= { %s }\n" % oid
 
 
-def smi_types_text(m, types, module, tags):
+def smi_types_text(types, module, tags):
     out = []
     for name, (tag, asn1) in tags.items():
         ranges = types.get("%s::%s" % (module, name), {}).get("ranges")
@@ -262,7 +249,8 @@ def smi_types_text(m, types, module, tags):
         if ranges:
             size = " (SIZE (%s))" % range_text(ranges) if asn1 == "OCTET STRING" else \
                 " (%s)" % range_text(ranges)
-        out.append("%s ::=\n    [APPLICATION %d]\n        IMPLICIT %s%s\n" % (name, tag, asn1, size))
+        out.append("%s ::=\n    [APPLICATION %d]\n        IMPLICIT %s%s\n" % (
+            name, tag, asn1, size))
     return out
 
 
@@ -289,7 +277,7 @@ def gen_smi(types):
              "    counter-value Counter32,\n    timeticks-value TimeTicks,\n"
              "    arbitrary-value Opaque,\n    big-counter-value Counter64,\n"
              "    unsigned-integer-value Unsigned32\n}\n")
-    b.extend(smi_types_text(m, types, SMI, SMI_TAGS))
+    b.extend(smi_types_text(types, SMI, SMI_TAGS))
     for name in ("OBJECT-TYPE", "NOTIFICATION-TYPE"):
         b.append(macro(name))
     b.append("zeroDotZero OBJECT-IDENTITY\n    STATUS current\n    DESCRIPTION %s\n"
@@ -308,7 +296,7 @@ def gen_smi_v1(types):
     b.append(macro("OBJECT-TYPE", "OBJECT-TYPE-V1"))
     b.append("ObjectName ::= OBJECT IDENTIFIER\n")
     b.append("NetworkAddress ::= CHOICE {\n    internet IpAddress\n}\n")
-    b.extend(smi_types_text(m, types, SMI_V1, SMI_V1_TAGS))
+    b.extend(smi_types_text(types, SMI_V1, SMI_V1_TAGS))
     return m
 
 
@@ -332,9 +320,9 @@ def gen_rfc1215():
     return m
 
 
-def convention_text(m, name, t, types):
+def convention_text(m, name, t):
     """A textual convention (SMIv2) or a plain type assignment (SMIv1)."""
-    syntax = m.syntax(t, types)
+    syntax = m.syntax(t)
     if m.v1:
         return "%s ::= %s\n" % (name, syntax)
     m.use("SNMPv2-TC", "TEXTUAL-CONVENTION")
@@ -382,7 +370,7 @@ def gen_module(name, tables, conventions, facts, columns):
         m.use(SMI_V1, "mgmt")
         m.use("RFC-1212", "OBJECT-TYPE")
         b.append("mib-2 OBJECT IDENTIFIER ::= { mgmt 1 }\n")
-        oids.names["1.3.6.1.2.1"] = ("mib-2", name)
+        oids.names["1.3.6.1.2.1"] = ("mib-2", name)  # SMIv1's mib-2 is this module's own
     else:
         identity, parent, sub = IDENTITIES[name]
         m.use(SMI, "MODULE-IDENTITY")
@@ -394,13 +382,13 @@ def gen_module(name, tables, conventions, facts, columns):
         root = dict((n, o) for n, _, _, o in SMI_ROOTS)[parent]
         oids.add(root + "".join(".%d" % s for s in sub), identity, name)
     for conv in conventions:
-        b.append(convention_text(m, conv, types["%s::%s" % (name, conv)], types))
+        b.append(convention_text(m, conv, types["%s::%s" % (name, conv)]))
     for t in tables:
         oids.add(t["table_oid"], t["table"], name)
         oids.add(t["entry_oid"], t["entry"], name)
+    if tables and not m.v1:
+        m.use(SMI, "OBJECT-TYPE")
     for t in sorted(tables, key=lambda t: [int(x) for x in t["table_oid"].split(".")]):
-        if tables:
-            m.use(SMI, "OBJECT-TYPE") if not m.v1 else None
         row = t["entry"][0].upper() + t["entry"][1:]
         assert not any(c == row for c in conventions), row
         b.append(clause_object_type(m, t["table"], "SEQUENCE OF %s" % row, "not-accessible",
@@ -419,11 +407,11 @@ def gen_module(name, tables, conventions, facts, columns):
                                     oids.value(m, t["entry_oid"]), extra))
         cols = sorted(t["columns"], key=lambda c: c["number"])
         b.append("%s ::= SEQUENCE {\n%s\n}\n" % (row, ",\n".join(
-            "    %s %s" % (c["name"], m.syntax(c["syntax"], types, sequence=True))
+            "    %s %s" % (c["name"], m.syntax(c["syntax"], sequence=True))
             for c in cols)))
         access = ACCESS_V1 if m.v1 else ACCESS_V2
         for c in cols:
-            b.append(clause_object_type(m, c["name"], m.syntax(c["syntax"], types),
+            b.append(clause_object_type(m, c["name"], m.syntax(c["syntax"]),
                                         access[c["access"]], "%s %d" % (t["entry"], c["number"])))
     return m
 
@@ -449,8 +437,7 @@ def build(facts):
     m = Module("SNMPv2-TC")
     m.body.append(macro("TEXTUAL-CONVENTION"))
     for conv in sorted(tc["conventions"]):
-        m.body.append(convention_text(m, conv, types["SNMPv2-TC::" + conv], types))
-    m.imports.pop("SNMPv2-TC", None)
+        m.body.append(convention_text(m, conv, types["SNMPv2-TC::" + conv]))
     out["SNMPv2-TC"] = m
     for name, parts in sorted(modules.items()):
         out[name] = gen_module(name, parts["tables"], sorted(parts["conventions"]), facts,
@@ -465,8 +452,10 @@ def main():
     check = "--check" in sys.argv[1:]
     present = set(os.listdir(OUTPUT)) if os.path.isdir(OUTPUT) else set()
     if check:
-        stale = sorted(n for n, t in texts.items() if n not in present or
-                       open(os.path.join(OUTPUT, n), encoding="utf-8").read() != t)
+        def same(name):
+            with open(os.path.join(OUTPUT, name), encoding="utf-8") as f:
+                return f.read() == texts[name]
+        stale = sorted(n for n in texts if n not in present or not same(n))
         stale += sorted(present - set(texts))
         if stale:
             sys.exit("data/mibs is stale (%s): run scripts/gen-base-mibs.py" % ", ".join(stale))
