@@ -68,6 +68,7 @@ expect libtevasnvalue-dev '^\./usr/share/doc/libtevasnvalue-dev/usage\.md$'
 expect libtevasnvalue-dev '^\./usr/share/doc/libtevasnvalue-dev/html/index\.html$'
 expect tevasn '^\./usr/bin/tevasn$'
 expect tevasn '^\./usr/share/man/man1/tevasn\.1\.gz$'
+expect tevasn '^\./usr/share/tevasn/mibs/SNMPv2-SMI$'
 pydir=/usr/lib/python3/dist-packages/tevasn
 ext_suffix=$(/usr/bin/python3 -c 'import sysconfig; print(sysconfig.get_config_var("EXT_SUFFIX"))')
 for f in __init__\.py _error\.py _types\.py _tevasn\.pyi py\.typed "_tevasn${ext_suffix//./\\.}"; do
@@ -106,6 +107,9 @@ ldconfig -p | grep "libTevAsnTable\.so\.1 " >/dev/null || fail "ldconfig does no
 [ "$(tevasn --version)" = "tevasn $version" ] || fail "tevasn --version: $(tevasn --version)"
 tevasn encode .1.3.6.1.2.1.4.20.1.1 ipaddress=192.168.1.10 || fail "tevasn encode"
 [ "$(man -w tevasn)" = /usr/share/man/man1/tevasn.1.gz ] || fail "man -w tevasn"
+# The test module imports from five base modules: the installed ones serve.
+tevasn tables --mib "$PWD/tests/mibs/TEV-TEST-MIB" | grep "^tevPeerTable	TEV-TEST-MIB	" >/dev/null ||
+  fail "tevasn tables --mib with the installed base modules"
 MANPAGER=cat MANWIDTH=80 man tevasn 2>/dev/null | grep '^NAME' >/dev/null || fail "man tevasn"
 [ "$(pkg-config --modversion tevasntable)" = "$version" ] || fail "pkg-config --modversion"
 for mode in cmake pkg-config; do

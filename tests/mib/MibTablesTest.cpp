@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -199,6 +200,23 @@ TEST(MibTables, ModulesNotLoadedGiveOneMessageNamingThem) {
   EXPECT_EQ(errors[0].rfind("TEV-TEST-BROKEN-MIB: ", 0), 0u) << errors[0];
   EXPECT_EQ(errors[1].rfind("TEV-TEST-MISSING-MIB: ", 0), 0u) << errors[1];
   EXPECT_NE(mib.find("tevNameTable"), nullptr);
+
+  // A module refused for a missing import stays refused for every module
+  // that imports it, however it is reached.
+  const std::string user = testing::TempDir() + "TEV-TEST-USER-MIB";
+  std::FILE* file = std::fopen(user.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs(
+      "TEV-TEST-USER-MIB DEFINITIONS ::= BEGIN\n"
+      "IMPORTS tevMissingValue FROM TEV-TEST-MISSING-MIB;\nEND\n",
+      file);
+  std::fclose(file);
+  std::string error;
+  EXPECT_FALSE(mib.load(user, &error));
+  EXPECT_EQ(error,
+            "TEV-TEST-USER-MIB: imports TEV-TEST-ABSENT-MIB (through TEV-TEST-MISSING-MIB), "
+            "which is in no directory searched");
+  std::remove(user.c_str());
 }
 
 TEST(MibTables, ObjectsLoadApartAndOutliveEachOther) {

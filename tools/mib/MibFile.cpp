@@ -73,13 +73,15 @@ bool MibFile::parse(std::string_view text, MibFile* out) {
   Tokens tokens(text);
   std::string_view token;
   std::string_view previous;
-  // "NAME DEFINITIONS ::= BEGIN"
+  // "NAME DEFINITIONS ::= BEGIN", perhaps "NAME { OID } DEFINITIONS ..."
+  int braces = 0;
   while (tokens.next(&token)) {
     if (token == "DEFINITIONS") {
       out->name = std::string(previous);
       break;
     }
-    previous = token;
+    braces += token == "{" ? 1 : token == "}" ? -1 : 0;
+    if (braces == 0 && is_name_char(token[0])) previous = token;
   }
   if (out->name.empty() || !is_name_char(out->name[0])) return false;
   while (tokens.next(&token) && token != "BEGIN") {
@@ -105,11 +107,11 @@ bool MibFile::read(const std::string& path, MibFile* out) {
   std::string text;
   char chunk[8192];
   std::size_t got = 0;
-  // The head is enough: IMPORTS ends long before the definitions that follow.
+  // A module's name and IMPORTS lie in its first megabyte.
   while (text.size() < (1u << 20) && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
     text.append(chunk, got);
   }
-  std::fclose(file);
+  static_cast<void>(std::fclose(file));  // read only: nothing is lost
   return parse(text, out);
 }
 

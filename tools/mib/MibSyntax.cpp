@@ -76,7 +76,7 @@ ETevSyntax of_base(SmiBasetype base) {
 std::int64_t number_of(const SmiValue& value) {
   switch (value.basetype) {
     case SMI_BASETYPE_UNSIGNED32:
-      return value.value.unsigned32;
+      return static_cast<std::int64_t>(value.value.unsigned32);
     case SMI_BASETYPE_INTEGER64:
       return value.value.integer64;
     case SMI_BASETYPE_UNSIGNED64:

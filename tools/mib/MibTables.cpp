@@ -33,17 +33,22 @@ struct SmiError {
   std::string message;
 };
 
+struct SmiErrors {
+  std::vector<SmiError> list;
+  bool lost = false;  // one could not be stored
+};
+
 // libsmi's error handler takes no context: while this object calls into
 // libsmi, its error list is the one the handler fills, on this thread.
-thread_local std::vector<SmiError>* t_errors = nullptr;
+thread_local SmiErrors* t_errors = nullptr;
 
 void collect_error(char* path, int line, int severity, char* message, char* /*tag*/) {
   if (t_errors == nullptr || severity > kRefusedSeverity) return;
   try {
-    t_errors->push_back({path != nullptr ? path : "", line, message != nullptr ? message : ""});
+    t_errors->list.push_back(
+        {path != nullptr ? path : "", line, message != nullptr ? message : ""});
   } catch (...) {
-    // No exception may cross libsmi's C frames; the load still fails below
-    // when the error list stays empty but libsmi refuses.
+    t_errors->lost = true;  // no exception may cross libsmi's C frames
   }
 }
 
@@ -125,16 +130,16 @@ struct MibTables::Store {
   std::deque<std::vector<TevCatalogLabel>> label_lists;
   std::deque<TevCatalogTable> tables;
 
+  // Rebuilt after each load (index()).
   std::vector<const TevCatalogTable*> order;  // by module, then name
-  std::unordered_map<std::string_view, std::vector<const TevCatalogTable*>> by_name;
+  std::unordered_map<std::string, std::vector<const TevCatalogTable*>> by_name;  // folded
   std::unordered_map<std::string_view, const TevCatalogTable*> by_entry;  // sub-identifier bytes
   std::vector<std::size_t> entry_lengths;                                 // longest first
-  std::vector<std::string> folded_names;  // for closest(): table and entry names
 
   std::set<std::string> done;                  // modules whose tables were taken (or refused)
   std::map<std::string, std::string> refused;  // module -> its message
   std::set<std::string> checked;               // modules whose imports were found
-  std::vector<SmiError> errors;
+  SmiErrors errors;
 
   const char* keep(std::string text) {
     strings.push_back(std::move(text));
@@ -165,7 +170,7 @@ struct MibTables::Store {
     set_path();
   }
 
-  void set_path() {
+  void set_path() const {
     std::string path;
     for (const std::string& dir : search_dirs()) path += (path.empty() ? "" : ":") + dir;
     smiSetPath(path.c_str());
@@ -184,7 +189,8 @@ struct MibTables::Store {
   }
 
   bool check_imports(const std::string& module, const std::string& file, const std::string& through,
-                     std::string* error);
+                     std::set<std::string>* visiting, std::string* error);
+  bool load_one(const std::string& module, std::string* error);
   std::string error_message(const std::string& module, const std::string& file) const;
   void take_tables(SmiModule* module);
   void add_table(SmiModule* module, SmiNode* row);
@@ -192,31 +198,36 @@ struct MibTables::Store {
 };
 
 // Every module `module` (in `file`) imports, and theirs, lies in a searched
-// directory; else the message naming the first one missing.
+// directory; else the message naming the first one missing. Only modules
+// whose imports were all found are remembered as checked.
 bool MibTables::Store::check_imports(const std::string& module, const std::string& file,
-                                     const std::string& through, std::string* error) {
+                                     const std::string& through, std::set<std::string>* visiting,
+                                     std::string* error) {
   MibFile head;
-  if (!MibFile::read(file, &head)) return true;  // libsmi says what is wrong
-  checked.insert(head.name);
+  if (!MibFile::read(file, &head)) return true;          // libsmi says what is wrong
+  if (!visiting->insert(head.name).second) return true;  // an import cycle
   for (const std::string& import : head.imports) {
-    if (checked.count(import) != 0 || smiIsLoaded(import.c_str()) != 0) continue;
+    if (checked.count(import) != 0 || visiting->count(import) != 0 ||
+        smiIsLoaded(import.c_str()) != 0) {
+      continue;
+    }
     const std::string found = MibFile::locate(import, search_dirs());
     const std::string via = through.empty() ? "" : " (through " + through + ")";
     if (found.empty()) {
       *error = module + ": imports " + import + via + ", which is in no directory searched";
       return false;
     }
-    if (!check_imports(module, found, through.empty() ? import : through + ", " + import, error)) {
-      return false;
-    }
+    const std::string next = through.empty() ? import : through + ", " + import;
+    if (!check_imports(module, found, next, visiting, error)) return false;
   }
+  checked.insert(head.name);
   return true;
 }
 
 std::string MibTables::Store::error_message(const std::string& module,
                                             const std::string& file) const {
-  if (errors.empty()) return module + ": not loaded";
-  const SmiError& first = errors.front();
+  if (errors.list.empty()) return module + (errors.lost ? ": out of memory" : ": not loaded");
+  const SmiError& first = errors.list.front();
   std::string where;
   if (!first.path.empty() && first.path != file) where = first.path + ":";
   if (first.line > 0) where += (where.empty() ? "line " : "") + std::to_string(first.line);
@@ -317,13 +328,9 @@ void MibTables::Store::index() {
   by_name.clear();
   by_entry.clear();
   entry_lengths.clear();
-  folded_names.clear();
   for (const TevCatalogTable* table : order) {
-    for (const char* name : {table->name, table->entry}) {
-      folded_names.push_back(folded(name));
-      const char* key = keep(folded_names.back());
-      by_name[key].push_back(table);
-    }
+    by_name[folded(table->name)].push_back(table);
+    by_name[folded(table->entry)].push_back(table);
     const std::string_view bytes(reinterpret_cast<const char*>(table->entry_sub_ids),
                                  table->entry_count * sizeof(std::uint32_t));
     by_entry.emplace(bytes, table);
@@ -333,13 +340,11 @@ void MibTables::Store::index() {
     }
   }
   std::sort(entry_lengths.rbegin(), entry_lengths.rend());
-  std::sort(folded_names.begin(), folded_names.end());
-  folded_names.erase(std::unique(folded_names.begin(), folded_names.end()), folded_names.end());
 }
 
-MibTables::MibTables(std::vector<std::string> base_dirs) : store_(new (std::nothrow) Store) {
-  if (store_ == nullptr) return;
+MibTables::MibTables(std::vector<std::string> base_dirs) {
   try {
+    store_.reset(new Store);
     if (base_dirs.empty()) base_dirs = default_base_dirs();
     for (std::string& dir : base_dirs) store_->base_dirs.push_back(without_slash(std::move(dir)));
     char tag[64];
@@ -370,6 +375,74 @@ void MibTables::add_dir(const std::string& dir) {
   }
 }
 
+// Loads one module, leaving the lookup structures to the caller.
+bool MibTables::Store::load_one(const std::string& module, std::string* error) {
+  select();
+  // A path names a file; a module name is looked for in the directories.
+  const bool is_path = module.find_first_of("/.") != std::string::npos;
+  std::string file = is_path ? module : MibFile::locate(module, search_dirs());
+  std::string name = module;
+  if (is_path) {
+    MibFile head;
+    if (!MibFile::read(file, &head)) {
+      *error = module +
+               (access(file.c_str(), R_OK) != 0 ? ": cannot be read" : ": defines no MIB module");
+      return false;
+    }
+    name = head.name;
+    // The modules beside it are searched for its imports.
+    const std::size_t slash = file.rfind('/');
+    const std::string dir = slash == std::string::npos ? "."
+                            : slash == 0               ? "/"
+                                                       : file.substr(0, slash);
+    if (std::find(dirs.begin(), dirs.end(), dir) == dirs.end()) {
+      dirs.push_back(dir);
+      set_path();
+    }
+  } else if (file.empty() && smiIsLoaded(name.c_str()) == 0) {
+    *error = module + ": is in no directory searched";
+    return false;
+  }
+  const auto was = refused.find(name);
+  if (was != refused.end()) {
+    *error = was->second;
+    return false;
+  }
+  if (done.count(name) != 0 || smiIsLoaded(name.c_str()) != 0) {
+    done.insert(name);
+    return true;
+  }
+  std::set<std::string> visiting;
+  if (!check_imports(name, file, "", &visiting, error)) {
+    refused[name] = *error;
+    return false;
+  }
+  errors = SmiErrors();
+  t_errors = &errors;
+  char* loaded = smiLoadModule(file.c_str());
+  t_errors = nullptr;
+  if (loaded != nullptr) name = loaded;
+  if (loaded == nullptr || !errors.list.empty() || errors.lost) {
+    *error = error_message(name, file);
+    refused[name] = *error;
+    done.insert(name);
+    // A module an error lies in gives no tables either.
+    for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
+      for (const SmiError& e : errors.list) {
+        if (m->path != nullptr && e.path == m->path && done.insert(m->name).second) {
+          refused[m->name] = *error;
+        }
+      }
+    }
+    return false;
+  }
+  for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
+    if (m->name == nullptr || !done.insert(m->name).second) continue;
+    if (!in_base_dir(m->path)) take_tables(m);
+  }
+  return true;
+}
+
 bool MibTables::load(const std::string& module, std::string* error) {
   std::string ignored;
   if (error == nullptr) error = &ignored;
@@ -377,66 +450,10 @@ bool MibTables::load(const std::string& module, std::string* error) {
     *error = module + ": out of memory";
     return false;
   }
-  Store& s = *store_;
   try {
-    s.select();
-    // A path names a file; a module name is looked for in the directories.
-    const bool is_path = module.find_first_of("/.") != std::string::npos;
-    std::string file = is_path ? module : MibFile::locate(module, s.search_dirs());
-    std::string name = module;
-    if (is_path) {
-      MibFile head;
-      if (!MibFile::read(file, &head)) {
-        *error = module +
-                 (access(file.c_str(), R_OK) != 0 ? ": cannot be read" : ": defines no MIB module");
-        return false;
-      }
-      name = head.name;
-      // The modules beside it are searched for its imports.
-      const std::size_t slash = file.rfind('/');
-      add_dir(slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash));
-    } else if (file.empty() && smiIsLoaded(name.c_str()) == 0) {
-      *error = module + ": is in no directory searched";
-      return false;
-    }
-    const auto refused = s.refused.find(name);
-    if (refused != s.refused.end()) {
-      *error = refused->second;
-      return false;
-    }
-    if (s.done.count(name) != 0 || smiIsLoaded(name.c_str()) != 0) {
-      s.done.insert(name);
-      return true;
-    }
-    if (!s.check_imports(name, file, "", error)) {
-      s.refused[name] = *error;
-      return false;
-    }
-    s.errors.clear();
-    t_errors = &s.errors;
-    char* loaded = smiLoadModule(file.c_str());
-    t_errors = nullptr;
-    if (loaded != nullptr) name = loaded;
-    if (loaded == nullptr || !s.errors.empty()) {
-      *error = s.error_message(name, file);
-      s.refused[name] = *error;
-      s.done.insert(name);
-      // A module an error lies in gives no tables either.
-      for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
-        for (const SmiError& e : s.errors) {
-          if (m->path != nullptr && e.path == m->path && s.done.insert(m->name).second) {
-            s.refused[m->name] = *error;
-          }
-        }
-      }
-      return false;
-    }
-    for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
-      if (m->name == nullptr || !s.done.insert(m->name).second) continue;
-      if (!s.in_base_dir(m->path)) s.take_tables(m);
-    }
-    s.index();
-    return true;
+    const bool loaded = store_->load_one(module, error);
+    store_->index();
+    return loaded;
   } catch (const std::bad_alloc&) {
     t_errors = nullptr;
     *error = module + ": out of memory";
@@ -447,33 +464,39 @@ bool MibTables::load(const std::string& module, std::string* error) {
 bool MibTables::load_dir(const std::string& dir, std::vector<std::string>* errors) {
   std::vector<std::string> ignored;
   if (errors == nullptr) errors = &ignored;
+  if (store_ == nullptr) {
+    errors->push_back(dir + ": out of memory");
+    return false;
+  }
   try {
-    DIR* handle = opendir(dir.c_str());
+    std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(dir.c_str()), closedir);
     if (handle == nullptr) {
       errors->push_back(dir + ": " + std::strerror(errno));
       return false;
     }
     std::vector<std::string> files;
-    while (dirent* entry = readdir(handle)) {
+    while (dirent* entry = readdir(handle.get())) {
       const std::string name = entry->d_name;
       if (!is_module_file_name(name)) continue;
       const std::string path = without_slash(dir) + "/" + name;
       struct stat info;
       if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) files.push_back(path);
     }
-    closedir(handle);
+    handle.reset();
     std::sort(files.begin(), files.end());
     add_dir(dir);
     bool all = true;
     for (const std::string& file : files) {
       std::string error;
-      if (!load(file, &error)) {
+      if (!store_->load_one(file, &error)) {
         errors->push_back(error);
         all = false;
       }
     }
+    store_->index();
     return all;
   } catch (const std::bad_alloc&) {
+    t_errors = nullptr;
     errors->push_back(dir + ": out of memory");
     return false;
   }

@@ -8,9 +8,9 @@
 // Each object has a libsmi handle of its own and selects it on every call
 // into libsmi, so several objects may live at once; libsmi itself is not
 // thread-safe, so all objects are used from one thread at a time.
-// No exception escapes; an allocation failure inside ends the process as a
-// failed `new` does (std::bad_alloc reaches the caller only from the
-// standard containers' growth, which the tool's main reports).
+// No exception escapes: when memory runs out, load() and load_dir() fail with
+// "MODULE: out of memory" and the look-ups find nothing (what libsmi does
+// when its own allocations fail is libsmi's).
 #ifndef TEVASN_MIB_MIBTABLES_H
 #define TEVASN_MIB_MIBTABLES_H
 

@@ -14,12 +14,14 @@ KnownTables::~KnownTables() = default;
 
 #ifdef TEVASN_WITH_MIB
 
+void KnownTables::MibDeleter::operator()(tevasn_mib::MibTables* mib) const { delete mib; }
+
 bool KnownTables::supported() { return true; }
 
 bool KnownTables::load(const std::vector<std::string>& dirs,
                        const std::vector<std::string>& modules, std::vector<std::string>* errors) {
   if (dirs.empty() && modules.empty()) return true;
-  if (mib_ == nullptr) mib_ = std::make_unique<tevasn_mib::MibTables>();
+  if (mib_ == nullptr) mib_.reset(new tevasn_mib::MibTables());
   for (const std::string& dir : dirs) mib_->add_dir(dir);
   bool all = true;
   for (const std::string& dir : dirs) {
@@ -36,6 +38,9 @@ bool KnownTables::load(const std::vector<std::string>& dirs,
 }
 
 #else
+
+// Without MIB support no MibTables is ever made.
+void KnownTables::MibDeleter::operator()(tevasn_mib::MibTables* /*mib*/) const {}
 
 bool KnownTables::supported() { return false; }
 

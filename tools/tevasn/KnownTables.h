@@ -46,7 +46,12 @@ class KnownTables {
   const TevCatalogTable* loaded(std::size_t i) const;
 
  private:
-  std::unique_ptr<tevasn_mib::MibTables> mib_;
+  // Deletes in KnownTables.cpp, where MibTables is complete (when the tool
+  // has MIB support at all).
+  struct MibDeleter {
+    void operator()(tevasn_mib::MibTables* mib) const;
+  };
+  std::unique_ptr<tevasn_mib::MibTables, MibDeleter> mib_;
 };
 
 }  // namespace tevasn
