@@ -71,7 +71,7 @@ expect tevasn '^\./usr/share/man/man1/tevasn\.1\.gz$'
 expect tevasn '^\./usr/share/tevasn/mibs/SNMPv2-SMI$'
 pydir=/usr/lib/python3/dist-packages/tevasn
 ext_suffix=$(/usr/bin/python3 -c 'import sysconfig; print(sysconfig.get_config_var("EXT_SUFFIX"))')
-for f in __init__\.py _error\.py _types\.py _tevasn\.pyi py\.typed "_tevasn${ext_suffix//./\\.}"; do
+for f in __init__\.py _catalog\.py _error\.py _types\.py _tevasn\.pyi py\.typed "_tevasn${ext_suffix//./\\.}"; do
   expect python3-tevasn "^\.$pydir/$f$"
 done
 expect python3-tevasn '^\./usr/share/doc/python3-tevasn/python\.md$'
@@ -125,6 +125,12 @@ row=$(cd / && /usr/bin/python3 -c 'import tevasn
 print(tevasn.Entry("1.3.6.1.2.1.4.20.1", "ipaddress").split("1.3.6.1.2.1.4.20.1.2.192.168.1.10"))') ||
   fail "tevasn decode"
 [ "$row" = "(2, (IPv4Address('192.168.1.10'),))" ] || fail "tevasn decode: $row"
+# The Python module loads a module with the installed base modules too.
+test_mib="$PWD/tests/mibs/TEV-TEST-MIB"
+layout=$(cd / && /usr/bin/python3 -c 'import sys, tevasn
+print(tevasn.Mibs(modules=[sys.argv[1]]).find_table("tevPeerTable").layout)' "$test_mib") ||
+  fail "tevasn.Mibs with the installed base modules"
+[ "$layout" = "inetaddress gauge" ] || fail "tevasn.Mibs: tevPeerTable layout $layout"
 [ -n "$(find "$pydir/__pycache__" -name '_error.*.pyc' 2>/dev/null)" ] ||
   fail "postinst did not byte-compile $pydir"
 
