@@ -4,8 +4,8 @@ closest tables, and a module that does not load says why."""
 
 from __future__ import annotations
 
-from ipaddress import IPv4Address, IPv6Address
 import gc
+from ipaddress import IPv4Address, IPv6Address
 from pathlib import Path
 from typing import Callable, Dict, List, Optional
 
