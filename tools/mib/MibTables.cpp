@@ -152,7 +152,9 @@ struct MibTables::Store {
     return all;
   }
 
-  // Selects this object's libsmi handle, making it on the first call.
+  // Selects this object's libsmi handle, making it on the first call. A new
+  // handle has read libsmi's configuration (/etc/smi.conf, ~/.smirc); its
+  // path is replaced by this object's directories.
   void select() {
     smiInit(tag.c_str());
     if (ready) return;
@@ -164,6 +166,7 @@ struct MibTables::Store {
     // rather than refusals. An index object without a range (SMIv1's
     // RFC1213-MIB ifEntry), an SMI type used without its import, a size
     // past its base type's (DISMAN-EXPRESSION-MIB's SIZE (0..65536)).
+    // libsmi keeps severities for the whole process: every handle gets these.
     for (const char* tag : {"index-element-no-range", "basetype-not-imported", "range-bounds"}) {
       smiSetSeverity(const_cast<char*>(tag), kRefusedSeverity + 1);
     }
