@@ -300,6 +300,12 @@ TEST(MibTables, VendorModulesLoadWithTheBaseModulesAlone) {
     mib.add_dir(dir);
     std::string error;
     EXPECT_TRUE(mib.load(row.module, &error)) << error;
+    for (std::size_t i = 0; i < mib.size(); ++i) {  // every layout is one rows decode by
+      CTevAsnBuffer why;
+      TevAsnTableEntryPtr entry(
+          tev_create_table_entry(mib.at(i)->entry_oid, mib.at(i)->layout, &why, nullptr));
+      EXPECT_NE(entry, nullptr) << mib.at(i)->name << ": " << std::string(why.data(), why.length());
+    }
     if (row.table[0] == '\0') continue;
     const TevCatalogTable* table = mib.find(row.table);
     ASSERT_NE(table, nullptr);
