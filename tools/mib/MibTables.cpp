@@ -137,7 +137,8 @@ struct MibTables::Store {
     if (ready) return;
     ready = true;
     smiSetErrorLevel(kRefusedSeverity);
-    smiSetFlags(SMI_FLAG_NODESCR | SMI_FLAG_ERRORS);
+    // RECURSIVE: errors in the modules a module imports are reported too.
+    smiSetFlags(SMI_FLAG_NODESCR | SMI_FLAG_ERRORS | SMI_FLAG_RECURSIVE);
     smiSetErrorHandler(collect_error);
     // Rules real modules break with no doubt about what they mean: warnings
     // rather than refusals. An index object without a range (SMIv1's
@@ -185,12 +186,17 @@ bool MibTables::Store::check_imports(const std::string& module, const std::strin
   if (!MibFile::read(file, &head)) return true;          // libsmi says what is wrong
   if (!visiting->insert(head.name).second) return true;  // an import cycle
   for (const std::string& import : head.imports) {
+    const std::string via = through.empty() ? "" : " (through " + through + ")";
+    const auto was = refused.find(import);
+    if (was != refused.end()) {
+      *error = module + ": imports " + import + via + ", which does not load (" + was->second + ")";
+      return false;
+    }
     if (checked.count(import) != 0 || visiting->count(import) != 0 ||
         smiIsLoaded(import.c_str()) != 0) {
       continue;
     }
     const std::string found = MibFile::locate(import, search_dirs());
-    const std::string via = through.empty() ? "" : " (through " + through + ")";
     if (found.empty()) {
       *error = module + ": imports " + import + via + ", which is in no directory searched";
       return false;
@@ -206,9 +212,10 @@ std::string MibTables::Store::error_message(const std::string& module,
                                             const std::string& file) const {
   if (errors.list.empty()) return module + (errors.lost ? ": out of memory" : ": not loaded");
   const SmiError& first = errors.list.front();
-  std::string where;
-  if (!first.path.empty() && first.path != file) where = first.path + ":";
-  if (first.line > 0) where += (where.empty() ? "line " : "") + std::to_string(first.line);
+  // "line 12" in the module's own file, "FILE:12" (or "FILE") in another.
+  const bool own = first.path.empty() || first.path == file;
+  std::string where = own ? "" : first.path;
+  if (first.line > 0) where += (own ? "line " : ":") + std::to_string(first.line);
   return module + ": " + (where.empty() ? "" : where + ": ") + first.message;
 }
 
@@ -317,6 +324,20 @@ bool MibTables::Store::load_one(const std::string& module, std::string* error) {
   t_errors = &errors;
   char* loaded = smiLoadModule(file.c_str());
   t_errors = nullptr;
+  // What libsmi says of the SMI's own modules (their base types, which it
+  // reads specially: Counter64's range "is exchanged") is no fault of the
+  // module loaded.
+  std::set<std::string> smi_files;
+  for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
+    if (m->path != nullptr && m->name != nullptr &&
+        (std::strcmp(m->name, "SNMPv2-SMI") == 0 || std::strcmp(m->name, "RFC1155-SMI") == 0)) {
+      smi_files.insert(m->path);
+    }
+  }
+  errors.list.erase(
+      std::remove_if(errors.list.begin(), errors.list.end(),
+                     [&smi_files](const SmiError& e) { return smi_files.count(e.path) != 0; }),
+      errors.list.end());
   if (loaded != nullptr) name = loaded;
   if (loaded == nullptr || !errors.list.empty() || errors.lost) {
     *error = error_message(name, file);
@@ -326,7 +347,7 @@ bool MibTables::Store::load_one(const std::string& module, std::string* error) {
     for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
       for (const SmiError& e : errors.list) {
         if (m->path != nullptr && e.path == m->path && done.insert(m->name).second) {
-          refused[m->name] = *error;
+          refused[m->name] = error_message(m->name, m->path);
         }
       }
     }
