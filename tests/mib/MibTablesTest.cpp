@@ -201,21 +201,42 @@ TEST(MibTables, ModulesNotLoadedGiveOneMessageNamingThem) {
   EXPECT_EQ(errors[1].rfind("TEV-TEST-MISSING-MIB: ", 0), 0u) << errors[1];
   EXPECT_NE(mib.find("tevNameTable"), nullptr);
 
-  // A module refused for a missing import stays refused for every module
-  // that imports it, however it is reached.
+  // A module refused stays refused for every module that imports it.
+  struct User {
+    const char* imported;
+    const char* message;
+  };
+  const User users[] = {
+      {"TEV-TEST-MISSING-MIB",
+       "TEV-TEST-USER-MIB: imports TEV-TEST-MISSING-MIB, which does not load "
+       "(TEV-TEST-MISSING-MIB: imports TEV-TEST-ABSENT-MIB, which is in no directory searched)"},
+      {"TEV-TEST-BROKEN-MIB",
+       "TEV-TEST-USER-MIB: imports TEV-TEST-BROKEN-MIB, which does not load "
+       "(TEV-TEST-BROKEN-MIB: line 29: syntax error"},
+  };
   const std::string user = testing::TempDir() + "TEV-TEST-USER-MIB";
-  std::FILE* file = std::fopen(user.c_str(), "w");
-  ASSERT_NE(file, nullptr);
-  std::fputs(
-      "TEV-TEST-USER-MIB DEFINITIONS ::= BEGIN\n"
-      "IMPORTS tevMissingValue FROM TEV-TEST-MISSING-MIB;\nEND\n",
-      file);
-  std::fclose(file);
+  for (const User& row : users) {
+    SCOPED_TRACE(row.imported);
+    std::FILE* file = std::fopen(user.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fprintf(file, "TEV-TEST-USER-MIB DEFINITIONS ::= BEGIN\nIMPORTS x FROM %s;\nEND\n",
+                 row.imported);
+    std::fclose(file);
+    MibTables fresh({TEVASN_BASE_MIBS});
+    fresh.add_dir(TEVASN_TEST_MIBS);
+    std::string error;
+    EXPECT_FALSE(fresh.load(row.imported, &error));
+    EXPECT_FALSE(fresh.load(user, &error));
+    EXPECT_EQ(error.rfind(row.message, 0), 0u) << error;
+  }
+  // Reached only through another module, an import's error names its file.
   std::string error;
-  EXPECT_FALSE(mib.load(user, &error));
-  EXPECT_EQ(error,
-            "TEV-TEST-USER-MIB: imports TEV-TEST-ABSENT-MIB (through TEV-TEST-MISSING-MIB), "
-            "which is in no directory searched");
+  MibTables fresh({TEVASN_BASE_MIBS});
+  fresh.add_dir(TEVASN_TEST_MIBS);
+  EXPECT_FALSE(fresh.load(user, &error));
+  EXPECT_EQ(
+      error.rfind("TEV-TEST-USER-MIB: " TEVASN_TEST_MIBS "/TEV-TEST-BROKEN-MIB:29: syntax", 0), 0u)
+      << error;
   std::remove(user.c_str());
 }
 
@@ -300,6 +321,12 @@ TEST(MibTables, VendorModulesLoadWithTheBaseModulesAlone) {
     mib.add_dir(dir);
     std::string error;
     EXPECT_TRUE(mib.load(row.module, &error)) << error;
+    for (std::size_t i = 0; i < mib.size(); ++i) {  // every layout is one rows decode by
+      CTevAsnBuffer why;
+      TevAsnTableEntryPtr entry(
+          tev_create_table_entry(mib.at(i)->entry_oid, mib.at(i)->layout, &why, nullptr));
+      EXPECT_NE(entry, nullptr) << mib.at(i)->name << ": " << std::string(why.data(), why.length());
+    }
     if (row.table[0] == '\0') continue;
     const TevCatalogTable* table = mib.find(row.table);
     ASSERT_NE(table, nullptr);

@@ -1,6 +1,7 @@
 // The tool with MIB modules: --mib-dir and --mib on decode, table and tables,
 // with the project's test modules.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -93,5 +94,20 @@ INSTANTIATE_TEST_SUITE_P(Tool, MibRunTest, testing::ValuesIn(kMibRuns),
                          [](const testing::TestParamInfo<MibRun>& info) {
                            return std::string(info.param.name);
                          });
+
+// Debian's libsnmp-base modules with no MIB file but the tool's own.
+TEST(MibTool, VendorTableByName) {
+  struct stat info;
+  if (stat("/usr/share/snmp/mibs/NET-SNMP-EXTEND-MIB.txt", &info) != 0) {
+    GTEST_SKIP() << "no vendor modules in /usr/share/snmp/mibs (Debian package libsnmp-base)";
+  }
+  const ToolResult result =
+      run_tool({"table", "--mib-dir", "/usr/share/snmp/mibs", "nsExtendOutput1Table"},
+               ".1.3.6.1.4.1.8072.1.3.2.3.1.1.4.116.101.115.116 = STRING: hello\n"
+               ".1.3.6.1.4.1.8072.1.3.2.3.1.4.4.116.101.115.116 = INTEGER: 0\n");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "nsExtendToken\tnsExtendOutput1Line\tnsExtendResult\ntest\thello\t0\n");
+  EXPECT_EQ(result.err, "");
+}
 
 }  // namespace

@@ -9,14 +9,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <map>
 #include <new>
 #include <set>
 #include <unordered_map>
 
 #include "MibFile.h"
-#include "MibSyntax.h"
+#include "MibTableStore.h"
 #include "Smi.h"
 
 namespace tevasn_mib {
@@ -83,17 +82,6 @@ bool is_module_file_name(const std::string& name) {
   return false;
 }
 
-ETevAccess access_of(SmiAccess access) {
-  switch (access) {
-    case SMI_ACCESS_READ_ONLY:
-      return TEV_ACCESS_READ_ONLY;
-    case SMI_ACCESS_READ_WRITE:  // read-create too
-      return TEV_ACCESS_READ_WRITE;
-    default:
-      return TEV_ACCESS_NOT_ACCESSIBLE;
-  }
-}
-
 // Edits that turn `typed` into `key`, or one more than the edits to a start
 // of `key` when fewer; a substring of four or more letters counts as near.
 std::size_t distance(const std::string& key, const std::string& typed) {
@@ -122,13 +110,7 @@ struct MibTables::Store {
   std::vector<std::string> base_dirs;  // searched last
   bool ready = false;                  // the libsmi handle exists
 
-  // Owned descriptions: deques never move what they hold.
-  std::deque<std::string> strings;
-  std::deque<std::vector<const char*>> name_lists;
-  std::deque<std::vector<std::uint32_t>> sub_id_lists;
-  std::deque<std::vector<TevCatalogColumn>> column_lists;
-  std::deque<std::vector<TevCatalogLabel>> label_lists;
-  std::deque<TevCatalogTable> tables;
+  MibTableStore tables;  // every table taken, where it never moves
 
   // Rebuilt after each load (index()).
   std::vector<const TevCatalogTable*> order;  // by module, then name
@@ -141,29 +123,28 @@ struct MibTables::Store {
   std::set<std::string> checked;               // modules whose imports were found
   SmiErrors errors;
 
-  const char* keep(std::string text) {
-    strings.push_back(std::move(text));
-    return strings.back().c_str();
-  }
-
   std::vector<std::string> search_dirs() const {
     std::vector<std::string> all = dirs;
     all.insert(all.end(), base_dirs.begin(), base_dirs.end());
     return all;
   }
 
-  // Selects this object's libsmi handle, making it on the first call.
+  // Selects this object's libsmi handle, making it on the first call. A new
+  // handle has read libsmi's configuration (/etc/smi.conf, ~/.smirc); its
+  // path is replaced by this object's directories.
   void select() {
     smiInit(tag.c_str());
     if (ready) return;
     ready = true;
     smiSetErrorLevel(kRefusedSeverity);
-    smiSetFlags(SMI_FLAG_NODESCR | SMI_FLAG_ERRORS);
+    // RECURSIVE: errors in the modules a module imports are reported too.
+    smiSetFlags(SMI_FLAG_NODESCR | SMI_FLAG_ERRORS | SMI_FLAG_RECURSIVE);
     smiSetErrorHandler(collect_error);
     // Rules real modules break with no doubt about what they mean: warnings
     // rather than refusals. An index object without a range (SMIv1's
     // RFC1213-MIB ifEntry), an SMI type used without its import, a size
     // past its base type's (DISMAN-EXPRESSION-MIB's SIZE (0..65536)).
+    // libsmi keeps severities for the whole process: every handle gets these.
     for (const char* tag : {"index-element-no-range", "basetype-not-imported", "range-bounds"}) {
       smiSetSeverity(const_cast<char*>(tag), kRefusedSeverity + 1);
     }
@@ -192,8 +173,6 @@ struct MibTables::Store {
                      std::set<std::string>* visiting, std::string* error);
   bool load_one(const std::string& module, std::string* error);
   std::string error_message(const std::string& module, const std::string& file) const;
-  void take_tables(SmiModule* module);
-  void add_table(SmiModule* module, SmiNode* row);
   void index();
 };
 
@@ -207,12 +186,17 @@ bool MibTables::Store::check_imports(const std::string& module, const std::strin
   if (!MibFile::read(file, &head)) return true;          // libsmi says what is wrong
   if (!visiting->insert(head.name).second) return true;  // an import cycle
   for (const std::string& import : head.imports) {
+    const std::string via = through.empty() ? "" : " (through " + through + ")";
+    const auto was = refused.find(import);
+    if (was != refused.end()) {
+      *error = module + ": imports " + import + via + ", which does not load (" + was->second + ")";
+      return false;
+    }
     if (checked.count(import) != 0 || visiting->count(import) != 0 ||
         smiIsLoaded(import.c_str()) != 0) {
       continue;
     }
     const std::string found = MibFile::locate(import, search_dirs());
-    const std::string via = through.empty() ? "" : " (through " + through + ")";
     if (found.empty()) {
       *error = module + ": imports " + import + via + ", which is in no directory searched";
       return false;
@@ -228,98 +212,17 @@ std::string MibTables::Store::error_message(const std::string& module,
                                             const std::string& file) const {
   if (errors.list.empty()) return module + (errors.lost ? ": out of memory" : ": not loaded");
   const SmiError& first = errors.list.front();
-  std::string where;
-  if (!first.path.empty() && first.path != file) where = first.path + ":";
-  if (first.line > 0) where += (where.empty() ? "line " : "") + std::to_string(first.line);
+  // "line 12" in the module's own file, "FILE:12" (or "FILE") in another.
+  const bool own = first.path.empty() || first.path == file;
+  std::string where = own ? "" : first.path;
+  if (first.line > 0) where += (own ? "line " : ":") + std::to_string(first.line);
   return module + ": " + (where.empty() ? "" : where + ": ") + first.message;
-}
-
-void MibTables::Store::add_table(SmiModule* module, SmiNode* row) {
-  SmiNode* table_node = smiGetParentNode(row);
-  if (table_node == nullptr || row->name == nullptr || table_node->name == nullptr) return;
-  // AUGMENTS: the index of the entry augmented, followed to its end.
-  SmiNode* base = row;
-  std::string augments;
-  for (int depth = 0; base->indexkind == SMI_INDEX_AUGMENT && depth < 16; ++depth) {
-    SmiNode* related = smiGetRelatedNode(base);
-    if (related == nullptr) break;
-    if (augments.empty()) {
-      SmiModule* related_module = smiGetNodeModule(related);
-      augments = std::string(related_module != nullptr ? related_module->name : "") +
-                 "::" + (related->name != nullptr ? related->name : "");
-    }
-    base = related;
-  }
-  std::vector<MibSyntax> objects;
-  std::vector<const char*> names;
-  for (SmiElement* e = smiGetFirstElement(base); e != nullptr; e = smiGetNextElement(e)) {
-    SmiNode* object = smiGetElementNode(e);
-    if (object == nullptr) continue;
-    names.push_back(keep(object->name != nullptr ? object->name : ""));
-    objects.push_back(MibSyntax::of(smiGetNodeType(object)));
-  }
-  const bool implied = base->implied != 0;
-
-  std::vector<TevCatalogColumn> columns;
-  for (SmiNode* c = smiGetFirstChildNode(row); c != nullptr; c = smiGetNextChildNode(c)) {
-    if (c->nodekind != SMI_NODEKIND_COLUMN || c->oidlen == 0 || c->name == nullptr) continue;
-    const MibSyntax syntax = MibSyntax::of(smiGetNodeType(c));
-    TevCatalogColumn column{};
-    column.number = c->oid[c->oidlen - 1];
-    column.syntax = syntax.syntax;
-    column.access = access_of(c->access);
-    column.name = keep(c->name);
-    column.convention = keep(syntax.convention);
-    column.hint = keep(syntax.hint);
-    column.word = keep(syntax.word(false));
-    if (!syntax.labels.empty()) {
-      std::vector<TevCatalogLabel> labels;
-      for (const auto& label : syntax.labels) labels.push_back({keep(label.first), label.second});
-      label_lists.push_back(std::move(labels));
-      column.labels = label_lists.back().data();
-      column.label_count = static_cast<std::uint32_t>(label_lists.back().size());
-    }
-    columns.push_back(column);
-  }
-  std::sort(
-      columns.begin(), columns.end(),
-      [](const TevCatalogColumn& a, const TevCatalogColumn& b) { return a.number < b.number; });
-
-  std::string entry_oid;
-  for (unsigned i = 0; i < row->oidlen; ++i) {
-    entry_oid += (i == 0 ? "" : ".") + std::to_string(row->oid[i]);
-  }
-  name_lists.push_back(std::move(names));
-  sub_id_lists.emplace_back(row->oid, row->oid + row->oidlen);
-  column_lists.push_back(std::move(columns));
-  TevCatalogTable table{};
-  table.module = keep(module->name);
-  table.name = keep(table_node->name);
-  table.entry = keep(row->name);
-  table.entry_oid = keep(entry_oid);
-  table.augments = keep(augments);
-  table.layout = keep(index_layout(objects, implied));
-  table.index_names = name_lists.back().data();
-  table.index_count = static_cast<std::uint32_t>(name_lists.back().size());
-  table.entry_sub_ids = sub_id_lists.back().data();
-  table.entry_count = static_cast<std::uint32_t>(sub_id_lists.back().size());
-  table.columns = column_lists.back().data();
-  table.column_count = static_cast<std::uint32_t>(column_lists.back().size());
-  table.implied = implied ? 1 : 0;
-  tables.push_back(table);
-}
-
-void MibTables::Store::take_tables(SmiModule* module) {
-  for (SmiNode* row = smiGetFirstNode(module, SMI_NODEKIND_ROW); row != nullptr;
-       row = smiGetNextNode(row, SMI_NODEKIND_ROW)) {
-    add_table(module, row);
-  }
 }
 
 // The lookup structures, rebuilt from `tables` after each load.
 void MibTables::Store::index() {
   order.clear();
-  for (const TevCatalogTable& table : tables) order.push_back(&table);
+  for (const TevCatalogTable& table : tables.tables()) order.push_back(&table);
   std::stable_sort(order.begin(), order.end(),
                    [](const TevCatalogTable* a, const TevCatalogTable* b) {
                      const int module = std::strcmp(a->module, b->module);
@@ -421,6 +324,20 @@ bool MibTables::Store::load_one(const std::string& module, std::string* error) {
   t_errors = &errors;
   char* loaded = smiLoadModule(file.c_str());
   t_errors = nullptr;
+  // What libsmi says of the SMI's own modules (their base types, which it
+  // reads specially: Counter64's range "is exchanged") is no fault of the
+  // module loaded.
+  std::set<std::string> smi_files;
+  for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
+    if (m->path != nullptr && m->name != nullptr &&
+        (std::strcmp(m->name, "SNMPv2-SMI") == 0 || std::strcmp(m->name, "RFC1155-SMI") == 0)) {
+      smi_files.insert(m->path);
+    }
+  }
+  errors.list.erase(
+      std::remove_if(errors.list.begin(), errors.list.end(),
+                     [&smi_files](const SmiError& e) { return smi_files.count(e.path) != 0; }),
+      errors.list.end());
   if (loaded != nullptr) name = loaded;
   if (loaded == nullptr || !errors.list.empty() || errors.lost) {
     *error = error_message(name, file);
@@ -430,7 +347,7 @@ bool MibTables::Store::load_one(const std::string& module, std::string* error) {
     for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
       for (const SmiError& e : errors.list) {
         if (m->path != nullptr && e.path == m->path && done.insert(m->name).second) {
-          refused[m->name] = *error;
+          refused[m->name] = error_message(m->name, m->path);
         }
       }
     }
@@ -438,7 +355,7 @@ bool MibTables::Store::load_one(const std::string& module, std::string* error) {
   }
   for (SmiModule* m = smiGetFirstModule(); m != nullptr; m = smiGetNextModule(m)) {
     if (m->name == nullptr || !done.insert(m->name).second) continue;
-    if (!in_base_dir(m->path)) take_tables(m);
+    if (!in_base_dir(m->path)) tables.add_module(m);
   }
   return true;
 }
