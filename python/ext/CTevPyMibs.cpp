@@ -3,6 +3,8 @@
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
+#include <utility>
+
 #include "CTevPyTable.h"
 #include "TevPyError.h"
 
@@ -56,8 +58,8 @@ const TevCatalogTable* CTevPyMibs::find_by_oid(const std::uint32_t* sub_ids,
   return tables_->find_by_oid(sub_ids, count);
 }
 
-std::vector<std::string> CTevPyMibs::closest(const std::string& name, std::size_t limit) const {
-  return tables_->closest(name, limit);
+std::string CTevPyMibs::closest_first(const std::string& name, std::string reason) const {
+  return tables_->closest_first(name, std::move(reason));
 }
 
 #else
@@ -75,7 +77,9 @@ const TevCatalogTable* CTevPyMibs::find(const std::string&) const { return nullp
 const TevCatalogTable* CTevPyMibs::find_by_oid(const std::uint32_t*, std::size_t) const {
   return nullptr;
 }
-std::vector<std::string> CTevPyMibs::closest(const std::string&, std::size_t) const { return {}; }
+std::string CTevPyMibs::closest_first(const std::string&, std::string reason) const {
+  return reason;
+}
 
 #endif
 

@@ -41,7 +41,9 @@ class CTevPyMibs {
   const TevCatalogTable* at(std::size_t index) const;
   const TevCatalogTable* find(const std::string& name) const;
   const TevCatalogTable* find_by_oid(const std::uint32_t* sub_ids, std::size_t count) const;
-  std::vector<std::string> closest(const std::string& name, std::size_t limit) const;
+  // `reason` (the catalogue's "unknown table") with the loaded tables'
+  // closest names put first.
+  std::string closest_first(const std::string& name, std::string reason) const;
 
   static void bind(pybind11::module_& module);
 

@@ -1,6 +1,7 @@
 #include "CTevPyTable.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "CTevPyEntry.h"
@@ -47,20 +48,6 @@ const CTevPyMibs* mibs_of(const py::object& mibs) {
   return &mibs.cast<const CTevPyMibs&>();
 }
 
-// `reason` (`unknown table "X"`, maybe followed by "; closest: a, b") with
-// `names` put first among the closest.
-std::string with_closest(std::string reason, const std::vector<std::string>& names) {
-  if (names.empty()) return reason;
-  std::string list;
-  for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
-  static const std::string kClosest = "; closest: ";
-  const std::size_t at = reason.find(kClosest);
-  if (at == std::string::npos) return reason + kClosest + list;
-  return reason.insert(at + kClosest.size(), list + ", ");
-}
-
-constexpr std::size_t kSuggestions = 3;
-
 }  // namespace
 
 py::object CTevPyTable::wrap(const TevCatalogTable* table, const py::object& owner) {
@@ -100,7 +87,7 @@ py::object CTevPyTable::find(const std::string& name, const py::object& mibs, bo
     if (err != ASN_E_UNKNOWN_TABLE || why.length() == 0) raise_error(err, why);
     reason.assign(why.data(), why.length());
   }
-  if (loaded != nullptr) reason = with_closest(reason, loaded->closest(name, kSuggestions));
+  if (loaded != nullptr) reason = loaded->closest_first(name, std::move(reason));
   raise_error(ASN_E_UNKNOWN_TABLE, reason);
 }
 

@@ -456,6 +456,20 @@ const TevCatalogTable* MibTables::find_by_oid(const std::uint32_t* sub_ids,
   return nullptr;
 }
 
+std::string MibTables::closest_first(std::string_view name, std::string reason) const {
+  static const char kClosest[] = "; closest: ";
+  try {
+    std::string list;
+    for (const std::string& near : closest(name, 3)) list += (list.empty() ? "" : ", ") + near;
+    if (list.empty()) return reason;
+    const std::size_t at = reason.find(kClosest);
+    if (at == std::string::npos) return reason + kClosest + list;
+    return reason.insert(at + sizeof kClosest - 1, list + ", ");
+  } catch (const std::bad_alloc&) {
+    return reason;
+  }
+}
+
 std::vector<std::string> MibTables::closest(std::string_view name, std::size_t limit) const {
   std::vector<std::string> out;
   if (store_ == nullptr) return out;

@@ -62,6 +62,11 @@ class MibTables {
   /// Closest table names to `name` (for "did you mean"), at most `limit`.
   std::vector<std::string> closest(std::string_view name, std::size_t limit) const;
 
+  /// `reason`, the catalogue's answer to an unknown `name` ("unknown table
+  /// \"X\"", maybe followed by "; closest: a, b"), with the loaded tables'
+  /// closest names put first among the closest.
+  std::string closest_first(std::string_view name, std::string reason) const;
+
   /// Where the base modules are looked for: beside the running program
   /// (../share/tevasn/mibs), the installed data directory, the source tree.
   static std::vector<std::string> default_base_dirs();

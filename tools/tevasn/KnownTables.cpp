@@ -1,5 +1,7 @@
 #include "KnownTables.h"
 
+#include <algorithm>
+
 #include "TevAsnValuePtr.h"
 #ifdef TEVASN_WITH_MIB
 #include "MibTables.h"
@@ -30,7 +32,10 @@ bool KnownTables::load(const std::vector<std::string>& dirs,
   for (const std::string& module : modules) {
     std::string error;
     if (!mib_->load(module, &error)) {
-      errors->push_back(error);
+      // A module --mib-dir already refused is named once.
+      if (std::find(errors->begin(), errors->end(), error) == errors->end()) {
+        errors->push_back(error);
+      }
       all = false;
     }
   }
@@ -69,19 +74,7 @@ const TevCatalogTable* KnownTables::find(const std::string& name, std::string* r
                               : std::string(tev_error_message(err));
 #ifdef TEVASN_WITH_MIB
   // The loaded modules' near names come first in "closest".
-  if (mib_ != nullptr && err == ASN_E_UNKNOWN_TABLE) {
-    const std::vector<std::string> near = mib_->closest(name, 3);
-    if (!near.empty()) {
-      std::string list;
-      for (const std::string& n : near) list += (list.empty() ? "" : ", ") + n;
-      const std::size_t at = reason->find("; closest: ");
-      if (at == std::string::npos) {
-        *reason += "; closest: " + list;
-      } else {
-        reason->insert(at + 11, list + ", ");
-      }
-    }
-  }
+  if (mib_ != nullptr && err == ASN_E_UNKNOWN_TABLE) *reason = mib_->closest_first(name, *reason);
 #endif
   return nullptr;
 }
