@@ -3,6 +3,7 @@
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
+#include <new>
 #include <utility>
 
 #include "CTevPyTable.h"
@@ -24,7 +25,7 @@ namespace tev_python {
 
 CTevPyMibs::CTevPyMibs(const Paths& dirs, const Paths& modules)
     : tables_(new tevasn_mib::MibTables()) {
-  for (const std::filesystem::path& dir : dirs) tables_->add_dir(dir.string());
+  for (const std::filesystem::path& dir : dirs) add_dir(dir);
   std::vector<std::string> errors;
   for (const std::filesystem::path& module : modules) {
     std::string error;
@@ -33,7 +34,9 @@ CTevPyMibs::CTevPyMibs(const Paths& dirs, const Paths& modules)
   if (!errors.empty()) raise_mib_error(errors);
 }
 
-void CTevPyMibs::add_dir(const std::filesystem::path& dir) { tables_->add_dir(dir.string()); }
+void CTevPyMibs::add_dir(const std::filesystem::path& dir) {
+  if (!tables_->add_dir(dir.string())) throw std::bad_alloc();
+}
 
 void CTevPyMibs::load(const std::filesystem::path& module) {
   std::string error;

@@ -51,6 +51,25 @@ void collect_error(char* path, int line, int severity, char* message, char* /*ta
   }
 }
 
+// "WHAT: out of memory" into `error`; empty when even that cannot be stored.
+void out_of_memory(const std::string& what, std::string* error) noexcept {
+  try {
+    error->assign(what);
+    error->append(": out of memory");
+  } catch (...) {
+    error->clear();
+  }
+}
+
+void out_of_memory(const std::string& what, std::vector<std::string>* errors) noexcept {
+  try {
+    std::string error;
+    out_of_memory(what, &error);
+    errors->push_back(std::move(error));
+  } catch (...) {
+  }
+}
+
 std::string folded(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
@@ -109,6 +128,7 @@ struct MibTables::Store {
   std::vector<std::string> dirs;       // the caller's, in order
   std::vector<std::string> base_dirs;  // searched last
   bool ready = false;                  // the libsmi handle exists
+  bool out_of_memory = false;          // a load ran out of memory: no more loads
 
   MibTableStore tables;  // every table taken, where it never moves
 
@@ -264,17 +284,21 @@ MibTables::~MibTables() {
   smiExit();
 }
 
-void MibTables::add_dir(const std::string& dir) {
-  if (store_ == nullptr) return;
+bool MibTables::add_dir(const std::string& dir) {
+  if (store_ == nullptr) return false;
   try {
     const std::string clean = without_slash(dir);
-    if (std::find(store_->dirs.begin(), store_->dirs.end(), clean) != store_->dirs.end()) return;
+    if (std::find(store_->dirs.begin(), store_->dirs.end(), clean) != store_->dirs.end()) {
+      return true;
+    }
     store_->dirs.push_back(clean);
     if (store_->ready) {
       store_->select();
       store_->set_path();
     }
+    return true;
   } catch (...) {
+    return false;
   }
 }
 
@@ -363,8 +387,8 @@ bool MibTables::Store::load_one(const std::string& module, std::string* error) {
 bool MibTables::load(const std::string& module, std::string* error) {
   std::string ignored;
   if (error == nullptr) error = &ignored;
-  if (store_ == nullptr) {
-    *error = module + ": out of memory";
+  if (store_ == nullptr || store_->out_of_memory) {
+    out_of_memory(module, error);
     return false;
   }
   try {
@@ -373,7 +397,8 @@ bool MibTables::load(const std::string& module, std::string* error) {
     return loaded;
   } catch (const std::bad_alloc&) {
     t_errors = nullptr;
-    *error = module + ": out of memory";
+    store_->out_of_memory = true;
+    out_of_memory(module, error);
     return false;
   }
 }
@@ -381,8 +406,8 @@ bool MibTables::load(const std::string& module, std::string* error) {
 bool MibTables::load_dir(const std::string& dir, std::vector<std::string>* errors) {
   std::vector<std::string> ignored;
   if (errors == nullptr) errors = &ignored;
-  if (store_ == nullptr) {
-    errors->push_back(dir + ": out of memory");
+  if (store_ == nullptr || store_->out_of_memory) {
+    out_of_memory(dir, errors);
     return false;
   }
   try {
@@ -401,7 +426,7 @@ bool MibTables::load_dir(const std::string& dir, std::vector<std::string>* error
     }
     handle.reset();
     std::sort(files.begin(), files.end());
-    add_dir(dir);
+    if (!add_dir(dir)) throw std::bad_alloc();
     bool all = true;
     for (const std::string& file : files) {
       std::string error;
@@ -414,7 +439,8 @@ bool MibTables::load_dir(const std::string& dir, std::vector<std::string>* error
     return all;
   } catch (const std::bad_alloc&) {
     t_errors = nullptr;
-    errors->push_back(dir + ": out of memory");
+    store_->out_of_memory = true;
+    out_of_memory(dir, errors);
     return false;
   }
 }

@@ -8,9 +8,13 @@
 // Each object has a libsmi handle of its own and selects it on every call
 // into libsmi, so several objects may live at once; libsmi itself is not
 // thread-safe, so all objects are used from one thread at a time.
-// No exception escapes: when memory runs out, load() and load_dir() fail with
-// "MODULE: out of memory" and the look-ups find nothing (what libsmi does
-// when its own allocations fail is libsmi's).
+// No exception escapes: when memory runs out, add_dir() answers false, load()
+// and load_dir() fail with "MODULE: out of memory" (an empty message when not
+// even that can be stored), and the look-ups find nothing. A load that ran out
+// of memory may have taken part of a module, so every later load of the
+// object answers "out of memory" too rather than report a module whole that
+// is not; the tables found so far stay whole. (What libsmi does when its own
+// allocations fail is libsmi's.)
 #ifndef TEVASN_MIB_MIBTABLES_H
 #define TEVASN_MIB_MIBTABLES_H
 
@@ -36,8 +40,9 @@ class MibTables {
   MibTables(const MibTables&) = delete;
   MibTables& operator=(const MibTables&) = delete;
 
-  /// Adds a directory searched for modules, before the base modules.
-  void add_dir(const std::string& dir);
+  /// Adds a directory searched for modules, before the base modules; false
+  /// when memory runs out.
+  bool add_dir(const std::string& dir);
 
   /// Loads MODULE (a module name, or a path to a module file, whose
   /// directory is then searched too) and what it imports. False with one message naming the module

@@ -24,8 +24,13 @@ bool KnownTables::load(const std::vector<std::string>& dirs,
                        const std::vector<std::string>& modules, std::vector<std::string>* errors) {
   if (dirs.empty() && modules.empty()) return true;
   if (mib_ == nullptr) mib_.reset(new tevasn_mib::MibTables());
-  for (const std::string& dir : dirs) mib_->add_dir(dir);
   bool all = true;
+  for (const std::string& dir : dirs) {
+    if (!mib_->add_dir(dir)) {
+      errors->push_back(dir + ": out of memory");
+      all = false;
+    }
+  }
   for (const std::string& dir : dirs) {
     if (!mib_->load_dir(dir, errors)) all = false;
   }
