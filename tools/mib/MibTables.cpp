@@ -16,9 +16,12 @@
 
 #include "MibFile.h"
 #include "MibTableStore.h"
+#include "NearNames.h"
 #include "Smi.h"
 
 namespace tevasn_mib {
+
+using tevasn_names::folded;
 
 namespace {
 
@@ -70,14 +73,6 @@ void out_of_memory(const std::string& what, std::vector<std::string>* errors) no
   }
 }
 
-std::string folded(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
 bool is_dir(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -99,26 +94,6 @@ bool is_module_file_name(const std::string& name) {
     if (extension == usual) return true;
   }
   return false;
-}
-
-// Edits that turn `typed` into `key`, or one more than the edits to a start
-// of `key` when fewer; a substring of four or more letters counts as near.
-std::size_t distance(const std::string& key, const std::string& typed) {
-  if (typed.size() >= 4 && key.find(typed) != std::string::npos) return 1;
-  std::vector<std::size_t> row(key.size() + 1);
-  for (std::size_t j = 0; j <= key.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= typed.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= key.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] =
-          std::min({above + 1, row[j - 1] + 1, diagonal + (typed[i - 1] == key[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  const std::size_t prefix = *std::min_element(row.begin(), row.end()) + 1;
-  return std::min(row.back(), prefix);
 }
 
 }  // namespace
@@ -502,19 +477,12 @@ std::vector<std::string> MibTables::closest(std::string_view name, std::size_t l
   try {
     const std::size_t colons = name.find("::");
     if (colons != std::string_view::npos) name.remove_prefix(colons + 2);
-    const std::string typed = folded(name);
-    const std::size_t most = std::max<std::size_t>(2, typed.size() / 3);
-    std::vector<std::pair<std::size_t, const TevCatalogTable*>> ranked;
+    tevasn_names::NearNames near(name);
     for (const TevCatalogTable* table : store_->order) {
-      const std::size_t d =
-          std::min(distance(folded(table->name), typed), distance(folded(table->entry), typed));
-      if (d <= most) ranked.emplace_back(d, table);
+      near.offer(table->name, table->name);
+      near.offer(table->entry, table->name);
     }
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i < ranked.size() && out.size() < limit; ++i) {
-      out.push_back(ranked[i].second->name);
-    }
+    out = near.best(limit);
   } catch (const std::bad_alloc&) {
   }
   return out;

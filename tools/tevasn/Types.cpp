@@ -6,19 +6,16 @@
 #include <cstring>
 #include <map>
 
+#include "NearNames.h"
 #include "TevAsnCatalog.h"
 
 using namespace NTevAsnValue;
 
 namespace tevasn {
 
-namespace {
+using tevasn_names::folded;
 
-std::string folded(std::string_view text) {
-  std::string out;
-  for (char c : text) out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
+namespace {
 
 // Blanks inside an argument ("OCTET  STRING") as one space, none around it.
 std::string one_space(const std::string& arg) {
@@ -59,21 +56,6 @@ bool library_word(const std::string& word) {
          std::string(why.data(), why.length()).rfind("unknown type", 0) == std::string::npos;
 }
 
-std::size_t distance(const std::string& a, const std::string& b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
 // "; nearest: gauge, Gauge32" for an unknown word; "" when nothing is near.
 std::string nearest(const std::string& word) {
   std::vector<std::string> known;
@@ -90,18 +72,10 @@ std::string nearest(const std::string& word) {
   }
   std::sort(known.begin(), known.end());
   known.erase(std::unique(known.begin(), known.end()), known.end());
-  const std::string key = folded(word);
-  std::vector<std::pair<std::size_t, std::string>> ranked;
-  for (const std::string& candidate : known) {
-    const std::size_t d = distance(key, folded(candidate));
-    if (d <= std::max<std::size_t>(2, key.size() / 3)) ranked.emplace_back(d, candidate);
-  }
-  std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  tevasn_names::NearNames near(word);
+  for (const std::string& candidate : known) near.offer(candidate, candidate);
   std::string out;
-  for (std::size_t i = 0; i < ranked.size() && i < 3; ++i) {
-    out += (i == 0 ? "; nearest: " : ", ") + ranked[i].second;
-  }
+  for (const std::string& name : near.best(3)) out += (out.empty() ? "; nearest: " : ", ") + name;
   return out;
 }
 
