@@ -32,9 +32,10 @@ const MibRun kMibRuns[] = {
      "",
      0},
     // Each line's table found among the loaded ones; the two modules of the
-    // directory that do not load are named once each, and the rest goes on.
+    // directory that do not load are named once each (--mib naming one of
+    // them again included), and the rest goes on.
     {"decode_finds_loaded_tables",
-     {"decode", "--mib-dir", TEVASN_TEST_MIBS},
+     {"decode", "--mib-dir", TEVASN_TEST_MIBS, "--mib", "TEV-TEST-MISSING-MIB"},
      ".1.3.6.1.4.1.99999.1.1.1.2.97.98 = INTEGER: up(1)\n"
      ".1.3.6.1.4.1.99999.1.4.1.2.0.17.34.51.68.85 = STRING: acme\n"
      ".1.3.6.1.4.1.99999.1.6.1.2.4.192.0.2.1 = STRING: h\n"
