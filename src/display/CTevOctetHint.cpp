@@ -8,59 +8,17 @@
 #include "base/TevNumberText.h"
 #include "base/TevReason.h"
 #include "display/CTevHintValueWriter.h"
+#include "display/TevHintChars.h"
 
 using namespace NTevAsnValue;
 using tev_base::fail;
 using tev_base::shown;
 using Writer = CTevHintValueWriter;
+using namespace tev_hint;
 
 namespace {
 
 constexpr unsigned long kMaxOctetLength = 65535;
-
-using tev_base::is_digit;
-
-// Starts a new octet format: a repeat indicator or an octet length.
-bool starts_part(char c) { return c == '*' || is_digit(c); }
-
-int digit_value(char c, unsigned base) {
-  const int v = tev_base::hex_value(c);
-  return static_cast<unsigned>(v) < base ? v : -1;
-}
-
-unsigned base_of(char format) { return format == 'x' ? 16 : format == 'o' ? 8 : 10; }
-
-const char* base_name(char format) {
-  return format == 'x' ? "hexadecimal" : format == 'o' ? "octal" : "decimal";
-}
-
-// Character classes for the quick reading of the usual octet formats.
-enum : unsigned char {
-  kDigit = 1,
-  kStar = 2,
-  kEnd = 4,     // the terminating zero
-  kFormat = 8,  // d x o a t
-  kNumberFormat = 16
-};
-class CharClasses {
- public:
-  constexpr CharClasses() {
-    for (unsigned c = '0'; c <= '9'; ++c) of_[c] = kDigit;
-    of_[static_cast<unsigned char>('*')] = kStar;
-    of_[0] = kEnd;
-    of_[static_cast<unsigned char>('x')] = kFormat;
-    of_[static_cast<unsigned char>('a')] = kFormat;
-    of_[static_cast<unsigned char>('t')] = kFormat;
-    of_[static_cast<unsigned char>('d')] = kFormat | kNumberFormat;
-    of_[static_cast<unsigned char>('o')] = kFormat | kNumberFormat;
-  }
-  unsigned of(char c) const { return of_[static_cast<unsigned char>(c)]; }
-
- private:
-  unsigned char of_[256]{};
-};
-constexpr CharClasses kClasses;
-unsigned class_of(char c) { return kClasses.of(c); }
 
 // Where format writes: a stretch of the builder's room held in locals, so that
 // the stores of characters do not make the compiler reload the builder.

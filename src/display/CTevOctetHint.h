@@ -1,9 +1,9 @@
 // An OCTET STRING DISPLAY-HINT (RFC 2579 section 3.1): octets shown by it in
-// one pass over the hint, or the hint read once into its octet-format
-// octet formats to read a text back to octets. The choices of this library are listed in
+// one pass over the hint, or the hint read once into its octet formats to
+// read a text back to octets. The choices of this library are listed in
 // TevAsnDisplay.h.
-#ifndef TEVASNVALUE_SRC_TABLE_CTEVOCTETHINT_H
-#define TEVASNVALUE_SRC_TABLE_CTEVOCTETHINT_H
+#ifndef TEVASNVALUE_SRC_DISPLAY_CTEVOCTETHINT_H
+#define TEVASNVALUE_SRC_DISPLAY_CTEVOCTETHINT_H
 
 #include "CTevAsnBuffer.h"
 #include "base/CTevTextBuilder.h"
@@ -63,4 +63,4 @@ class CTevOctetHint final {
   unsigned count_ = 0;
 };
 
-#endif  // TEVASNVALUE_SRC_TABLE_CTEVOCTETHINT_H
+#endif  // TEVASNVALUE_SRC_DISPLAY_CTEVOCTETHINT_H
