@@ -1,27 +1,22 @@
 #include "MibTables.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <new>
 #include <set>
-#include <unordered_map>
 
 #include "MibFile.h"
+#include "MibPaths.h"
+#include "MibTableIndex.h"
 #include "MibTableStore.h"
-#include "NearNames.h"
 #include "Smi.h"
 
 namespace tevasn_mib {
-
-using tevasn_names::folded;
 
 namespace {
 
@@ -73,29 +68,6 @@ void out_of_memory(const std::string& what, std::vector<std::string>* errors) no
   }
 }
 
-bool is_dir(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string without_slash(std::string dir) {
-  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
-  return dir;
-}
-
-// A directory's files that may hold a module: no hidden or backup files,
-// and no extension other than the ones module files use.
-bool is_module_file_name(const std::string& name) {
-  if (name.empty() || name[0] == '.' || name.back() == '~') return false;
-  const std::size_t dot = name.rfind('.');
-  if (dot == std::string::npos) return true;
-  const std::string extension = folded(name.substr(dot));
-  for (const char* usual : {".txt", ".mib", ".my", ".smi", ".smiv1", ".smiv2", ".mi2"}) {
-    if (extension == usual) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 struct MibTables::Store {
@@ -106,12 +78,7 @@ struct MibTables::Store {
   bool out_of_memory = false;          // a load ran out of memory: no more loads
 
   MibTableStore tables;  // every table taken, where it never moves
-
-  // Rebuilt after each load (index()).
-  std::vector<const TevCatalogTable*> order;  // by module, then name
-  std::unordered_map<std::string, std::vector<const TevCatalogTable*>> by_name;  // folded
-  std::unordered_map<std::string_view, const TevCatalogTable*> by_entry;  // sub-identifier bytes
-  std::vector<std::size_t> entry_lengths;                                 // longest first
+  MibTableIndex index;   // rebuilt after each load
 
   std::set<std::string> done;                  // modules whose tables were taken (or refused)
   std::map<std::string, std::string> refused;  // module -> its message
@@ -168,7 +135,6 @@ struct MibTables::Store {
                      std::set<std::string>* visiting, std::string* error);
   bool load_one(const std::string& module, std::string* error);
   std::string error_message(const std::string& module, const std::string& file) const;
-  void index();
 };
 
 // Every module `module` (in `file`) imports, and theirs, lies in a searched
@@ -212,32 +178,6 @@ std::string MibTables::Store::error_message(const std::string& module,
   std::string where = own ? "" : first.path;
   if (first.line > 0) where += (own ? "line " : ":") + std::to_string(first.line);
   return module + ": " + (where.empty() ? "" : where + ": ") + first.message;
-}
-
-// The lookup structures, rebuilt from `tables` after each load.
-void MibTables::Store::index() {
-  order.clear();
-  for (const TevCatalogTable& table : tables.tables()) order.push_back(&table);
-  std::stable_sort(order.begin(), order.end(),
-                   [](const TevCatalogTable* a, const TevCatalogTable* b) {
-                     const int module = std::strcmp(a->module, b->module);
-                     return module != 0 ? module < 0 : std::strcmp(a->name, b->name) < 0;
-                   });
-  by_name.clear();
-  by_entry.clear();
-  entry_lengths.clear();
-  for (const TevCatalogTable* table : order) {
-    by_name[folded(table->name)].push_back(table);
-    by_name[folded(table->entry)].push_back(table);
-    const std::string_view bytes(reinterpret_cast<const char*>(table->entry_sub_ids),
-                                 table->entry_count * sizeof(std::uint32_t));
-    by_entry.emplace(bytes, table);
-    if (std::find(entry_lengths.begin(), entry_lengths.end(), table->entry_count) ==
-        entry_lengths.end()) {
-      entry_lengths.push_back(table->entry_count);
-    }
-  }
-  std::sort(entry_lengths.rbegin(), entry_lengths.rend());
 }
 
 MibTables::MibTables(std::vector<std::string> base_dirs) {
@@ -368,7 +308,7 @@ bool MibTables::load(const std::string& module, std::string* error) {
   }
   try {
     const bool loaded = store_->load_one(module, error);
-    store_->index();
+    store_->index.rebuild(store_->tables);
     return loaded;
   } catch (const std::bad_alloc&) {
     t_errors = nullptr;
@@ -386,21 +326,12 @@ bool MibTables::load_dir(const std::string& dir, std::vector<std::string>* error
     return false;
   }
   try {
-    std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(dir.c_str()), closedir);
-    if (handle == nullptr) {
-      errors->push_back(dir + ": " + std::strerror(errno));
+    std::vector<std::string> files;
+    std::string why;
+    if (!module_files(dir, &files, &why)) {
+      errors->push_back(dir + ": " + why);
       return false;
     }
-    std::vector<std::string> files;
-    while (dirent* entry = readdir(handle.get())) {
-      const std::string name = entry->d_name;
-      if (!is_module_file_name(name)) continue;
-      const std::string path = without_slash(dir) + "/" + name;
-      struct stat info;
-      if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) files.push_back(path);
-    }
-    handle.reset();
-    std::sort(files.begin(), files.end());
     if (!add_dir(dir)) throw std::bad_alloc();
     bool all = true;
     for (const std::string& file : files) {
@@ -410,7 +341,7 @@ bool MibTables::load_dir(const std::string& dir, std::vector<std::string>* error
         all = false;
       }
     }
-    store_->index();
+    store_->index.rebuild(store_->tables);
     return all;
   } catch (const std::bad_alloc&) {
     t_errors = nullptr;
@@ -420,41 +351,24 @@ bool MibTables::load_dir(const std::string& dir, std::vector<std::string>* error
   }
 }
 
-std::size_t MibTables::size() const { return store_ != nullptr ? store_->order.size() : 0; }
+std::size_t MibTables::size() const { return store_ != nullptr ? store_->index.size() : 0; }
 
 const TevCatalogTable* MibTables::at(std::size_t i) const {
-  return i < size() ? store_->order[i] : nullptr;
+  return store_ != nullptr ? store_->index.at(i) : nullptr;
 }
 
 const TevCatalogTable* MibTables::find(std::string_view name) const {
   if (store_ == nullptr) return nullptr;
   try {
-    std::string module;
-    const std::size_t colons = name.find("::");
-    if (colons != std::string_view::npos) {
-      module = folded(name.substr(0, colons));
-      name.remove_prefix(colons + 2);
-    }
-    const auto found = store_->by_name.find(folded(name));
-    if (found == store_->by_name.end()) return nullptr;
-    for (const TevCatalogTable* table : found->second) {
-      if (module.empty() || folded(table->module) == module) return table;
-    }
+    return store_->index.find(name);
   } catch (const std::bad_alloc&) {
+    return nullptr;
   }
-  return nullptr;
 }
 
 const TevCatalogTable* MibTables::find_by_oid(const std::uint32_t* sub_ids,
                                               std::size_t count) const {
-  if (store_ == nullptr || sub_ids == nullptr) return nullptr;
-  for (const std::size_t length : store_->entry_lengths) {
-    if (length > count) continue;
-    const auto found = store_->by_entry.find(
-        std::string_view(reinterpret_cast<const char*>(sub_ids), length * sizeof *sub_ids));
-    if (found != store_->by_entry.end()) return found->second;
-  }
-  return nullptr;
+  return store_ != nullptr ? store_->index.find_by_oid(sub_ids, count) : nullptr;
 }
 
 std::string MibTables::closest_first(std::string_view name, std::string reason) const {
@@ -472,48 +386,14 @@ std::string MibTables::closest_first(std::string_view name, std::string reason) 
 }
 
 std::vector<std::string> MibTables::closest(std::string_view name, std::size_t limit) const {
-  std::vector<std::string> out;
-  if (store_ == nullptr) return out;
+  if (store_ == nullptr) return {};
   try {
-    const std::size_t colons = name.find("::");
-    if (colons != std::string_view::npos) name.remove_prefix(colons + 2);
-    tevasn_names::NearNames near(name);
-    for (const TevCatalogTable* table : store_->order) {
-      near.offer(table->name, table->name);
-      near.offer(table->entry, table->name);
-    }
-    out = near.best(limit);
+    return store_->index.closest(name, limit);
   } catch (const std::bad_alloc&) {
+    return {};
   }
-  return out;
 }
 
-std::vector<std::string> MibTables::default_base_dirs() {
-  std::vector<std::string> dirs;
-  try {
-    char exe[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    if (n > 0) {
-      std::string dir(exe, static_cast<std::size_t>(n));
-      dir.resize(dir.rfind('/') == std::string::npos ? 0 : dir.rfind('/'));
-      dirs.push_back(dir + "/../share/tevasn/mibs");
-    }
-#ifdef TEVASN_MIB_INSTALL_DIR
-    dirs.push_back(TEVASN_MIB_INSTALL_DIR);
-#endif
-#ifdef TEVASN_MIB_SOURCE_DIR
-    dirs.push_back(TEVASN_MIB_SOURCE_DIR);
-#endif
-    std::vector<std::string> found;
-    for (const std::string& dir : dirs) {
-      char real[PATH_MAX];
-      if (!is_dir(dir) || realpath(dir.c_str(), real) == nullptr) continue;
-      if (std::find(found.begin(), found.end(), real) == found.end()) found.push_back(real);
-    }
-    return found;
-  } catch (const std::bad_alloc&) {
-    return dirs;
-  }
-}
+std::vector<std::string> MibTables::default_base_dirs() { return installed_base_dirs(); }
 
 }  // namespace tevasn_mib
