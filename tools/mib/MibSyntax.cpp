@@ -35,12 +35,15 @@ constexpr Named kSmiTypes[] = {
     {"RFC1155-SMI::ObjectName", TEV_SYNTAX_OBJECT_IDENTIFIER},
 };
 
-// Fixed-size conventions with a word of their own that shows them as addresses.
-constexpr const char* kConventionWords[][2] = {
-    {"IPV6-TC::Ipv6Address", "ipv6"},
-    {"INET-ADDRESS-MIB::InetAddressIPv6", "ipv6"},
-    {"INET-ADDRESS-MIB::InetAddressIPv4", "ipaddress"},
-};
+// The catalogue's word for a convention it knows (Ipv6Address: "ipv6"), or
+// null for one it does not.
+const char* catalogue_word(const std::string& convention) {
+  for (unsigned long i = 0; i < tev_get_catalog_convention_count(); ++i) {
+    const TevCatalogConvention* known = tev_get_catalog_convention(i);
+    if (convention == known->name) return known->word;
+  }
+  return nullptr;
+}
 
 bool is_smi_module(const std::string& module) {
   return module == "SNMPv2-SMI" || module == "RFC1155-SMI";
@@ -130,44 +133,52 @@ MibSyntax MibSyntax::of(SmiType* type) {
 
 std::string MibSyntax::word(bool implied) const {
   std::string out;
-  for (const auto& named : kConventionWords) {
-    if (convention == named[0]) out = named[1];
+  if (const char* known = catalogue_word(convention)) {
+    out = known;  // the catalogue's conventions keep its words (Ipv6Address: ipv6)
+  } else {
+    switch (syntax) {
+      case TEV_SYNTAX_INTEGER32:
+      case TEV_SYNTAX_ENUMERATION:
+        out = "integer";
+        break;
+      case TEV_SYNTAX_UNSIGNED32:
+      case TEV_SYNTAX_GAUGE32:
+        out = "gauge";
+        break;
+      case TEV_SYNTAX_COUNTER32:
+        out = "counter";
+        break;
+      case TEV_SYNTAX_TIME_TICKS:
+        out = "timeticks";
+        break;
+      case TEV_SYNTAX_COUNTER64:
+        out = "counter64";
+        break;
+      case TEV_SYNTAX_IP_ADDRESS:
+        out = "ipaddress";
+        break;
+      case TEV_SYNTAX_OPAQUE:
+        out = "opaque";
+        break;
+      // SMIv1 NetworkAddress: the sub-identifier 1 (internet), then four octets.
+      case TEV_SYNTAX_NETWORK_ADDRESS:
+        out = "fixed:5";
+        break;
+      case TEV_SYNTAX_OBJECT_IDENTIFIER:
+        out = "oid";
+        break;
+      case TEV_SYNTAX_OCTET_STRING:
+        out = sizes.size() == 1 && sizes[0].first == sizes[0].second
+                  ? "fixed:" + std::to_string(sizes[0].first)
+                  : "octets";
+        break;
+      default:  // BITS, and anything else carried as octets
+        out = "octets";
+        break;
+    }
   }
-  if (!out.empty()) return out;
-  switch (syntax) {
-    case TEV_SYNTAX_INTEGER32:
-    case TEV_SYNTAX_ENUMERATION:
-      return "integer";
-    case TEV_SYNTAX_UNSIGNED32:
-    case TEV_SYNTAX_GAUGE32:
-      return "gauge";
-    case TEV_SYNTAX_COUNTER32:
-      return "counter";
-    case TEV_SYNTAX_TIME_TICKS:
-      return "timeticks";
-    case TEV_SYNTAX_COUNTER64:
-      return "counter64";
-    case TEV_SYNTAX_IP_ADDRESS:
-      return "ipaddress";
-    case TEV_SYNTAX_OPAQUE:
-      return "opaque";
-    // SMIv1 NetworkAddress: the sub-identifier 1 (internet), then four octets.
-    case TEV_SYNTAX_NETWORK_ADDRESS:
-      return "fixed:5";
-    case TEV_SYNTAX_OBJECT_IDENTIFIER:
-      out = "oid";
-      break;
-    case TEV_SYNTAX_OCTET_STRING:
-      if (sizes.size() == 1 && sizes[0].first == sizes[0].second) {
-        return "fixed:" + std::to_string(sizes[0].first);
-      }
-      out = "octets";
-      break;
-    default:  // BITS, and anything else carried as octets
-      out = "octets";
-      break;
-  }
-  return implied ? out + "/implied" : out;
+  // Only strings of a varying length and identifiers may be IMPLIED.
+  return implied && (out == "octets" || out == "oid") ? out + "/implied" : out;
 }
 
 std::string index_layout(const std::vector<MibSyntax>& objects, bool implied) {
