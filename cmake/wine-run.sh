@@ -19,5 +19,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+# One wine server for the programs that run one after another, kept 10 s
+# after the last one ends: a program that starts while the server shuts down
+# loses its connection ("recvmsg: Connection reset by peer"). The last
+# program's output closes when the server ends. Exit status 2: one is
+# running already.
+wineserver -p10 </dev/null >/dev/null 2>&1 || true
 # Windows programs end lines with CR LF; the test tools here expect LF.
 wine "$@" | tr -d '\r'
